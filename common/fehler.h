@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <exception>
+
+// The one error type of both programs. It carries the exact German text that the
+// application-wide error box shows; the windows catch it at the event boundary.
+class Fehler : public std::exception {
+public:
+    explicit Fehler(QString text) : m_text(std::move(text)), m_utf8(m_text.toUtf8()) {}
+    const QString& text() const noexcept { return m_text; }
+    const char* what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_text;
+    QByteArray m_utf8;
+};
+
+// The platform's German error texts that the programs raise or show.
+namespace Fehlertexte {
+inline const QString DivisionDurchNull = QStringLiteral("Gleitkommadivision durch Null");
+inline const QString UngueltigeOperation = QStringLiteral("Ungültige Gleitkommaoperation");
+inline const QString Ueberlauf = QStringLiteral("Gleitkommaüberlauf");
+inline const QString Integerueberlauf = QStringLiteral("Integerüberlauf");
+inline const QString DateiNichtGefunden = QStringLiteral("Datei nicht gefunden");
+inline const QString UngueltigerDateiname = QStringLiteral("Ungültiger Dateiname");
+inline const QString ZuVieleDateien = QStringLiteral("Zu viele geöffnete Dateien");
+inline const QString ZugriffVerweigert = QStringLiteral("Dateizugriff verweigert");
+inline const QString ZuWenigSpeicherplatz = QStringLiteral("Zu wenig Speicherplatz");
+inline const QString FehlerBeimLaden = QStringLiteral("Fehler beim Laden der Datei!");
+inline const QString FehlerBeimSpeichern = QStringLiteral("Fehler beim Speichern der Datei!");
+
+QString keinGueltigerGleitkommawert(const QString& text);
+QString keinGueltigerIntegerwert(const QString& text);
+QString eaFehler(int nummer);
+QString dateiNichtOeffenbar(const QString& pfad);
+QString dateiNichtErstellbar(const QString& pfad);
+} // namespace Fehlertexte
+
+// The error box appends a "." when the text's last character sorts above ".".
+QString fehlerboxText(const QString& text);

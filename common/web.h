@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The update server's base address, compiled in (no command line, no environment).
+QString updateServer();
+
+// Fetches one URL with a single read: at most 10001 bytes are kept, the text ends at the first
+// NUL byte, the HTTP status is not looked at. Returns the empty text on any failure; never throws.
+QString Open_Internet(const QString& url);
+
+// Downloads a URL into a file. The body goes to a temporary file beside the target, which is
+// renamed over the target only when the transfer completed with a status below 400, so a failed
+// download never leaves a partial file or an error page at the target. Returns success.
+bool herunterladen(const QString& url, const QString& zielPfad);

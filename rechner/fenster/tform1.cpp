@@ -1,0 +1,280 @@
+#include "rechner/fenster/tform1.h"
+
+#include "common/fehler.h"
+#include "rechner/fenster/dialoge.h"
+#include "rechner/fenster/rollenansicht.h"
+#include "rechner/kern/tasten.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+
+QLabel* anzeigefeld(QWidget* eltern, const QString& name, const QRect& feld, const QString& stil) {
+    auto* feldWidget = new QLabel(eltern);
+    feldWidget->setObjectName(name);
+    feldWidget->setGeometry(feld);
+    feldWidget->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    feldWidget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    feldWidget->setStyleSheet(stil);
+    feldWidget->setAttribute(Qt::WA_NoMousePropagation);
+    return feldWidget;
+}
+
+QLabel* beschriftung(QWidget* eltern, const QString& text, QPoint ort) {
+    auto* label = new QLabel(text, eltern);
+    label->move(ort);
+    label->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    label->adjustSize();
+    return label;
+}
+
+const QString cremeGruen = QStringLiteral(
+    "background: #fffbf0; color: #008000; font-weight: bold; font-family: monospace;");
+
+} // namespace
+
+TForm1::TForm1(Programmwerte& werte, QWidget* eltern) : QMainWindow(eltern), m_modell(werte) {
+    setObjectName(QStringLiteral("TForm1"));
+    resize(821, 620);
+    menueBauen();
+    auto* zentrum = new QWidget(this);
+    zentrum->setMouseTracking(true);
+    setCentralWidget(zentrum);
+    setMouseTracking(true);
+
+    // The keyboard sink lies beneath the keypad body, first in the tab order.
+    Edit1 = new QLineEdit(zentrum);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(40, 64, 121, 21);
+    Edit1->installEventFilter(this);
+
+    Panel1 = new QWidget(zentrum);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, 821, 560);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setStyleSheet(QStringLiteral("#Panel1 { background: #c0c0c0; }"));
+    Panel1->setMouseTracking(true);
+    Panel1->installEventFilter(this);
+    felderBauen(Panel1);
+    m_tasten = TastenfeldBauen(Panel1, QPoint(16, 152));
+    tastenVerbinden();
+    statusleisteBauen();
+
+    Panel3 = new QLabel(
+        QStringLiteral("Im Hauptmenü - Anmelden unter Nutzer, - oder Rechner / Registrieren "),
+        zentrum);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setGeometry(0, 0, 821, 560);
+    Panel3->setAlignment(Qt::AlignCenter);
+    Panel3->setStyleSheet(QStringLiteral(
+        "background: #808080; color: white; font-weight: bold; font-style: italic; font-size: 16px;"));
+    Panel3->setFocusPolicy(Qt::StrongFocus);
+    Panel3->installEventFilter(this);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->hide();
+
+    connect(&Timer1, &QTimer::timeout, this, [this] {
+        m_modell.Timer1Timer(QDateTime::currentDateTime());
+        Panel5->setText(m_modell.Panel5);
+    });
+    Timer1.start(1000);
+    Timer2.setSingleShot(true);
+    connect(&Timer2, &QTimer::timeout, this, [this] { ausfuehren([this] { m_modell.Timer2Timer(); }); });
+    Timer2.start(1500);
+
+    vorlaeufigerStart();
+    aktualisieren();
+    Edit1->setFocus();
+}
+
+void TForm1::menueBauen() {
+    QMenuBar* leiste = menuBar();
+    const auto eintrag = [](QMenu* menue, const QString& text, const QString& name) {
+        QAction* aktion = menue->addAction(text);
+        aktion->setObjectName(name);
+        return aktion;
+    };
+    QMenu* datei = leiste->addMenu(QStringLiteral("Rechner"));
+    datei->setObjectName(QStringLiteral("Datei1"));
+    Registrieren1 = eintrag(datei, QStringLiteral("Registrieren"), QStringLiteral("Registrieren1"));
+    datei->addSeparator()->setObjectName(QStringLiteral("N1"));
+    Beenden1 = eintrag(datei, QStringLiteral("Beenden"), QStringLiteral("Beenden1"));
+    QMenu* nutzer = leiste->addMenu(QStringLiteral("Nutzer"));
+    nutzer->setObjectName(QStringLiteral("Rolle1"));
+    Anmelden1 = eintrag(nutzer, QStringLiteral("Anmelden"), QStringLiteral("Anmelden1"));
+    Abmelden1 = eintrag(nutzer, QStringLiteral("Abmelden"), QStringLiteral("Abmelden1"));
+    QMenu* rolle = leiste->addMenu(QStringLiteral("Registrierrolle"));
+    rolle->setObjectName(QStringLiteral("Registrierrolle1"));
+    Drucken2 = eintrag(rolle, QStringLiteral("Drucken"), QStringLiteral("Drucken2"));
+    QMenu* info = leiste->addMenu(QStringLiteral("Info"));
+    info->setObjectName(QStringLiteral("Info1"));
+    Info2 = eintrag(info, QStringLiteral("Info ..."), QStringLiteral("Info2"));
+    QMenu* kontakte = info->addMenu(QStringLiteral("Morvane Kontakte"));
+    kontakte->setObjectName(QStringLiteral("MorvaneKontakte1"));
+    MorvaneWebseite1 =
+        eintrag(kontakte, QStringLiteral("Morvane Webseite"), QStringLiteral("MorvaneWebseite1"));
+    FragenEMailFragenanMorvane1 =
+        eintrag(kontakte, QStringLiteral("Fragen (E-Mail Fragen an Morvane)"),
+                QStringLiteral("FragenEMailFragenanMorvane1"));
+    ProgrammaktualisierungOnlineUpdate1 =
+        eintrag(kontakte, QStringLiteral("Programmaktualisierung  (Online Update)"),
+                QStringLiteral("ProgrammaktualisierungOnlineUpdate1"));
+    Hilfe1 = eintrag(info, QStringLiteral("Morvane-Hilfe"), QStringLiteral("Hilfe1"));
+}
+
+void TForm1::felderBauen(QWidget* panel1) {
+    Panel33 = anzeigefeld(panel1, QStringLiteral("Panel33"), QRect(16, 8, 250, 24),
+                          QStringLiteral("font-weight: bold; font-style: italic;"));
+    Panel33->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Panel33->setFrameStyle(QFrame::NoFrame);
+    Panel5 = anzeigefeld(panel1, QStringLiteral("Panel5"), QRect(272, 8, 170, 24),
+                         QStringLiteral("font-weight: bold;"));
+    Panel5->setAlignment(Qt::AlignCenter);
+    Panel34 = anzeigefeld(panel1, QStringLiteral("Panel34"), QRect(16, 40, 41, 41),
+                          QStringLiteral("background: #fffbf0; color: #008000; font-weight: "
+                                         "bold; font-size: 24px;"));
+    Panel34->setAlignment(Qt::AlignCenter);
+    Panel2 = anzeigefeld(panel1, QStringLiteral("Panel2"), QRect(64, 40, 377, 41),
+                         cremeGruen + QStringLiteral("font-size: 19px;"));
+    beschriftung(panel1, QStringLiteral("Zwischenwert"), QPoint(16, 92));
+    Panel6 = anzeigefeld(panel1, QStringLiteral("Panel6"), QRect(160, 88, 281, 25),
+                         QStringLiteral("background: #fffbf0; color: #800000; font-weight: bold; "
+                                        "font-family: monospace;"));
+    beschriftung(panel1, QStringLiteral("M - Speicher"), QPoint(16, 122));
+    Panel4 = anzeigefeld(panel1, QStringLiteral("Panel4"), QRect(160, 118, 281, 25),
+                         QStringLiteral("background: #fffbf0; font-weight: bold;"));
+
+    RichEdit1 = new RollenAnsicht(m_modell.RichEdit1, panel1);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setGeometry(470, 16, 289, 489);
+    RichEdit1->setAttribute(Qt::WA_NoMousePropagation);
+    RichEdit1->installEventFilter(this);
+    RichEdit1->viewport()->installEventFilter(this);
+
+    beschriftung(panel1, QStringLiteral("Gesamt:"), QPoint(470, 520));
+    Edit2 = new QLineEdit(panel1);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setGeometry(540, 515, 190, 24);
+    Edit2->setReadOnly(true);
+    Edit2->setEnabled(false);
+    Edit2->setAlignment(Qt::AlignRight);
+    beschriftung(panel1, QStringLiteral("€"), QPoint(740, 520));
+}
+
+void TForm1::statusleisteBauen() {
+    const int breiten[3] = {230, 200, 50};
+    for (int i = 0; i < 3; ++i) {
+        StatusPanel[i] = new QLabel(this);
+        StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        StatusPanel[i]->setAlignment(Qt::AlignCenter);
+        StatusPanel[i]->setMinimumWidth(breiten[i]);
+        statusBar()->addWidget(StatusPanel[i], i == 2 ? 1 : 0);
+    }
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void TForm1::tastenVerbinden() {
+    for (int nummer = 1; nummer <= 30; ++nummer) {
+        QPushButton* knopf = m_tasten[nummer];
+        const Taste* taste = TasteNachNummer(nummer);
+        connect(knopf, &QPushButton::clicked, this,
+                [this, taste] { ausfuehren([this, taste] { (m_modell.*taste->klick)(); }); });
+        knopf->installEventFilter(this);
+    }
+}
+
+// Until the start-up sequence exists, the window starts as after a start without sign-in.
+void TForm1::vorlaeufigerStart() {
+    Programmwerte& w = m_modell.w;
+    w.Kommastellen = 2;
+    w.RechnerModus = 1;
+    w.OhneAnmeldung = 1;
+    w.OhneAnmeldungText = QStringLiteral("1");
+    m_modell.Anmelden1 = m_modell.Abmelden1 = false;
+    m_modell.BitBtn29 = false;
+    m_modell.Grundstellung();
+    m_modell.Panel4 = m_modell.Panel6 = QStringLiteral("0");
+    m_modell.Panel3Sichtbar = false;
+    m_modell.Beschriftung = Anwendungstitel.left(17);
+}
+
+void TForm1::ausfuehren(const std::function<void()>& operation) {
+    try {
+        operation();
+        aktualisieren();
+        Edit1->setFocus();
+    } catch (const Fehler& fehler) {
+        aktualisieren();
+        Fehlerbox(this, fehler.text());
+    }
+}
+
+void TForm1::aktualisieren() {
+    const Hauptmodell& m = m_modell;
+    Panel2->setText(m.Panel2);
+    Panel34->setText(m.Panel34);
+    Panel6->setText(m.Panel6);
+    Panel4->setText(m.Panel4);
+    Panel5->setText(m.Panel5);
+    Panel33->setText(m.Panel33);
+    Edit2->setText(m.Edit2);
+    Memo1->setPlainText(m.Memo1);
+    for (int i = 0; i < 3; ++i)
+        StatusPanel[i]->setText(m.Statusleiste[i]);
+    setWindowTitle(m.Beschriftung);
+    for (int nummer : {24, 29, 30})
+        m_tasten[nummer]->setEnabled(TasteAktiv(m, nummer));
+    Anmelden1->setEnabled(m.Anmelden1);
+    Abmelden1->setEnabled(m.Abmelden1);
+    Drucken2->setEnabled(m.Drucken2);
+    Registrieren1->setEnabled(m.Registrieren1);
+    Panel3->setVisible(m.Panel3Sichtbar);
+}
+
+bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == Edit1 && ereignis->type() == QEvent::KeyPress) {
+        auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->key() >= Qt::Key_F1 && taste->key() <= Qt::Key_F12) {
+            const int nummer = taste->key() - Qt::Key_F1 + 1;
+            ausfuehren([this, nummer] { m_modell.Edit1KeyDown(nummer); });
+        } else if (!taste->text().isEmpty()) {
+            Edit1->clear();
+            for (QChar zeichen : taste->text())
+                ausfuehren([this, zeichen] { m_modell.Edit1KeyPress(zeichen); });
+        }
+        return true;
+    }
+    // Every other control hands the keyboard back to the sink.
+    if (ereignis->type() == QEvent::KeyPress && objekt != Edit1) {
+        Edit1->setFocus();
+        return true;
+    }
+    if (ereignis->type() == QEvent::FocusIn && objekt == Panel3) {
+        Edit1->setFocus();
+        return false;
+    }
+    if (ereignis->type() == QEvent::MouseButtonRelease && objekt == RichEdit1->viewport()) {
+        Edit1->setFocus();
+        return false;
+    }
+    if (ereignis->type() == QEvent::MouseMove && objekt == Panel1) {
+        m_modell.Statusleiste[0].clear();
+        StatusPanel[0]->clear();
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* ereignis) {
+    m_modell.Statusleiste[0].clear();
+    StatusPanel[0]->clear();
+    QMainWindow::mouseMoveEvent(ereignis);
+}

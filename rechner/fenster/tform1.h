@@ -1,0 +1,74 @@
+#pragma once
+
+// The main window. An event travels like this: a key click (or a typed character reaching the
+// hidden sink Edit1) calls one operation of the model Hauptmodell; the operation changes the
+// calculator state, the field texts and appends pieces to the roll; the window then copies the
+// field texts and enabled states into its widgets, and the roll view, told of each appended
+// line by the roll itself, inserts rows and scrolls to the end after the event. An operation
+// that throws Fehler is shown in the error box, with what it changed before still in place.
+
+#include "rechner/fenster/tastenfeld.h"
+#include "rechner/kern/hauptmodell.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class RollenAnsicht;
+
+class TForm1 : public QMainWindow {
+public:
+    TForm1(Programmwerte& werte, QWidget* eltern = nullptr);
+
+    Hauptmodell& modell() { return m_modell; }
+    // Runs an operation of the model as an event handler: refresh afterwards, the error box on
+    // failure, the keyboard focus back to the sink on success.
+    void ausfuehren(const std::function<void()>& operation);
+    // Copies the model's field texts and states into the widgets.
+    void aktualisieren();
+
+    QAction* Registrieren1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    QAction* Anmelden1 = nullptr;
+    QAction* Abmelden1 = nullptr;
+    QAction* Drucken2 = nullptr;
+    QAction* Info2 = nullptr;
+    QAction* MorvaneWebseite1 = nullptr;
+    QAction* FragenEMailFragenanMorvane1 = nullptr;
+    QAction* ProgrammaktualisierungOnlineUpdate1 = nullptr;
+    QAction* Hilfe1 = nullptr;
+
+    QLineEdit* Edit1 = nullptr;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+
+private:
+    void menueBauen();
+    void felderBauen(QWidget* panel1);
+    void statusleisteBauen();
+    void tastenVerbinden();
+    void vorlaeufigerStart();
+
+    Hauptmodell m_modell;
+    QWidget* Panel1 = nullptr;
+    QLabel* Panel3 = nullptr;
+    QLabel* Panel2 = nullptr;
+    QLabel* Panel34 = nullptr;
+    QLabel* Panel6 = nullptr;
+    QLabel* Panel4 = nullptr;
+    QLabel* Panel5 = nullptr;
+    QLabel* Panel33 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    RollenAnsicht* RichEdit1 = nullptr;
+    QLabel* StatusPanel[3] = {};
+    Tasten m_tasten{};
+    QTimer Timer1;
+    QTimer Timer2;
+};

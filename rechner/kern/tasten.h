@@ -1,0 +1,18 @@
+#pragma once
+
+#include "rechner/kern/hauptmodell.h"
+
+#include <QString>
+
+// The 30 keys of the keypad: button number, caption and the operation a click runs.
+struct Taste {
+    int nummer;
+    const char16_t* beschriftung;
+    void (Hauptmodell::*klick)();
+};
+
+const Taste* TasteNachNummer(int nummer);
+// The key with this caption; the date-stamp key has no caption and is named "Datum".
+const Taste* TasteNachName(const QString& name);
+// Only the three time keys are ever disabled.
+bool TasteAktiv(const Hauptmodell& modell, int nummer);

@@ -1,0 +1,101 @@
+// The time conversions "M-Std", "Std-M" and "M-Dez".
+#include "rechner/kern/hauptmodell.h"
+#include "rechner/kern/zahlformen.h"
+
+#include "common/fehler.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The time of day of a minute count as "hh,nn": whole days, seconds and milliseconds dropped.
+QString Tageszeit(double minuten) {
+    const double tag = minuten / 24 / 60;
+    const double millisekunden = std::nearbyint(tag * 86400000.0); // ties to even
+    const auto imTag = static_cast<qint64>(std::fabs(std::fmod(millisekunden, 86400000.0)));
+    const qint64 stunden = imTag / 3600000;
+    const qint64 minute = imTag / 60000 % 60;
+    return QStringLiteral("%1,%2").arg(stunden, 2, 10, QLatin1Char('0')).arg(minute, 2, 10,
+                                                                              QLatin1Char('0'));
+}
+
+qint32 mal24(double tage) {
+    if (tage >= 2147483648.0)
+        throw Fehler(Fehlertexte::Integerueberlauf);
+    const qint64 stunden = 24 * static_cast<qint64>(std::trunc(tage));
+    if (stunden > std::numeric_limits<qint32>::max())
+        throw Fehler(Fehlertexte::Integerueberlauf);
+    return static_cast<qint32>(stunden);
+}
+
+QString stundenZeile(const QString& anzeige, const QString& minuten) {
+    return anzeige.chopped(3) + QStringLiteral(" : ") + minuten + QStringLiteral("  Std");
+}
+
+const QString minutenEnde = QStringLiteral("  Min\r= \r");
+
+} // namespace
+
+void Hauptmodell::BitBtn24Click() {
+    anhaengen(QStringLiteral("Minuten -> Stunden\r"));
+    anhaengen(Panel2 + minutenEnde);
+    Stundenstellung();
+    const double minuten = ParseAnzeige(Panel2);
+    // A negative count gives the negated hours of its absolute value.
+    const double betrag = std::fabs(minuten);
+    const QString uhrzeit = Tageszeit(betrag);
+    const auto mitVorzeichen = [&](const QString& text) {
+        return minuten < 0 && text != QLatin1String("00,00") ? QLatin1Char('-') + text : text;
+    };
+    Panel2 = mitVorzeichen(uhrzeit);
+    const double tage = betrag / 1440;
+    if (tage >= 1)
+        Panel2 = mitVorzeichen(Festform(ParseAnzeige(uhrzeit) + mal24(tage)));
+    anhaengen(stundenZeile(Panel2, Panel2.right(2)) + QStringLiteral("\r\r"));
+    NeueEingabe = 1;
+    Grundstellung();
+}
+
+void Hauptmodell::BitBtn29Click() {
+    anhaengen(QStringLiteral("Stunden -> Minuten\r"));
+    Eingabewert = ParseAnzeige(Panel2);
+    Panel2 = Festform(Eingabewert);
+    const QString minutenText = Panel2.right(2);
+    if (StrToInt(minutenText) > 59)
+        throw Fehler(QStringLiteral("Achtung, Eingabe von Minuten > als 59 ist nicht möglich !"));
+    anhaengen(stundenZeile(Panel2, minutenText) + QStringLiteral("\r= \r"));
+    Panel2 = TimeToMin(Panel2);
+    Zeitgrund();
+    anhaengen(Panel2 + QStringLiteral("  Min\r\r"));
+    NeueEingabe = 1;
+    Grundstellung();
+}
+
+// Hours and minutes as "h,mm" to minutes; the minutes carry the sign of the whole text.
+QString Hauptmodell::TimeToMin(const QString& stundenMinuten) {
+    const qsizetype komma = stundenMinuten.indexOf(QLatin1Char(','));
+    const qint64 stunden = StrToInt(komma < 0 ? QString() : stundenMinuten.left(komma));
+    const qint64 minuten = StrToInt(stundenMinuten.mid(komma + 1));
+    const bool negativ = stundenMinuten.trimmed().startsWith(QLatin1Char('-'));
+    const qint64 produkt = stunden * 60;
+    const auto imBereich = [](qint64 wert) {
+        return wert >= std::numeric_limits<qint32>::min() &&
+               wert <= std::numeric_limits<qint32>::max();
+    };
+    const qint64 summe = negativ ? produkt - minuten : produkt + minuten;
+    if (!imBereich(produkt) || !imBereich(summe))
+        throw Fehler(Fehlertexte::Integerueberlauf);
+    return QString::number(summe);
+}
+
+void Hauptmodell::BitBtn30Click() {
+    Stundenstellung();
+    anhaengen(QStringLiteral("Minuten -> Dezimalzahl\r"));
+    anhaengen(Panel2 + minutenEnde);
+    Panel2 = Festform(ParseAnzeige(Panel2) / 60);
+    anhaengen(Panel2 + QStringLiteral("\r\r"));
+    NeueEingabe = 1;
+    Grundstellung();
+    BitBtn29 = false;
+}

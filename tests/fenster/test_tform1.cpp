@@ -1,0 +1,71 @@
+// Clicks the keys of the real main window offscreen and reads its fields.
+#include "rechner/fenster/tform1.h"
+
+#include <QAbstractItemView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+class TestTForm1 : public QObject {
+    Q_OBJECT
+
+private:
+    static QString text(TForm1& f, const char* name) {
+        if (auto* label = f.findChild<QLabel*>(QString::fromLatin1(name)))
+            return label->text();
+        return f.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    }
+    static void klick(TForm1& f, int nummer) {
+        auto* knopf = f.findChild<QPushButton*>(QStringLiteral("BitBtn%1").arg(nummer));
+        QVERIFY(knopf);
+        QTest::mouseClick(knopf, Qt::LeftButton);
+    }
+
+private Q_SLOTS:
+    void kettenrechnungUeberDieKnoepfe() {
+        Programmwerte werte;
+        TForm1 f(werte);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        for (int nummer : {1, 2, 14, 5, 12})
+            klick(f, nummer);
+        QCOMPARE(text(f, "Panel2"), QStringLiteral("17"));
+        QCOMPARE(text(f, "Panel34"), QStringLiteral("="));
+        QCOMPARE(text(f, "Panel6"), QStringLiteral("0"));
+        QCOMPARE(text(f, "Edit2"), QStringLiteral("17,00"));
+        auto* rolle = f.findChild<QAbstractItemView*>(QStringLiteral("RichEdit1"));
+        QVERIFY(rolle);
+        QCOMPARE(rolle->model()->rowCount(), 4);
+        QCOMPARE(rolle->model()->index(2, 0).data().toString(), QStringLiteral("= 17,00 €  "));
+        QVERIFY(f.Edit1->hasFocus());
+    }
+
+    void zeittastenFolgenDemModell() {
+        Programmwerte werte;
+        TForm1 f(werte);
+        f.show();
+        klick(f, 1);
+        klick(f, 11);
+        auto* stdM = f.findChild<QPushButton*>(QStringLiteral("BitBtn29"));
+        auto* mStd = f.findChild<QPushButton*>(QStringLiteral("BitBtn24"));
+        QVERIFY(stdM->isEnabled());
+        QVERIFY(!mStd->isEnabled());
+    }
+
+    void tastaturErreichtDasModell() {
+        Programmwerte werte;
+        TForm1 f(werte);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Edit1->setFocus();
+        QTest::keyClicks(f.Edit1, QStringLiteral("12+5"));
+        QTest::keyClick(f.Edit1, Qt::Key_Return);
+        QCOMPARE(text(f, "Panel2"), QStringLiteral("17"));
+        QTest::keyClick(f.Edit1, Qt::Key_F11);
+        QCOMPARE(text(f, "Panel2"), QStringLiteral("-17"));
+    }
+};
+
+QTEST_MAIN(TestTForm1)
+#include "test_tform1.moc"

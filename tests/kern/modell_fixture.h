@@ -1,0 +1,66 @@
+#pragma once
+
+#include "common/fehler.h"
+#include "rechner/kern/hauptmodell.h"
+#include "rechner/kern/tasten.h"
+
+#include <gtest/gtest.h>
+
+// A main model as right after a start in euro mode with two decimals and no sign-in.
+class ModellTest : public ::testing::Test {
+protected:
+    ModellTest() : m(w) {
+        w.Kommastellen = 2;
+        w.RechnerModus = 1;
+        w.OhneAnmeldung = 1;
+        w.OhneAnmeldungText = QStringLiteral("1");
+        m.Anmelden1 = m.Abmelden1 = false;
+        m.Grundstellung();
+        m.Zeitgrund();
+        m.Panel4 = m.Panel6 = QStringLiteral("0");
+    }
+
+    // Presses the keys named by their captions, blank-separated ("1 2 + 5 =").
+    void tasten(const QString& folge) {
+        for (const QString& name : folge.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            taste(name);
+    }
+    void taste(const QString& name) {
+        const Taste* t = TasteNachName(name);
+        ASSERT_NE(t, nullptr) << name.toStdString();
+        (m.*t->klick)();
+    }
+    // The error text a key raises, or empty.
+    QString fehlerVon(const QString& name) {
+        try {
+            taste(name);
+        } catch (const Fehler& f) {
+            return f.text();
+        }
+        return {};
+    }
+    // Lines appended since the mark.
+    QStringList neueZeilen() {
+        QStringList neu = m.RichEdit1.zeilen().mid(marke);
+        marke = m.RichEdit1.anzahl();
+        return neu;
+    }
+    QString zeittasten() const {
+        return QString::number(m.BitBtn24) + QString::number(m.BitBtn30) +
+               QString::number(m.BitBtn29);
+    }
+
+    Programmwerte w;
+    Hauptmodell m;
+    qsizetype marke = 0;
+};
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& liste, std::ostream* os) {
+    *os << '[';
+    for (const QString& zeile : liste)
+        *os << '"' << zeile.toStdString() << "\" ";
+    *os << ']';
+}

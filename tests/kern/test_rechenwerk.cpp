@@ -1,0 +1,159 @@
+#include "modell_fixture.h"
+
+namespace {
+
+using Rechenwerk = ModellTest;
+
+// The worked example key by key: display, indicator, Zwischenwert field, roll lines, total.
+TEST_F(Rechenwerk, BeispielSchrittFuerSchritt) {
+    struct Schritt {
+        const char* taste;
+        const char* anzeige;
+        const char* indikator;
+        const char* panel6;
+        QStringList zeilen;
+        const char* edit2;
+    };
+    const Schritt schritte[] = {
+        {"1", "1", "", "0", {}, ""},
+        {"2", "12", "", "0", {}, ""},
+        {"+", "0", "+", "12", {"12,00 €  "}, ""},
+        {"5", "5", "", "12", {}, ""},
+        {"=", "17", "=", "0", {"+ 5,00 €  ", "= 17,00 €  ", ""}, "17,00"},
+        {"x", "0", "*", "17", {"17,00 €  "}, "17,00"},
+        {"3", "3", "", "17", {}, "17,00"},
+        {"=", "51", "=", "0", {"* 3  ", "= 51,00 €  ", ""}, "68,00"},
+        {"=", "51", "=", "0", {"= 51,00 €  ", ""}, "119,00"},
+    };
+    for (const Schritt& s : schritte) {
+        SCOPED_TRACE(s.taste);
+        taste(QString::fromUtf8(s.taste));
+        EXPECT_EQ(m.Panel2, QString::fromUtf8(s.anzeige));
+        EXPECT_EQ(m.Panel34, QString::fromUtf8(s.indikator));
+        EXPECT_EQ(m.Panel6, QString::fromUtf8(s.panel6));
+        EXPECT_EQ(neueZeilen(), s.zeilen);
+        EXPECT_EQ(m.Edit2, QString::fromUtf8(s.edit2));
+        EXPECT_EQ(zeittasten(), QStringLiteral("110"));
+    }
+    EXPECT_EQ(m.Zwischenwert, 51);
+    EXPECT_EQ(w.Gesamtumsatz, 119);
+}
+
+struct Folge {
+    const char* tasten;
+    const char* anzeige;
+    QStringList zeilen; // the whole roll
+    int modus = 1;
+};
+std::ostream& operator<<(std::ostream& os, const Folge& f) { return os << f.tasten; }
+
+class Ketten : public ModellTest, public ::testing::WithParamInterface<Folge> {};
+TEST_P(Ketten, AnzeigeUndRolle) {
+    w.RechnerModus = GetParam().modus;
+    tasten(QString::fromUtf8(GetParam().tasten));
+    EXPECT_EQ(m.Panel2, QString::fromUtf8(GetParam().anzeige));
+    EXPECT_EQ(m.RichEdit1.zeilen(), GetParam().zeilen);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Randfaelle, Ketten,
+    ::testing::Values(
+        Folge{"0 0", "0", {}}, Folge{"0 5", "5", {}}, Folge{"0 , 5", "0,5", {}},
+        Folge{"2 , , 5", "2,5", {}}, Folge{"+ , 5", "5", {}}, Folge{"+ , 5 , 5", "55", {}},
+        Folge{"1 2 + - 5 =", "7", {"12,00 €  ", "- 5,00 €  ", "= 7,00 €  ", ""}},
+        Folge{"5 x 0 +", "0", {"5,00 €  "}},
+        Folge{"5 x 0 =", "0", {"5,00 €  ", "* 0  ", "= 0,00 €  ", ""}},
+        Folge{"1 2 + 5 CE 3 =", "15", {"12,00 €  ", "+ 3,00 €  ", "= 15,00 €  ", ""}},
+        Folge{"AC 5 =", "0", {"= 0,00 €  ", ""}},
+        Folge{"1 2 + 5 =", "17", {"12,00  ", "+ 5,00  ", "= 17,00  ", ""}, 2},
+        Folge{"1 2 + 5 =", "17", {}, 0}, Folge{"6 x 7 =", "42", {"* 7  "}, 0},
+        Folge{"1 0 / 4 =", "2,5", {"10,00 €  ", "/ 4  ", "= 2,50 €  ", ""}},
+        Folge{"5 - 8 =", "-3", {"5,00 €  ", "- 8,00 €  ", "= -3,00 €  ", ""}},
+        Folge{"0 , 1 + 0 , 2 =", "0,3", {"0,10 €  ", "+ 0,20 €  ", "= 0,30 €  ", ""}},
+        Folge{"1 2 3 4 5 6 7 8 9 + 0 , 0 , =", "123456789",
+              {"1,2345679E8  ", "+ 0,00 €  ", "= 1,2345679E8  ", ""}},
+        Folge{"5 + Datum 3 =", "8", {"5,00 €  ", "", "", "      ", "", "+ 3,00 €  ", "= 8,00 €  ", ""}}));
+
+TEST_F(Rechenwerk, StandardmodusAendertGesamtsummeNicht) {
+    w.RechnerModus = 2;
+    tasten(QStringLiteral("1 2 + 5 ="));
+    EXPECT_EQ(w.Gesamtumsatz, 0);
+    EXPECT_EQ(m.Edit2, QString());
+}
+
+TEST_F(Rechenwerk, KommastellenNullRundetAufGanze) {
+    w.Kommastellen = 0;
+    tasten(QStringLiteral("1 2 , 5 +"));
+    EXPECT_EQ(m.RichEdit1.zeilen(), QStringList{QStringLiteral("13 €  ")});
+}
+
+TEST_F(Rechenwerk, DivisionDurchNullLaesstOperatorOffen) {
+    tasten(QStringLiteral("5 / 0"));
+    EXPECT_EQ(fehlerVon(QStringLiteral("=")), QStringLiteral("Gleitkommadivision durch Null"));
+    EXPECT_EQ(m.Panel2, QStringLiteral("0"));
+    EXPECT_EQ(m.GeteiltOffen, 1);
+    EXPECT_EQ(m.Zwischenwert, 5);
+    EXPECT_EQ(m.Panel34, QString());
+    EXPECT_EQ(m.RichEdit1.anzahl(), 1);
+    tasten(QStringLiteral("2 ="));
+    EXPECT_EQ(m.Panel2, QStringLiteral("2,5"));
+    EXPECT_EQ(zeittasten(), QStringLiteral("001"));
+}
+
+TEST_F(Rechenwerk, NullDurchNullIstUngueltig) {
+    tasten(QStringLiteral("AC 0 / 0"));
+    EXPECT_EQ(fehlerVon(QStringLiteral("=")), QStringLiteral("Ungültige Gleitkommaoperation"));
+}
+
+TEST_F(Rechenwerk, OperatortasteTeiltDurchNullMitKomma) {
+    tasten(QStringLiteral("5 / 0 ,"));
+    EXPECT_EQ(fehlerVon(QStringLiteral("+")), QStringLiteral("Gleitkommadivision durch Null"));
+    EXPECT_EQ(m.Eingabewert, 0);
+    EXPECT_EQ(m.KommaErlaubt, 1);
+    EXPECT_EQ(m.GeteiltOffen, 1);
+    EXPECT_EQ(m.Panel34, QStringLiteral(","));
+}
+
+TEST_F(Rechenwerk, ZweitesKommaNachErgebnisIstKeinWert) {
+    tasten(QStringLiteral("5 / 2 = ,"));
+    EXPECT_EQ(m.Panel2, QStringLiteral("2,5,"));
+    const auto zeilen = m.RichEdit1.zeilen();
+    EXPECT_EQ(fehlerVon(QStringLiteral("+")),
+              QStringLiteral("'2,5,' ist kein gültiger Gleitkommawert"));
+    EXPECT_EQ(m.RichEdit1.zeilen(), zeilen);
+    EXPECT_EQ(m.Panel2, QStringLiteral("2,5,"));
+    EXPECT_EQ(m.Panel34, QStringLiteral(","));
+}
+
+TEST_F(Rechenwerk, UeberlaufDerSummeSchreibtKeineZeile) {
+    m.Panel2 = QStringLiteral("1E308");
+    taste(QStringLiteral("+"));
+    m.Panel2 = QStringLiteral("1E308");
+    EXPECT_EQ(fehlerVon(QStringLiteral("=")), QStringLiteral("Gleitkommaüberlauf"));
+    EXPECT_EQ(m.Zwischenwert, 1e308);
+    EXPECT_EQ(m.Eingabewert, 1e308);
+    EXPECT_EQ(m.RichEdit1.anzahl(), 1);
+}
+
+TEST_F(Rechenwerk, UeberlaufDerGesamtsummeKommtZuletzt) {
+    w.Gesamtumsatz = 1.7e308;
+    m.Edit2 = QStringLiteral("alt");
+    m.Panel2 = QStringLiteral("1E308");
+    taste(QStringLiteral("+"));
+    EXPECT_EQ(fehlerVon(QStringLiteral("=")), QStringLiteral("Gleitkommaüberlauf"));
+    EXPECT_EQ(m.Panel2, QStringLiteral("1E308"));
+    EXPECT_EQ(m.Panel34, QStringLiteral("="));
+    EXPECT_EQ(w.Gesamtumsatz, 1.7e308);
+    EXPECT_EQ(m.Edit2, QStringLiteral("alt"));
+}
+
+TEST_F(Rechenwerk, AcBehaeltSpeicherSummeUndRolle) {
+    tasten(QStringLiteral("4 M+ 1 2 + 5 = 3 + AC"));
+    EXPECT_EQ(m.Panel6, QStringLiteral("0"));
+    EXPECT_EQ(m.Panel4, QStringLiteral("4"));
+    EXPECT_EQ(m.Edit2, QStringLiteral("17,00"));
+    EXPECT_EQ(m.Zwischenwert, 0);
+    EXPECT_EQ(m.PlusOffen, 0);
+    EXPECT_FALSE(m.RichEdit1.zeilen().isEmpty());
+}
+
+} // namespace

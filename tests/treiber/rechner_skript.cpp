@@ -1,0 +1,183 @@
+// rechner-skript: drives the main window's model without a window, one command a line on
+// standard input, answers on standard output (both UTF-8).
+#include "common/fehler.h"
+#include "rechner/kern/hauptmodell.h"
+#include "rechner/kern/programmwerte.h"
+#include "rechner/kern/tasten.h"
+#include "rechner/kern/zahlformen.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <clocale>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <string>
+
+namespace {
+
+class Treiber {
+public:
+    Treiber() : m_modell(m_werte) {
+        m_werte.Kommastellen = 2;
+        m_werte.RechnerModus = 1;
+        m_werte.OhneAnmeldung = 1;
+        m_werte.OhneAnmeldungText = QStringLiteral("1");
+        m_modell.Anmelden1 = m_modell.Abmelden1 = false;
+        m_modell.Grundstellung();
+        m_modell.Zeitgrund();
+        m_modell.Panel4 = m_modell.Panel6 = QStringLiteral("0");
+        m_modell.Panel3Sichtbar = false;
+    }
+
+    void zeile(const QString& zeile) {
+        const qsizetype blank = zeile.indexOf(QLatin1Char(' '));
+        const QString befehl = blank < 0 ? zeile : zeile.left(blank);
+        const QString argument = blank < 0 ? QString() : zeile.mid(blank + 1);
+        const auto it = befehle().find(befehl);
+        if (it == befehle().end()) {
+            aus(QStringLiteral("Unbekannt: ") + zeile);
+            return;
+        }
+        try {
+            it->second(argument);
+        } catch (const Fehler& fehler) {
+            aus(QStringLiteral("Fehler: ") + fehler.text());
+        }
+    }
+
+private:
+    using Befehl = std::function<void(const QString&)>;
+
+    static void aus(const QString& text) { std::cout << text.toStdString() << '\n'; }
+
+    const std::map<QString, Befehl>& befehle() {
+        if (m_befehle.empty()) {
+            m_befehle = {
+                {QStringLiteral("taste"), [this](const QString& a) { taste(a); }},
+                {QStringLiteral("zeichen"), [this](const QString& a) { zeichen(a); }},
+                {QStringLiteral("fn"), [this](const QString& a) { fn(a); }},
+                {QStringLiteral("setze"), [this](const QString& a) { setze(a); }},
+                {QStringLiteral("uhr"), [this](const QString& a) { m_modell.Panel5 = a; }},
+                {QStringLiteral("zeige"), [this](const QString&) { zeige(); }},
+                {QStringLiteral("rolle"), [this](const QString&) { rolle(); }},
+                {QStringLiteral("zahl"), [](const QString& a) { zahl(a); }},
+            };
+        }
+        return m_befehle;
+    }
+
+    void taste(const QString& name) {
+        const Taste* taste = TasteNachName(name);
+        if (!taste) {
+            aus(QStringLiteral("Unbekannt: taste ") + name);
+            return;
+        }
+        if (!TasteAktiv(m_modell, taste->nummer)) {
+            aus(QStringLiteral("gesperrt"));
+            return;
+        }
+        (m_modell.*taste->klick)();
+    }
+
+    void zeichen(const QString& a) {
+        if (a == QLatin1String("Enter"))
+            m_modell.Edit1KeyPress(QChar(13));
+        else if (a == QLatin1String("Backspace"))
+            m_modell.Edit1KeyPress(QChar(8));
+        else if (a.size() == 1)
+            m_modell.Edit1KeyPress(a[0]);
+        else
+            aus(QStringLiteral("Unbekannt: zeichen ") + a);
+    }
+
+    void fn(const QString& a) {
+        bool zahl = false;
+        const int nummer = a.toInt(&zahl);
+        if (!zahl || nummer < 1 || nummer > 12) {
+            aus(QStringLiteral("Unbekannt: fn ") + a);
+            return;
+        }
+        m_modell.Edit1KeyDown(nummer);
+    }
+
+    void setze(const QString& a) {
+        const qsizetype blank = a.indexOf(QLatin1Char(' '));
+        const QString name = blank < 0 ? a : a.left(blank);
+        const QString wert = blank < 0 ? QString() : a.mid(blank + 1);
+        const auto zahl = [&] { return static_cast<quint8>(wert.trimmed().toInt()); };
+        Programmwerte& w = m_werte;
+        if (name == QLatin1String("Kommastellen"))
+            w.Kommastellen = zahl();
+        else if (name == QLatin1String("RechnerModus"))
+            w.RechnerModus = zahl();
+        else if (name == QLatin1String("OhneAnmeldung"))
+            w.OhneAnmeldung = zahl();
+        else if (name == QLatin1String("OhneAnmeldungText"))
+            w.OhneAnmeldungText = wert;
+        else if (name == QLatin1String("Firmenname"))
+            w.Firmenname = m_modell.Panel33 = wert;
+        else if (name == QLatin1String("Rollenname"))
+            w.Rollenname = wert;
+        else if (name == QLatin1String("Abmelden1"))
+            m_modell.Abmelden1 = wert.trimmed() == QLatin1String("1");
+        else
+            aus(QStringLiteral("Unbekannt: setze ") + a);
+    }
+
+    void zeige() {
+        const Hauptmodell& m = m_modell;
+        aus(QStringLiteral("Panel2=") + m.Panel2);
+        aus(QStringLiteral("Panel34=") + m.Panel34);
+        aus(QStringLiteral("Panel6=") + m.Panel6);
+        aus(QStringLiteral("Panel4=") + m.Panel4);
+        aus(QStringLiteral("Edit2=") + m.Edit2);
+        const auto bit = [](bool an) { return an ? QLatin1Char('1') : QLatin1Char('0'); };
+        aus(QStringLiteral("Zeittasten=") + bit(m.BitBtn24) + bit(m.BitBtn30) + bit(m.BitBtn29));
+    }
+
+    void rolle() {
+        const Rolle& r = m_modell.RichEdit1;
+        std::string text = "Rolle " + std::to_string(r.anzahl()) + '\n';
+        for (const QString& zeile : r.zeilen())
+            text += '|' + zeile.toStdString() + "|\n";
+        std::cout << text;
+    }
+
+    static void zahl(const QString& a) {
+        const QStringList teile = a.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (teile.size() != 2) {
+            aus(QStringLiteral("Unbekannt: zahl ") + a);
+            return;
+        }
+        const QByteArray text = teile[0].toLatin1();
+        const double wert = std::strtod(text.constData(), nullptr);
+        const int k = teile[1].toInt();
+        aus(QStringLiteral("Anzeige=") + Anzeigeform(wert));
+        aus(QStringLiteral("Gruppiert=") + Gruppiert(wert, k));
+        aus(QStringLiteral("Waehrung=") + Waehrung(wert, k));
+        aus(QStringLiteral("Fest=") + Festform(wert));
+    }
+
+    Programmwerte m_werte;
+    Hauptmodell m_modell;
+    std::map<QString, Befehl> m_befehle;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication anwendung(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // WERT of "zahl" is C syntax whatever the locale
+    std::ios::sync_with_stdio(false);
+    Treiber treiber;
+    std::string zeile;
+    while (std::getline(std::cin, zeile)) {
+        if (!zeile.empty() && zeile.back() == '\r')
+            zeile.pop_back();
+        treiber.zeile(QString::fromStdString(zeile));
+        std::cout.flush();
+    }
+    return 0;
+}
