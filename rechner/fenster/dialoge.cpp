@@ -2,6 +2,7 @@
 
 #include "common/fehler.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -16,7 +17,7 @@ void Meldung(QWidget* eltern, const QString& text) {
     box.exec();
 }
 
-Antwort Frage(QWidget* eltern, const QString& text) {
+Dialoge::Antwort Frage(QWidget* eltern, const QString& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text,
                     QMessageBox::NoButton, eltern);
     QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
@@ -25,8 +26,40 @@ Antwort Frage(QWidget* eltern, const QString& text) {
     box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
     box.exec();
     if (box.clickedButton() == ja)
-        return Antwort::Ja;
+        return Dialoge::Antwort::Ja;
     if (box.clickedButton() == nein)
-        return Antwort::Nein;
-    return Antwort::Abgebrochen;
+        return Dialoge::Antwort::Nein;
+    return Dialoge::Antwort::Abgebrochen;
+}
+
+namespace {
+const QString kassenrolle = QStringLiteral("Kassenrolle (*.KRO)");
+} // namespace
+
+std::optional<QString> QtDialoge::speichernDialog(const QString& dateiname) {
+    m_speichernName = dateiname;
+    QFileDialog dialog(m_eltern, QStringLiteral("Daten speichern"), QString(), kassenrolle);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("KRO"));
+    if (!m_speichernName.isEmpty())
+        dialog.selectFile(m_speichernName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    m_speichernName = dialog.selectedFiles().constFirst();
+    return m_speichernName;
+}
+
+std::optional<QString> QtDialoge::oeffnenDialog(const std::optional<QString>& dateiname) {
+    if (dateiname)
+        m_oeffnenName = *dateiname;
+    QFileDialog dialog(m_eltern, QStringLiteral("Datei öffnen"), QString(), kassenrolle);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!m_oeffnenName.isEmpty())
+        dialog.selectFile(m_oeffnenName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    m_oeffnenName = dialog.selectedFiles().constFirst();
+    return m_oeffnenName;
 }

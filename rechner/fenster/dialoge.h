@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rechner/kern/aussenwelt.h"
+
 #include <QString>
 
 class QWidget;
@@ -12,5 +14,20 @@ void Fehlerbox(QWidget* eltern, const QString& text);
 // A plain message box: no icon, OK, the title as caption.
 void Meldung(QWidget* eltern, const QString& text);
 // A yes/no question of the information type, caption "Information", "&Ja" as default.
-enum class Antwort { Ja, Nein, Abgebrochen };
-Antwort Frage(QWidget* eltern, const QString& text);
+Dialoge::Antwort Frage(QWidget* eltern, const QString& text);
+
+// The dialogs of the logic, shown over a window. The two file dialogs keep the name they
+// last held, as the logic expects.
+class QtDialoge : public Dialoge {
+public:
+    explicit QtDialoge(QWidget* eltern) : m_eltern(eltern) {}
+    void meldung(const QString& text) override { Meldung(m_eltern, text); }
+    Antwort frage(const QString& text) override { return Frage(m_eltern, text); }
+    std::optional<QString> speichernDialog(const QString& dateiname) override;
+    std::optional<QString> oeffnenDialog(const std::optional<QString>& dateiname) override;
+
+private:
+    QWidget* m_eltern;
+    QString m_speichernName;
+    QString m_oeffnenName;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+// The three roll-file operations of the administration window's roll tab, also used by
+// start-up and shut-down: save roll, open roll, new roll.
+
+#include "rechner/kern/aussenwelt.h"
+#include "rechner/kern/programmwerte.h"
+#include "rechner/kern/rolle.h"
+
+class Rollenverwaltung {
+public:
+    Rollenverwaltung(Programmwerte& werte, Rolle& hauptrolle, Rolle& rollenkopie, Dialoge& dialoge)
+        : w(werte), m_haupt(hauptrolle), m_kopie(rollenkopie), m_dialoge(dialoge) {}
+
+    void BitBtn24Click(); // "Registrierolle speichern"
+    void BitBtn23Click(); // "Registrierrolle öffnen"
+    void BitBtn6Click();  // "Neue Registrierrolle  anlegen"
+
+private:
+    Programmwerte& w;
+    Rolle& m_haupt;
+    Rolle& m_kopie;
+    Dialoge& m_dialoge;
+};
