@@ -3,7 +3,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
-RollenListe::RollenListe(Rolle& rolle, QObject* eltern) : QAbstractListModel(eltern), m_rolle(rolle) {
+RollenListe::RollenListe(Rolle& rolle, QObject* eltern)
+    : QAbstractListModel(eltern), m_rolle(rolle) {
     m_rolle.setBeobachter(this);
 }
 
@@ -41,7 +42,8 @@ void RollenListe::nachErsetzen() {
     endResetModel();
 }
 
-RollenAnsicht::RollenAnsicht(Rolle& rolle, QWidget* eltern) : QListView(eltern), m_liste(rolle, this) {
+RollenAnsicht::RollenAnsicht(Rolle& rolle, QWidget* eltern)
+    : QListView(eltern), m_liste(rolle, this) {
     setModel(&m_liste);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -54,7 +56,9 @@ RollenAnsicht::RollenAnsicht(Rolle& rolle, QWidget* eltern) : QListView(eltern),
     schrift.setBold(true);
     schrift.setPixelSize(16);
     setFont(schrift);
-    const auto einreihen = [this] { zumEndeEinreihen(); };
+    const auto einreihen = [this] {
+        zumEndeEinreihen();
+    };
     connect(&m_liste, &QAbstractItemModel::rowsInserted, this, einreihen);
     connect(&m_liste, &QAbstractItemModel::modelReset, this, einreihen);
 }

@@ -15,13 +15,10 @@ struct Platz {
 
 // Row and column in the 6 x 5 grid.
 constexpr Platz plaetze[] = {
-    {21, 0, 0}, {23, 0, 1}, {22, 0, 2}, {19, 0, 3},
-    {27, 0, 4}, {28, 0, 5}, {7, 1, 0},   {8, 1, 1},
-    {9, 1, 2},   {20, 1, 3},  {26, 1, 4}, {18, 1, 5},
-    {4, 2, 0},   {5, 2, 1},   {6, 2, 2},   {16, 2, 3},
-    {17, 2, 4},  {25, 2, 5},   {1, 3, 0},   {2, 3, 1},
-    {3, 3, 2},   {14, 3, 3},  {15, 3, 4},  {10, 4, 0},
-    {11, 4, 1},  {13, 4, 2}, {12, 4, 3},
+    {21, 0, 0}, {23, 0, 1}, {22, 0, 2}, {19, 0, 3}, {27, 0, 4}, {28, 0, 5}, {7, 1, 0},
+    {8, 1, 1},  {9, 1, 2},  {20, 1, 3}, {26, 1, 4}, {18, 1, 5}, {4, 2, 0},  {5, 2, 1},
+    {6, 2, 2},  {16, 2, 3}, {17, 2, 4}, {25, 2, 5}, {1, 3, 0},  {2, 3, 1},  {3, 3, 2},
+    {14, 3, 3}, {15, 3, 4}, {10, 4, 0}, {11, 4, 1}, {13, 4, 2}, {12, 4, 3},
 };
 
 // The time keys, top to bottom in column 6 over rows 4 and 5.
@@ -45,9 +42,9 @@ QPushButton* knopfBauen(QFrame* frame, const Platz& taste, QSize groesse, int pi
     if (taste.nummer != 25)
         knopfWidget->setText(QString::fromUtf16(TasteNachNummer(taste.nummer)->beschriftung));
     knopfWidget->setObjectName(QStringLiteral("BitBtn%1").arg(taste.nummer));
-    knopfWidget->setGeometry(QRect(QPoint((frame->width() - groesse.width()) / 2,
-                                          (frame->height() - groesse.height()) / 2),
-                                   groesse));
+    knopfWidget->setGeometry(QRect(
+        QPoint((frame->width() - groesse.width()) / 2, (frame->height() - groesse.height()) / 2),
+        groesse));
     const bool rot = taste.nummer == 26 || taste.nummer == 18 || taste.nummer == 19;
     knopfWidget->setStyleSheet(
         QStringLiteral("QPushButton { background: #d4d0c8; font-weight: bold; font-size: %1px;"

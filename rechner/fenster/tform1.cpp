@@ -73,8 +73,8 @@ TForm1::TForm1(Programmwerte& werte, QWidget* eltern) : QMainWindow(eltern), m_m
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setGeometry(0, 0, 821, 560);
     Panel3->setAlignment(Qt::AlignCenter);
-    Panel3->setStyleSheet(QStringLiteral(
-        "background: #808080; color: white; font-weight: bold; font-style: italic; font-size: 16px;"));
+    Panel3->setStyleSheet(QStringLiteral("background: #808080; color: white; font-weight: bold; "
+                                         "font-style: italic; font-size: 16px;"));
     Panel3->setFocusPolicy(Qt::StrongFocus);
     Panel3->installEventFilter(this);
 
@@ -88,9 +88,13 @@ TForm1::TForm1(Programmwerte& werte, QWidget* eltern) : QMainWindow(eltern), m_m
     });
     Timer1.start(1000);
     Timer2.setSingleShot(true);
-    connect(&Timer2, &QTimer::timeout, this, [this] { ausfuehren([this] { m_modell.Timer2Timer(); }); });
+    connect(&Timer2, &QTimer::timeout, this,
+            [this] { ausfuehren([this] { m_modell.Timer2Timer(); }); });
     Timer2.start(1500);
 
+    anmeldungVerbinden();
+    menueVerbinden();
+    updateVerbinden();
     vorlaeufigerStart();
     aktualisieren();
     Edit1->setFocus();

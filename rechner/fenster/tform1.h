@@ -15,6 +15,10 @@
 #include <functional>
 
 class QAction;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -44,6 +48,12 @@ public:
 
     QLineEdit* Edit1 = nullptr;
 
+    // The other windows, created by the program block after the main window.
+    TForm2* Form2 = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
+    TForm5* Form5 = nullptr;
+
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
@@ -54,6 +64,10 @@ private:
     void statusleisteBauen();
     void tastenVerbinden();
     void vorlaeufigerStart();
+    // Wiring of the menu items, each in the file of its topic.
+    void anmeldungVerbinden(); // tform1_start.cpp: start-up, close, administration, sign-in
+    void menueVerbinden();     // tform1_menue.cpp: print, about box, links, hints
+    void updateVerbinden();    // tform1_update.cpp: the online update check
 
     Hauptmodell m_modell;
     QWidget* Panel1 = nullptr;

@@ -38,7 +38,7 @@ public:
     QString Edit2;                        // grand total
     QString Memo1;                        // hidden version memo
     QString Statusleiste[3];
-    QString Beschriftung;                 // window caption
+    QString Beschriftung; // window caption
 
     // Enabled and visible states.
     bool BitBtn24 = true; // "M-Std"
@@ -74,7 +74,7 @@ public:
     void BitBtn18Click(); // "AC"
     void Berechnung();
     void Grundstellung();
-    void Zeitgrund();      // minutes setting of the time keys
+    void Zeitgrund();       // minutes setting of the time keys
     void Stundenstellung(); // hours setting of the time keys
 
     // Function and memory keys.

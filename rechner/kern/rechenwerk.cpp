@@ -119,10 +119,18 @@ void Hauptmodell::operatorTaste(Operator op) {
     }
 }
 
-void Hauptmodell::BitBtn14Click() { operatorTaste(Operator::Plus); }
-void Hauptmodell::BitBtn15Click() { operatorTaste(Operator::Minus); }
-void Hauptmodell::BitBtn16Click() { operatorTaste(Operator::Mal); }
-void Hauptmodell::BitBtn17Click() { operatorTaste(Operator::Geteilt); }
+void Hauptmodell::BitBtn14Click() {
+    operatorTaste(Operator::Plus);
+}
+void Hauptmodell::BitBtn15Click() {
+    operatorTaste(Operator::Minus);
+}
+void Hauptmodell::BitBtn16Click() {
+    operatorTaste(Operator::Mal);
+}
+void Hauptmodell::BitBtn17Click() {
+    operatorTaste(Operator::Geteilt);
+}
 
 void Hauptmodell::BitBtn12Click() {
     // The indicator doubles as state: right after "%" it makes "=" add the percent base.

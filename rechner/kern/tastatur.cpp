@@ -18,14 +18,22 @@ void Hauptmodell::Edit1KeyPress(QChar zeichen) {
             KommaErlaubt = 0;
         }
         return;
-    case u'+': return BitBtn14Click();
-    case u'-': return BitBtn15Click();
-    case u'*': return BitBtn16Click();
-    case u'/': return BitBtn17Click();
-    case 13: return BitBtn12Click();
-    case 8: return BitBtn18Click();
-    case u'%': return BitBtn20Click();
-    default: break;
+    case u'+':
+        return BitBtn14Click();
+    case u'-':
+        return BitBtn15Click();
+    case u'*':
+        return BitBtn16Click();
+    case u'/':
+        return BitBtn17Click();
+    case 13:
+        return BitBtn12Click();
+    case 8:
+        return BitBtn18Click();
+    case u'%':
+        return BitBtn20Click();
+    default:
+        break;
     }
     if (zeichen < u'0' || zeichen > u'9')
         return; // swallowed, the point included
@@ -41,16 +49,27 @@ void Hauptmodell::Edit1KeyPress(QChar zeichen) {
 
 void Hauptmodell::Edit1KeyDown(int funktionstaste) {
     switch (funktionstaste) {
-    case 1: return BitBtn21Click();
-    case 2: return BitBtn23Click();
-    case 3: return BitBtn22Click();
-    case 4: return BitBtn19Click();
-    case 5: return BitBtn27Click();
-    case 6: return BitBtn28Click();
-    case 7: return BitBtn26Click();
-    case 8: return BitBtn18Click();
-    case 9: return BitBtn25Click();
-    case 11: return BitBtn13Click();
-    default: return; // F10, F12 and every other key do nothing
+    case 1:
+        return BitBtn21Click();
+    case 2:
+        return BitBtn23Click();
+    case 3:
+        return BitBtn22Click();
+    case 4:
+        return BitBtn19Click();
+    case 5:
+        return BitBtn27Click();
+    case 6:
+        return BitBtn28Click();
+    case 7:
+        return BitBtn26Click();
+    case 8:
+        return BitBtn18Click();
+    case 9:
+        return BitBtn25Click();
+    case 11:
+        return BitBtn13Click();
+    default:
+        return; // F10, F12 and every other key do nothing
     }
 }

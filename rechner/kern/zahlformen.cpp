@@ -3,8 +3,8 @@
 #include "common/fehler.h"
 
 #include <charconv>
-#include <cmath>
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <locale.h>
 
@@ -23,9 +23,9 @@ Ziffern ersteZiffern(double wert) {
     if (wert == 0 || !std::isfinite(wert))
         return z;
     char puffer[64];
-    const auto ende =
-        std::to_chars(puffer, puffer + sizeof puffer, std::fabs(wert), std::chars_format::scientific, 17)
-            .ptr;
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, std::fabs(wert),
+                                    std::chars_format::scientific, 17)
+                          .ptr;
     // d.ddddddddddddddddde±xx
     z.ziffern.append(puffer[0]);
     const char* e = std::find(puffer, ende, 'e');
@@ -159,12 +159,18 @@ QString Festform(double wert) {
 }
 
 double ParseAnzeige(const QString& text) {
-    const auto fehler = [&] { return Fehler(Fehlertexte::keinGueltigerGleitkommawert(text)); };
+    const auto fehler = [&] {
+        return Fehler(Fehlertexte::keinGueltigerGleitkommawert(text));
+    };
     QByteArray c;
     c.reserve(text.size() + 1);
     qsizetype i = 0;
-    const auto ist = [&](char zeichen) { return i < text.size() && text[i] == QLatin1Char(zeichen); };
-    const auto ziffer = [&] { return i < text.size() && text[i] >= u'0' && text[i] <= u'9'; };
+    const auto ist = [&](char zeichen) {
+        return i < text.size() && text[i] == QLatin1Char(zeichen);
+    };
+    const auto ziffer = [&] {
+        return i < text.size() && text[i] >= u'0' && text[i] <= u'9';
+    };
     while (ist(' '))
         ++i;
     if (ist('+') || ist('-'))

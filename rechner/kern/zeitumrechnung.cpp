@@ -16,8 +16,9 @@ QString Tageszeit(double minuten) {
     const auto imTag = static_cast<qint64>(std::fabs(std::fmod(millisekunden, 86400000.0)));
     const qint64 stunden = imTag / 3600000;
     const qint64 minute = imTag / 60000 % 60;
-    return QStringLiteral("%1,%2").arg(stunden, 2, 10, QLatin1Char('0')).arg(minute, 2, 10,
-                                                                              QLatin1Char('0'));
+    return QStringLiteral("%1,%2")
+        .arg(stunden, 2, 10, QLatin1Char('0'))
+        .arg(minute, 2, 10, QLatin1Char('0'));
 }
 
 qint32 mal24(double tage) {

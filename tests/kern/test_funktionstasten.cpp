@@ -52,12 +52,11 @@ TEST_F(Funktionstasten, BeispielSpeicher) {
 }
 
 TEST_F(Funktionstasten, BeispielQuadratInKette) {
-    schritte(&Hauptmodell::Panel6,
-             {{"1 0", "10", "0", "", {}},
-              {"+", "0", "10", "+", {"10,00 €  "}},
-              {"3", "3", "10", "", {}},
-              {"x²", "9", "10", "x²", {"x² 3,00 €  ", "= 9,00 €  ", ""}},
-              {"=", "19", "0", "=", {"+ 9,00 €  ", "= 19,00 €  ", ""}}});
+    schritte(&Hauptmodell::Panel6, {{"1 0", "10", "0", "", {}},
+                                    {"+", "0", "10", "+", {"10,00 €  "}},
+                                    {"3", "3", "10", "", {}},
+                                    {"x²", "9", "10", "x²", {"x² 3,00 €  ", "= 9,00 €  ", ""}},
+                                    {"=", "19", "0", "=", {"+ 9,00 €  ", "= 19,00 €  ", ""}}});
 }
 
 struct Folge {
@@ -69,14 +68,12 @@ TEST_P(Folgen, Anzeige) {
     tasten(QString::fromUtf8(GetParam().tasten));
     EXPECT_EQ(m.Panel2, QString::fromUtf8(GetParam().anzeige));
 }
-INSTANTIATE_TEST_SUITE_P(Randfaelle, Folgen,
-                         ::testing::Values(Folge{"1 5 0 + 5 0 = 1 0 %", "20"},
-                                           Folge{"1 5 0 + 5 0 = 1 0 % =", "20"},
-                                           Folge{"2 0 0 + 1 0 % % =", "4"},
-                                           Folge{"5 + 3 M+ =", "5"}, Folge{"3 x² 5", "95"},
-                                           Folge{"4 (-) (-)", "4"}, Folge{"9 V¯", "3"},
-                                           Folge{"0 V¯", "0"}, Folge{"2 0 0 + 1 0 % 5 =", "20"},
-                                           Folge{"MR", "0"}));
+INSTANTIATE_TEST_SUITE_P(
+    Randfaelle, Folgen,
+    ::testing::Values(Folge{"1 5 0 + 5 0 = 1 0 %", "20"}, Folge{"1 5 0 + 5 0 = 1 0 % =", "20"},
+                      Folge{"2 0 0 + 1 0 % % =", "4"}, Folge{"5 + 3 M+ =", "5"},
+                      Folge{"3 x² 5", "95"}, Folge{"4 (-) (-)", "4"}, Folge{"9 V¯", "3"},
+                      Folge{"0 V¯", "0"}, Folge{"2 0 0 + 1 0 % 5 =", "20"}, Folge{"MR", "0"}));
 
 TEST_F(Funktionstasten, VorzeichenwechselAufNullOhneMinus) {
     tasten(QStringLiteral("(-)"));

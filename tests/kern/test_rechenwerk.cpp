@@ -45,7 +45,9 @@ struct Folge {
     QStringList zeilen; // the whole roll
     int modus = 1;
 };
-std::ostream& operator<<(std::ostream& os, const Folge& f) { return os << f.tasten; }
+std::ostream& operator<<(std::ostream& os, const Folge& f) {
+    return os << f.tasten;
+}
 
 class Ketten : public ModellTest, public ::testing::WithParamInterface<Folge> {};
 TEST_P(Ketten, AnzeigeUndRolle) {
@@ -56,22 +58,25 @@ TEST_P(Ketten, AnzeigeUndRolle) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Randfaelle, Ketten,
-    ::testing::Values(
-        Folge{"0 0", "0", {}}, Folge{"0 5", "5", {}}, Folge{"0 , 5", "0,5", {}},
-        Folge{"2 , , 5", "2,5", {}}, Folge{"+ , 5", "5", {}}, Folge{"+ , 5 , 5", "55", {}},
-        Folge{"1 2 + - 5 =", "7", {"12,00 €  ", "- 5,00 €  ", "= 7,00 €  ", ""}},
-        Folge{"5 x 0 +", "0", {"5,00 €  "}},
-        Folge{"5 x 0 =", "0", {"5,00 €  ", "* 0  ", "= 0,00 €  ", ""}},
-        Folge{"1 2 + 5 CE 3 =", "15", {"12,00 €  ", "+ 3,00 €  ", "= 15,00 €  ", ""}},
-        Folge{"AC 5 =", "0", {"= 0,00 €  ", ""}},
-        Folge{"1 2 + 5 =", "17", {"12,00  ", "+ 5,00  ", "= 17,00  ", ""}, 2},
-        Folge{"1 2 + 5 =", "17", {}, 0}, Folge{"6 x 7 =", "42", {"* 7  "}, 0},
-        Folge{"1 0 / 4 =", "2,5", {"10,00 €  ", "/ 4  ", "= 2,50 €  ", ""}},
-        Folge{"5 - 8 =", "-3", {"5,00 €  ", "- 8,00 €  ", "= -3,00 €  ", ""}},
-        Folge{"0 , 1 + 0 , 2 =", "0,3", {"0,10 €  ", "+ 0,20 €  ", "= 0,30 €  ", ""}},
-        Folge{"1 2 3 4 5 6 7 8 9 + 0 , 0 , =", "123456789",
-              {"1,2345679E8  ", "+ 0,00 €  ", "= 1,2345679E8  ", ""}},
-        Folge{"5 + Datum 3 =", "8", {"5,00 €  ", "", "", "      ", "", "+ 3,00 €  ", "= 8,00 €  ", ""}}));
+    ::testing::Values(Folge{"0 0", "0", {}}, Folge{"0 5", "5", {}}, Folge{"0 , 5", "0,5", {}},
+                      Folge{"2 , , 5", "2,5", {}}, Folge{"+ , 5", "5", {}},
+                      Folge{"+ , 5 , 5", "55", {}},
+                      Folge{"1 2 + - 5 =", "7", {"12,00 €  ", "- 5,00 €  ", "= 7,00 €  ", ""}},
+                      Folge{"5 x 0 +", "0", {"5,00 €  "}},
+                      Folge{"5 x 0 =", "0", {"5,00 €  ", "* 0  ", "= 0,00 €  ", ""}},
+                      Folge{"1 2 + 5 CE 3 =", "15", {"12,00 €  ", "+ 3,00 €  ", "= 15,00 €  ", ""}},
+                      Folge{"AC 5 =", "0", {"= 0,00 €  ", ""}},
+                      Folge{"1 2 + 5 =", "17", {"12,00  ", "+ 5,00  ", "= 17,00  ", ""}, 2},
+                      Folge{"1 2 + 5 =", "17", {}, 0}, Folge{"6 x 7 =", "42", {"* 7  "}, 0},
+                      Folge{"1 0 / 4 =", "2,5", {"10,00 €  ", "/ 4  ", "= 2,50 €  ", ""}},
+                      Folge{"5 - 8 =", "-3", {"5,00 €  ", "- 8,00 €  ", "= -3,00 €  ", ""}},
+                      Folge{"0 , 1 + 0 , 2 =", "0,3", {"0,10 €  ", "+ 0,20 €  ", "= 0,30 €  ", ""}},
+                      Folge{"1 2 3 4 5 6 7 8 9 + 0 , 0 , =",
+                            "123456789",
+                            {"1,2345679E8  ", "+ 0,00 €  ", "= 1,2345679E8  ", ""}},
+                      Folge{"5 + Datum 3 =",
+                            "8",
+                            {"5,00 €  ", "", "", "      ", "", "+ 3,00 €  ", "= 8,00 €  ", ""}}));
 
 TEST_F(Rechenwerk, StandardmodusAendertGesamtsummeNicht) {
     w.RechnerModus = 2;

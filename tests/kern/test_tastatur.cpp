@@ -69,11 +69,12 @@ TEST_P(Funktionstaste, WieDieTaste) {
     EXPECT_EQ(m.Panel2, QString::fromUtf8(GetParam().anzeige));
     EXPECT_EQ(m.Panel34, QString::fromUtf8(GetParam().indikator));
 }
-INSTANTIATE_TEST_SUITE_P(
-    Tasten, Funktionstaste,
-    ::testing::Values(Funktion{1, "0", "M+"}, Funktion{2, "0", "M-"}, Funktion{3, "0", ""},
-                      Funktion{4, "9", ""}, Funktion{5, "81", "x²"}, Funktion{6, "3", "V¯"},
-                      Funktion{7, "0", ""}, Funktion{8, "0", ""}, Funktion{9, "9", ""},
-                      Funktion{10, "9", ""}, Funktion{11, "-9", "(-)"}, Funktion{12, "9", ""}));
+INSTANTIATE_TEST_SUITE_P(Tasten, Funktionstaste,
+                         ::testing::Values(Funktion{1, "0", "M+"}, Funktion{2, "0", "M-"},
+                                           Funktion{3, "0", ""}, Funktion{4, "9", ""},
+                                           Funktion{5, "81", "x²"}, Funktion{6, "3", "V¯"},
+                                           Funktion{7, "0", ""}, Funktion{8, "0", ""},
+                                           Funktion{9, "9", ""}, Funktion{10, "9", ""},
+                                           Funktion{11, "-9", "(-)"}, Funktion{12, "9", ""}));
 
 } // namespace

@@ -40,11 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
     Beispiele, GruppiertTest,
     ::testing::Values(Form{1234.5, 2, "1.234,50"}, Form{1234567.891, 2, "1.234.567,90"},
                       Form{12345678.9, 2, "12.345.679,00"}, Form{123456789, 2, "1,2345679E8"},
-                      Form{99999999.5, 2, "1E8"}, Form{-0.004, 2, "0,00"},
-                      Form{-0.005, 2, "-0,01"}, Form{1234.5, 0, "1.235"}, Form{99.5, 0, "100"},
-                      Form{0, 2, "0,00"}, Form{17, 2, "17,00"}, Form{0.3, 6, "0,300000"},
-                      Form{-1234.5, 2, "-1.234,50"}, Form{12.5, 0, "13"},
-                      Form{0.123456789, 6, "0,123457"}, Form{100, 2, "100,00"},
+                      Form{99999999.5, 2, "1E8"}, Form{-0.004, 2, "0,00"}, Form{-0.005, 2, "-0,01"},
+                      Form{1234.5, 0, "1.235"}, Form{99.5, 0, "100"}, Form{0, 2, "0,00"},
+                      Form{17, 2, "17,00"}, Form{0.3, 6, "0,300000"}, Form{-1234.5, 2, "-1.234,50"},
+                      Form{12.5, 0, "13"}, Form{0.123456789, 6, "0,123457"}, Form{100, 2, "100,00"},
                       Form{1000, 0, "1.000"}, Form{2.675, 2, "2,67"}));
 
 class WaehrungTest : public ::testing::TestWithParam<Form> {};
@@ -80,13 +79,14 @@ class ParseGut : public ::testing::TestWithParam<Eingabe> {};
 TEST_P(ParseGut, Angenommen) {
     EXPECT_DOUBLE_EQ(ParseAnzeige(QString::fromUtf8(GetParam().text)), GetParam().wert);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Texte, ParseGut,
-    ::testing::Values(Eingabe{"17", 17}, Eingabe{",", 0}, Eingabe{"17,", 17},
-                      Eingabe{"2,5", 2.5}, Eingabe{" -3 ", -3}, Eingabe{"+4", 4},
-                      Eingabe{"1E-5", 1e-5}, Eingabe{"1,5e20", 1.5e20}, Eingabe{",5", 0.5},
-                      Eingabe{"-,5", -0.5}, Eingabe{"1E+3", 1000}, Eingabe{"0", 0},
-                      Eingabe{"1E-400", 0}, Eingabe{"0,00", 0}, Eingabe{",E5", 0}));
+INSTANTIATE_TEST_SUITE_P(Texte, ParseGut,
+                         ::testing::Values(Eingabe{"17", 17}, Eingabe{",", 0}, Eingabe{"17,", 17},
+                                           Eingabe{"2,5", 2.5}, Eingabe{" -3 ", -3},
+                                           Eingabe{"+4", 4}, Eingabe{"1E-5", 1e-5},
+                                           Eingabe{"1,5e20", 1.5e20}, Eingabe{",5", 0.5},
+                                           Eingabe{"-,5", -0.5}, Eingabe{"1E+3", 1000},
+                                           Eingabe{"0", 0}, Eingabe{"1E-400", 0},
+                                           Eingabe{"0,00", 0}, Eingabe{",E5", 0}));
 
 class ParseSchlecht : public ::testing::TestWithParam<const char*> {};
 TEST_P(ParseSchlecht, Abgelehnt) {
@@ -99,8 +99,8 @@ TEST_P(ParseSchlecht, Abgelehnt) {
     }
 }
 INSTANTIATE_TEST_SUITE_P(Texte, ParseSchlecht,
-                         ::testing::Values("", "  ", "17,5,", "E5", "-", "2,5,", "1.5", "1E",
-                                           "abc", "1 2", "--1", "1E5,", "0x10", "inf", "nan"));
+                         ::testing::Values("", "  ", "17,5,", "E5", "-", "2,5,", "1.5", "1E", "abc",
+                                           "1 2", "--1", "1E5,", "0x10", "inf", "nan"));
 
 TEST(Parse, UeberlaufJenseitsDesDoubleBereichs) {
     try {
@@ -119,13 +119,13 @@ class IstGanzzahlTest : public ::testing::TestWithParam<Ganz> {};
 TEST_P(IstGanzzahlTest, Syntax) {
     EXPECT_EQ(IstGanzzahl(QString::fromUtf8(GetParam().text)), GetParam().ganz) << GetParam().text;
 }
-INSTANTIATE_TEST_SUITE_P(
-    Texte, IstGanzzahlTest,
-    ::testing::Values(Ganz{"17", true}, Ganz{"-3", true}, Ganz{"2147483647", true},
-                      Ganz{"-2147483648", true}, Ganz{"2147483648", false}, Ganz{"2,5", false},
-                      Ganz{"1E20", false}, Ganz{"-", false}, Ganz{"", false},
-                      Ganz{"  12", true}, Ganz{"12 ", false}, Ganz{"+7", true},
-                      Ganz{"$1F", true}, Ganz{"$", false}, Ganz{"1,", false}));
+INSTANTIATE_TEST_SUITE_P(Texte, IstGanzzahlTest,
+                         ::testing::Values(Ganz{"17", true}, Ganz{"-3", true},
+                                           Ganz{"2147483647", true}, Ganz{"-2147483648", true},
+                                           Ganz{"2147483648", false}, Ganz{"2,5", false},
+                                           Ganz{"1E20", false}, Ganz{"-", false}, Ganz{"", false},
+                                           Ganz{"  12", true}, Ganz{"12 ", false}, Ganz{"+7", true},
+                                           Ganz{"$1F", true}, Ganz{"$", false}, Ganz{"1,", false}));
 
 TEST(StrToInt, WertUndFehlertext) {
     EXPECT_EQ(StrToInt(QStringLiteral("$10")), 16);

@@ -55,14 +55,38 @@ private:
     const std::map<QString, Befehl>& befehle() {
         if (m_befehle.empty()) {
             m_befehle = {
-                {QStringLiteral("taste"), [this](const QString& a) { taste(a); }},
-                {QStringLiteral("zeichen"), [this](const QString& a) { zeichen(a); }},
-                {QStringLiteral("fn"), [this](const QString& a) { fn(a); }},
-                {QStringLiteral("setze"), [this](const QString& a) { setze(a); }},
-                {QStringLiteral("uhr"), [this](const QString& a) { m_modell.Panel5 = a; }},
-                {QStringLiteral("zeige"), [this](const QString&) { zeige(); }},
-                {QStringLiteral("rolle"), [this](const QString&) { rolle(); }},
-                {QStringLiteral("zahl"), [](const QString& a) { zahl(a); }},
+                {QStringLiteral("taste"),
+                 [this](const QString& a) {
+                     taste(a);
+                 }},
+                {QStringLiteral("zeichen"),
+                 [this](const QString& a) {
+                     zeichen(a);
+                 }},
+                {QStringLiteral("fn"),
+                 [this](const QString& a) {
+                     fn(a);
+                 }},
+                {QStringLiteral("setze"),
+                 [this](const QString& a) {
+                     setze(a);
+                 }},
+                {QStringLiteral("uhr"),
+                 [this](const QString& a) {
+                     m_modell.Panel5 = a;
+                 }},
+                {QStringLiteral("zeige"),
+                 [this](const QString&) {
+                     zeige();
+                 }},
+                {QStringLiteral("rolle"),
+                 [this](const QString&) {
+                     rolle();
+                 }},
+                {QStringLiteral("zahl"),
+                 [](const QString& a) {
+                     zahl(a);
+                 }},
             };
         }
         return m_befehle;
@@ -106,7 +130,9 @@ private:
         const qsizetype blank = a.indexOf(QLatin1Char(' '));
         const QString name = blank < 0 ? a : a.left(blank);
         const QString wert = blank < 0 ? QString() : a.mid(blank + 1);
-        const auto zahl = [&] { return static_cast<quint8>(wert.trimmed().toInt()); };
+        const auto zahl = [&] {
+            return static_cast<quint8>(wert.trimmed().toInt());
+        };
         Programmwerte& w = m_werte;
         if (name == QLatin1String("Kommastellen"))
             w.Kommastellen = zahl();
@@ -133,7 +159,9 @@ private:
         aus(QStringLiteral("Panel6=") + m.Panel6);
         aus(QStringLiteral("Panel4=") + m.Panel4);
         aus(QStringLiteral("Edit2=") + m.Edit2);
-        const auto bit = [](bool an) { return an ? QLatin1Char('1') : QLatin1Char('0'); };
+        const auto bit = [](bool an) {
+            return an ? QLatin1Char('1') : QLatin1Char('0');
+        };
         aus(QStringLiteral("Zeittasten=") + bit(m.BitBtn24) + bit(m.BitBtn30) + bit(m.BitBtn29));
     }
 
