@@ -43,5 +43,3 @@ void BM_KettenrechnungLangeRolle(benchmark::State& state) {
 BENCHMARK(BM_KettenrechnungLangeRolle);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -2,36 +2,36 @@
 
 #include "rechner/kern/rolle.h"
 
-#include <QAbstractListModel>
-#include <QListView>
+#include <QAbstractScrollArea>
 
-// Shows a roll's lines without copying them: the view asks for the visible rows only, and an
-// append inserts rows at the end, so the cost of a key does not grow with the roll.
-class RollenListe : public QAbstractListModel, public RollenBeobachter {
-public:
-    explicit RollenListe(Rolle& rolle, QObject* eltern = nullptr);
-    ~RollenListe() override;
-
-    int rowCount(const QModelIndex& eltern = {}) const override;
-    QVariant data(const QModelIndex& index, int rolle) const override;
-
-    void vorAnhaengen(qsizetype erste, qsizetype anzahl) override;
-    void nachAnhaengen() override;
-    void vorErsetzen() override;
-    void nachErsetzen() override;
-
-private:
-    Rolle& m_rolle;
-};
-
-// The read-only roll view: right-aligned bold lines, vertical scroll bar only. After every
-// change it scrolls to the last line once the current event has been handled.
-class RollenAnsicht : public QListView {
+// The read-only view of a roll: right-aligned bold lines, vertical scroll bar only. It paints
+// only the lines in sight and learns of each append from the roll itself, so neither a key
+// nor a repaint costs more with a million lines than with ten. After every change it scrolls
+// to the last line once the current event has been handled.
+class RollenAnsicht : public QAbstractScrollArea, public RollenBeobachter {
 public:
     RollenAnsicht(Rolle& rolle, QWidget* eltern);
+    ~RollenAnsicht() override;
+
+    // The first line in sight and the number of whole lines the view shows.
+    qsizetype ersteSichtbareZeile() const;
+    qsizetype sichtbareZeilen() const;
+
+    void vorAnhaengen(qsizetype, qsizetype) override {}
+    void nachAnhaengen() override { geaendert(); }
+    void vorErsetzen() override {}
+    void nachErsetzen() override { geaendert(); }
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
-    void zumEndeEinreihen();
-    RollenListe m_liste;
+    void geaendert();
+    void bereichSetzen();
+    void zumEnde();
+    int zeilenhoehe() const;
+
+    Rolle& m_rolle;
     bool m_scrollAngefordert = false;
 };

@@ -1,7 +1,7 @@
 // Clicks the keys of the real main window offscreen and reads its fields.
+#include "rechner/fenster/rollenansicht.h"
 #include "rechner/fenster/tform1.h"
 
-#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,11 +34,26 @@ private Q_SLOTS:
         QCOMPARE(text(f, "Panel34"), QStringLiteral("="));
         QCOMPARE(text(f, "Panel6"), QStringLiteral("0"));
         QCOMPARE(text(f, "Edit2"), QStringLiteral("17,00"));
-        auto* rolle = f.findChild<QAbstractItemView*>(QStringLiteral("RichEdit1"));
-        QVERIFY(rolle);
-        QCOMPARE(rolle->model()->rowCount(), 4);
-        QCOMPARE(rolle->model()->index(2, 0).data().toString(), QStringLiteral("= 17,00 €  "));
+        QCOMPARE(f.modell().RichEdit1.zeilen(),
+                 (QStringList{QStringLiteral("12,00 €  "), QStringLiteral("+ 5,00 €  "),
+                              QStringLiteral("= 17,00 €  "), QString()}));
         QVERIFY(f.Edit1->hasFocus());
+    }
+
+    // The view follows the end of a long roll once the key's event has been handled.
+    void rolleBleibtAmEnde() {
+        Programmwerte werte;
+        TForm1 f(werte);
+        f.show();
+        QStringList zeilen;
+        for (int i = 0; i < 5000; ++i)
+            zeilen << QString::number(i);
+        f.modell().RichEdit1.ersetzen(zeilen);
+        klick(f, 25);
+        auto* ansicht = f.findChild<RollenAnsicht*>(QStringLiteral("RichEdit1"));
+        QVERIFY(ansicht);
+        QTRY_COMPARE(ansicht->ersteSichtbareZeile() + ansicht->sichtbareZeilen(),
+                     f.modell().RichEdit1.anzahl());
     }
 
     void zeittastenFolgenDemModell() {
