@@ -1,6 +1,12 @@
 // Cost of the roll's hot paths on a long day's roll.
+#include "rechner/fenster/druckbericht.h"
 #include "rechner/kern/hauptmodell.h"
+#include "rechner/kern/rollendatei.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -41,5 +47,75 @@ void BM_KettenrechnungLangeRolle(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KettenrechnungLangeRolle);
+
+// The whole report of a long roll laid out and written as PDF, as the print preview prints it.
+void BM_DruckLangeRolle(benchmark::State& state) {
+    Rolle rolle;
+    rolle.ersetzen(typischeZeilen(100'000));
+    Druckbericht bericht;
+    bericht.QRRichText1 = &rolle;
+    bericht.QRLabel97 = QStringLiteral("Bäckerei Müller");
+    bericht.QRLabel99 = QStringLiteral("07.12.2026 22:40:15");
+    bericht.QRLabel95 = QStringLiteral("Registrierrolle Montag.KRO");
+    QTemporaryDir ordner;
+    for (auto _ : state) {
+        QPrinter drucker(QPrinter::HighResolution);
+        Druckbericht::einrichten(drucker);
+        drucker.setOutputFileName(ordner.filePath(QStringLiteral("rolle.pdf")));
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        benchmark::DoNotOptimize(bericht.drucken(drucker));
+    }
+    state.SetItemsProcessed(state.iterations() * rolle.anzahl());
+}
+BENCHMARK(BM_DruckLangeRolle)->Unit(benchmark::kMillisecond);
+
+// The process's peak resident memory (VmHWM) is reset before a run and read after it, so
+// that each benchmark reports its own peak, the test lines included.
+void spitzeZuruecksetzen() {
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+double spitzeMB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& zeile : status.readAll().split('\n')) {
+        if (zeile.startsWith("VmHWM:"))
+            return zeile.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return 0;
+}
+
+// A day's roll of a million lines saved as a roll file, and loaded again.
+void BM_RolleSpeichern(benchmark::State& state) {
+    const QStringList zeilen = typischeZeilen(MillionZeilen);
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("Montag.KRO"));
+    spitzeZuruecksetzen();
+    for (auto _ : state)
+        RollendateiSchreiben(pfad, zeilen);
+    state.counters["Spitze_MB"] = spitzeMB();
+    state.counters["Datei_MB"] = static_cast<double>(QFileInfo(pfad).size()) / (1 << 20);
+    state.SetItemsProcessed(state.iterations() * zeilen.size());
+}
+BENCHMARK(BM_RolleSpeichern)->Unit(benchmark::kMillisecond);
+
+void BM_RolleLaden(benchmark::State& state) {
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("Montag.KRO"));
+    RollendateiSchreiben(pfad, typischeZeilen(MillionZeilen));
+    spitzeZuruecksetzen();
+    for (auto _ : state) {
+        const QStringList zeilen = RollendateiLesen(pfad);
+        if (zeilen.size() != MillionZeilen)
+            state.SkipWithError("falsche Zeilenzahl");
+        benchmark::DoNotOptimize(zeilen.constData());
+    }
+    state.counters["Spitze_MB"] = spitzeMB();
+    state.SetItemsProcessed(state.iterations() * MillionZeilen);
+}
+BENCHMARK(BM_RolleLaden)->Unit(benchmark::kMillisecond);
 
 } // namespace

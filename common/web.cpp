@@ -1,14 +1,117 @@
 #include "common/web.h"
 
+#include "common/ansi.h"
+
+#include <QSaveFile>
+#include <curl/curl.h>
+#include <memory>
+
+namespace {
+
+QString& basisadresse() {
+    static QString adresse = QStringLiteral(RECHNER_UPDATE_SERVER);
+    return adresse;
+}
+
+// The fetch buffer of the version file: 10001 bytes, one read.
+constexpr qsizetype Puffergroesse = 10001;
+
+// A dead or stalled server must not block the window for ever; a slow but living one may take
+// as long as it needs.
+constexpr long Verbindungsfrist = 30;
+constexpr long Stillstandsfrist = 30;
+
+struct CurlLoeschen {
+    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+};
+using Curl = std::unique_ptr<CURL, CurlLoeschen>;
+
+Curl abrufVorbereiten(const QByteArray& url) {
+    static const bool bereit = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    if (!bereit)
+        return nullptr;
+    Curl curl(curl_easy_init());
+    if (!curl)
+        return nullptr;
+    CURL* c = curl.get();
+    curl_easy_setopt(c, CURLOPT_URL, url.constData());
+    curl_easy_setopt(c, CURLOPT_USERAGENT, "Wininet Test");
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, Verbindungsfrist);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, Stillstandsfrist);
+    return curl;
+}
+
+// Keeps the first bytes up to the buffer size; asking for more ends the transfer.
+size_t inPuffer(char* daten, size_t groesse, size_t anzahl, void* ziel) {
+    auto* puffer = static_cast<QByteArray*>(ziel);
+    const qsizetype neu = static_cast<qsizetype>(groesse * anzahl);
+    const qsizetype platz = Puffergroesse - puffer->size();
+    puffer->append(daten, std::min(neu, platz));
+    return neu <= platz ? groesse * anzahl : 0;
+}
+
+size_t inDatei(char* daten, size_t groesse, size_t anzahl, void* ziel) {
+    auto* datei = static_cast<QSaveFile*>(ziel);
+    const qint64 laenge = static_cast<qint64>(groesse * anzahl);
+    return datei->write(daten, laenge) == laenge ? groesse * anzahl : 0;
+}
+
+// A control character cannot be part of a file name on the platform the files come from; such
+// a path (a line break typed into the folder field) makes the download fail.
+bool gueltigerDateipfad(const QString& pfad) {
+    if (pfad.isEmpty())
+        return false;
+    for (QChar zeichen : pfad) {
+        if (zeichen.unicode() < 0x20)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QString updateServer() {
-    return QStringLiteral(RECHNER_UPDATE_SERVER);
+    return basisadresse();
 }
 
-// The libcurl implementation comes with the updater's work.
-QString Open_Internet(const QString&) {
-    return {};
+void setzeUpdateServer(const QString& adresse) {
+    basisadresse() = adresse;
 }
 
-bool herunterladen(const QString&, const QString&) {
-    return false;
+QString Open_Internet(const QString& url) {
+    QByteArray puffer;
+    puffer.reserve(Puffergroesse);
+    if (Curl curl = abrufVorbereiten(url.toUtf8())) {
+        curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, inPuffer);
+        curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &puffer);
+        // Neither the result nor the status counts: whatever arrived is the text.
+        curl_easy_perform(curl.get());
+    }
+    const qsizetype ende = puffer.indexOf('\0');
+    return ansiZuText(ende < 0 ? QByteArrayView(puffer) : QByteArrayView(puffer).first(ende));
+}
+
+bool herunterladen(const QString& url, const QString& zielPfad) {
+    if (!gueltigerDateipfad(zielPfad))
+        return false;
+    QSaveFile datei(zielPfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return false;
+    Curl curl = abrufVorbereiten(url.toUtf8());
+    if (!curl)
+        return false;
+    curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, inDatei);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &datei);
+    if (curl_easy_perform(curl.get()) != CURLE_OK) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
 }

@@ -1,11 +1,16 @@
-// The program block Nivex; its window comes with the updater's work.
+// The program block Nivex.
+#include "common/web.h"
+#include "nivex/fenster/plattform.h"
+#include "nivex/fenster/tform1.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
-    QWidget fenster;
-    fenster.setWindowTitle(QStringLiteral("Nivex"));
-    fenster.show();
+    QApplication::setApplicationName(Nivextexte::Titel);
+    NivexPlattform plattform;
+    TForm1 form1(plattform, updateServer(), QCoreApplication::applicationDirPath() + u'/');
+    plattform.setzeEltern(&form1);
+    form1.show();
     return QApplication::exec();
 }

@@ -95,7 +95,7 @@ TForm1::TForm1(Programmwerte& werte, QWidget* eltern) : QMainWindow(eltern), m_m
     anmeldungVerbinden();
     menueVerbinden();
     updateVerbinden();
-    vorlaeufigerStart();
+    tastaturVerbinden();
     aktualisieren();
     Edit1->setFocus();
 }
@@ -196,21 +196,6 @@ void TForm1::tastenVerbinden() {
     }
 }
 
-// Until the start-up sequence exists, the window starts as after a start without sign-in.
-void TForm1::vorlaeufigerStart() {
-    Programmwerte& w = m_modell.w;
-    w.Kommastellen = 2;
-    w.RechnerModus = 1;
-    w.OhneAnmeldung = 1;
-    w.OhneAnmeldungText = QStringLiteral("1");
-    m_modell.Anmelden1 = m_modell.Abmelden1 = false;
-    m_modell.BitBtn29 = false;
-    m_modell.Grundstellung();
-    m_modell.Panel4 = m_modell.Panel6 = QStringLiteral("0");
-    m_modell.Panel3Sichtbar = false;
-    m_modell.Beschriftung = Anwendungstitel.left(17);
-}
-
 void TForm1::ausfuehren(const std::function<void()>& operation) {
     try {
         operation();
@@ -245,38 +230,14 @@ void TForm1::aktualisieren() {
 }
 
 bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == Edit1 && ereignis->type() == QEvent::KeyPress) {
-        auto* taste = static_cast<QKeyEvent*>(ereignis);
-        if (taste->key() >= Qt::Key_F1 && taste->key() <= Qt::Key_F12) {
-            const int nummer = taste->key() - Qt::Key_F1 + 1;
-            ausfuehren([this, nummer] { m_modell.Edit1KeyDown(nummer); });
-        } else if (!taste->text().isEmpty()) {
-            Edit1->clear();
-            for (QChar zeichen : taste->text())
-                ausfuehren([this, zeichen] { m_modell.Edit1KeyPress(zeichen); });
-        }
+    if (tastaturEreignis(objekt, ereignis))
         return true;
-    }
-    // Every other control hands the keyboard back to the sink.
-    if (ereignis->type() == QEvent::KeyPress && objekt != Edit1) {
-        Edit1->setFocus();
-        return true;
-    }
-    if (ereignis->type() == QEvent::FocusIn && objekt == Panel3) {
-        Edit1->setFocus();
-        return false;
-    }
-    if (ereignis->type() == QEvent::MouseButtonRelease && objekt == RichEdit1->viewport()) {
-        Edit1->setFocus();
-        return false;
-    }
-    if (ereignis->type() == QEvent::MouseMove && objekt == Panel1) {
-        m_modell.Statusleiste[0].clear();
-        StatusPanel[0]->clear();
-    }
+    if (ereignis->type() == QEvent::MouseMove)
+        hinweisBeiBewegung(objekt);
     return QMainWindow::eventFilter(objekt, ereignis);
 }
 
+// FormMouseMove: the pointer over the window's free area empties the hint.
 void TForm1::mouseMoveEvent(QMouseEvent* ereignis) {
     m_modell.Statusleiste[0].clear();
     StatusPanel[0]->clear();

@@ -7,6 +7,7 @@
 // line by the roll itself, inserts rows and scrolls to the end after the event. An operation
 // that throws Fehler is shown in the error box, with what it changed before still in place.
 
+#include "rechner/fenster/plattform.h"
 #include "rechner/fenster/tastenfeld.h"
 #include "rechner/kern/hauptmodell.h"
 
@@ -34,6 +35,9 @@ public:
     void ausfuehren(const std::function<void()>& operation);
     // Copies the model's field texts and states into the widgets.
     void aktualisieren();
+    // The start-up sequence (tform1_start.cpp). The program block runs it once, right before it
+    // shows the window, when the other windows exist.
+    void FormShow();
 
     QAction* Registrieren1 = nullptr;
     QAction* Beenden1 = nullptr;
@@ -48,6 +52,19 @@ public:
 
     QLineEdit* Edit1 = nullptr;
 
+    // Print, about box and the outside links (tform1_menue.cpp).
+    void Drucken2Click();
+    void Info2Click();
+    void MorvaneWebseite1Click();
+    void FragenEMailFragenanMorvane1Click();
+    void Internet1Click(); // the about box's web link
+    void eMail1Click();    // the about box's mail link
+    void Hilfe1Click();
+    void AufrufExtern();
+    QString AufrufPfad; // the file the shell is asked to open
+    // The desktop's opener; tests put a recording one in its place.
+    Shell* shell = &m_desktop;
+
     // The other windows, created by the program block after the main window.
     TForm2* Form2 = nullptr;
     TForm3* Form3 = nullptr;
@@ -57,19 +74,27 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
+    // The close query (tform1_start.cpp).
+    void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     void menueBauen();
     void felderBauen(QWidget* panel1);
     void statusleisteBauen();
     void tastenVerbinden();
-    void vorlaeufigerStart();
     // Wiring of the menu items, each in the file of its topic.
     void anmeldungVerbinden(); // tform1_start.cpp: start-up, close, administration, sign-in
     void menueVerbinden();     // tform1_menue.cpp: print, about box, links, hints
     void updateVerbinden();    // tform1_update.cpp: the online update check
+    // Keyboard sink and focus (tform1_tastatur.cpp); true when the event is used up.
+    void tastaturVerbinden();
+    bool tastaturEreignis(QObject* objekt, QEvent* ereignis);
+    void funktionstaste(int nummer);
+    // Status hints of panel 0 (tform1_menue.cpp).
+    void hinweisBeiBewegung(QObject* objekt);
 
     Hauptmodell m_modell;
+    QtShell m_desktop;
     QWidget* Panel1 = nullptr;
     QLabel* Panel3 = nullptr;
     QLabel* Panel2 = nullptr;

@@ -1,4 +1,57 @@
 // Main window: start-up, close, administration window and sign-in.
+#include "rechner/fenster/dialoge.h"
 #include "rechner/fenster/tform1.h"
+#include "rechner/fenster/tform2.h"
+#include "rechner/fenster/tform3.h"
+#include "rechner/kern/programmstart.h"
 
-void TForm1::anmeldungVerbinden() {}
+#include <QAction>
+#include <QCloseEvent>
+
+namespace {
+
+// Start-up and close work on the administration window's operator list and roll operations;
+// asking the window to close runs the close query again.
+Programmstart startmodell(TForm1& form1) {
+    return Programmstart(form1.Form2->modell(), Anwendungstitel, [&form1] { form1.close(); });
+}
+
+} // namespace
+
+void TForm1::anmeldungVerbinden() {
+    Programmstart::FormCreate(m_modell);
+    connect(Registrieren1, &QAction::triggered, this, [this] {
+        if (Form2)
+            Form2->zeigen();
+    });
+    // Beenden1Click: ask the window to close; the close query decides.
+    connect(Beenden1, &QAction::triggered, this, [this] { close(); });
+    connect(Anmelden1, &QAction::triggered, this, [this] {
+        if (!Form3)
+            return;
+        ausfuehren([this] { Form3->modell().Anmelden1Click(); });
+        Form3->zeigen();
+    });
+    connect(Abmelden1, &QAction::triggered, this, [this] {
+        if (!Form3)
+            return;
+        ausfuehren([this] { Form3->modell().Abmelden1Click(); });
+        Form3->zeigen();
+    });
+}
+
+void TForm1::FormShow() {
+    ausfuehren([this] { startmodell(*this).FormShow(); });
+}
+
+// An error raised by the query, or its refusal, keeps the window open. A main window without
+// the other windows (a test of the keypad alone) has nothing to save and closes.
+void TForm1::closeEvent(QCloseEvent* ereignis) {
+    if (!Form2) {
+        QMainWindow::closeEvent(ereignis);
+        return;
+    }
+    bool schliessen = false;
+    ausfuehren([this, &schliessen] { schliessen = startmodell(*this).FormCloseQuery(); });
+    ereignis->setAccepted(schliessen);
+}

@@ -1,16 +1,88 @@
 #include "rechner/kern/datendateien.h"
 
+#include "common/ansi.h"
 #include "common/fehler.h"
+#include "rechner/kern/dateizugriff.h"
+#include "rechner/kern/zahlformen.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
 
-// Placeholders until the data files are built.
-QString DatenOrdner() {
-    QString ordner = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (ordner.isEmpty())
-        ordner = QCoreApplication::applicationDirPath();
+#include <array>
+
+namespace {
+
+// Both files are a few lines; a larger one is not taken into memory.
+constexpr qint64 HoechstBytes = qint64(64) << 20;
+constexpr int Einstellungszeilen = 6;
+
+QString mitSchraegstrich(const QString& ordner) {
     return ordner.endsWith(QLatin1Char('/')) ? ordner : ordner + QLatin1Char('/');
+}
+
+// Every break made CR LF: CR LF stays, a lone CR and a lone LF each become CR LF.
+QString mitCrLf(const QString& text) {
+    QString ergebnis;
+    ergebnis.reserve(text.size() + text.size() / 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            ergebnis.append(QStringLiteral("\r\n"));
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else {
+            ergebnis.append(c);
+        }
+    }
+    return ergebnis;
+}
+
+// The first six lines of the settings file; the rest is never read.
+QByteArray einstellungsbytes(const QString& pfad) {
+    Lesedatei datei(pfad);
+    QByteArray bytes;
+    qsizetype zeilenenden = 0;
+    constexpr qsizetype Stueck = 1 << 16;
+    while (zeilenenden < Einstellungszeilen) {
+        const qsizetype alt = bytes.size();
+        if (!datei.weiterlesen(bytes, Stueck))
+            break;
+        if (bytes.size() > HoechstBytes)
+            throw EaFehler(8);
+        zeilenenden += QByteArrayView(bytes).sliced(alt).count('\n');
+    }
+    return bytes;
+}
+
+// A line ends at CR LF or a lone LF; a CR not followed by LF is dropped from the text. Lines
+// missing at the end read as empty.
+std::array<QString, Einstellungszeilen> sechsZeilen(QByteArrayView bytes) {
+    std::array<QString, Einstellungszeilen> zeilen;
+    qsizetype anfang = 0;
+    for (QString& zeile : zeilen) {
+        if (anfang >= bytes.size())
+            break;
+        qsizetype ende = bytes.indexOf('\n', anfang);
+        if (ende < 0)
+            ende = bytes.size();
+        QByteArray roh = bytes.sliced(anfang, ende - anfang).toByteArray();
+        roh.replace('\r', QByteArrayView());
+        zeile = ansiZuText(roh);
+        anfang = ende + 1;
+    }
+    return zeilen;
+}
+
+} // namespace
+
+QString DatenOrdnerAus(const QString& plattformOrdner, const QString& programmOrdner) {
+    return mitSchraegstrich(plattformOrdner.isEmpty() ? programmOrdner : plattformOrdner);
+}
+
+QString DatenOrdner() {
+    const QString plattform = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return DatenOrdnerAus(plattform,
+                          plattform.isEmpty() ? QCoreApplication::applicationDirPath() : QString());
 }
 
 QString Nutzerdateipfad() {
@@ -21,19 +93,47 @@ QString Einstellungsdateipfad() {
     return DatenOrdner() + QStringLiteral("Morvane/Rechner/AUTMV.txt");
 }
 
-bool NutzerlisteLaden(QString&, Dialoge& dialoge) {
-    dialoge.meldung(Fehlertexte::FehlerBeimLaden);
-    return false;
+bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge) {
+    QString neu;
+    try {
+        neu = mitCrLf(ansiZuText(DateiLesen(Nutzerdateipfad(), HoechstBytes)));
+    } catch (const Fehler&) {
+        dialoge.meldung(Fehlertexte::FehlerBeimLaden);
+        return false;
+    }
+    if (neu == listenText)
+        return false;
+    listenText = neu;
+    return true;
 }
 
-void NutzerlisteSpeichern(const QString&, Dialoge& dialoge) {
-    dialoge.meldung(Fehlertexte::FehlerBeimSpeichern);
+void NutzerlisteSpeichern(const QString& listenText, Dialoge& dialoge) {
+    try {
+        DateiErsetzen(Nutzerdateipfad(), textZuAnsi(listenText));
+    } catch (const Fehler&) {
+        dialoge.meldung(Fehlertexte::FehlerBeimSpeichern);
+    }
 }
 
-void EinstellungenLesen(Programmwerte&) {
-    throw Fehler(Fehlertexte::DateiNichtGefunden);
+void EinstellungenLesen(Programmwerte& werte) {
+    const auto zeilen = sechsZeilen(einstellungsbytes(Einstellungsdateipfad()));
+    werte.AutopfadText = zeilen[0];
+    werte.Autopfad = zeilen[1];
+    werte.KommastellenText = zeilen[2];
+    werte.RechnerModusText = zeilen[3];
+    werte.OhneAnmeldungText = zeilen[4];
+    werte.Firmenname = zeilen[5];
+    // Stored in 8 bits without a range check: the value modulo 256.
+    werte.Kommastellen = static_cast<quint8>(StrToInt(werte.KommastellenText));
+    werte.RechnerModus = static_cast<quint8>(StrToInt(werte.RechnerModusText));
+    werte.OhneAnmeldung = static_cast<quint8>(StrToInt(werte.OhneAnmeldungText));
 }
 
-void EinstellungenSchreiben(const Programmwerte&) {
-    throw Fehler(Fehlertexte::UngueltigerDateiname);
+void EinstellungenSchreiben(const Programmwerte& werte) {
+    QByteArray bytes;
+    for (const QString* text :
+         {&werte.AutopfadText, &werte.Autopfad, &werte.KommastellenText, &werte.RechnerModusText,
+          &werte.OhneAnmeldungText, &werte.Firmenname})
+        bytes += textZuAnsi(*text) + "\r\n";
+    DateiErsetzen(Einstellungsdateipfad(), bytes);
 }

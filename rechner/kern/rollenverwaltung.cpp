@@ -1,6 +1,50 @@
 #include "rechner/kern/rollenverwaltung.h"
 
-// Placeholders until the roll files are built.
-void Rollenverwaltung::BitBtn24Click() {}
-void Rollenverwaltung::BitBtn23Click() {}
-void Rollenverwaltung::BitBtn6Click() {}
+#include "common/fehler.h"
+#include "rechner/kern/rollendatei.h"
+
+const QString Rollenverwaltung::NeueRolleFrage =
+    QStringLiteral("Sie erzeugen eine neue Registrierolle. Neue Registrierrolle jetzt anlegen ?");
+
+void Rollenverwaltung::BitBtn24Click() {
+    if (w.NeueRolle == 1)
+        m_kopie.leeren();
+    const std::optional<QString> pfad = m_dialoge.speichernDialog(w.Rollenpfad);
+    if (!pfad)
+        return;
+    try {
+        RollendateiSchreiben(*pfad, m_haupt.zeilen());
+    } catch (const Fehler&) {
+        m_dialoge.meldung(Fehlertexte::FehlerBeimSpeichern);
+        return;
+    }
+    w.Rollenpfad = *pfad;
+    w.RolleGespeichert = 1;
+    w.NeueRolle = 0;
+}
+
+// The file is read once for both rolls, so that a failure leaves both as they were.
+void Rollenverwaltung::BitBtn23Click() {
+    const std::optional<QString> vorschlag =
+        w.Rollenpfad.isEmpty() ? std::nullopt : std::optional<QString>(w.Rollenpfad);
+    const std::optional<QString> pfad = m_dialoge.oeffnenDialog(vorschlag);
+    if (!pfad)
+        return;
+    QStringList zeilen;
+    try {
+        zeilen = RollendateiLesen(*pfad);
+    } catch (const Fehler&) {
+        m_dialoge.meldung(Fehlertexte::FehlerBeimLaden);
+        return;
+    }
+    m_haupt.ersetzen(zeilen);
+    m_kopie.ersetzen(std::move(zeilen));
+    w.Rollenpfad = *pfad;
+    w.Rollenname = Dateiname(*pfad);
+}
+
+void Rollenverwaltung::BitBtn6Click() {
+    w.NeueRolle = 1;
+    if (m_dialoge.frage(NeueRolleFrage) == Dialoge::Antwort::Ja)
+        BitBtn24Click();
+}

@@ -1,7 +1,9 @@
 #pragma once
 
 // The three roll-file operations of the administration window's roll tab, also used by
-// start-up and shut-down: save roll, open roll, new roll.
+// start-up and shut-down: save roll, open roll, new roll. Each shows its own failure
+// ("Fehler beim Speichern der Datei!", "Fehler beim Laden der Datei!") and returns normally;
+// the roll-file state then keeps its values.
 
 #include "rechner/kern/aussenwelt.h"
 #include "rechner/kern/programmwerte.h"
@@ -15,6 +17,8 @@ public:
     void BitBtn24Click(); // "Registrierolle speichern"
     void BitBtn23Click(); // "Registrierrolle öffnen"
     void BitBtn6Click();  // "Neue Registrierrolle  anlegen"
+
+    static const QString NeueRolleFrage;
 
 private:
     Programmwerte& w;

@@ -1,4 +1,5 @@
 // Clicks the keys of the real main window offscreen and reads its fields.
+#include "nach_start.h"
 #include "rechner/fenster/rollenansicht.h"
 #include "rechner/fenster/tform1.h"
 
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void kettenrechnungUeberDieKnoepfe() {
         Programmwerte werte;
         TForm1 f(werte);
+        wieNachDemStart(f);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         for (int nummer : {1, 2, 14, 5, 12})
@@ -44,6 +46,7 @@ private Q_SLOTS:
     void rolleBleibtAmEnde() {
         Programmwerte werte;
         TForm1 f(werte);
+        wieNachDemStart(f);
         f.show();
         QStringList zeilen;
         for (int i = 0; i < 5000; ++i)
@@ -59,6 +62,7 @@ private Q_SLOTS:
     void zeittastenFolgenDemModell() {
         Programmwerte werte;
         TForm1 f(werte);
+        wieNachDemStart(f);
         f.show();
         klick(f, 1);
         klick(f, 11);
@@ -71,6 +75,7 @@ private Q_SLOTS:
     void tastaturErreichtDasModell() {
         Programmwerte werte;
         TForm1 f(werte);
+        wieNachDemStart(f);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.Edit1->setFocus();

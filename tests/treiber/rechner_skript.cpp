@@ -1,12 +1,15 @@
 // rechner-skript: drives the main window's model without a window, one command a line on
 // standard input, answers on standard output (both UTF-8).
 #include "common/fehler.h"
+#include "rechner/fenster/druckbericht.h"
 #include "rechner/kern/hauptmodell.h"
 #include "rechner/kern/programmwerte.h"
+#include "rechner/kern/rollendatei.h"
 #include "rechner/kern/tasten.h"
 #include "rechner/kern/zahlformen.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPrinter>
 #include <QTextStream>
 #include <clocale>
 #include <cstdlib>
@@ -86,6 +89,18 @@ private:
                 {QStringLiteral("zahl"),
                  [](const QString& a) {
                      zahl(a);
+                 }},
+                {QStringLiteral("drucken"),
+                 [this](const QString& a) {
+                     drucken(a);
+                 }},
+                {QStringLiteral("speichern"),
+                 [this](const QString& a) {
+                     speichern(a);
+                 }},
+                {QStringLiteral("laden"),
+                 [this](const QString& a) {
+                     laden(a);
                  }},
             };
         }
@@ -188,6 +203,38 @@ private:
         aus(QStringLiteral("Fest=") + Festform(wert));
     }
 
+    // A failed save or load is shown as the message box of the roll operations would show it;
+    // a failed load leaves the roll as it was.
+    void speichern(const QString& pfad) {
+        try {
+            RollendateiSchreiben(pfad, m_modell.RichEdit1.zeilen());
+        } catch (const Fehler&) {
+            aus(QStringLiteral("Fehler: ") + Fehlertexte::FehlerBeimSpeichern);
+        }
+    }
+
+    void laden(const QString& pfad) {
+        try {
+            m_modell.RichEdit1.ersetzen(RollendateiLesen(pfad));
+        } catch (const Fehler&) {
+            aus(QStringLiteral("Fehler: ") + Fehlertexte::FehlerBeimLaden);
+        }
+    }
+
+    // The report of the main roll as a PDF file, laid out by the code the print preview uses.
+    // An empty path would send it to the system's printer instead.
+    void drucken(const QString& pfad) {
+        if (pfad.isEmpty())
+            throw Fehler(Fehlertexte::dateiNichtErstellbar(pfad));
+        Druckbericht bericht;
+        bericht.fuellen(m_modell);
+        QPrinter drucker(QPrinter::HighResolution);
+        Druckbericht::einrichten(drucker);
+        drucker.setOutputFileName(pfad);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        bericht.drucken(drucker);
+    }
+
     Programmwerte m_werte;
     Hauptmodell m_modell;
     std::map<QString, Befehl> m_befehle;
@@ -196,7 +243,10 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication anwendung(argc, argv);
+    // Printing needs fonts and a paint device; the offscreen platform gives both without a
+    // display, and no other command shows anything.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication anwendung(argc, argv);
     std::setlocale(LC_NUMERIC, "C"); // WERT of "zahl" is C syntax whatever the locale
     std::ios::sync_with_stdio(false);
     Treiber treiber;

@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Drives rechner-skript as an outside test would and checks its output format."""
+import atexit
+import os
+import shutil
 import subprocess
 import sys
+import tempfile
 
 TREIBER = sys.argv[1]
 
@@ -28,6 +32,29 @@ FAELLE = [
     ("quatsch da\n\ntaste ?\n", "Unbekannt: quatsch da\nUnbekannt: \nUnbekannt: taste ?\n"),
     ("setze RechnerModus 2\nzeichen 9\nzeichen Enter\nzeichen Backspace\nrolle\n",
      "Rolle 2\n|= 0,00  |\n||\n"),
+]
+
+# Roll files: saved and loaded again, text files, and the messages of a failed load or save,
+# after which the roll is as it was.
+ORDNER = tempfile.mkdtemp()
+atexit.register(shutil.rmtree, ORDNER, True)
+with open(os.path.join(ORDNER, "text.KRO"), "wb") as datei:
+    datei.write("eins  \r\n\r\nzwei €\nletzte".encode("cp1252"))
+with open(os.path.join(ORDNER, "kaputt.KRO"), "wb") as datei:
+    datei.write(b"{\\rtf1 abgeschnitten\\par")
+FAELLE += [
+    (f"taste 1\ntaste 2\ntaste +\ntaste 5\ntaste =\nspeichern {ORDNER}/Montag.KRO\n"
+     f"laden {ORDNER}/text.KRO\nrolle\nladen {ORDNER}/Montag.KRO\nrolle\n",
+     "Rolle 4\n|eins  |\n||\n|zwei €|\n|letzte|\n"
+     "Rolle 4\n|12,00 €  |\n|+ 5,00 €  |\n|= 17,00 €  |\n||\n"),
+    (f"taste 1\ntaste +\nladen {ORDNER}/fehlt.KRO\nladen {ORDNER}/kaputt.KRO\nrolle\n",
+     "Fehler: Fehler beim Laden der Datei!\nFehler: Fehler beim Laden der Datei!\n"
+     "Rolle 1\n|1,00 €  |\n"),
+    (f"speichern {ORDNER}/fehlt/Montag.KRO\nspeichern {ORDNER}\n",
+     "Fehler: Fehler beim Speichern der Datei!\nFehler: Fehler beim Speichern der Datei!\n"),
+    (f"taste 3\ntaste +\nspeichern {ORDNER}/mit  Blanks.KRO\nladen {ORDNER}/mit  Blanks.KRO\n"
+     "rolle\n",
+     "Rolle 1\n|3,00 €  |\n"),
 ]
 
 fehler = 0

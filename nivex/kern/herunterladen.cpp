@@ -1,0 +1,66 @@
+// The download step "Herunterladen" and the post-download step, as timer ticks one second apart.
+#include "nivex/kern/nivexmodell.h"
+
+void Nivexmodell::BitBtn1Click() {
+    BitBtn1 = false;
+    BitBtn3 = false;
+    Timer1 = true;
+}
+
+void Nivexmodell::Timer1Timer() {
+    switch (++Timer1Zaehler) {
+    case 1:
+        Statusleiste[1] = Nivextexte::Ermitteln;
+        break;
+    case 5:
+        BitBtn1 = false;
+        BitBtn3 = false;
+        Shape1Pen = RoterStift;
+        Statusleiste[1] = Nivextexte::DownloadBeginnt;
+        break;
+    case 6:
+        Downloadarbeit();
+        break;
+    default:
+        break;
+    }
+}
+
+// Ticks that arrive while a message box of this work is open count on past 6 and do nothing.
+void Nivexmodell::Downloadarbeit() {
+    DownloadPfad = Memo1;
+    ProgressBar1 = 50;
+    herunterladen(Updatedateien::Programm, DownloadPfad + Updatedateien::Programm);
+    ProgressBar1 = 100;
+    if (hilfeMarkiert()) {
+        ProgressBar1 = 80;
+        herunterladen(Updatedateien::Hilfe, DownloadPfad + Updatedateien::Staging);
+        ProgressBar1 = 100;
+    }
+    Timer2 = true;
+    Timer1Zaehler = 0;
+    Timer1 = false;
+}
+
+// A failed download is reported and the step goes on as after a successful one.
+void Nivexmodell::herunterladen(const QString& dateiname, const QString& ziel) {
+    if (!m_welt.herunterladen(m_basisadresse + Updatedateien::Ordner + dateiname, ziel))
+        m_welt.meldung(Nivextexte::DownloadAbgebrochen);
+}
+
+void Nivexmodell::Timer2Timer() {
+    switch (++Timer2Zaehler) {
+    case 2:
+        Statusleiste[1] = Nivextexte::DownloadBeendet;
+        Shape1Pen = SchwarzerStift;
+        break;
+    case 4:
+        BitBtn2 = true;
+        BitBtn3 = true;
+        Statusleiste[1] = Nivextexte::Fortfahren;
+        Timer2 = false;
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,210 @@
+#include "rechner/fenster/druckbericht.h"
+
+#include "common/fehler.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+
+// The report's layout in millimetres, measured from the top left margin.
+constexpr qreal BandBreite = 189.8;
+constexpr qreal TitelHoehe = 41.3;
+constexpr qreal ErstelltLinks = 155.6, ErstelltOben = 3.5, UhrOben = 8.5;
+constexpr qreal FirmaOben = 15.5, TitelOben = 29.6;
+constexpr qreal BalkenLinks = 8.5, BalkenOben = 25.4, BalkenLaenge = 175.3, BalkenDicke = 0.7;
+constexpr qreal FeldLinks = 33.9, FeldOben = 2.8, FeldBreite = 82.2;
+constexpr qreal FussHoehe = 10.6, FussLinks = 74.4, FussOben = 4.2;
+
+const QColor Kastanienbraun(0x80, 0x00, 0x00);
+
+QFont arial(qreal punkte, bool fett) {
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setStyleHint(QFont::SansSerif);
+    schrift.setPointSizeF(punkte);
+    schrift.setBold(fett);
+    return schrift;
+}
+
+// Cuts a word that is too wide for a line into pieces, character by character, and returns the
+// rest. Summing single advances keeps a huge word linear in its length.
+QString zerteilen(const QString& wort, const QFontMetricsF& masse, qreal breite,
+                  QStringList& stuecke) {
+    qsizetype anfang = 0;
+    qreal summe = 0;
+    for (qsizetype k = 0; k < wort.size(); ++k) {
+        const qreal zeichen = masse.horizontalAdvance(wort[k]);
+        if (summe + zeichen > breite && k > anfang) {
+            stuecke.append(wort.mid(anfang, k - anfang));
+            anfang = k;
+            summe = 0;
+        }
+        summe += zeichen;
+    }
+    return wort.mid(anfang);
+}
+
+// The next word of a line with the blanks that follow it.
+QString naechstesWort(const QString& zeile, qsizetype& i) {
+    const qsizetype anfang = i;
+    while (i < zeile.size() && zeile[i] != QLatin1Char(' '))
+        ++i;
+    while (i < zeile.size() && zeile[i] == QLatin1Char(' '))
+        ++i;
+    return zeile.mid(anfang, i - anfang);
+}
+
+// Sets the report on the printer's pages: keeps the painter, the page number and the place
+// where the next roll line goes. Lengths in printer pixels unless named millimetres.
+class Satz {
+public:
+    explicit Satz(QPrinter& drucker)
+        : m_drucker(drucker), m_proMm(drucker.resolution() / 25.4),
+          m_rollenSchrift(arial(10, true)), m_masse(m_rollenSchrift, &drucker) {
+        if (!m_maler.begin(&drucker))
+            throw Fehler(Fehlertexte::dateiNichtErstellbar(drucker.outputFileName()));
+        const qreal seitenHoehe =
+            drucker.pageLayout().paintRectPixels(drucker.resolution()).height();
+        m_fussOben = seitenHoehe - mm(FussHoehe);
+    }
+
+    void titel(const Druckbericht& bericht) {
+        const QFont klein = arial(8, true);
+        text(klein, feld(ErstelltLinks, ErstelltOben), Qt::AlignLeft,
+             QStringLiteral("Erstellt am:"), Qt::black);
+        text(klein, feld(ErstelltLinks, UhrOben), Qt::AlignLeft, bericht.QRLabel99, Qt::black);
+        text(arial(16, true), feld(0, FirmaOben), Qt::AlignHCenter, bericht.QRLabel97,
+             Kastanienbraun);
+        m_maler.fillRect(QRectF(mm(BalkenLinks), mm(BalkenOben), mm(BalkenLaenge), mm(BalkenDicke)),
+                         Qt::black);
+        text(arial(18, true), feld(0, TitelOben), Qt::AlignHCenter, bericht.QRLabel95, Qt::black);
+        m_y = mm(TitelHoehe + FeldOben);
+        rollenSchrift();
+    }
+
+    void zeile(const QString& zeile) {
+        const qreal breite = m_masse.horizontalAdvance(zeile);
+        if (breite <= mm(FeldBreite)) {
+            stueck(zeile, breite);
+            return;
+        }
+        for (const QString& teil : Umbrechen(zeile, m_masse, mm(FeldBreite)))
+            stueck(teil, m_masse.horizontalAdvance(teil));
+    }
+
+    int schliessen() {
+        fuss();
+        m_maler.end();
+        return m_seite;
+    }
+
+private:
+    qreal mm(qreal laenge) const { return laenge * m_proMm; }
+
+    // A text field from its left and top edge to the right margin and the foot of the page.
+    QRectF feld(qreal links, qreal oben) const {
+        return QRectF(mm(links), mm(oben), mm(BandBreite - links), m_fussOben - mm(oben));
+    }
+
+    void text(const QFont& schrift, const QRectF& rahmen, Qt::Alignment ausrichtung,
+              const QString& inhalt, const QColor& farbe) {
+        m_maler.setFont(schrift);
+        m_maler.setPen(farbe);
+        m_maler.drawText(rahmen, int(ausrichtung | Qt::AlignTop | Qt::TextWordWrap), inhalt);
+    }
+
+    void rollenSchrift() {
+        m_maler.setFont(m_rollenSchrift);
+        m_maler.setPen(Qt::black);
+    }
+
+    // One printed line of the roll, right-aligned in its column, trailing blanks included.
+    // A fresh page takes at least one line, so a page too small for any still moves on.
+    void stueck(const QString& text, qreal breite) {
+        const qreal hoehe = m_masse.lineSpacing();
+        if (m_y + hoehe > m_fussOben && m_y > 0)
+            neueSeite();
+        m_maler.drawText(QPointF(mm(FeldLinks + FeldBreite) - breite, m_y + m_masse.ascent()),
+                         text);
+        m_y += hoehe;
+    }
+
+    // Later pages continue the roll right below the top margin.
+    void neueSeite() {
+        fuss();
+        m_drucker.newPage();
+        ++m_seite;
+        m_y = 0;
+        rollenSchrift();
+    }
+
+    void fuss() {
+        const QRectF kasten(mm(FussLinks), m_fussOben + mm(FussOben),
+                            mm(BandBreite - 2 * FussLinks), mm(FussHoehe - FussOben));
+        m_maler.setFont(arial(10, false));
+        m_maler.setPen(Qt::black);
+        m_maler.drawText(kasten, Qt::AlignHCenter | Qt::AlignTop,
+                         QStringLiteral("Seite") + QString::number(m_seite));
+    }
+
+    QPrinter& m_drucker;
+    QPainter m_maler;
+    qreal m_proMm;
+    QFont m_rollenSchrift;
+    QFontMetricsF m_masse;
+    qreal m_fussOben = 0;
+    qreal m_y = 0;
+    int m_seite = 1;
+};
+
+} // namespace
+
+void Druckbericht::fuellen(const Hauptmodell& hauptfenster) {
+    QRRichText1 = &hauptfenster.RichEdit1;
+    QRLabel97 = hauptfenster.Panel33;
+    QRLabel99 = hauptfenster.Panel5;
+    QRLabel95 = QStringLiteral("Registrierrolle ") + hauptfenster.w.Rollenname;
+}
+
+void Druckbericht::einrichten(QPrinter& drucker) {
+    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    drucker.setFullPage(false);
+    drucker.setCopyCount(1);
+    drucker.setDuplex(QPrinter::DuplexNone);
+    drucker.setPrintRange(QPrinter::AllPages);
+    drucker.setPaperSource(QPrinter::Auto);
+    drucker.setDocName(QStringLiteral("Jahresbericht"));
+}
+
+int Druckbericht::drucken(QPrinter& drucker) const {
+    Satz satz(drucker);
+    satz.titel(*this);
+    if (QRRichText1) {
+        for (const QString& zeile : QRRichText1->zeilen())
+            satz.zeile(zeile);
+    }
+    return satz.schliessen();
+}
+
+QStringList Umbrechen(const QString& zeile, const QFontMetricsF& masse, qreal breite) {
+    if (masse.horizontalAdvance(zeile) <= breite)
+        return {zeile};
+    QStringList stuecke;
+    QString aktuell;
+    qsizetype i = 0;
+    while (i < zeile.size()) {
+        QString wort = naechstesWort(zeile, i);
+        if (!aktuell.isEmpty() && masse.horizontalAdvance(aktuell + wort) > breite) {
+            stuecke.append(aktuell);
+            aktuell.clear();
+        }
+        if (aktuell.isEmpty())
+            wort = zerteilen(wort, masse, breite, stuecke);
+        aktuell += wort;
+    }
+    if (!aktuell.isEmpty())
+        stuecke.append(aktuell);
+    return stuecke;
+}

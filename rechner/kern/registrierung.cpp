@@ -1,0 +1,170 @@
+// The administration window: showing and locking, unlocking, leaving, the automatic path and
+// the settings tab.
+#include "rechner/kern/registrierung.h"
+
+#include "rechner/kern/datendateien.h"
+
+#include <algorithm>
+
+namespace {
+const QString adminPasswort = QStringLiteral("573904");
+const QString clearingFrage =
+    QStringLiteral("Achtung, möchten Sie wirklich die gesamte Rolle löschen ?");
+} // namespace
+
+Registrierung::Registrierung(Programmwerte& werte, Hauptmodell& hauptmodell, Dialoge& dialoge)
+    : w(werte), haupt(hauptmodell), m_dialoge(dialoge),
+      m_rollen(werte, hauptmodell.RichEdit1, RichEdit1, m_dialoge) {}
+
+std::optional<QString> DialogProtokoll::speichernDialog(const QString& dateiname) {
+    std::optional<QString> pfad = m_dialoge.speichernDialog(dateiname);
+    dateiGewaehlt = pfad.has_value();
+    return pfad;
+}
+
+// Only a successful save sets RolleGespeichert, so it is cleared for the call and put back when
+// nothing was written.
+Registrierung::Speicherung Registrierung::rolleSpeichern() {
+    const quint8 vorher = w.RolleGespeichert;
+    w.RolleGespeichert = 0;
+    m_dialoge.dateiGewaehlt = false;
+    try {
+        m_rollen.BitBtn24Click();
+    } catch (...) {
+        w.RolleGespeichert = vorher;
+        throw;
+    }
+    if (w.RolleGespeichert == 1)
+        return Speicherung::Gespeichert;
+    w.RolleGespeichert = vorher;
+    return m_dialoge.dateiGewaehlt ? Speicherung::Fehlgeschlagen : Speicherung::Abgebrochen;
+}
+
+void Registrierung::FormShow() {
+    Sichtbar = true;
+    PageControl1 = Seite::Login;
+    Gesperrt = true;
+    AdminPasswort = adminPasswort;
+    Edit2.clear();
+    Edit1.clear();
+    Edit3.clear(); // the empty text never unlocks, so its change needs no check
+    Fokus = QStringLiteral("Edit3");
+    PinAbdeckungZaehler = 1;
+    einstellungenZeigen();
+    RichEdit1.ersetzen(haupt.RichEdit1.zeilen());
+}
+
+// Selecting a radio button, changing the check box and moving the bar run their handlers, which
+// store the value just shown; a bar moved down from above 6 thereby sets the decimals to 6.
+void Registrierung::einstellungenZeigen() {
+    if (w.RechnerModus == 1) {
+        RadioButton2 = false;
+        if (!RadioButton1)
+            RadioButton1Click();
+    }
+    if (w.RechnerModus == 2) {
+        RadioButton1 = false;
+        if (!RadioButton2)
+            RadioButton2Click();
+    }
+    const bool vorher = CheckBox1;
+    if (w.OhneAnmeldung == 1)
+        CheckBox1 = true;
+    if (w.OhneAnmeldung == 2)
+        CheckBox1 = false;
+    if (CheckBox1 != vorher)
+        CheckBox1Click();
+    const int position = std::min<int>(w.Kommastellen, 6);
+    if (position != TrackBar1) {
+        TrackBar1 = position;
+        TrackBar1Change();
+    }
+    Label9 = QString::number(w.Kommastellen);
+    Edit4 = w.Firmenname;
+}
+
+void Registrierung::Edit3Change() {
+    if (Edit3.isEmpty() || Edit3 != AdminPasswort)
+        return;
+    PageControl1 = Seite::Nutzerverwaltung;
+    Gesperrt = false;
+    Fokus = QStringLiteral("Edit2");
+    if (w.AutopfadGesetzt == 1)
+        Panel2 = w.Autopfad;
+}
+
+void Registrierung::Edit3Getippt(const QString& text) {
+    Edit3 = text.left(PasswortLaenge);
+    Edit3Change();
+}
+
+void Registrierung::zahlentexteAuffrischen() {
+    w.KommastellenText = QString::number(w.Kommastellen);
+    w.RechnerModusText = QString::number(w.RechnerModus);
+    w.OhneAnmeldungText = QString::number(w.OhneAnmeldung);
+    w.Firmenname = Edit4;
+}
+
+void Registrierung::BitBtn1Click() {
+    NutzerlisteSpeichern(Memo1, m_dialoge);
+    haupt.Anmelden1 = !Memo1.isEmpty() && w.OhneAnmeldung != 1;
+    zahlentexteAuffrischen();
+    EinstellungenSchreiben(w);
+    haupt.RichEdit1.ersetzen(RichEdit1.zeilen());
+    FormClose();
+}
+
+void Registrierung::FormClose() {
+    Sichtbar = false;
+    if (w.OhneAnmeldung == 1) {
+        haupt.Panel3Sichtbar = false;
+        haupt.Drucken2 = true;
+    }
+    if (w.OhneAnmeldung == 2)
+        haupt.Panel3Sichtbar = true;
+    haupt.Panel33 = w.Firmenname;
+}
+
+void Registrierung::BitBtn4Click() {
+    w.AutopfadGesetzt = 1;
+    zahlentexteAuffrischen();
+    w.AutopfadText = QStringLiteral("True");
+    w.Autopfad = w.Rollenpfad;
+    EinstellungenSchreiben(w);
+    Panel2 = w.Autopfad;
+}
+
+void Registrierung::BitBtn5Click() {
+    w.AutopfadGesetzt = 0;
+    zahlentexteAuffrischen();
+    w.AutopfadText = QStringLiteral("False");
+    w.Autopfad.clear();
+    EinstellungenSchreiben(w);
+    Panel2 = w.Autopfad;
+}
+
+void Registrierung::TrackBar1Change() {
+    w.Kommastellen = static_cast<quint8>(TrackBar1);
+    Label9 = QString::number(TrackBar1);
+}
+
+void Registrierung::RadioButton1Click() {
+    RadioButton1 = true;
+    RadioButton2 = false;
+    w.RechnerModus = 1;
+}
+
+void Registrierung::RadioButton2Click() {
+    RadioButton2 = true;
+    RadioButton1 = false;
+    w.RechnerModus = 2;
+}
+
+void Registrierung::CheckBox1Click() {
+    w.OhneAnmeldung = CheckBox1 ? 1 : 2;
+}
+
+void Registrierung::BitBtn29Click() {
+    if (m_dialoge.frage(clearingFrage) == Dialoge::Antwort::Ja)
+        haupt.Allesloeschen(RichEdit1);
+}

@@ -1,0 +1,261 @@
+// The main window, the administration window and the PIN window together, offscreen: first
+// start after the installation, registering an operator, signing in and out, the close query.
+#include "rechner/fenster/tform1.h"
+#include "rechner/fenster/tform2.h"
+#include "rechner/fenster/tform3.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Dialogs of the logic that no test expects: each one is written down and cancelled.
+class KeineDialoge : public Dialoge {
+public:
+    void meldung(const QString& text) override { gezeigt << text; }
+    Antwort frage(const QString& text) override {
+        gezeigt << text;
+        return Antwort::Abgebrochen;
+    }
+    std::optional<QString> speichernDialog(const QString&) override { return std::nullopt; }
+    std::optional<QString> oeffnenDialog(const std::optional<QString>&) override {
+        return std::nullopt;
+    }
+    QStringList gezeigt;
+};
+
+// Closes every message box as soon as it is shown and keeps its text, so that an error box
+// shows up in the test instead of blocking it.
+class Boxwaechter {
+public:
+    Boxwaechter() {
+        QObject::connect(&m_takt, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texte << box->text();
+                box->done(0);
+            }
+        });
+        m_takt.start(5);
+    }
+    QStringList texte;
+
+private:
+    QTimer m_takt;
+};
+
+// The three windows wired as the program block wires them, over a fresh data folder.
+struct Programm {
+    Programm() {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(daten.path()));
+        f1.Form2 = &f2;
+        f1.Form3 = &f3;
+    }
+    QString ordner() const { return daten.path() + QStringLiteral("/Morvane/Rechner/"); }
+    template <typename T> T* in(QWidget& fenster, const char* name) {
+        return fenster.findChild<T*>(QString::fromLatin1(name));
+    }
+    // The main roll the main window's view shows.
+    QStringList rolle() { return f1.modell().RichEdit1.zeilen(); }
+
+    QTemporaryDir daten;
+    Programmwerte werte;
+    TForm1 f1{werte};
+    KeineDialoge dialoge;
+    TForm2 f2{f1, dialoge};
+    TForm3 f3{f1, f2};
+    Boxwaechter boxen;
+};
+
+const QString Trenn = QStringLiteral("------------------------------  ");
+
+} // namespace
+
+class TestAnmeldungFenster : public QObject {
+    Q_OBJECT
+
+private:
+    // Starts as the program block does after scripts/installieren ran on an empty data folder.
+    static void installiertStarten(Programm& p) {
+        QProcess skript;
+        skript.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        skript.start(QStringLiteral("bash"), {QStringLiteral(QUELLORDNER "/scripts/installieren")});
+        QVERIFY(skript.waitForFinished());
+        QCOMPARE(skript.exitCode(), 0);
+        p.f1.FormShow();
+        p.f1.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.f1));
+    }
+
+    // Registers one operator through the administration window and leaves it.
+    static void registrieren(Programm& p, const QString& pin, const QString& name) {
+        p.f1.Registrieren1->trigger();
+        QVERIFY(p.f2.isVisible());
+        QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit3"), QStringLiteral("5739041"));
+        QCOMPARE(p.in<QLineEdit>(p.f2, "Edit3")->text(), QStringLiteral("573904"));
+        QVERIFY(!p.in<QPlainTextEdit>(p.f2, "Memo1")->isHidden());
+        QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit2"), pin);
+        QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit1"), name);
+        QTest::keyClick(p.in<QLineEdit>(p.f2, "Edit1"), Qt::Key_Return);
+        QTest::mouseClick(p.in<QPushButton>(p.f2, "BitBtn1"), Qt::LeftButton);
+        QVERIFY(!p.f2.isVisible());
+    }
+
+    static void pinTippen(Programm& p, QAction* menuepunkt, const QString& pin) {
+        menuepunkt->trigger();
+        QVERIFY(p.f3.isVisible());
+        QTest::keyClicks(p.in<QLineEdit>(p.f3, "Edit1"), pin);
+    }
+
+private Q_SLOTS:
+    // The installation lets the first start run without an error box, and closing writes the
+    // roll into the automatic roll file.
+    void ersterStartNachDerInstallation() {
+        Programm p;
+        installiertStarten(p);
+        QCOMPARE(p.boxen.texte, QStringList());
+        QCOMPARE(p.dialoge.gezeigt, QStringList());
+        QCOMPARE(p.f1.windowTitle(), QStringLiteral("Quorvendaltabulix"));
+        QVERIFY(p.in<QLabel>(p.f1, "Panel3")->isHidden());
+        QVERIFY(p.f1.Drucken2->isEnabled());
+        QVERIFY(!p.f1.Anmelden1->isEnabled());
+        for (int nummer : {1, 2, 14, 5, 12})
+            QTest::mouseClick(
+                p.in<QPushButton>(p.f1, qPrintable(QStringLiteral("BitBtn%1").arg(nummer))),
+                Qt::LeftButton);
+        QVERIFY(p.f1.close());
+        QFile rolle(p.ordner() + QStringLiteral("Registrierrolle.KRO"));
+        QVERIFY(rolle.open(QIODevice::ReadOnly));
+        QVERIFY(rolle.readAll().startsWith("{\\rtf"));
+    }
+
+    // The installation leaves existing files as they are.
+    void installationLaesstVorhandenesStehen() {
+        Programm p;
+        QDir().mkpath(p.ordner());
+        QFile einstellungen(p.ordner() + QStringLiteral("AUTMV.txt"));
+        QVERIFY(einstellungen.open(QIODevice::WriteOnly));
+        einstellungen.write("False\r\n\r\n3\r\n2\r\n2\r\nEigen\r\n");
+        einstellungen.close();
+        QProcess skript;
+        skript.start(QStringLiteral("bash"), {QStringLiteral(QUELLORDNER "/scripts/installieren")});
+        QVERIFY(skript.waitForFinished());
+        QVERIFY(einstellungen.open(QIODevice::ReadOnly));
+        QCOMPARE(einstellungen.readAll(), QByteArray("False\r\n\r\n3\r\n2\r\n2\r\nEigen\r\n"));
+        QVERIFY(!QFile::exists(p.ordner() + QStringLiteral("Registrierrolle.KRO")));
+        QFile nutzer(p.ordner() + QStringLiteral("KRAMV.txt"));
+        QVERIFY(nutzer.open(QIODevice::ReadOnly));
+        QCOMPARE(nutzer.size(), 0);
+    }
+
+    void anmeldenUndAbmeldenUeberDieFenster() {
+        Programm p;
+        installiertStarten(p);
+        p.f2.modell().w.OhneAnmeldung = 2; // as if the settings required sign-in
+        registrieren(p, QStringLiteral("1234"), QStringLiteral("kasse eins"));
+        QCOMPARE(p.f2.modell().Memo1, QStringLiteral("1234  KASSE EINS\r\n"));
+        QVERIFY(p.f1.Anmelden1->isEnabled());
+        QVERIFY(!p.in<QLabel>(p.f1, "Panel3")->isHidden());
+        const qsizetype vorher = p.rolle().size();
+
+        pinTippen(p, p.f1.Anmelden1, QStringLiteral("1234"));
+        QCOMPARE(p.f3.windowTitle(), QStringLiteral("Anmelden"));
+        QCOMPARE(p.in<QLabel>(p.f3, "Label2")->text(), QStringLiteral("OK"));
+        const QString uhr = p.f1.modell().Panel5 + QStringLiteral("  ");
+        QCOMPARE(p.rolle().mid(vorher), (QStringList{Trenn, uhr, QStringLiteral("ANGEMELDET  "),
+                                                     QStringLiteral(" KASSE EINS  "), Trenn}));
+        QVERIFY(p.f1.Abmelden1->isEnabled());
+        QVERIFY(!p.f1.Anmelden1->isEnabled());
+        QVERIFY(!p.f1.Registrieren1->isEnabled());
+        QVERIFY(p.in<QLabel>(p.f1, "Panel3")->isHidden());
+        const auto* schliesstimer = p.f3.findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(schliesstimer && schliesstimer->isActive());
+        p.f3.Timer1Timer();
+        QVERIFY(!p.f3.isVisible());
+
+        // Signed in, the close is refused with the error box and the window stays.
+        QVERIFY(!p.f1.close());
+        QCOMPARE(p.boxen.texte,
+                 QStringList{QStringLiteral(
+                     "Sie müssen sich erst abmelden, um das Programm zu schließen!")});
+        QVERIFY(p.f1.isVisible());
+
+        const qsizetype angemeldet = p.rolle().size();
+        pinTippen(p, p.f1.Abmelden1, QStringLiteral("1234"));
+        QCOMPARE(p.f3.windowTitle(), QStringLiteral("Abmelden"));
+        QCOMPARE(p.rolle().mid(angemeldet),
+                 (QStringList{Trenn, p.f1.modell().Panel5 + QStringLiteral("  "), QString(),
+                              QStringLiteral("Gesamtumsatz: 0,00   €"), QString(),
+                              QStringLiteral("ABGEMELDET  "), QString(),
+                              QStringLiteral(" KASSE EINS  "), Trenn}));
+        QVERIFY(!p.f1.Abmelden1->isEnabled());
+        QVERIFY(p.f1.Anmelden1->isEnabled());
+        QVERIFY(!p.in<QLabel>(p.f3, "Label2")->text().isEmpty());
+    }
+
+    // Each showing locks the window again: the list and the buttons are out of reach.
+    void verwaltungSperrtBeiJedemZeigen() {
+        Programm p;
+        installiertStarten(p);
+        registrieren(p, QStringLiteral("1"), QStringLiteral("a"));
+        p.f1.Registrieren1->trigger();
+        QCOMPARE(p.in<QTabWidget>(p.f2, "PageControl1")->currentIndex(), 0);
+        QVERIFY(p.in<QPlainTextEdit>(p.f2, "Memo1")->isHidden());
+        QVERIFY(!p.in<QPushButton>(p.f2, "BitBtn2")->isEnabled());
+        QVERIFY(!p.in<QWidget>(p.f2, "RichEdit1")->isEnabled());
+        QVERIFY(p.in<QPushButton>(p.f2, "BitBtn1")->isEnabled());
+        QCOMPARE(p.in<QLineEdit>(p.f2, "Edit3")->echoMode(), QLineEdit::Password);
+    }
+
+    void pinFeldMaskiertUndGross() {
+        Programm p;
+        installiertStarten(p);
+        p.f1.modell().Anmelden1 = true;
+        p.f1.aktualisieren();
+        pinTippen(p, p.f1.Anmelden1, QStringLiteral("ab12x"));
+        auto* feld = p.in<QLineEdit>(p.f3, "Edit1");
+        QCOMPARE(feld->text(), QStringLiteral("AB12"));
+        QCOMPARE(feld->echoMode(), QLineEdit::Password);
+        QTest::keyClick(feld, Qt::Key_Escape);
+        QVERIFY(!p.f3.isVisible());
+    }
+
+    // The roll copy takes hand edits, which reach the main roll when the window is left.
+    void handeingabeInDerRollenkopie() {
+        Programm p;
+        installiertStarten(p);
+        p.f1.Registrieren1->trigger();
+        QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit3"), QStringLiteral("573904"));
+        auto* kopie = p.in<QPlainTextEdit>(p.f2, "RichEdit1");
+        kopie->setFocus();
+        QTest::keyClicks(kopie, QStringLiteral("Notiz"));
+        QTest::keyClick(kopie, Qt::Key_Return);
+        QTest::keyClicks(kopie, QStringLiteral("zwei"));
+        QCOMPARE(p.f2.modell().RichEdit1.zeilen(),
+                 (QStringList{QStringLiteral("Notiz"), QStringLiteral("zwei")}));
+        QTest::mouseClick(p.in<QPushButton>(p.f2, "BitBtn1"), Qt::LeftButton);
+        QCOMPARE(p.rolle(), (QStringList{QStringLiteral("Notiz"), QStringLiteral("zwei")}));
+    }
+
+    void pinAbdeckungPerMausklick() {
+        Programm p;
+        installiertStarten(p);
+        p.f1.Registrieren1->trigger();
+        QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit3"), QStringLiteral("573904"));
+        auto* deckel = p.in<QLabel>(p.f2, "Panel1");
+        QCOMPARE(deckel->geometry(), QRect(328, 24, 41, 267));
+        QTest::mouseClick(deckel, Qt::LeftButton);
+        QCOMPARE(deckel->geometry(), QRect(328, 256, 41, 35));
+    }
+};
+
+QTEST_MAIN(TestAnmeldungFenster)
+#include "test_anmeldung_fenster.moc"

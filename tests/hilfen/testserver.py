@@ -1,0 +1,36 @@
+#!/usr/bin/env python3
+"""Serves a folder over HTTP on 127.0.0.1 at a free port and prints the port on one line.
+
+A file NAME.fehler beside a requested NAME makes the server answer with status 404 and that
+file's content as the error page. The server ends when its standard input closes, so it never
+outlives the test that started it.
+"""
+import functools
+import http.server
+import os
+import sys
+import threading
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    def do_GET(self):
+        fehlerseite = self.translate_path(self.path) + ".fehler"
+        if os.path.isfile(fehlerseite):
+            with open(fehlerseite, "rb") as datei:
+                inhalt = datei.read()
+            self.send_response(404)
+            self.send_header("Content-Length", str(len(inhalt)))
+            self.end_headers()
+            self.wfile.write(inhalt)
+            return
+        super().do_GET()
+
+    def log_message(self, *args):
+        pass
+
+
+server = http.server.ThreadingHTTPServer(
+    ("127.0.0.1", 0), functools.partial(Handler, directory=sys.argv[1]))
+print(server.server_address[1], flush=True)
+threading.Thread(target=lambda: (sys.stdin.read(), server.shutdown()), daemon=True).start()
+server.serve_forever()

@@ -1,0 +1,116 @@
+#pragma once
+
+// Helpers of the file tests: bytes in and out, a scripted dialog seam, and a limit on the size
+// of written files that makes the platform fail a write in the middle.
+
+#include "rechner/kern/aussenwelt.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <deque>
+#include <sys/resource.h>
+#include <vector>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& liste, std::ostream* os) {
+    *os << '[';
+    for (const QString& zeile : liste)
+        *os << '"' << zeile.toStdString() << "\" ";
+    *os << ']';
+}
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
+    *os << '"' << bytes.toStdString() << '"';
+}
+
+inline QByteArray dateiBytes(const QString& pfad) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return "<fehlt>";
+    return datei.readAll();
+}
+
+inline void dateiAnlegen(const QString& pfad, const QByteArray& bytes) {
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) << pfad.toStdString();
+    ASSERT_EQ(datei.write(bytes), bytes.size());
+}
+
+// Every entry of a folder, hidden ones included: a left-over temporary file shows here.
+inline QStringList eintraege(const QString& ordner) {
+    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+// While it lives, a write past `bytes` bytes into any file fails with EFBIG, as on a full disk.
+class Schreibgrenze {
+public:
+    explicit Schreibgrenze(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_alt);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit neu = m_alt;
+        neu.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &neu);
+    }
+    ~Schreibgrenze() {
+        setrlimit(RLIMIT_FSIZE, &m_alt);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    Schreibgrenze(const Schreibgrenze&) = delete;
+    Schreibgrenze& operator=(const Schreibgrenze&) = delete;
+
+private:
+    rlimit m_alt{};
+    void (*m_signal)(int) = nullptr;
+};
+
+// Dialogs answered from a script, remembering what the logic asked and showed.
+class SkriptDialoge : public Dialoge {
+public:
+    std::deque<Antwort> antworten;
+    std::deque<std::optional<QString>> dateien; // answers of both file dialogs, in order
+    QStringList meldungen;
+    QStringList fragen;
+    QStringList speichernVorschlaege;
+    std::vector<std::optional<QString>> oeffnenVorschlaege;
+
+    void meldung(const QString& text) override { meldungen.append(text); }
+    Antwort frage(const QString& text) override {
+        fragen.append(text);
+        if (antworten.empty()) {
+            ADD_FAILURE() << "unerwartete Frage: " << text.toStdString();
+            return Antwort::Abgebrochen;
+        }
+        const Antwort a = antworten.front();
+        antworten.pop_front();
+        return a;
+    }
+    std::optional<QString> speichernDialog(const QString& dateiname) override {
+        speichernVorschlaege.append(dateiname);
+        return naechsteDatei();
+    }
+    std::optional<QString> oeffnenDialog(const std::optional<QString>& dateiname) override {
+        oeffnenVorschlaege.push_back(dateiname);
+        return naechsteDatei();
+    }
+
+private:
+    std::optional<QString> naechsteDatei() {
+        if (dateien.empty()) {
+            ADD_FAILURE() << "unerwarteter Dateidialog";
+            return std::nullopt;
+        }
+        const std::optional<QString> d = dateien.front();
+        dateien.pop_front();
+        return d;
+    }
+};

@@ -1,0 +1,230 @@
+// The PIN window's model: the match over every line of the operator list and the exact blocks
+// that sign-in and sign-out write onto the main roll.
+#include "rechner/kern/tasten.h"
+#include "start_fixture.h"
+
+namespace {
+
+const QString Trenn = QStringLiteral("------------------------------  ");
+const QString Uhr = QStringLiteral("07.12.2026 22:40:15");
+
+class Anmelden : public StartTest {
+protected:
+    Anmelden() {
+        w.Kommastellen = 2;
+        w.RechnerModus = 1;
+        w.OhneAnmeldung = 2;
+        w.OhneAnmeldungText = QStringLiteral("2");
+        haupt.Anmelden1 = true;
+        haupt.Abmelden1 = haupt.Drucken2 = false;
+        haupt.Panel3Sichtbar = true;
+        haupt.Panel5 = Uhr;
+        haupt.Grundstellung();
+        reg.Memo1Getippt(QStringLiteral("1234  KASSE EINS\r\n12  KASSE\r\nab12  KLEIN\r\n"));
+    }
+    // Types the PIN one character at a time into a freshly shown PIN window.
+    void tippen(int richtung, const QString& pin) {
+        richtung == 1 ? anmeldung.Anmelden1Click() : anmeldung.Abmelden1Click();
+        anmeldung.FormShow();
+        for (qsizetype i = 1; i <= pin.size(); ++i)
+            anmeldung.Edit1Getippt(pin.left(i));
+    }
+    void tasten(const char* folge) {
+        for (const QString& name : QString::fromLatin1(folge).split(QLatin1Char(' ')))
+            (haupt.*TasteNachName(name)->klick)();
+    }
+    QStringList neueZeilen() {
+        QStringList neu = haupt.RichEdit1.zeilen().mid(m_marke);
+        m_marke = haupt.RichEdit1.anzahl();
+        return neu;
+    }
+    qsizetype m_marke = 0;
+};
+
+TEST_F(Anmelden, AnmeldeblockInEuroModus) {
+    w.Gesamtumsatz = 17;
+    haupt.Edit2 = QStringLiteral("17,00");
+    tippen(1, QStringLiteral("1234"));
+    EXPECT_EQ(neueZeilen(),
+              (QStringList{Trenn, Uhr + QStringLiteral("  "), QStringLiteral("ANGEMELDET  "),
+                           QStringLiteral(" KASSE EINS  "), Trenn}));
+    EXPECT_TRUE(haupt.Abmelden1);
+    EXPECT_FALSE(haupt.Anmelden1);
+    EXPECT_FALSE(haupt.Panel3Sichtbar);
+    EXPECT_TRUE(haupt.Drucken2);
+    EXPECT_FALSE(haupt.Registrieren1);
+    EXPECT_EQ(w.Gesamtumsatz, 0);
+    EXPECT_EQ(haupt.Edit2, QStringLiteral("0,00"));
+    EXPECT_EQ(anmeldung.Label2, QStringLiteral("OK"));
+    EXPECT_TRUE(anmeldung.Label2Gruen);
+    EXPECT_TRUE(anmeldung.Timer1Aktiv);
+}
+
+TEST_F(Anmelden, AnmeldungImStandardModusLaesstGesamtbetrag) {
+    w.RechnerModus = 2;
+    w.Gesamtumsatz = 17;
+    haupt.Edit2 = QStringLiteral("17,00");
+    tippen(1, QStringLiteral("1234"));
+    EXPECT_EQ(w.Gesamtumsatz, 17);
+    EXPECT_EQ(haupt.Edit2, QStringLiteral("17,00"));
+}
+
+struct Abmeldefall {
+    const char* name;
+    int modus;
+    QStringList mitte; // the lines between the clock line and the name line
+};
+class Abmelden : public Anmelden, public ::testing::WithParamInterface<Abmeldefall> {};
+// After 12 + 5 = the grand total is 17: the euro block carries it, the standard block does not.
+TEST_P(Abmelden, BlockNachRechenmodus) {
+    const Abmeldefall& fall = GetParam();
+    w.RechnerModus = static_cast<quint8>(fall.modus);
+    tippen(1, QStringLiteral("1234"));
+    tasten("1 2 + 5 =");
+    neueZeilen();
+    tippen(0, QStringLiteral("1234"));
+    const QStringList erwartet = QStringList{Trenn, Uhr + QStringLiteral("  ")} + fall.mitte +
+                                 QStringList{QStringLiteral(" KASSE EINS  "), Trenn};
+    EXPECT_EQ(neueZeilen(), erwartet);
+    EXPECT_FALSE(haupt.Abmelden1);
+    EXPECT_TRUE(haupt.Anmelden1);
+    EXPECT_TRUE(haupt.Panel3Sichtbar);
+    EXPECT_FALSE(haupt.Drucken2);
+    EXPECT_TRUE(haupt.Registrieren1);
+    EXPECT_TRUE(haupt.tastaturGesperrt());
+}
+INSTANTIATE_TEST_SUITE_P(
+    Modi, Abmelden,
+    ::testing::Values(Abmeldefall{"euro",
+                                  1,
+                                  {QString(), QStringLiteral("Gesamtumsatz: 17,00   €"), QString(),
+                                   QStringLiteral("ABGEMELDET  "), QString()}},
+                      Abmeldefall{
+                          "standard", 2, {QString(), QStringLiteral("ABGEMELDET  "), QString()}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The sign-out leaves the grand total; the next sign-in in euro mode sets it to 0.
+TEST_F(Anmelden, NaechsteAnmeldungSetztGesamtbetragZurueck) {
+    tippen(1, QStringLiteral("1234"));
+    tasten("1 2 + 5 =");
+    tippen(0, QStringLiteral("1234"));
+    EXPECT_EQ(haupt.Edit2, QStringLiteral("17,00"));
+    tippen(1, QStringLiteral("1234"));
+    EXPECT_EQ(w.Gesamtumsatz, 0);
+    EXPECT_EQ(haupt.Edit2, QStringLiteral("0,00"));
+}
+
+struct Pinfall {
+    const char* getippt;
+    QStringList namen; // the name lines of the blocks written, in order
+};
+class Pinvergleich : public Anmelden, public ::testing::WithParamInterface<Pinfall> {};
+// The text is matched after every typed character against the PIN part of every line.
+TEST_P(Pinvergleich, JedeGleicheZeileSchreibtIhrenBlock) {
+    const Pinfall& fall = GetParam();
+    reg.Memo1Getippt(reg.Memo1 + QStringLiteral("1234  ZWEITE\r\n"));
+    tippen(1, QString::fromLatin1(fall.getippt));
+    QStringList namen;
+    const QStringList zeilen = haupt.RichEdit1.zeilen();
+    for (qsizetype i = 0; i + 1 < zeilen.size(); ++i)
+        if (zeilen[i + 1] == Trenn && zeilen[i] != Trenn)
+            namen << zeilen[i];
+    EXPECT_EQ(namen, fall.namen);
+    EXPECT_EQ(anmeldung.Label2 == QStringLiteral("OK"), !fall.namen.isEmpty());
+}
+INSTANTIATE_TEST_SUITE_P(
+    Eingaben, Pinvergleich,
+    ::testing::Values(Pinfall{"123", {}},
+                      Pinfall{"1234",
+                              {QStringLiteral(" KASSE EINS  "), QStringLiteral(" ZWEITE  ")}},
+                      Pinfall{"12", {}}, Pinfall{"12  ", {QStringLiteral("ASSE  ")}},
+                      Pinfall{"ab12", {}}, Pinfall{"AB12", {}}, Pinfall{"9999", {}}));
+
+TEST_F(Anmelden, JederRegistriertePinMeldetAb) {
+    tippen(1, QStringLiteral("1234"));
+    tippen(0, QStringLiteral("12  "));
+    EXPECT_FALSE(haupt.Abmelden1);
+    EXPECT_EQ(haupt.RichEdit1.zeilen().at(haupt.RichEdit1.anzahl() - 2), QStringLiteral("ASSE  "));
+}
+
+// An empty line has an empty PIN part, but the empty field matches nothing: showing the window
+// writes no block.
+TEST_F(Anmelden, LeererPinPasstNie) {
+    reg.Memo1Getippt(QStringLiteral("\r\n1234  KASSE EINS\r\n"));
+    tippen(1, QString());
+    anmeldung.Edit1Getippt(QStringLiteral("1"));
+    anmeldung.Edit1Getippt(QString());
+    EXPECT_TRUE(haupt.RichEdit1.zeilen().isEmpty());
+    EXPECT_EQ(anmeldung.Label2, QStringLiteral("NO"));
+    EXPECT_FALSE(anmeldung.Timer1Aktiv);
+}
+
+// Only the list's lines up to NutzerAnzahl are matched; the count follows every change.
+TEST_F(Anmelden, ListeOhneZeilenPasstNichts) {
+    reg.BitBtn3Click();
+    tippen(1, QStringLiteral("1234"));
+    EXPECT_TRUE(haupt.RichEdit1.zeilen().isEmpty());
+}
+
+TEST_F(Anmelden, FeldNimmtGrossbuchstabenUndVierZeichen) {
+    anmeldung.Edit1Getippt(QStringLiteral("äbc12"));
+    EXPECT_EQ(anmeldung.Edit1, QStringLiteral("ÄBC1"));
+}
+
+struct Titelfall {
+    bool anmelden, abmelden;
+    const char* titel;
+};
+class Beschriftung : public Anmelden, public ::testing::WithParamInterface<Titelfall> {};
+TEST_P(Beschriftung, FolgtDenMenuepunkten) {
+    const Titelfall& fall = GetParam();
+    anmeldung.Beschriftung = QStringLiteral("vorher");
+    haupt.Anmelden1 = fall.anmelden;
+    haupt.Abmelden1 = fall.abmelden;
+    anmeldung.FormShow();
+    EXPECT_EQ(anmeldung.Beschriftung, QString::fromLatin1(fall.titel));
+}
+INSTANTIATE_TEST_SUITE_P(Menues, Beschriftung,
+                         ::testing::Values(Titelfall{true, false, "Anmelden"},
+                                           Titelfall{false, true, "Abmelden"},
+                                           Titelfall{true, true, "Abmelden"},
+                                           Titelfall{false, false, "vorher"}));
+
+// The window closes at the timer's tick after the first match; typing the last character again
+// meanwhile writes the block again and keeps the schedule.
+TEST_F(Anmelden, SchliesstBeimTimerNachDemErstenTreffer) {
+    tippen(1, QStringLiteral("1234"));
+    anmeldung.Edit1Getippt(QStringLiteral("123"));
+    anmeldung.Edit1Getippt(QStringLiteral("1234"));
+    EXPECT_EQ(haupt.RichEdit1.anzahl(), 10);
+    EXPECT_TRUE(anmeldung.Sichtbar);
+    anmeldung.Timer1Timer();
+    EXPECT_FALSE(anmeldung.Sichtbar);
+    EXPECT_FALSE(anmeldung.Timer1Aktiv);
+    anmeldung.FormShow();
+    EXPECT_EQ(anmeldung.Label2, QStringLiteral("NO"));
+    EXPECT_FALSE(anmeldung.Label2Gruen);
+    EXPECT_TRUE(anmeldung.Edit1.isEmpty());
+    EXPECT_EQ(anmeldung.Fokus, QStringLiteral("Edit1"));
+}
+
+TEST_F(Anmelden, AbbrechenAendertNichtsAusserDerSichtbarkeit) {
+    tippen(1, QStringLiteral("99"));
+    anmeldung.BitBtn1Click();
+    EXPECT_FALSE(anmeldung.Sichtbar);
+    EXPECT_TRUE(haupt.Anmelden1);
+    EXPECT_TRUE(haupt.RichEdit1.zeilen().isEmpty());
+}
+
+// "Abmelden" chosen while the window is open: the next match signs out under the old caption.
+TEST_F(Anmelden, RichtungWechseltBeiOffenemFenster) {
+    anmeldung.Anmelden1Click();
+    anmeldung.FormShow();
+    anmeldung.Abmelden1Click();
+    anmeldung.Edit1Getippt(QStringLiteral("1234"));
+    EXPECT_EQ(anmeldung.Beschriftung, QStringLiteral("Anmelden"));
+    EXPECT_TRUE(haupt.RichEdit1.zeilen().contains(QStringLiteral("ABGEMELDET  ")));
+    EXPECT_TRUE(haupt.Anmelden1);
+}
+
+} // namespace

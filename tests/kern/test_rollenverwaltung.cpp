@@ -1,0 +1,174 @@
+#include "common/fehler.h"
+#include "rechner/kern/rollendatei.h"
+#include "rechner/kern/rollenverwaltung.h"
+#include "tests/kern/dateien_hilfen.h"
+
+namespace {
+
+using Antwort = Dialoge::Antwort;
+
+class Rollenoperationen : public ::testing::Test {
+protected:
+    Rollenoperationen() : r(w, haupt, kopie, dialoge) {
+        haupt.ersetzen({QString::fromUtf8("12,00 €  "), QString()});
+        kopie.ersetzen({QStringLiteral("Kopie")});
+    }
+    QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
+    void speichernNach(const QString& ziel) {
+        dialoge.dateien.push_back(ziel);
+        r.BitBtn24Click();
+    }
+    void oeffnen(const QString& quelle) {
+        dialoge.dateien.push_back(quelle);
+        r.BitBtn23Click();
+    }
+
+    QTemporaryDir ordner;
+    Programmwerte w;
+    Rolle haupt;
+    Rolle kopie;
+    SkriptDialoge dialoge;
+    Rollenverwaltung r;
+};
+
+TEST_F(Rollenoperationen, SpeichernUndOeffnenGibtDieselbenZeilen) {
+    const QStringList zeilen = haupt.zeilen();
+    speichernNach(pfad("Montag.KRO"));
+    haupt.leeren();
+    oeffnen(pfad("Montag.KRO"));
+    EXPECT_EQ(haupt.zeilen(), zeilen);
+    EXPECT_EQ(kopie.zeilen(), zeilen);
+    EXPECT_TRUE(dialoge.meldungen.isEmpty());
+}
+
+TEST_F(Rollenoperationen, OeffnenSetztPfadUndName) {
+    RollendateiSchreiben(pfad("Montag.KRO"), {QStringLiteral("Montag")});
+    oeffnen(pfad("Montag.KRO"));
+    EXPECT_EQ(w.Rollenpfad, pfad("Montag.KRO"));
+    EXPECT_EQ(w.Rollenname, QStringLiteral("Montag.KRO"));
+    EXPECT_EQ(haupt.zeilen(), QStringList{QStringLiteral("Montag")});
+    EXPECT_EQ(kopie.zeilen(), QStringList{QStringLiteral("Montag")});
+    speichernNach(pfad("Dienstag.KRO"));
+    EXPECT_EQ(w.Rollenpfad, pfad("Dienstag.KRO"));
+    EXPECT_EQ(w.Rollenname, QStringLiteral("Montag.KRO"));
+    EXPECT_EQ(w.RolleGespeichert, 1);
+}
+
+TEST_F(Rollenoperationen, TextdateiGibtEineZeileJeTextzeile) {
+    dateiAnlegen(pfad("Text.KRO"), "eins\r\n\r\nzwei  \nEnde");
+    oeffnen(pfad("Text.KRO"));
+    const QStringList erwartet{QStringLiteral("eins"), QString(), QStringLiteral("zwei  "),
+                               QStringLiteral("Ende")};
+    EXPECT_EQ(haupt.zeilen(), erwartet);
+    EXPECT_EQ(kopie.zeilen(), erwartet);
+}
+
+TEST_F(Rollenoperationen, DialogeSchlagenDenRollenpfadVor) {
+    dialoge.dateien = {std::nullopt, std::nullopt};
+    r.BitBtn24Click();
+    r.BitBtn23Click();
+    EXPECT_EQ(dialoge.speichernVorschlaege, QStringList{QString()});
+    EXPECT_EQ(dialoge.oeffnenVorschlaege.back(), std::nullopt);
+    speichernNach(pfad("Montag.KRO"));
+    dialoge.dateien = {std::nullopt, std::nullopt};
+    r.BitBtn24Click();
+    r.BitBtn23Click();
+    EXPECT_EQ(dialoge.speichernVorschlaege.back(), pfad("Montag.KRO"));
+    EXPECT_EQ(dialoge.oeffnenVorschlaege.back(), std::optional<QString>(pfad("Montag.KRO")));
+}
+
+TEST_F(Rollenoperationen, AbbrechenAendertNichts) {
+    dialoge.dateien = {std::nullopt, std::nullopt};
+    r.BitBtn24Click();
+    r.BitBtn23Click();
+    EXPECT_EQ(kopie.anzahl(), 1);
+    EXPECT_EQ(haupt.anzahl(), 2);
+    EXPECT_EQ(w.RolleGespeichert, 0);
+    EXPECT_TRUE(w.Rollenpfad.isEmpty());
+    EXPECT_TRUE(eintraege(ordner.path()).isEmpty());
+}
+
+TEST_F(Rollenoperationen, NeueRolleNeinDannSpeichern) {
+    dialoge.antworten = {Antwort::Nein};
+    r.BitBtn6Click();
+    EXPECT_EQ(dialoge.fragen, QStringList{QStringLiteral(
+                                  "Sie erzeugen eine neue Registrierolle. Neue Registrierrolle "
+                                  "jetzt anlegen ?")});
+    EXPECT_EQ(w.NeueRolle, 1);
+    EXPECT_TRUE(dialoge.speichernVorschlaege.isEmpty());
+    const QStringList zeilen = haupt.zeilen();
+    speichernNach(pfad("Neu.KRO"));
+    EXPECT_EQ(kopie.anzahl(), 0);
+    EXPECT_EQ(RollendateiLesen(pfad("Neu.KRO")), zeilen);
+    EXPECT_EQ(w.NeueRolle, 0);
+}
+
+TEST_F(Rollenoperationen, NeueRolleJaUndAbgebrochen) {
+    dialoge.antworten = {Antwort::Ja};
+    dialoge.dateien = {std::nullopt};
+    r.BitBtn6Click();
+    EXPECT_EQ(kopie.anzahl(), 0);
+    EXPECT_EQ(haupt.anzahl(), 2);
+    EXPECT_EQ(w.NeueRolle, 1);
+    EXPECT_EQ(w.RolleGespeichert, 0);
+    EXPECT_TRUE(eintraege(ordner.path()).isEmpty());
+}
+
+TEST_F(Rollenoperationen, NachNeuerRolleWirdDieDateiVorgeschlagen) {
+    dialoge.antworten = {Antwort::Ja};
+    dialoge.dateien = {pfad("Neu.KRO")};
+    r.BitBtn6Click();
+    EXPECT_EQ(w.Rollenpfad, pfad("Neu.KRO"));
+    EXPECT_EQ(w.NeueRolle, 0);
+    EXPECT_EQ(w.RolleGespeichert, 1);
+    dialoge.dateien = {std::nullopt};
+    r.BitBtn24Click();
+    EXPECT_EQ(dialoge.speichernVorschlaege.back(), pfad("Neu.KRO"));
+}
+
+// A file that cannot be read shows the load message; both rolls and the state stay.
+class Ladefehler : public Rollenoperationen, public ::testing::WithParamInterface<QByteArray> {};
+
+TEST_P(Ladefehler, AllesBleibt) {
+    speichernNach(pfad("Montag.KRO"));
+    const QStringList hauptVorher = haupt.zeilen();
+    const QStringList kopieVorher = kopie.zeilen();
+    const QString ziel = pfad("Kaputt.KRO");
+    if (!GetParam().isNull())
+        dateiAnlegen(ziel, GetParam());
+    oeffnen(ziel);
+    EXPECT_EQ(dialoge.meldungen, QStringList{Fehlertexte::FehlerBeimLaden});
+    EXPECT_EQ(haupt.zeilen(), hauptVorher);
+    EXPECT_EQ(kopie.zeilen(), kopieVorher);
+    EXPECT_EQ(w.Rollenpfad, pfad("Montag.KRO"));
+    EXPECT_TRUE(w.Rollenname.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dateien, Ladefehler,
+                         ::testing::Values(QByteArray(), "{\\rtf1 abgeschnitten\\par",
+                                           "{\\rtf1" + QByteArray(5000, '{'),
+                                           "{\\rtf1{\\pict\\bin999 x}}"));
+
+// A file that cannot be written shows the save message; the state stays and the old file too.
+class Speicherfehler : public Rollenoperationen,
+                       public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Speicherfehler, ZustandUndAlteDateiBleiben) {
+    dateiAnlegen(pfad("Alt.KRO"), "alt");
+    ASSERT_EQ(::chmod(QFile::encodeName(pfad("Alt.KRO")).constData(), 0444), 0);
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Ordner.KRO")));
+    w.NeueRolle = 1;
+    speichernNach(pfad(GetParam()));
+    EXPECT_EQ(dialoge.meldungen, QStringList{Fehlertexte::FehlerBeimSpeichern});
+    EXPECT_TRUE(w.Rollenpfad.isEmpty());
+    EXPECT_EQ(w.RolleGespeichert, 0);
+    EXPECT_EQ(w.NeueRolle, 1);
+    EXPECT_EQ(dateiBytes(pfad("Alt.KRO")), QByteArray("alt"));
+    EXPECT_EQ(eintraege(ordner.path()),
+              (QStringList{QStringLiteral("Alt.KRO"), QStringLiteral("Ordner.KRO")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ziele, Speicherfehler,
+                         ::testing::Values("fehlt/Montag.KRO", "Alt.KRO", "Ordner.KRO"));
+
+} // namespace

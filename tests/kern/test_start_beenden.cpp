@@ -1,0 +1,221 @@
+// The close query of the main window: refusal while signed in, the automatic save, the save
+// dialog and the save question.
+#include "rechner/kern/rollendatei.h"
+#include "rechner/kern/tasten.h"
+#include "start_fixture.h"
+
+namespace {
+
+using Antwort = Dialoge::Antwort;
+
+const QString SpeichernFrage = QStringLiteral(
+    "frage: Achtung, Sie haben Ihre Daten noch nicht gespeichert! Jetzt speichern ?");
+const QString SpeichernFehler = QStringLiteral("meldung: Fehler beim Speichern der Datei!");
+const QString SpeichernDialog = QStringLiteral("speichern: ");
+const QString AbmeldenZuerst =
+    QStringLiteral("Sie müssen sich erst abmelden, um das Programm zu schließen!");
+
+enum class Pfad { Keiner, Schreibbar, OrdnerFehlt };
+enum class Ausgang { Schliesst, BleibtOffen, Fehler };
+
+struct Schliessfall {
+    const char* name;
+    QString autopfadText;
+    Pfad autopfad;
+    quint8 rolleGespeichert;
+    std::optional<Antwort> antwort;
+    Pfad gewaehlt; // the file chosen in the save dialog; Keiner cancels it
+    Ausgang ausgang;
+    QStringList dialoge;
+    int schliessen;
+    quint8 rolleGespeichertDanach;
+};
+
+const QString True_ = QStringLiteral("True");
+const QString False_ = QStringLiteral("False");
+
+std::vector<Schliessfall> schliessfaelle() {
+    const auto K = Pfad::Keiner, S = Pfad::Schreibbar, F = Pfad::OrdnerFehlt;
+    const auto zu = Ausgang::Schliesst, offen = Ausgang::BleibtOffen;
+    return {
+        {"autopfadGespeichert", True_, S, 0, {}, K, zu, {}, 0, 0},
+        {"autopfadNichtSchreibbar", True_, F, 0, {}, K, Ausgang::Fehler, {}, 0, 0},
+        {"autopfadLeerDialogAbgebrochen", True_, K, 0, {}, K, zu, {SpeichernDialog}, 0, 0},
+        {"autopfadLeerGespeichert", True_, K, 0, {}, S, zu, {SpeichernDialog}, 0, 1},
+        {"autopfadLeerSpeichernScheitert",
+         True_,
+         K,
+         0,
+         {},
+         F,
+         offen,
+         {SpeichernDialog, SpeichernFehler},
+         0,
+         0},
+        {"autopfadLeerScheitertNachFruehererSicherung",
+         True_,
+         K,
+         1,
+         {},
+         F,
+         offen,
+         {SpeichernDialog, SpeichernFehler},
+         0,
+         1},
+        {"frageNein", False_, K, 0, Antwort::Nein, K, zu, {SpeichernFrage}, 1, 1},
+        {"frageJaGespeichert",
+         False_,
+         K,
+         0,
+         Antwort::Ja,
+         S,
+         zu,
+         {SpeichernFrage, SpeichernDialog},
+         0,
+         1},
+        {"frageJaDialogAbgebrochen",
+         False_,
+         K,
+         0,
+         Antwort::Ja,
+         K,
+         zu,
+         {SpeichernFrage, SpeichernDialog},
+         0,
+         0},
+        {"frageJaSpeichernScheitert",
+         False_,
+         K,
+         0,
+         Antwort::Ja,
+         F,
+         offen,
+         {SpeichernFrage, SpeichernDialog, SpeichernFehler},
+         0,
+         0},
+        {"frageAbgebrochen", False_, K, 0, Antwort::Abgebrochen, K, zu, {SpeichernFrage}, 0, 0},
+        {"schonGespeichert", False_, K, 1, {}, K, zu, {}, 0, 1},
+        {"autopfadWederTrueNochFalse", QStringLiteral("true"), S, 0, {}, K, zu, {}, 0, 0},
+    };
+}
+
+class Schliessen : public StartTest, public ::testing::WithParamInterface<Schliessfall> {
+protected:
+    Schliessen() {
+        ordnerAnlegen();
+        w.OhneAnmeldung = 2;
+        haupt.Abmelden1 = false;
+        haupt.RichEdit1.ersetzen({QStringLiteral("12,00 €  "), QString()});
+    }
+    QString pfad(Pfad art, const QString& name) const {
+        if (art == Pfad::Keiner)
+            return {};
+        return art == Pfad::Schreibbar ? ordner() + name
+                                       : ordner() + QStringLiteral("fehlt/") + name;
+    }
+    bool enthaeltRolle(const QString& datei) const {
+        return !datei.isEmpty() && QFile::exists(datei) &&
+               RollendateiLesen(datei) == haupt.RichEdit1.zeilen();
+    }
+};
+
+TEST_P(Schliessen, SpeichertFragtOderBleibtOffen) {
+    const Schliessfall& fall = GetParam();
+    w.AutopfadText = fall.autopfadText;
+    w.Autopfad = pfad(fall.autopfad, QStringLiteral("Auto.KRO"));
+    w.RolleGespeichert = fall.rolleGespeichert;
+    if (fall.antwort)
+        dialoge.antworten.push_back(*fall.antwort);
+    const QString gewaehlt = pfad(fall.gewaehlt, QStringLiteral("Gewaehlt.KRO"));
+    dialoge.dateien.push_back(gewaehlt.isEmpty() ? std::nullopt : std::optional(gewaehlt));
+
+    bool darf = false;
+    const QString fehler = fehlerVon([&] { darf = start.FormCloseQuery(); });
+    switch (fall.ausgang) {
+    case Ausgang::Fehler:
+        EXPECT_EQ(fehler, Fehlertexte::dateiNichtErstellbar(w.Autopfad));
+        break;
+    case Ausgang::Schliesst:
+    case Ausgang::BleibtOffen:
+        EXPECT_EQ(fehler, QString());
+        EXPECT_EQ(darf, fall.ausgang == Ausgang::Schliesst);
+    }
+    EXPECT_EQ(dialoge.protokoll, fall.dialoge);
+    EXPECT_EQ(schliessen, fall.schliessen);
+    EXPECT_EQ(w.RolleGespeichert, fall.rolleGespeichertDanach);
+    EXPECT_EQ(enthaeltRolle(w.Autopfad),
+              fall.autopfad == Pfad::Schreibbar && fall.autopfadText == True_);
+    EXPECT_EQ(enthaeltRolle(gewaehlt), fall.gewaehlt == Pfad::Schreibbar);
+    EXPECT_FALSE(QDir(ordner() + QStringLiteral("fehlt")).exists());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, Schliessen, ::testing::ValuesIn(schliessfaelle()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The refusal comes after the grand-total lines, which stay on the roll each time.
+TEST_F(StartTest, AngemeldetVerweigertUndSpeichertNicht) {
+    ordnerAnlegen();
+    w.OhneAnmeldung = 1;
+    w.AutopfadText = QStringLiteral("True");
+    w.Autopfad = ordner() + QStringLiteral("Auto.KRO");
+    haupt.Abmelden1 = true;
+    haupt.Edit2 = QStringLiteral("17,00");
+    const QStringList gesamt{QString(), QStringLiteral("Gesamtumsatz: 17,00   €"), QString()};
+    for (int versuch = 1; versuch <= 2; ++versuch) {
+        EXPECT_EQ(fehlerVon([&] { start.FormCloseQuery(); }), AbmeldenZuerst);
+        QStringList erwartet;
+        for (int i = 0; i < versuch; ++i)
+            erwartet += gesamt;
+        EXPECT_EQ(haupt.RichEdit1.zeilen(), erwartet);
+    }
+    EXPECT_FALSE(QFile::exists(w.Autopfad));
+    EXPECT_TRUE(dialoge.protokoll.isEmpty());
+}
+
+TEST_F(StartTest, OhneGesamtbetragVierBlankBisZumEuro) {
+    w.OhneAnmeldung = 1;
+    haupt.Abmelden1 = false;
+    w.AutopfadText = QStringLiteral("weder");
+    EXPECT_TRUE(start.FormCloseQuery());
+    EXPECT_EQ(haupt.RichEdit1.zeilen(),
+              (QStringList{QString(),
+                           QStringLiteral("Gesamtumsatz:") + QString(4, QLatin1Char(' ')) +
+                               QStringLiteral("€"),
+                           QString()}));
+}
+
+// "Nein" runs Beenden, which asks the window to close again: that query neither saves nor asks.
+TEST_F(StartTest, NachBeendenFragtDieZweiteAnfrageNicht) {
+    w.OhneAnmeldung = 2;
+    haupt.Abmelden1 = false;
+    w.AutopfadText = QStringLiteral("False");
+    dialoge.antworten.push_back(Dialoge::Antwort::Nein);
+    EXPECT_TRUE(start.FormCloseQuery());
+    ASSERT_EQ(schliessen, 1);
+    EXPECT_TRUE(start.FormCloseQuery());
+    EXPECT_EQ(dialoge.protokoll, QStringList{SpeichernFrage});
+}
+
+// Closing writes the roll to the automatic path, and the next start loads it from there.
+TEST_F(StartTest, AutomatischeRolleUeberstehtNeustart) {
+    const QString pfad = ordner() + QStringLiteral("Registrierrolle.KRO");
+    einstellungen({QStringLiteral("True"), pfad, QStringLiteral("2"), QStringLiteral("1"),
+                   QStringLiteral("1"), QString()});
+    nutzer({});
+    schreiben(QStringLiteral("Registrierrolle.KRO"), {});
+    start.FormShow();
+    for (const char* name : {"1", "2", "+", "5", "="})
+        (haupt.*TasteNachName(QString::fromLatin1(name))->klick)();
+    ASSERT_TRUE(start.FormCloseQuery());
+    const QStringList geschrieben = haupt.RichEdit1.zeilen();
+    EXPECT_EQ(geschrieben.size(), 7) << "four calculation lines and the grand-total block";
+
+    Programmwerte w2;
+    Hauptmodell haupt2(w2);
+    Registrierung reg2(w2, haupt2, dialoge);
+    Programmstart start2(reg2, Titel, [] {});
+    start2.FormShow();
+    EXPECT_EQ(haupt2.RichEdit1.zeilen(), geschrieben);
+}
+
+} // namespace

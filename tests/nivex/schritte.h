@@ -1,0 +1,74 @@
+#pragma once
+
+// A temporary program folder and a local server holding an update, for the step tests.
+
+#include "nivex/kern/nivexmodell.h"
+#include "rechner/kern/aktualisierung.h"
+#include "tests/hilfen/rechnerwelt.h"
+#include "tests/hilfen/testserver.h"
+#include "tests/nivex/probewelt.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+inline QByteArray Inhalt(const QString& pfad) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+inline void Schreiben(const QString& pfad, const QByteArray& inhalt) {
+    QFile datei(pfad);
+    if (datei.open(QIODevice::WriteOnly))
+        datei.write(inhalt);
+}
+
+struct Updatelauf {
+    // Publishes 2.1.5.0 with or without the help flag, and both update files.
+    explicit Updatelauf(bool mitHilfe) {
+        server.veroeffentlichen(
+            QStringLiteral("Version.txt"),
+            Versionsdatei({QStringLiteral("2150*"),
+                           Hilfezeile(mitHilfe ? QStringLiteral("hi") : QStringLiteral("--")),
+                           QStringLiteral("frei"), QStringLiteral("Info")}));
+        server.veroeffentlichen(QStringLiteral("Rechner.zip"), "neues Programm");
+        server.veroeffentlichen(QStringLiteral("RechnerHilfe.chm"), "neue Hilfe");
+    }
+    QString pfad(const QString& name) const { return ordner.path() + u'/' + name; }
+    // Rechner's update check; its clipboard is the one Nivex pastes from.
+    QStringList uebergeben() {
+        Programmwerte werte;
+        Hauptmodell rechner(werte);
+        rechner.Memo1 = QStringLiteral("Aktuelle Version: 2.1.4.0");
+        Rechnerwelt rechnerwelt;
+        Onlineaktualisierung(rechner,
+                             {rechnerwelt, rechnerwelt, rechnerwelt, Open_Internet,
+                              [] {
+                              }},
+                             server.basisadresse(), ordner.path() + u'/')
+            .ProgrammaktualisierungOnlineUpdate1Click(QStringLiteral("Quorvendaltabulix 2.1.4.0"));
+        welt.ablage = rechnerwelt.ablage;
+        return rechnerwelt.ereignisse;
+    }
+    // Creation and first activation, as the window runs them.
+    void starten() {
+        m.FormCreate(ordner.path() + u'/');
+        m.FormActivate();
+    }
+    void herunterladen() {
+        m.BitBtn1Click();
+        for (int tick = 0; tick < 6; ++tick)
+            m.Timer1Timer();
+        for (int tick = 0; tick < 4; ++tick)
+            m.Timer2Timer();
+    }
+    void installieren() {
+        m.BitBtn2Click();
+        for (int tick = 0; tick < 8; ++tick)
+            m.Timer3Timer();
+    }
+
+    Testserver server;
+    QTemporaryDir ordner;
+    Probewelt welt;
+    Nivexmodell m{welt, server.basisadresse()};
+};

@@ -1,0 +1,103 @@
+// The road of an update: Rechner's check hands over through the clipboard, and Nivex downloads
+// and installs in a temporary program folder; with the failure rows of both steps.
+#include "tests/nivex/schritte.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+enum class Server { Da, Weg, OhneProgramm };
+
+struct Fall {
+    const char* name;
+    bool mitHilfe;
+    bool tempOrdner;
+    Server server;
+    QByteArray altesProgramm;   // empty: none installed
+    QByteArray liegengeblieben; // a "Rechner.zip" left by an earlier run
+    QByteArray programm;        // "Rechner" afterwards
+    QByteArray hilfe;           // "RechnerHilfe.chm" afterwards
+    int abbrueche;              // "Download abgebrochen" boxes
+};
+
+const Fall faelle[] = {
+    {"ohneHilfe", false, true, Server::Da, "alt", "", "neues Programm", "alte Hilfe", 0},
+    {"mitHilfe", true, true, Server::Da, "alt", "", "neues Programm", "neue Hilfe", 0},
+    {"ersteInstallation", true, true, Server::Da, "", "", "neues Programm", "neue Hilfe", 0},
+    {"ohneTempOrdner", true, false, Server::Da, "alt", "", "neues Programm", "alte Hilfe", 1},
+    {"serverWeg", true, true, Server::Weg, "alt", "", "alt", "alte Hilfe", 2},
+    {"serverWegOhneHilfe", false, true, Server::Weg, "alt", "", "alt", "alte Hilfe", 1},
+    // An error page is never installed as the program.
+    {"programmFehlt", false, true, Server::OhneProgramm, "alt", "", "alt", "alte Hilfe", 1},
+    {"liegengebliebenesZip", false, true, Server::Weg, "alt", "frueher", "frueher", "alte Hilfe",
+     1},
+};
+
+void PrintTo(const Fall& fall, std::ostream* os) {
+    *os << fall.name;
+}
+
+class Installation : public ::testing::TestWithParam<Fall> {};
+
+TEST_P(Installation, Dateien) {
+    const Fall& fall = GetParam();
+    Updatelauf lauf(fall.mitHilfe);
+    ASSERT_TRUE(lauf.server.laeuft());
+    const QString programm = lauf.pfad(QStringLiteral("Rechner"));
+    if (!fall.altesProgramm.isEmpty())
+        Schreiben(programm, fall.altesProgramm);
+    if (!fall.liegengeblieben.isEmpty())
+        Schreiben(lauf.pfad(QStringLiteral("Rechner.zip")), fall.liegengeblieben);
+    Schreiben(lauf.pfad(QStringLiteral("RechnerHilfe.chm")), "alte Hilfe");
+    if (fall.tempOrdner)
+        QDir(lauf.ordner.path()).mkdir(QStringLiteral("Temp"));
+    if (fall.server == Server::OhneProgramm)
+        lauf.server.fehlerseite(QStringLiteral("Rechner.zip"), "<html>404</html>");
+
+    EXPECT_EQ(lauf.uebergeben(), QStringList({"Ablage Aktuelle Version: 2.1.4.0",
+                                              "Start " + lauf.pfad(QStringLiteral("Nivex"))}));
+    lauf.starten();
+    EXPECT_EQ(lauf.m.Memo5, QStringLiteral("Aktuelle Version: 2.1.4.0"));
+    if (fall.server == Server::Weg)
+        lauf.server.anhalten();
+    lauf.herunterladen();
+    lauf.installieren();
+
+    EXPECT_EQ(lauf.welt.meldungen, QStringList(fall.abbrueche, Nivextexte::DownloadAbgebrochen));
+    EXPECT_EQ(Inhalt(programm), fall.programm);
+    EXPECT_TRUE(QFileInfo(programm).isExecutable() || fall.programm == fall.altesProgramm);
+    EXPECT_EQ(Inhalt(lauf.pfad(QStringLiteral("RechnerHilfe.chm"))), fall.hilfe);
+    // Neither the downloads nor their temporary files stay behind.
+    EXPECT_EQ(
+        QDir(lauf.ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList({"Rechner", "RechnerHilfe.chm", "Temp"}).mid(0, fall.tempOrdner ? 3 : 2));
+    EXPECT_TRUE(QDir(lauf.pfad(QStringLiteral("Temp"))).isEmpty());
+    EXPECT_EQ(lauf.m.Memo5, QStringLiteral("Aktualisierte Version 2.1.5.0"));
+    EXPECT_EQ(lauf.welt.starts, QStringList{programm});
+    EXPECT_TRUE(lauf.m.Geschlossen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Laeufe, Installation, ::testing::ValuesIn(faelle),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Rechner still running (its close was refused): the new program takes the old one's place all
+// the same, because a rename over a running program works here, and the old process runs on.
+TEST(Installation, RechnerLaeuftNoch) {
+    Updatelauf lauf(false);
+    const QString programm = lauf.pfad(QStringLiteral("Rechner"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/sleep"), programm));
+    QProcess laufend;
+    laufend.start(programm, {QStringLiteral("30")});
+    ASSERT_TRUE(laufend.waitForStarted());
+    lauf.starten();
+    lauf.herunterladen();
+    lauf.installieren();
+    EXPECT_EQ(Inhalt(programm), "neues Programm");
+    EXPECT_EQ(laufend.state(), QProcess::Running);
+    laufend.kill();
+    laufend.waitForFinished();
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+// The updater's window offscreen: fields at their places, the pictures, the activation, a run
+// driven tick by tick, and the keys Escape and Enter.
+#include "nivex/fenster/tform1.h"
+#include "tests/hilfen/testserver.h"
+#include "tests/nivex/probewelt.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestNivexfenster : public QObject {
+    Q_OBJECT
+
+    Testserver server;
+    QTemporaryDir ordner;
+
+    // A window as started by Rechner: the version line on the clipboard; shown and activated.
+    std::unique_ptr<TForm1> fenster(Probewelt& welt) {
+        welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
+        auto f = std::make_unique<TForm1>(welt, server.basisadresse(), ordner.path() + u'/');
+        f->show();
+        f->activateWindow();
+        return f;
+    }
+    template <typename T> static T* feld(TForm1& f, const char* name) {
+        return f.findChild<T*>(QString::fromLatin1(name));
+    }
+    static QString text(TForm1& f, const char* name) {
+        if (auto* memo = feld<QPlainTextEdit>(f, name))
+            return memo->toPlainText();
+        return feld<QLabel>(f, name)->text();
+    }
+    static void ticks(TForm1& f, const char* timer, int anzahl) {
+        for (int i = 0; i < anzahl; ++i)
+            QMetaObject::invokeMethod(feld<QTimer>(f, timer), "timeout");
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(server.laeuft());
+        server.veroeffentlichen(QStringLiteral("Version.txt"),
+                                Versionsdatei({"2150*", Hilfezeile("--"), "frei", "Info"}));
+        server.veroeffentlichen(QStringLiteral("Rechner.zip"), "neues Programm");
+    }
+
+    void felderAnIhremPlatz_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("ort");
+        QTest::addColumn<QColor>("farbe");
+        const QColor creme(255, 251, 240), keine;
+        QTest::newRow("Image1") << "Image1" << QRect(8, 8, 473, 73) << keine;
+        QTest::newRow("Memo1") << "Memo1" << QRect(8, 112, 505, 41) << creme;
+        QTest::newRow("Memo5") << "Memo5" << QRect(8, 184, 177, 41) << QColor(192, 192, 192);
+        QTest::newRow("Memo2") << "Memo2" << QRect(8, 232, 177, 41) << QColor(192, 220, 192);
+        QTest::newRow("Memo3") << "Memo3" << QRect(192, 184, 409, 129) << creme;
+        QTest::newRow("Memo4") << "Memo4" << QRect(344, 122, 65, 25) << keine;
+        QTest::newRow("Shape1") << "Shape1" << QRect(520, 8, 241, 57) << keine;
+        QTest::newRow("ProgressBar1") << "ProgressBar1" << QRect(520, 72, 241, 12) << keine;
+        QTest::newRow("Shape2") << "Shape2" << QRect(520, 96, 241, 57) << keine;
+        QTest::newRow("ProgressBar2") << "ProgressBar2" << QRect(520, 160, 241, 12) << keine;
+        QTest::newRow("BitBtn1") << "BitBtn1" << QRect(608, 184, 153, 25) << keine;
+        QTest::newRow("BitBtn2") << "BitBtn2" << QRect(608, 236, 153, 25) << keine;
+        QTest::newRow("BitBtn3") << "BitBtn3" << QRect(608, 288, 153, 24) << keine;
+        QTest::newRow("Image2") << "Image2" << QRect(8, 280, 49, 41) << keine;
+    }
+    void felderAnIhremPlatz() {
+        QFETCH(QString, name);
+        QFETCH(QRect, ort);
+        QFETCH(QColor, farbe);
+        Probewelt welt;
+        TForm1 f(welt, server.basisadresse(), QStringLiteral("/p/"));
+        auto* widget = f.findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), ort);
+        if (farbe.isValid())
+            QCOMPARE(widget->palette().color(QPalette::Base), farbe);
+    }
+
+    void fensterUndBilder() {
+        Probewelt welt;
+        TForm1 f(welt, server.basisadresse(), QStringLiteral("/p/"));
+        QCOMPARE(f.windowTitle(),
+                 QStringLiteral("     + + + Eine neue Version ist für Sie verfügbar ! + + +"));
+        QCOMPARE(f.minimumSize(), f.maximumSize());
+        QVERIFY(f.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(f.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
+                                     Qt::WindowMinMaxButtonsHint)));
+        QVERIFY(feld<QPlainTextEdit>(f, "Memo4")->isHidden());
+        // Both pictures come from the program file and decode through the JPEG plugin.
+        QCOMPARE(feld<QLabel>(f, "Image1")->pixmap().size(), QSize(473, 73));
+        QVERIFY(!feld<QLabel>(f, "Image2")->pixmap().isNull());
+        QCOMPARE(text(f, "Memo1"), QStringLiteral("/p/"));
+        QCOMPARE(text(f, "StatusPanel1"), Nivextexte::Bereit);
+    }
+
+    void ablaufBisZumNeustart() {
+        Probewelt welt;
+        auto f = fenster(welt);
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QCOMPARE(text(*f, "Memo5"), QStringLiteral("Aktuelle Version: 2.1.4.0"));
+        QCOMPARE(text(*f, "Memo2"), QStringLiteral("Neuere Version: 2.1.5.0"));
+        QCOMPARE(text(*f, "Memo3"), QStringLiteral("Info"));
+        QCOMPARE(f->palette().color(QPalette::Window), QColor(251, 230, 191));
+
+        QTest::mouseClick(feld<QPushButton>(*f, "BitBtn1"), Qt::LeftButton);
+        QVERIFY(!feld<QPushButton>(*f, "BitBtn3")->isEnabled());
+        QVERIFY(feld<QTimer>(*f, "Timer1")->isActive());
+        ticks(*f, "Timer1", 6);
+        QCOMPARE(feld<QProgressBar>(*f, "ProgressBar1")->value(), 100);
+        ticks(*f, "Timer2", 4);
+        QCOMPARE(text(*f, "StatusPanel1"), Nivextexte::Fortfahren);
+        QVERIFY(feld<QPushButton>(*f, "BitBtn2")->isEnabled());
+
+        QTest::mouseClick(feld<QPushButton>(*f, "BitBtn2"), Qt::LeftButton);
+        ticks(*f, "Timer3", 4);
+        QCOMPARE(text(*f, "Memo5"), QStringLiteral("Aktualisierte Version 2.1.5.0"));
+        QCOMPARE(feld<QProgressBar>(*f, "ProgressBar2")->value(), 60);
+        ticks(*f, "Timer3", 4);
+        QVERIFY(!f->isVisible());
+        QCOMPARE(welt.starts, QStringList{ordner.path() + QStringLiteral("/Rechner")});
+    }
+
+    void tasten_data() {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<bool>("imTextfeld");
+        QTest::addColumn<bool>("herunterladen"); // "Herunterladen" pressed before
+        QTest::addColumn<bool>("offen");
+        QTest::addColumn<bool>("laedt");
+        QTest::newRow("Escape bereit") << int(Qt::Key_Escape) << false << false << false << false;
+        QTest::newRow("Escape im Feld") << int(Qt::Key_Escape) << true << false << true << false;
+        QTest::newRow("Escape gesperrt") << int(Qt::Key_Escape) << false << true << true << true;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << false << false << true << true;
+        QTest::newRow("Enter im Feld") << int(Qt::Key_Return) << true << false << true << false;
+    }
+    void tasten() {
+        QFETCH(int, taste);
+        QFETCH(bool, imTextfeld);
+        QFETCH(bool, herunterladen);
+        QFETCH(bool, offen);
+        QFETCH(bool, laedt);
+        Probewelt welt;
+        auto f = fenster(welt);
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        if (herunterladen)
+            QTest::mouseClick(feld<QPushButton>(*f, "BitBtn1"), Qt::LeftButton);
+        auto* memo = feld<QPlainTextEdit>(*f, "Memo1");
+        if (imTextfeld)
+            memo->setFocus();
+        else if (QWidget* fokus = f->focusWidget())
+            fokus->clearFocus();
+        QTest::keyClick(imTextfeld ? static_cast<QWidget*>(memo) : f.get(), Qt::Key(taste));
+        QCOMPARE(f->isVisible(), offen);
+        QCOMPARE(feld<QTimer>(*f, "Timer1")->isActive(), laedt);
+    }
+};
+
+QTEST_MAIN(TestNivexfenster)
+#include "test_nivexfenster.moc"

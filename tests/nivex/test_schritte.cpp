@@ -1,0 +1,163 @@
+// The download, post-download and install steps tick by tick, and "Abbrechen".
+#include "tests/nivex/schritte.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace T = Nivextexte;
+
+// What the window shows of a step.
+struct Stand {
+    bool b1, b2, b3;
+    Stift s1, s2;
+    QString status;
+    int pb1, pb2;
+    bool t1, t2, t3;
+    bool operator==(const Stand&) const = default;
+};
+
+Stand stand(const Nivexmodell& m) {
+    return {m.BitBtn1,      m.BitBtn2,      m.BitBtn3, m.Shape1Pen, m.Shape2Pen, m.Statusleiste[1],
+            m.ProgressBar1, m.ProgressBar2, m.Timer1,  m.Timer2,    m.Timer3};
+}
+
+void PrintTo(const Stand& s, std::ostream* os) {
+    *os << s.b1 << s.b2 << s.b3 << " pen " << int(s.s1.farbe) << '/' << s.s1.breite << ' '
+        << int(s.s2.farbe) << '/' << s.s2.breite << " \"" << s.status.toStdString() << "\" "
+        << s.pb1 << ' ' << s.pb2 << " timer " << s.t1 << s.t2 << s.t3;
+}
+
+enum class Ereignis { Herunterladen, Tick1, Tick2, Installieren, Tick3 };
+
+struct Zeile {
+    Ereignis ereignis;
+    Stand danach;
+};
+
+constexpr Stift S = SchwarzerStift, R = RoterStift;
+
+// The state table, tick by tick.
+const Zeile ablauf[] = {
+    {Ereignis::Herunterladen, {0, 0, 0, S, S, T::Bereit, 0, 0, 1, 0, 0}},
+    {Ereignis::Tick1, {0, 0, 0, S, S, T::Ermitteln, 0, 0, 1, 0, 0}},
+    {Ereignis::Tick1, {0, 0, 0, S, S, T::Ermitteln, 0, 0, 1, 0, 0}},
+    {Ereignis::Tick1, {0, 0, 0, S, S, T::Ermitteln, 0, 0, 1, 0, 0}},
+    {Ereignis::Tick1, {0, 0, 0, S, S, T::Ermitteln, 0, 0, 1, 0, 0}},
+    {Ereignis::Tick1, {0, 0, 0, R, S, T::DownloadBeginnt, 0, 0, 1, 0, 0}},
+    {Ereignis::Tick1, {0, 0, 0, R, S, T::DownloadBeginnt, 100, 0, 0, 1, 0}},
+    {Ereignis::Tick2, {0, 0, 0, R, S, T::DownloadBeginnt, 100, 0, 0, 1, 0}},
+    {Ereignis::Tick2, {0, 0, 0, S, S, T::DownloadBeendet, 100, 0, 0, 1, 0}},
+    {Ereignis::Tick2, {0, 0, 0, S, S, T::DownloadBeendet, 100, 0, 0, 1, 0}},
+    {Ereignis::Tick2, {0, 1, 1, S, S, T::Fortfahren, 100, 0, 0, 0, 0}},
+    {Ereignis::Installieren, {0, 0, 0, S, R, T::Installieren, 0, 0, 0, 0, 1}},
+    {Ereignis::Tick3, {0, 0, 0, S, R, T::Installieren, 0, 0, 0, 0, 1}},
+    {Ereignis::Tick3, {0, 0, 0, S, R, T::Installieren, 0, 20, 0, 0, 1}},
+    {Ereignis::Tick3, {0, 0, 0, S, R, T::Installieren, 0, 40, 0, 0, 1}},
+    {Ereignis::Tick3, {0, 0, 0, S, S, T::Beendet, 0, 60, 0, 0, 1}},
+    {Ereignis::Tick3, {0, 0, 0, S, S, T::Beendet, 0, 80, 0, 0, 1}},
+    {Ereignis::Tick3, {0, 0, 0, S, S, T::Beendet, 0, 100, 0, 0, 1}},
+    {Ereignis::Tick3, {0, 0, 0, S, S, T::Beendet, 0, 0, 0, 0, 1}},
+    {Ereignis::Tick3, {0, 0, 0, S, S, T::Beendet, 0, 0, 0, 0, 0}},
+};
+
+void ausloesen(Nivexmodell& m, Ereignis e) {
+    switch (e) {
+    case Ereignis::Herunterladen:
+        return m.BitBtn1Click();
+    case Ereignis::Tick1:
+        return m.Timer1Timer();
+    case Ereignis::Tick2:
+        return m.Timer2Timer();
+    case Ereignis::Installieren:
+        return m.BitBtn2Click();
+    case Ereignis::Tick3:
+        return m.Timer3Timer();
+    }
+}
+
+TEST(Schritte, Zustandstabelle) {
+    Updatelauf lauf(true);
+    QDir(lauf.ordner.path()).mkdir(QStringLiteral("Temp"));
+    QStringList fortschritt;
+    lauf.welt.beimHerunterladen = [&](const QString& url) {
+        fortschritt << url.section(u'/', -1) + QStringLiteral(" %1").arg(lauf.m.ProgressBar1);
+    };
+    lauf.starten();
+    EXPECT_EQ(stand(lauf.m), (Stand{1, 0, 1, S, S, T::Bereit, 0, 0, 0, 0, 0}));
+    for (std::size_t i = 0; i < std::size(ablauf); ++i) {
+        ausloesen(lauf.m, ablauf[i].ereignis);
+        EXPECT_EQ(stand(lauf.m), ablauf[i].danach) << "Zeile " << i;
+        EXPECT_EQ(lauf.m.Geschlossen, i + 1 == std::size(ablauf)) << "Zeile " << i;
+    }
+    EXPECT_EQ(fortschritt, QStringList({"Rechner.zip 50", "RechnerHilfe.chm 80"}));
+    EXPECT_EQ(lauf.m.Memo5, QStringLiteral("Aktualisierte Version 2.1.5.0"));
+    EXPECT_EQ(lauf.m.Memo2, QString());
+    EXPECT_EQ(lauf.welt.starts, QStringList{lauf.pfad(QStringLiteral("Rechner"))});
+    EXPECT_TRUE(lauf.welt.meldungen.isEmpty());
+}
+
+// Ticks that arrive while "Download abgebrochen" is open count on and find nothing to do;
+// the step then ends as usual.
+TEST(Schritte, TicksWaehrendDerMeldung) {
+    Updatelauf lauf(false);
+    lauf.server.anhalten();
+    lauf.starten();
+    lauf.welt.beiMeldung = [&] {
+        for (int tick = 0; tick < 3; ++tick)
+            lauf.m.Timer1Timer();
+    };
+    lauf.herunterladen();
+    EXPECT_EQ(lauf.welt.meldungen, QStringList{T::DownloadAbgebrochen});
+    EXPECT_EQ(lauf.m.Timer1Zaehler, 0);
+    EXPECT_EQ(stand(lauf.m), (Stand{0, 1, 1, S, S, T::Fortfahren, 100, 0, 0, 0, 0}));
+}
+
+// "Abbrechen" (and Escape) ends the updater only while it is enabled; nothing is installed and
+// Rechner is not started.
+TEST(Schritte, Abbrechen) {
+    struct Fall {
+        int ticks; // download ticks before the press; -1: before "Herunterladen"
+        bool endet;
+    };
+    for (const Fall& fall : {Fall{-1, true}, Fall{0, false}, Fall{5, false}, Fall{10, true}}) {
+        Updatelauf lauf(false);
+        Schreiben(lauf.pfad(QStringLiteral("Rechner")), "altes Programm");
+        lauf.starten();
+        if (fall.ticks >= 0)
+            lauf.m.BitBtn1Click();
+        for (int tick = 0; tick < fall.ticks; ++tick)
+            tick < 6 ? lauf.m.Timer1Timer() : lauf.m.Timer2Timer();
+        lauf.m.BitBtn3Click();
+        EXPECT_EQ(lauf.m.Geschlossen, fall.endet) << fall.ticks;
+        EXPECT_EQ(Inhalt(lauf.pfad(QStringLiteral("Rechner"))), "altes Programm");
+        EXPECT_TRUE(lauf.welt.starts.isEmpty());
+    }
+}
+
+// The folder field is read at download tick 6; the install and the restart use that folder.
+// Without a trailing "/" the names are appended directly; a line break makes the downloads fail.
+TEST(Schritte, DownloadOrdnerAusDemFeld) {
+    for (const auto& [ordner, abbrueche] :
+         {std::pair{QStringLiteral("neu-"), 0}, std::pair{QStringLiteral("neu-\r\n"), 1}}) {
+        Updatelauf lauf(false);
+        lauf.starten();
+        lauf.m.BitBtn1Click();
+        for (int tick = 0; tick < 5; ++tick)
+            lauf.m.Timer1Timer();
+        lauf.m.Memo1 = lauf.pfad(ordner);
+        lauf.m.Timer1Timer();
+        lauf.m.Memo1 = lauf.pfad(QStringLiteral("spaeter/"));
+        for (int tick = 0; tick < 4; ++tick)
+            lauf.m.Timer2Timer();
+        lauf.installieren();
+        EXPECT_EQ(lauf.welt.meldungen.size(), abbrueche);
+        EXPECT_EQ(Inhalt(lauf.pfad(ordner + QStringLiteral("Rechner"))),
+                  abbrueche ? "" : "neues Programm");
+        EXPECT_EQ(lauf.welt.starts, QStringList{lauf.pfad(ordner + QStringLiteral("Rechner"))});
+    }
+}
+
+} // namespace
