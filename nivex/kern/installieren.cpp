@@ -59,15 +59,19 @@ void Nivexmodell::ProgrammdateiInstallieren() {
     fs::rename(Pfad(neu), Pfad(DownloadPfad + Updatedateien::Installiert), fehler);
 }
 
+// The new help file is copied beside the installed one and takes its place in one rename, so
+// a copy that fails leaves the installed help file whole. The staged file goes in any case.
 void Nivexmodell::HilfedateiInstallieren() {
     const QString staging = DownloadPfad + Updatedateien::Staging;
     if (!hilfeMarkiert() || !istDatei(staging))
         return;
-    const QString installiert = DownloadPfad + Updatedateien::Hilfe;
+    const fs::path installiert = Pfad(DownloadPfad + Updatedateien::Hilfe);
+    fs::path neu = installiert;
+    neu += ".neu";
     std::error_code fehler;
-    if (istDatei(installiert))
-        fs::remove(Pfad(installiert), fehler);
-    fs::copy_file(Pfad(staging), Pfad(installiert), fs::copy_options::overwrite_existing, fehler);
+    if (fs::copy_file(Pfad(staging), neu, fs::copy_options::overwrite_existing, fehler))
+        fs::rename(neu, installiert, fehler);
+    fs::remove(neu, fehler);
     fs::remove(Pfad(staging), fehler);
 }
 
