@@ -6,7 +6,6 @@
 #include "rechner/kern/tasten.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -98,6 +97,11 @@ TForm1::TForm1(Programmwerte& werte, QWidget* eltern) : QMainWindow(eltern), m_m
     tastaturVerbinden();
     aktualisieren();
     Edit1->setFocus();
+}
+
+// The roll view watches the model's roll, which dies before the widget children do.
+TForm1::~TForm1() {
+    delete RichEdit1;
 }
 
 void TForm1::menueBauen() {

@@ -28,6 +28,7 @@ class RollenAnsicht;
 class TForm1 : public QMainWindow {
 public:
     TForm1(Programmwerte& werte, QWidget* eltern = nullptr);
+    ~TForm1() override;
 
     Hauptmodell& modell() { return m_modell; }
     // Runs an operation of the model as an event handler: refresh afterwards, the error box on

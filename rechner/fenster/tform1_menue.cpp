@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace {
 
@@ -47,8 +48,7 @@ void TForm1::menueVerbinden() {
         m_tasten[hinweis.nummer]->setMouseTracking(true);
     // Only the keypad body and the window's free area empty the hint; the cover, the bars and
     // the captions on the keypad body leave it as it is.
-    for (QWidget* ohneHinweis : {static_cast<QWidget*>(Panel3), static_cast<QWidget*>(menuBar()),
-                                 static_cast<QWidget*>(statusBar())})
+    for (QWidget* ohneHinweis : QList<QWidget*>{Panel3, menuBar(), statusBar()})
         ohneHinweis->setAttribute(Qt::WA_NoMousePropagation);
     for (QLabel* beschriftung : Panel1->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         beschriftung->setAttribute(Qt::WA_NoMousePropagation);

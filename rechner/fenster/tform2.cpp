@@ -72,7 +72,7 @@ TForm2::TForm2(TForm1& form1, Dialoge& dialoge)
         {"TabSheet5", QStringLiteral("Programmeinstellungen"), &TForm2::einstellungenBauen},
     };
     for (const auto& seite : seiten) {
-        auto* blatt = new QWidget;
+        auto* blatt = new QWidget(PageControl1);
         blatt->setObjectName(QString::fromLatin1(seite.name));
         (this->*seite.bauen)(blatt);
         PageControl1->addTab(blatt, seite.titel);
@@ -80,6 +80,10 @@ TForm2::TForm2(TForm1& form1, Dialoge& dialoge)
     Panel1->raise();
     verbinden();
     aktualisieren();
+}
+
+TForm2::~TForm2() {
+    delete PageControl1;
 }
 
 void TForm2::zeigen() {

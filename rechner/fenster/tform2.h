@@ -24,6 +24,8 @@ class RollenEditor;
 class TForm2 : public QWidget {
 public:
     TForm2(TForm1& form1, Dialoge& dialoge);
+    // The roll copy's view goes before the model that holds the roll copy.
+    ~TForm2() override;
 
     Registrierung& modell() { return m_modell; }
     // Shows the window, or only brings it to the front when it is open already.

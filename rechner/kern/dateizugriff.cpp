@@ -174,10 +174,13 @@ int EaNummer(int fehler, bool ordnerFehlt) {
     }
 }
 
+// Opened without waiting, so that a named pipe without a writer reads as empty instead of
+// blocking the window; the reads themselves wait as usual.
 Lesedatei::Lesedatei(const QString& pfad) {
-    m_fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC);
+    m_fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (m_fd < 0)
         werfen(errno, pfad);
+    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
 }
 
 Lesedatei::~Lesedatei() {

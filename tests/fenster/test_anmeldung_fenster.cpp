@@ -18,14 +18,16 @@
 
 namespace {
 
-// Dialogs of the logic that no test expects: each one is written down and cancelled.
+// The dialogs of the logic: each one is written down; a question gets the answer set for it,
+// every other dialog is cancelled.
 class KeineDialoge : public Dialoge {
 public:
     void meldung(const QString& text) override { gezeigt << text; }
     Antwort frage(const QString& text) override {
         gezeigt << text;
-        return Antwort::Abgebrochen;
+        return antwort;
     }
+    Antwort antwort = Antwort::Abgebrochen;
     std::optional<QString> speichernDialog(const QString&) override { return std::nullopt; }
     std::optional<QString> oeffnenDialog(const std::optional<QString>&) override {
         return std::nullopt;
@@ -135,6 +137,23 @@ private Q_SLOTS:
         QFile rolle(p.ordner() + QStringLiteral("Registrierrolle.KRO"));
         QVERIFY(rolle.open(QIODevice::ReadOnly));
         QVERIFY(rolle.readAll().startsWith("{\\rtf"));
+    }
+
+    // "Nein" to the save question runs Beenden, whose request to close comes while the window
+    // is closing already: the window closes once, without saving.
+    void neinZurSpeicherfrageBeendet() {
+        Programm p;
+        installiertStarten(p);
+        p.werte.AutopfadText = QStringLiteral("False");
+        p.dialoge.antwort = Dialoge::Antwort::Nein;
+        QVERIFY(p.f1.close());
+        QVERIFY(!p.f1.isVisible());
+        QCOMPARE(p.dialoge.gezeigt,
+                 QStringList{QStringLiteral("Achtung, Sie haben Ihre Daten noch nicht gespeichert! "
+                                            "Jetzt speichern ?")});
+        QCOMPARE(p.werte.RolleGespeichert, quint8(1));
+        QFile rolle(p.ordner() + QStringLiteral("Registrierrolle.KRO"));
+        QCOMPARE(rolle.size(), 0);
     }
 
     // The installation leaves existing files as they are.

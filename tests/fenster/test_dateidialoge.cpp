@@ -91,6 +91,7 @@ private Q_SLOTS:
         QCOMPARE(pfad, ersetzen ? std::optional<QString>(montag) : std::nullopt);
     }
 
+    // Without a proposed name nothing is selected in the dialog, so the typed names decide.
     void oeffnenNimmtNurVorhandeneDateien() {
         QTemporaryDir ordner;
         const QString montag = ordner.filePath(QStringLiteral("Montag.KRO"));
@@ -102,11 +103,11 @@ private Q_SLOTS:
             beimNaechsten<QMessageBox>([&](QMessageBox* warnung) {
                 abgewiesen = true;
                 warnung->accept();
-                QTimer::singleShot(0, d, [d] { eingeben(d, QStringLiteral("Montag.KRO")); });
+                QTimer::singleShot(0, d, [d, montag] { eingeben(d, montag); });
             });
-            eingeben(d, QStringLiteral("Fehlt.KRO"));
+            eingeben(d, ordner.filePath(QStringLiteral("Fehlt.KRO")));
         });
-        const auto pfad = dialoge.oeffnenDialog(montag);
+        const auto pfad = dialoge.oeffnenDialog(std::nullopt);
         QVERIFY(abgewiesen);
         QCOMPARE(pfad, std::optional<QString>(montag));
     }

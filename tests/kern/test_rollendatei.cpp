@@ -213,11 +213,6 @@ TEST(Rollendatei, OhneOrdnerKannNichtErstelltWerden) {
     EXPECT_FALSE(QFileInfo::exists(ordner.filePath(QStringLiteral("fehlt"))));
 }
 
-TEST(Rollendatei, Dateiname) {
-    EXPECT_EQ(Dateiname(QStringLiteral("/home/kasse/Montag.KRO")), QStringLiteral("Montag.KRO"));
-    EXPECT_EQ(Dateiname(QStringLiteral("Montag.KRO")), QStringLiteral("Montag.KRO"));
-}
-
 // RTF written by real word processors (tests/fixtures/rtf/README.md says how).
 class Fremddatei : public ::testing::TestWithParam<const char*> {};
 

@@ -2,8 +2,6 @@
 #include "rechner/kern/rollendatei.h"
 #include "start_fixture.h"
 
-#include <optional>
-
 namespace {
 
 const QString Rolle_ = QStringLiteral("<rolle>"); // stands for the automatic roll's path
@@ -11,187 +9,44 @@ const QString LadenFehler = QStringLiteral("meldung: Fehler beim Laden der Datei
 const QString NeueRolleFrage = QStringLiteral(
     "frage: Sie erzeugen eine neue Registrierolle. Neue Registrierrolle jetzt anlegen ?");
 
+// The settings file as its lines joined by "|" (nullptr: no file); "<rolle>" stands for the
+// automatic roll's path. The state afterwards as the words of what is on: the cover, the items
+// "Anmelden" and "Drucken", the caption, AutopfadGesetzt.
 struct Startfall {
     const char* name;
-    bool ordner;                              // the data folder exists
-    std::optional<QStringList> einstellungen; // AUTMV.txt, when it exists
-    bool nutzer;                              // KRAMV.txt holds one operator
-    bool rollendatei;                         // the automatic roll file exists
-    QString fehler;                           // raised, "<rolle>" for the roll's path
+    bool ordner; // the data folder exists
+    const char* einstellungen;
+    bool nutzer;      // KRAMV.txt holds one operator
+    bool rollendatei; // the automatic roll file exists
+    QString fehler;   // raised
     QStringList dialoge;
-    std::array<int, 3> zahlen; // Kommastellen, RechnerModus, OhneAnmeldung afterwards
-    bool deckel, anmelden, drucken, beschriftet;
-    quint8 autopfadGesetzt;
+    const char* zahlen; // Kommastellen, RechnerModus, OhneAnmeldung afterwards
+    const char* zustand;
 };
 
+const char* const mitRolle = "True|<rolle>|2|1|2|Laden";
+
 std::vector<Startfall> startfaelle() {
-    const QStringList mitRolle{QStringLiteral("True"), Rolle_,
-                               QStringLiteral("2"),    QStringLiteral("1"),
-                               QStringLiteral("2"),    QStringLiteral("Laden")};
-    auto mit = [&](int zeile, const QString& text) {
-        QStringList zeilen = mitRolle;
-        zeilen[zeile] = text;
-        return zeilen;
-    };
-    const QString zweiZeilenFehler = Fehlertexte::keinGueltigerIntegerwert(QString());
+    using namespace Fehlertexte;
+    const QString abc = keinGueltigerIntegerwert(QStringLiteral("abc"));
+    const QString leer = keinGueltigerIntegerwert(QString());
+    const QString oeffnen = QStringLiteral("oeffnen: -");
+    // clang-format off
     return {
-        {"ohneDatenordner",
-         false,
-         {},
-         false,
-         false,
-         Fehlertexte::UngueltigerDateiname,
-         {LadenFehler},
-         {0, 0, 0},
-         true,
-         false,
-         false,
-         false,
-         0},
-        {"ohneEinstellungsdatei",
-         true,
-         {},
-         true,
-         false,
-         Fehlertexte::DateiNichtGefunden,
-         {},
-         {0, 0, 0},
-         true,
-         false,
-         false,
-         false,
-         0},
-        {"zeileVierKeineZahl",
-         true,
-         mit(3, QStringLiteral("abc")),
-         true,
-         true,
-         Fehlertexte::keinGueltigerIntegerwert(QStringLiteral("abc")),
-         {},
-         {2, 0, 0},
-         true,
-         false,
-         false,
-         false,
-         0},
-        {"nurZweiZeilen",
-         true,
-         QStringList{QStringLiteral("True"), QString()},
-         true,
-         false,
-         zweiZeilenFehler,
-         {},
-         {0, 0, 0},
-         true,
-         false,
-         false,
-         false,
-         0},
-        {"autorolleNutzerUndAnmeldung",
-         true,
-         mitRolle,
-         true,
-         true,
-         {},
-         {},
-         {2, 1, 2},
-         true,
-         true,
-         false,
-         true,
-         1},
-        {"autopfadLeer",
-         true,
-         mit(1, QString()),
-         true,
-         false,
-         {},
-         {},
-         {2, 1, 2},
-         true,
-         false,
-         false,
-         true,
-         1},
-        {"autorolleOhneNutzer",
-         true,
-         mitRolle,
-         false,
-         true,
-         {},
-         {LadenFehler},
-         {2, 1, 2},
-         true,
-         false,
-         false,
-         true,
-         1},
-        {"ohneAnmeldung",
-         true,
-         mit(4, QStringLiteral("1")),
-         true,
-         true,
-         {},
-         {},
-         {2, 1, 1},
-         false,
-         false,
-         true,
-         true,
-         1},
-        {"anmeldungWederEinsNochZwei",
-         true,
-         mit(4, QStringLiteral("3")),
-         true,
-         true,
-         {},
-         {},
-         {2, 1, 3},
-         true,
-         true,
-         false,
-         true,
-         1},
-        {"autopfadKleingeschrieben",
-         true,
-         mit(0, QStringLiteral("true")),
-         true,
-         true,
-         {},
-         {},
-         {2, 1, 2},
-         true,
-         true,
-         false,
-         true,
-         0},
-        {"autopfadAus",
-         true,
-         mit(0, QStringLiteral("False")),
-         true,
-         true,
-         {},
-         {NeueRolleFrage, QStringLiteral("oeffnen: -")},
-         {2, 1, 2},
-         true,
-         true,
-         false,
-         true,
-         0},
-        {"autorolleFehlt",
-         true,
-         mitRolle,
-         true,
-         false,
-         Fehlertexte::dateiNichtOeffenbar(Rolle_),
-         {},
-         {2, 1, 2},
-         true,
-         false,
-         false,
-         false,
-         0},
+        {"ohneDatenordner", false, nullptr, false, false, UngueltigerDateiname, {LadenFehler}, "0 0 0", "deckel"},
+        {"ohneEinstellungsdatei", true, nullptr, true, false, DateiNichtGefunden, {}, "0 0 0", "deckel"},
+        {"zeileVierKeineZahl", true, "True|<rolle>|2|abc|2|", true, true, abc, {}, "2 0 0", "deckel"},
+        {"nurZweiZeilen", true, "True|", true, false, leer, {}, "0 0 0", "deckel"},
+        {"autorolleNutzerUndAnmeldung", true, mitRolle, true, true, {}, {}, "2 1 2", "deckel anmelden titel autopfad"},
+        {"autopfadLeer", true, "True||2|1|2|", true, false, {}, {}, "2 1 2", "deckel titel autopfad"},
+        {"autorolleOhneNutzer", true, mitRolle, false, true, {}, {LadenFehler}, "2 1 2", "deckel titel autopfad"},
+        {"ohneAnmeldung", true, "True|<rolle>|2|1|1|", true, true, {}, {}, "2 1 1", "drucken titel autopfad"},
+        {"anmeldungWederEinsNochZwei", true, "True|<rolle>|2|1|3|", true, true, {}, {}, "2 1 3", "deckel anmelden titel autopfad"},
+        {"autopfadKleingeschrieben", true, "true|<rolle>|2|1|2|", true, true, {}, {}, "2 1 2", "deckel anmelden titel"},
+        {"autopfadAus", true, "False|<rolle>|2|1|2|", true, true, {}, {NeueRolleFrage, oeffnen}, "2 1 2", "deckel anmelden titel"},
+        {"autorolleFehlt", true, mitRolle, true, false, dateiNichtOeffenbar(Rolle_), {}, "2 1 2", "deckel"},
     };
+    // clang-format on
 }
 
 class Startsequenz : public StartTest, public ::testing::WithParamInterface<Startfall> {
@@ -206,7 +61,7 @@ protected:
             nutzer({QStringLiteral("1234  KASSE EINS")});
         if (fall.einstellungen) {
             QStringList zeilen;
-            for (const QString& zeile : *fall.einstellungen)
+            for (const QString& zeile : QString::fromUtf8(fall.einstellungen).split(u'|'))
                 zeilen << mitPfad(zeile);
             einstellungen(zeilen);
         }
@@ -220,12 +75,18 @@ TEST_P(Startsequenz, FolgtDenSchrittenBisZumFehler) {
     vorbereiten(fall);
     EXPECT_EQ(fehlerVon([&] { start.FormShow(); }), mitPfad(fall.fehler));
     EXPECT_EQ(dialoge.protokoll, fall.dialoge);
-    EXPECT_EQ((std::array<int, 3>{w.Kommastellen, w.RechnerModus, w.OhneAnmeldung}), fall.zahlen);
-    EXPECT_EQ(haupt.Panel3Sichtbar, fall.deckel);
-    EXPECT_EQ(haupt.Anmelden1, fall.anmelden);
-    EXPECT_EQ(haupt.Drucken2, fall.drucken);
-    EXPECT_EQ(haupt.Beschriftung.isEmpty(), !fall.beschriftet);
-    EXPECT_EQ(w.AutopfadGesetzt, fall.autopfadGesetzt);
+    EXPECT_EQ(
+        QStringLiteral("%1 %2 %3").arg(w.Kommastellen).arg(w.RechnerModus).arg(w.OhneAnmeldung),
+        QString::fromLatin1(fall.zahlen));
+    QStringList an;
+    for (const auto& [wort, wert] : {std::pair{"deckel", haupt.Panel3Sichtbar},
+                                     {"anmelden", haupt.Anmelden1},
+                                     {"drucken", haupt.Drucken2},
+                                     {"titel", !haupt.Beschriftung.isEmpty()},
+                                     {"autopfad", w.AutopfadGesetzt == 1}})
+        if (wert)
+            an << QString::fromLatin1(wort);
+    EXPECT_EQ(an.join(u' '), QString::fromLatin1(fall.zustand));
     // What the steps before the settings file always do.
     EXPECT_FALSE(haupt.Abmelden1);
     EXPECT_FALSE(haupt.BitBtn29);
@@ -259,14 +120,6 @@ TEST_F(StartTest, NutzerdateiGibtAnzahlUndStatusleiste) {
     EXPECT_EQ(w.NutzerAnzahl, 2);
     EXPECT_EQ(reg.Label6, QStringLiteral("2"));
     EXPECT_EQ(haupt.Statusleiste[1], QStringLiteral("Registrierte Nutzer: 2"));
-}
-
-TEST_F(StartTest, OhneNutzerdateiBleibtStatusleisteLeer) {
-    ordnerAnlegen();
-    EXPECT_EQ(fehlerVon([&] { start.FormShow(); }), Fehlertexte::DateiNichtGefunden);
-    EXPECT_EQ(dialoge.protokoll, QStringList{LadenFehler});
-    EXPECT_TRUE(haupt.Statusleiste[1].isEmpty());
-    EXPECT_EQ(w.NutzerAnzahl, 0);
 }
 
 // The keyboard lock follows the settings text and the sign-in state.
