@@ -1,4 +1,5 @@
 // The program block Nivex.
+#include "common/sprache.h"
 #include "common/web.h"
 #include "nivex/fenster/plattform.h"
 #include "nivex/fenster/tform1.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
+    deutscheQtTexteLaden();
     QApplication::setApplicationName(Nivextexte::Titel);
     NivexPlattform plattform;
     TForm1 form1(plattform, updateServer(), QCoreApplication::applicationDirPath() + u'/');

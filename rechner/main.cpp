@@ -1,6 +1,7 @@
 // The program block Rechner: the application title, the five windows created hidden in their
 // order, the start-up sequence of the main window's first showing, the message loop. The
 // program ends when the main window closes.
+#include "common/sprache.h"
 #include "rechner/fenster/dialoge.h"
 #include "rechner/fenster/tform1.h"
 #include "rechner/fenster/tform2.h"
@@ -9,10 +10,13 @@
 #include "rechner/fenster/tform5.h"
 #include "rechner/kern/programmwerte.h"
 
+#include "common/sprache.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
+    deutscheQtTexteLaden();
     QApplication::setApplicationName(Anwendungstitel);
     QApplication::setWindowIcon(Programmsymbol());
     Programmwerte werte;
