@@ -1,5 +1,7 @@
 // Main window: print, about box, outside links and status hints.
 #include "rechner/fenster/tform1.h"
+
+#include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/tform4.h"
 #include "rechner/fenster/tform5.h"
 #include "rechner/kern/programmstart.h"
@@ -79,9 +81,7 @@ void TForm1::Drucken2Click() {
 void TForm1::Info2Click() {
     if (!Form4)
         return;
-    Form4->show();
-    Form4->raise();
-    Form4->activateWindow();
+    ModelessZeigen(Form4);
 }
 
 void TForm1::MorvaneWebseite1Click() {

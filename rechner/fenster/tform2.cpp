@@ -2,6 +2,7 @@
 
 #include "common/fehler.h"
 #include "rechner/fenster/dialoge.h"
+#include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/rolleneditor.h"
 #include "rechner/fenster/tform1.h"
 
@@ -87,16 +88,7 @@ TForm2::~TForm2() {
 }
 
 void TForm2::zeigen() {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
-    if (const QScreen* bildschirm = m_form1.screen())
-        move(bildschirm->availableGeometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    ModelessZeigen(this);
 }
 
 void TForm2::ausfuehren(const std::function<void()>& operation) {

@@ -2,6 +2,7 @@
 
 #include "common/fehler.h"
 #include "rechner/fenster/dialoge.h"
+#include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/tform1.h"
 #include "rechner/fenster/tform2.h"
 
@@ -52,16 +53,7 @@ TForm3::TForm3(TForm1& form1, TForm2& form2)
 }
 
 void TForm3::zeigen() {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
-    if (const QScreen* bildschirm = m_form1.screen())
-        move(bildschirm->availableGeometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    ModelessZeigen(this);
 }
 
 void TForm3::Timer1Timer() {

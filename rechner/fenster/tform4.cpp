@@ -1,5 +1,7 @@
 #include "rechner/fenster/tform4.h"
 
+#include "rechner/fenster/fensterhilfe.h"
+
 #include "rechner/fenster/dialoge.h"
 #include "rechner/fenster/tform1.h"
 #include "rechner/kern/programmstart.h"
@@ -48,8 +50,7 @@ TForm4::TForm4(TForm1& form1) : QDialog(&form1), m_form1(form1) {
     setFixedSize(307, 345);
     obenBauen();
     untenBauen();
-    if (const QScreen* schirm = QGuiApplication::primaryScreen())
-        move(schirm->availableGeometry().center() - rect().center());
+    Zentrieren(this);
 }
 
 void TForm4::obenBauen() {
