@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/fehler.h"
+#include "hilfen/modellstart.h"
 #include "rechner/kern/hauptmodell.h"
 #include "rechner/kern/tasten.h"
 
@@ -9,16 +10,7 @@
 // A main model as right after a start in euro mode with two decimals and no sign-in.
 class ModellTest : public ::testing::Test {
 protected:
-    ModellTest() : m(w) {
-        w.Kommastellen = 2;
-        w.RechnerModus = 1;
-        w.OhneAnmeldung = 1;
-        w.OhneAnmeldungText = QStringLiteral("1");
-        m.Anmelden1 = m.Abmelden1 = false;
-        m.Grundstellung();
-        m.Zeitgrund();
-        m.Panel4 = m.Panel6 = QStringLiteral("0");
-    }
+    ModellTest() : m(w) { wieNachDemStart(m); }
 
     // Presses the keys named by their captions, blank-separated ("1 2 + 5 =").
     void tasten(const QString& folge) {

@@ -1,6 +1,7 @@
 // rechner-skript: drives the main window's model without a window, one command a line on
 // standard input, answers on standard output (both UTF-8).
 #include "common/fehler.h"
+#include "hilfen/modellstart.h"
 #include "rechner/fenster/druckbericht.h"
 #include "rechner/kern/hauptmodell.h"
 #include "rechner/kern/programmwerte.h"
@@ -22,17 +23,7 @@ namespace {
 
 class Treiber {
 public:
-    Treiber() : m_modell(m_werte) {
-        m_werte.Kommastellen = 2;
-        m_werte.RechnerModus = 1;
-        m_werte.OhneAnmeldung = 1;
-        m_werte.OhneAnmeldungText = QStringLiteral("1");
-        m_modell.Anmelden1 = m_modell.Abmelden1 = false;
-        m_modell.Grundstellung();
-        m_modell.Zeitgrund();
-        m_modell.Panel4 = m_modell.Panel6 = QStringLiteral("0");
-        m_modell.Panel3Sichtbar = false;
-    }
+    Treiber() : m_modell(m_werte) { wieNachDemStart(m_modell); }
 
     void zeile(const QString& zeile) {
         const qsizetype blank = zeile.indexOf(QLatin1Char(' '));
