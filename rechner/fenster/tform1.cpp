@@ -151,7 +151,7 @@ void TForm1::felderBauen(QWidget* panel1) {
                           QStringLiteral("background: #fffbf0; color: #008000; font-weight: "
                                          "bold; font-size: 24px;"));
     Panel34->setAlignment(Qt::AlignCenter);
-    Panel2 = anzeigefeld(panel1, QStringLiteral("Panel2"), QRect(64, 40, 377, 41),
+    Panel2 = anzeigefeld(panel1, QStringLiteral("Panel2"), QRect(64, 40, 337, 41),
                          cremeGruen + QStringLiteral("font-size: 19px;"));
     beschriftung(panel1, QStringLiteral("Zwischenwert"), QPoint(16, 92));
     Panel6 = anzeigefeld(panel1, QStringLiteral("Panel6"), QRect(160, 88, 281, 25),

@@ -56,7 +56,10 @@ bool Hauptmodell::offenenOperatorAnwenden() {
 void Hauptmodell::Berechnung() {
     if (!offenenOperatorAnwenden()) {
         if (ProzentOffen == 1) {
-            Zwischenwert = geprueft(Zwischenwert * Eingabewert / 100);
+            // In extended precision, so that a product beyond the double range that the
+            // division brings back into it does not overflow.
+            const long double prozent = static_cast<long double>(Zwischenwert) * Eingabewert / 100;
+            Zwischenwert = geprueft(static_cast<double>(prozent));
             anhaengen(Anzeigeform(Eingabewert) + QStringLiteral(" %  \r"));
         } else {
             zeileInRollenform({}, Eingabewert, QStringLiteral("  "));

@@ -1,5 +1,7 @@
 #include "rechner/kern/rolle.h"
 
+#include <algorithm>
+
 QStringList Rolle::inZeilen(QStringView text) {
     QStringList zeilen;
     qsizetype anfang = 0;
@@ -28,7 +30,19 @@ void Rolle::anhaengen(QStringView stueck) {
         m_beobachter->nachAnhaengen();
 }
 
+// A roll line never holds a line break: lines that bring one along (read from a file or edited
+// by hand) are split by the same rule as an appended piece.
 void Rolle::ersetzen(QStringList zeilen) {
+    const auto mitUmbruch = [](const QString& zeile) {
+        return zeile.contains(QLatin1Char('\r')) || zeile.contains(QLatin1Char('\n'));
+    };
+    if (std::any_of(zeilen.cbegin(), zeilen.cend(), mitUmbruch)) {
+        QStringList getrennt;
+        for (const QString& zeile : zeilen)
+            getrennt.append(mitUmbruch(zeile) ? inZeilen(zeile + QLatin1Char('\r'))
+                                              : QStringList{zeile});
+        zeilen = std::move(getrennt);
+    }
     if (m_beobachter)
         m_beobachter->vorErsetzen();
     m_zeilen = std::move(zeilen);

@@ -30,7 +30,11 @@ Ziffern ersteZiffern(double wert) {
     z.ziffern.append(puffer[0]);
     const char* e = std::find(puffer, ende, 'e');
     z.ziffern.append(puffer + 2, static_cast<qsizetype>(e - (puffer + 2)));
-    z.exponent = std::atoi(e + 1) + 1;
+    // to_chars writes no terminating NUL: read the exponent within the written characters only.
+    const char* exponentAnfang = e + 1 < ende && e[1] == '+' ? e + 2 : e + 1;
+    int exponent = 0;
+    std::from_chars(exponentAnfang, ende, exponent);
+    z.exponent = exponent + 1;
     z.negativ = wert < 0;
     while (z.ziffern.endsWith('0'))
         z.ziffern.chop(1);

@@ -127,6 +127,14 @@ TEST_F(Funktionstasten, ProzentUeberlaufLaesstProzentOffen) {
     EXPECT_EQ(m.Zwischenwert, 1e308);
 }
 
+TEST_F(Funktionstasten, ProzentRechnetDasProduktUeberDenDoubleBereichHinaus) {
+    m.Panel2 = QStringLiteral("1E307");
+    tasten(QStringLiteral("+"));
+    m.Panel2 = QStringLiteral("100");
+    taste(QStringLiteral("%"));
+    EXPECT_EQ(m.Panel2, QStringLiteral("1E307"));
+}
+
 TEST_F(Funktionstasten, FremderModusSchreibtNurProzentzeile) {
     w.RechnerModus = 0;
     tasten(QStringLiteral("5 M+ MR x² V¯ (-) AC 1 0 %"));

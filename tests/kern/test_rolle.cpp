@@ -40,6 +40,18 @@ INSTANTIATE_TEST_SUITE_P(Stuecke, AnhaengenWieRegel,
                          ::testing::Values("x\r", "x\r\r", "\rx\r", "x", "\n", "\r\n\r\n",
                                            "a\nb\r\nc\rd", "", "x\n\r", "\r", "a\r\n"));
 
+// Lines that bring a break along are split as the roll's text would be, so that later appends
+// still follow the rule.
+TEST(Rolle, ErsetzenTrenntZeilenMitUmbruch) {
+    Rolle rolle;
+    rolle.ersetzen({QStringLiteral("a\rb"), QStringLiteral("c\nd"), QStringLiteral("e\r")});
+    EXPECT_EQ(rolle.zeilen(),
+              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                           QStringLiteral("d"), QStringLiteral("e"), QString()}));
+    rolle.anhaengen(QStringLiteral("1,00 €  \r"));
+    EXPECT_EQ(rolle.zeilen(), nachRegel(rolle.zeilen().mid(0, 6), QStringLiteral("1,00 €  \r")));
+}
+
 TEST(Rolle, TextHatCrLfNachJederZeile) {
     Rolle rolle;
     rolle.anhaengen(QStringLiteral("a\r\rb\r"));

@@ -29,7 +29,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Form{-0.0, 0, "0"}, Form{-3, 0, "-3"}, Form{123456789, 0, "123456789"},
                       Form{-1234.5, 0, "-1234,5"}, Form{2.0 / 3, 0, "0,666666666666667"},
                       Form{9999999999999999.0, 0, "1E16"}, Form{1e-300, 0, "1E-300"},
-                      Form{0.00012345, 0, "0,00012345"}));
+                      Form{0.00012345, 0, "0,00012345"},
+                      Form{1.7976931348623157e308, 0, "1,79769313486232E308"},
+                      Form{4.9e-324, 0, "4,94065645841247E-324"}));
 
 class GruppiertTest : public ::testing::TestWithParam<Form> {};
 TEST_P(GruppiertTest, Form) {
@@ -62,14 +64,13 @@ class FestTest : public ::testing::TestWithParam<Form> {};
 TEST_P(FestTest, Form) {
     EXPECT_EQ(Festform(GetParam().wert).toStdString(), GetParam().erwartet);
 }
-INSTANTIATE_TEST_SUITE_P(Beispiele, FestTest,
-                         ::testing::Values(Form{1.5, 0, "1,50"}, Form{0.02, 0, "0,02"},
-                                           Form{25.3, 0, "25,30"}, Form{-1.5, 0, "-1,50"},
-                                           Form{123456789.37, 0, "123456789,40"},
-                                           Form{12345678901.0, 0, "1,23456789E10"},
-                                           Form{1.999, 0, "2,00"}, Form{1.3, 0, "1,30"},
-                                           Form{100.0 / 60, 0, "1,67"}, Form{-0.001, 0, "0,00"},
-                                           Form{0, 0, "0,00"}));
+INSTANTIATE_TEST_SUITE_P(
+    Beispiele, FestTest,
+    ::testing::Values(Form{1.5, 0, "1,50"}, Form{0.02, 0, "0,02"}, Form{25.3, 0, "25,30"},
+                      Form{-1.5, 0, "-1,50"}, Form{123456789.37, 0, "123456789,40"},
+                      Form{12345678901.0, 0, "1,23456789E10"}, Form{1.999, 0, "2,00"},
+                      Form{1.3, 0, "1,30"}, Form{100.0 / 60, 0, "1,67"}, Form{-0.001, 0, "0,00"},
+                      Form{1.7976931348623157e308, 0, "1,797693135E308"}, Form{0, 0, "0,00"}));
 
 struct Eingabe {
     const char* text;

@@ -116,7 +116,7 @@ private:
             m_modell.Edit1KeyPress(QChar(13));
         else if (a == QLatin1String("Backspace"))
             m_modell.Edit1KeyPress(QChar(8));
-        else if (a.size() == 1)
+        else if (a.size() == 1 || (a.size() == 2 && a[0].isHighSurrogate()))
             m_modell.Edit1KeyPress(a[0]);
         else
             aus(QStringLiteral("Unbekannt: zeichen ") + a);
@@ -186,8 +186,16 @@ private:
             return;
         }
         const QByteArray text = teile[0].toLatin1();
-        const double wert = std::strtod(text.constData(), nullptr);
-        const int k = teile[1].toInt();
+        char* ende = nullptr;
+        const double wert = std::strtod(text.constData(), &ende);
+        bool ganz = false;
+        const int stellen = teile[1].toInt(&ganz);
+        if (ende != text.constData() + text.size() || text.isEmpty() || !ganz) {
+            aus(QStringLiteral("Unbekannt: zahl ") + a);
+            return;
+        }
+        // The decimals are an 8-bit setting like Kommastellen.
+        const int k = static_cast<quint8>(stellen);
         aus(QStringLiteral("Anzeige=") + Anzeigeform(wert));
         aus(QStringLiteral("Gruppiert=") + Gruppiert(wert, k));
         aus(QStringLiteral("Waehrung=") + Waehrung(wert, k));

@@ -29,6 +29,11 @@ FAELLE = [
      "Rolle 4\n||\n||\n|07.12.2026 22:40:15      |\n||\n"),
     ("setze OhneAnmeldungText 2\nzeichen 7\nfn 9\nsetze Abmelden1 1\nzeichen 7\nzeige\n",
      "Panel2=7\nPanel34=\nPanel6=0\nPanel4=0\nEdit2=\nZeittasten=110\n"),
+    ("zahl abc 2\nzahl 1,5 2\nzahl 1 x\nzahl 1\n",
+     "Unbekannt: zahl abc 2\nUnbekannt: zahl 1,5 2\nUnbekannt: zahl 1 x\nUnbekannt: zahl 1\n"),
+    ("zahl 1.7976931348623157e308 258\n",
+     "Anzeige=1,79769313486232E308\nGruppiert=1,7976931E308\nWaehrung=1,7976931E308\n"
+     "Fest=1,797693135E308\n"),
     ("quatsch da\n\ntaste ?\n", "Unbekannt: quatsch da\nUnbekannt: \nUnbekannt: taste ?\n"),
     ("setze RechnerModus 2\nzeichen 9\nzeichen Enter\nzeichen Backspace\nrolle\n",
      "Rolle 2\n|= 0,00  |\n||\n"),
