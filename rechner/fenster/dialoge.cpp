@@ -39,6 +39,8 @@ const QString kassenrolle = QStringLiteral("Kassenrolle (*.KRO)");
 std::optional<QString> QtDialoge::speichernDialog(const QString& dateiname) {
     m_speichernName = dateiname;
     QFileDialog dialog(m_eltern, QStringLiteral("Daten speichern"), QString(), kassenrolle);
+    // The desktop's own dialogs would ask about overwriting before ".KRO" is added.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("KRO"));
@@ -54,6 +56,7 @@ std::optional<QString> QtDialoge::oeffnenDialog(const std::optional<QString>& da
     if (dateiname)
         m_oeffnenName = *dateiname;
     QFileDialog dialog(m_eltern, QStringLiteral("Datei öffnen"), QString(), kassenrolle);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (!m_oeffnenName.isEmpty())

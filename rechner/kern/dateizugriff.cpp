@@ -12,7 +12,8 @@
 namespace {
 
 constexpr int NichtGenugSpeicher = 8;
-constexpr int Speicherplatz = 101;
+constexpr int Speicherplatz = 101; // a write stored fewer bytes than asked
+constexpr int PlatteVoll = 112;    // the platform reports the disk full
 
 bool ordnerFehlt(const QString& pfad) {
     return !QFileInfo(QFileInfo(pfad).absolutePath()).isDir();
@@ -37,7 +38,8 @@ void zielPruefen(const QByteArray& ziel) {
     struct stat st {};
     if (::stat(ziel.constData(), &st) != 0)
         return;
-    if (S_ISDIR(st.st_mode) || (st.st_mode & 0222) == 0)
+    // Only a regular file is replaced: a rename over a device or a pipe would take its place.
+    if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0)
         throw EaFehler(5);
     if (::access(ziel.constData(), W_OK) != 0 && errno != ENOENT)
         throw EaFehler(EaNummer(errno, false));
@@ -48,10 +50,12 @@ public:
     explicit Zwischendatei(const QString& ziel) {
         const QFileInfo info(ziel);
         for (int versuch = 0; versuch < 100 && m_fd < 0; ++versuch) {
+            // A short name of its own, so that a target whose name is as long as the platform
+            // allows can still be written.
             m_pfad = QFile::encodeName(
-                info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16,
-                                              QLatin1Char('0')));
+                info.absolutePath() +
+                QStringLiteral("/.rechner-%1.tmp")
+                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
             m_fd = ::open(m_pfad.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (m_fd < 0 && errno != EEXIST)
                 throw EaFehler(EaNummer(errno, errno == ENOENT));
@@ -83,7 +87,7 @@ public:
                 continue;
             if (n < 0)
                 throw EaFehler(EaNummer(errno, false));
-            if (n == 0)
+            if (n < rest)
                 throw EaFehler(Speicherplatz);
             daten += n;
             rest -= n;
@@ -165,6 +169,7 @@ int EaNummer(int fehler, bool ordnerFehlt) {
         return 80;
     case ENOSPC:
     case EDQUOT:
+        return PlatteVoll;
     case EFBIG:
         return Speicherplatz;
     case EIO:

@@ -10,7 +10,7 @@
 #include <QString>
 
 // An input/output error with the platform's number: 2 file missing, 3 folder missing,
-// 4 too many open files, 5 access denied, 8 not enough memory, 101 disk full or short write,
+// 4 too many open files, 5 access denied, 8 not enough memory, 101 short write, 112 disk full,
 // 32 file in use; anything else keeps its own number ("E/A-Fehler %d").
 class EaFehler : public Fehler {
 public:

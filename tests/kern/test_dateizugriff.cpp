@@ -138,8 +138,8 @@ TEST_P(Schreibfehler, ErfolgErsetztGanzOhneReste) {
 INSTANTIATE_TEST_SUITE_P(AlleSchreiber, Schreibfehler, ::testing::ValuesIn(schreiber),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A crash in the middle of a write (the platform kills the process when the size limit is
-// hit) leaves the old file as it was.
+// A crash during a write (the platform kills the process that writes at its size limit) leaves
+// the old file as it was.
 TEST(DateiErsetzenDeathTest, AbsturzMittendrinLaesstAlteDateiGanz) {
     // The child is forked, so that it writes to the same file as this test.
     GTEST_FLAG_SET(death_test_style, "fast");
@@ -149,7 +149,7 @@ TEST(DateiErsetzenDeathTest, AbsturzMittendrinLaesstAlteDateiGanz) {
     const auto absturz = [&] {
         rlimit grenze{};
         getrlimit(RLIMIT_FSIZE, &grenze);
-        grenze.rlim_cur = 4096;
+        grenze.rlim_cur = 0;
         setrlimit(RLIMIT_FSIZE, &grenze);
         DateiErsetzen(ziel, QByteArray(1 << 20, 'x'));
         std::exit(0);
@@ -221,6 +221,39 @@ TEST(DateiLesen, RohrOhneSchreiberWartetNicht) {
     const QString pfad = ordner.filePath(QStringLiteral("rohr"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
     EXPECT_EQ(DateiLesen(pfad, 100), QByteArray());
+}
+
+// The platform's numbers: a full disk is reported as itself, a short write as 101.
+struct Nummer {
+    int fehler;
+    bool ordnerFehlt;
+    const char* text;
+};
+class EaTexte : public ::testing::TestWithParam<Nummer> {};
+TEST_P(EaTexte, TextDerNummer) {
+    EXPECT_EQ(EaText(EaNummer(GetParam().fehler, GetParam().ordnerFehlt)),
+              QString::fromUtf8(GetParam().text));
+}
+INSTANTIATE_TEST_SUITE_P(Fehler, EaTexte,
+                         ::testing::Values(Nummer{ENOENT, false, "Datei nicht gefunden"},
+                                           Nummer{ENOENT, true, "Ungültiger Dateiname"},
+                                           Nummer{EACCES, false, "Dateizugriff verweigert"},
+                                           Nummer{ENOSPC, false, "E/A-Fehler 112"},
+                                           Nummer{EFBIG, false, "Zu wenig Speicherplatz"},
+                                           Nummer{EBUSY, false, "E/A-Fehler 32"}));
+
+// A target that is not a regular file is never renamed over.
+TEST(DateiErsetzen, ErsetztKeineGeraetedatei) {
+    QTemporaryDir ordner;
+    const QString rohr = ordner.filePath(QStringLiteral("Rohr.KRO"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(rohr).constData(), 0666), 0);
+    try {
+        DateiErsetzen(rohr, "neu");
+        FAIL();
+    } catch (const Fehler& f) {
+        EXPECT_EQ(f.text(), QStringLiteral("Dateizugriff verweigert"));
+    }
+    EXPECT_FALSE(QFileInfo(rohr).isFile());
 }
 
 } // namespace
