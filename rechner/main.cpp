@@ -10,8 +10,6 @@
 #include "rechner/fenster/tform5.h"
 #include "rechner/kern/programmwerte.h"
 
-#include "common/sprache.h"
-
 #include <QApplication>
 
 int main(int argc, char** argv) {

@@ -1,5 +1,6 @@
 // Main window: start-up, close, administration window and sign-in.
 #include "rechner/fenster/dialoge.h"
+#include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/tform1.h"
 #include "rechner/fenster/tform2.h"
 #include "rechner/fenster/tform3.h"
@@ -40,7 +41,9 @@ void TForm1::anmeldungVerbinden() {
     });
 }
 
+// Centred before start-up, so that its message boxes stand over the centred window.
 void TForm1::FormShow() {
+    Zentrieren(this);
     ausfuehren([this] { startmodell(*this).FormShow(); });
 }
 

@@ -194,8 +194,10 @@ void TForm2::closeEvent(QCloseEvent* ereignis) {
     QWidget::closeEvent(ereignis);
 }
 
+// The second press of a double click comes as its own event type; it is a press all the same.
 bool TForm2::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == Panel1 && ereignis->type() == QEvent::MouseButtonPress)
+    const QEvent::Type art = ereignis->type();
+    if (objekt == Panel1 && (art == QEvent::MouseButtonPress || art == QEvent::MouseButtonDblClick))
         ausfuehren([this] { m_modell.Panel1MouseDown(); });
     return QWidget::eventFilter(objekt, ereignis);
 }

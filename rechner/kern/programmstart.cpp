@@ -6,6 +6,7 @@
 #include "rechner/kern/rollendatei.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 const QString abmeldenZuerst =
@@ -54,7 +55,13 @@ void Programmstart::FormShow() {
 }
 
 void Programmstart::automatischeRolleLaden() {
-    haupt.RichEdit1.ersetzen(RollendateiLesen(w.Autopfad));
+    try {
+        haupt.RichEdit1.ersetzen(RollendateiLesen(w.Autopfad));
+    } catch (const Fehler&) {
+        if (QFileInfo::exists(w.Autopfad))
+            m_unlesbareRolle = w.Autopfad;
+        throw;
+    }
     w.Rollenname = Dateiname(w.Autopfad);
     if (!m_registrierung.Memo1.isEmpty() && w.OhneAnmeldung != 1)
         haupt.Anmelden1 = true;
@@ -89,6 +96,10 @@ bool Programmstart::FormCloseQuery() {
     if (haupt.Abmelden1)
         throw Fehler(abmeldenZuerst);
     const bool autopfadAn = w.AutopfadText == QLatin1String("True");
+    // A roll file that exists but could not be read at start is not overwritten unasked: the
+    // save dialog lets the user choose, so the old roll is never lost without a question.
+    if (autopfadAn && !w.Autopfad.isEmpty() && w.Autopfad == m_unlesbareRolle)
+        return rolleSpeichern();
     if (autopfadAn && !w.Autopfad.isEmpty())
         RollendateiSchreiben(w.Autopfad, haupt.RichEdit1.zeilen());
     if (autopfadAn && w.Autopfad.isEmpty())

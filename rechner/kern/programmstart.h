@@ -42,4 +42,5 @@ private:
     Registrierung& m_registrierung;
     QString m_titel;
     std::function<void()> m_schliessen;
+    QString m_unlesbareRolle; // the automatic roll file that start-up found but could not read
 };

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -126,6 +127,10 @@ private Q_SLOTS:
         QCOMPARE(p.boxen.texte, QStringList());
         QCOMPARE(p.dialoge.gezeigt, QStringList());
         QCOMPARE(p.f1.windowTitle(), QStringLiteral("Quorvendaltabulix"));
+        // Centred up to the window frame, which is unknown before the window is shown.
+        const QPoint abstand =
+            p.f1.frameGeometry().center() - p.f1.screen()->availableGeometry().center();
+        QVERIFY2(abstand.manhattanLength() <= 8, qPrintable(QString::number(abstand.x())));
         QVERIFY(p.in<QLabel>(p.f1, "Panel3")->isHidden());
         QVERIFY(p.f1.Drucken2->isEnabled());
         QVERIFY(!p.f1.Anmelden1->isEnabled());
@@ -272,6 +277,10 @@ private Q_SLOTS:
         auto* deckel = p.in<QLabel>(p.f2, "Panel1");
         QCOMPARE(deckel->geometry(), QRect(328, 24, 41, 267));
         QTest::mouseClick(deckel, Qt::LeftButton);
+        QCOMPARE(deckel->geometry(), QRect(328, 256, 41, 35));
+        // A double click is two presses: the second arrives as the double-click event.
+        QTest::mouseClick(deckel, Qt::LeftButton);
+        QTest::mouseDClick(deckel, Qt::LeftButton);
         QCOMPARE(deckel->geometry(), QRect(328, 256, 41, 35));
     }
 };

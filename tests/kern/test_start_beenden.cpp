@@ -178,4 +178,21 @@ TEST_F(StartTest, AutomatischeRolleUeberstehtNeustart) {
     EXPECT_EQ(haupt2.RichEdit1.zeilen(), geschrieben);
 }
 
+// An automatic roll file that start-up could not read is not overwritten unasked at exit: the
+// save dialog comes instead, and cancelling it leaves the old file as it was.
+TEST_F(StartTest, UnlesbareAutomatischeRolleWirdNichtUeberschrieben) {
+    const QString pfad = ordner() + QStringLiteral("Registrierrolle.KRO");
+    einstellungen({QStringLiteral("True"), pfad, QStringLiteral("2"), QStringLiteral("1"),
+                   QStringLiteral("1"), QString()});
+    nutzer({});
+    const QByteArray beschaedigt("{\\rtf1 12,00 \\'80\\par = 1");
+    schreiben(QStringLiteral("Registrierrolle.KRO"), beschaedigt);
+    EXPECT_NE(fehlerVon([&] { start.FormShow(); }), QString());
+    EXPECT_TRUE(start.FormCloseQuery());
+    EXPECT_EQ(dialoge.protokoll, QStringList{QStringLiteral("speichern: ")});
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    EXPECT_EQ(datei.readAll(), beschaedigt);
+}
+
 } // namespace
