@@ -14,5 +14,7 @@ int main(int argc, char** argv) {
     TForm1 form1(plattform, updateServer(), QCoreApplication::applicationDirPath() + u'/');
     plattform.setzeEltern(&form1);
     form1.show();
+    // The window takes the keyboard at once, as the program's only window.
+    form1.activateWindow();
     return QApplication::exec();
 }

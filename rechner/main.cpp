@@ -31,5 +31,7 @@ int main(int argc, char** argv) {
     form1.Form4 = &form4;
     form1.FormShow();
     form1.show();
+    // On a display without a window manager nothing else gives the window the keyboard.
+    form1.activateWindow();
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <utility>
 
 namespace {
 
@@ -232,9 +233,14 @@ void TForm1::aktualisieren() {
     Shape2->setzeStift(m.Shape2Pen);
     ProgressBar1->setValue(m.ProgressBar1);
     ProgressBar2->setValue(m.ProgressBar2);
-    BitBtn1->setEnabled(m.BitBtn1);
-    BitBtn2->setEnabled(m.BitBtn2);
-    BitBtn3->setEnabled(m.BitBtn3);
+    for (auto [knopf, an] : {std::pair{BitBtn1, m.BitBtn1}, std::pair{BitBtn2, m.BitBtn2},
+                             std::pair{BitBtn3, m.BitBtn3}}) {
+        // A pressed button that turns off leaves the focus with the window, not with the next
+        // text field, so that Enter and Escape keep reaching the buttons.
+        if (!an && focusWidget() == knopf)
+            knopf->clearFocus();
+        knopf->setEnabled(an);
+    }
     laufen(Timer1, m.Timer1);
     laufen(Timer2, m.Timer2);
     laufen(Timer3, m.Timer3);
@@ -246,9 +252,11 @@ void TForm1::aktualisieren() {
         close();
 }
 
-// The first activation fills the fields; the model ignores every later one.
+// The first activation fills the fields; the model ignores every later one. A window system
+// that does not activate a new window (an X server without a window manager) would leave them
+// empty, so the first showing fills them all the same.
 bool TForm1::event(QEvent* ereignis) {
-    if (ereignis->type() == QEvent::WindowActivate)
+    if (ereignis->type() == QEvent::WindowActivate || ereignis->type() == QEvent::Show)
         ausfuehren([this] { m_modell.FormActivate(); });
     return QWidget::event(ereignis);
 }

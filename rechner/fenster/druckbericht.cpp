@@ -19,6 +19,9 @@ constexpr qreal FussHoehe = 10.6, FussLinks = 74.4, FussOben = 4.2;
 
 const QColor Kastanienbraun(0x80, 0x00, 0x00);
 
+// The roll prints in the size of the roll view: 16 pixels at 96 dpi.
+constexpr qreal RollenPunkte = 12;
+
 QFont arial(qreal punkte, bool fett) {
     QFont schrift(QStringLiteral("Arial"));
     schrift.setStyleHint(QFont::SansSerif);
@@ -61,7 +64,7 @@ class Satz {
 public:
     explicit Satz(QPrinter& drucker)
         : m_drucker(drucker), m_proMm(drucker.resolution() / 25.4),
-          m_rollenSchrift(arial(10, true)), m_masse(m_rollenSchrift, &drucker) {
+          m_rollenSchrift(arial(RollenPunkte, true)), m_masse(m_rollenSchrift, &drucker) {
         if (!m_maler.begin(&drucker))
             throw Fehler(Fehlertexte::dateiNichtErstellbar(drucker.outputFileName()));
         const qreal seitenHoehe =

@@ -193,6 +193,10 @@ private Q_SLOTS:
         }
         QVERIFY(rechterRand < spalteRechts);
         QVERIFY(rechterRand > spalteRechts - 3 * PunkteProMm);
+        // The roll keeps the size of its view, 12 point; the page number has the 10 point of
+        // the report.
+        const qreal verhaeltnis = seiten[0][4].box.height() / seiten[0].last().box.height();
+        QVERIFY2(qAbs(verhaeltnis - 1.2) < 0.05, qPrintable(QString::number(verhaeltnis)));
     }
 
     // A line wider than the column breaks at blanks and keeps every word in order.

@@ -7,8 +7,21 @@
 #include "tests/hilfen/testserver.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QtTest>
+
+namespace {
+
+// Records the programs the main window starts instead of starting them.
+class Startliste : public Shell {
+public:
+    void oeffnen(const QString&) override {}
+    void starten(const QString& programm) override { programme.append(programm); }
+    QStringList programme;
+};
+
+} // namespace
 
 class TestTForm1Update : public QObject {
     Q_OBJECT
@@ -33,6 +46,39 @@ private Q_SLOTS:
         f.ProgrammaktualisierungOnlineUpdate1->trigger();
         QCOMPARE(boxen, QStringList({Aktualisierungstexte::KeineVerbindung,
                                      fehlerboxText(Aktualisierungstexte::KeineUpdates)}));
+    }
+
+    // The clipboard's text lives in this program: after the hand-off the main window is gone,
+    // but the program keeps the version line for the updater until another program takes the
+    // clipboard over.
+    void uebergabeHaeltDieAblage() {
+        Testserver server;
+        server.veroeffentlichen(QStringLiteral("Version.txt"), "2150*");
+        setzeUpdateServer(server.basisadresse());
+        Programmwerte werte;
+        TForm1 f(werte);
+        Startliste start;
+        f.shell = &start;
+        f.show();
+        bool offen = true;
+        QString ablage;
+        QTimer::singleShot(0, &f, [&] {
+            f.ProgrammaktualisierungOnlineUpdate1->trigger();
+            QTimer::singleShot(50, &f, [&] {
+                offen = f.isVisible();
+                ablage = QGuiApplication::clipboard()->text();
+                QGuiApplication::clipboard()->setText(QStringLiteral("übernommen"));
+            });
+        });
+        QTimer wache;
+        wache.setSingleShot(true);
+        connect(&wache, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        wache.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!offen);
+        QCOMPARE(ablage, QStringLiteral("Aktuelle Version: 2.1.4.0"));
+        QCOMPARE(start.programme,
+                 QStringList{QCoreApplication::applicationDirPath() + QStringLiteral("/Nivex")});
     }
 };
 

@@ -155,6 +155,41 @@ private Q_SLOTS:
         QCOMPARE(f->isVisible(), offen);
         QCOMPARE(feld<QTimer>(*f, "Timer1")->isActive(), laedt);
     }
+
+    // After the download, pressed with the mouse, the keys act on the buttons again: the focus
+    // stays with the window, not in a text field.
+    void tastenNachDemHerunterladen_data() {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<bool>("offen");
+        QTest::addColumn<bool>("installiert");
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << false << false;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << true << true;
+    }
+    void tastenNachDemHerunterladen() {
+        QFETCH(int, taste);
+        QFETCH(bool, offen);
+        QFETCH(bool, installiert);
+        Probewelt welt;
+        auto f = fenster(welt);
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QTest::mouseClick(feld<QPushButton>(*f, "BitBtn1"), Qt::LeftButton);
+        ticks(*f, "Timer1", 6);
+        ticks(*f, "Timer2", 4);
+        QWidget* fokus = QApplication::focusWidget();
+        QTest::keyClick(fokus ? fokus : f.get(), Qt::Key(taste));
+        QCOMPARE(f->isVisible(), offen);
+        QCOMPARE(feld<QTimer>(*f, "Timer3")->isActive(), installiert);
+    }
+
+    // The fields are filled when the window is shown, before any activation arrives.
+    void gezeigtIstGefuellt() {
+        Probewelt welt;
+        welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
+        TForm1 f(welt, server.basisadresse(), ordner.path() + u'/');
+        f.show();
+        QCOMPARE(text(f, "Memo5"), QStringLiteral("Aktuelle Version: 2.1.4.0"));
+        QCOMPARE(text(f, "Memo2"), QStringLiteral("Neuere Version: 2.1.5.0"));
+    }
 };
 
 QTEST_MAIN(TestNivexfenster)
