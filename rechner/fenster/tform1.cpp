@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <utility>
 
 namespace {
 
@@ -101,7 +102,8 @@ TForm1::TForm1(Programmwerte& werte, QWidget* eltern) : QMainWindow(eltern), m_m
 
 // The roll view watches the model's roll, which dies before the widget children do.
 TForm1::~TForm1() {
-    delete RichEdit1;
+    // Cleared first: the event filter must not reach the view while it is being destroyed.
+    delete std::exchange(RichEdit1, nullptr);
 }
 
 void TForm1::menueBauen() {
