@@ -3,6 +3,7 @@
 #include "common/fehler.h"
 #include "rechner/fenster/dialoge.h"
 #include "rechner/fenster/rollenansicht.h"
+#include "rechner/kern/programmstart.h"
 #include "rechner/kern/tasten.h"
 
 #include <QEvent>

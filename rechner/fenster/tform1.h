@@ -14,8 +14,10 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 class QAction;
+class Programmstart;
 class TForm2;
 class TForm3;
 class TForm4;
@@ -87,6 +89,8 @@ private:
     void anmeldungVerbinden(); // tform1_start.cpp: start-up, close, administration, sign-in
     void menueVerbinden();     // tform1_menue.cpp: print, about box, links, hints
     void updateVerbinden();    // tform1_update.cpp: the online update check
+    // Start-up and the close query (tform1_start.cpp), made when first needed.
+    Programmstart& startmodell();
     // Keyboard sink and focus (tform1_tastatur.cpp); true when the event is used up.
     void tastaturVerbinden();
     bool tastaturEreignis(QObject* objekt, QEvent* ereignis);
@@ -95,6 +99,8 @@ private:
     void hinweisBeiBewegung(QObject* objekt);
 
     Hauptmodell m_modell;
+    // One for the whole run: the close query needs to know what start-up could not read.
+    std::unique_ptr<Programmstart> m_start;
     QtShell m_desktop;
     QWidget* Panel1 = nullptr;
     QLabel* Panel3 = nullptr;

@@ -9,15 +9,14 @@
 #include <QAction>
 #include <QCloseEvent>
 
-namespace {
-
 // Start-up and close work on the administration window's operator list and roll operations;
 // asking the window to close runs the close query again.
-Programmstart startmodell(TForm1& form1) {
-    return Programmstart(form1.Form2->modell(), Anwendungstitel, [&form1] { form1.close(); });
+Programmstart& TForm1::startmodell() {
+    if (!m_start)
+        m_start =
+            std::make_unique<Programmstart>(Form2->modell(), Anwendungstitel, [this] { close(); });
+    return *m_start;
 }
-
-} // namespace
 
 void TForm1::anmeldungVerbinden() {
     Programmstart::FormCreate(m_modell);
@@ -44,7 +43,7 @@ void TForm1::anmeldungVerbinden() {
 // Centred before start-up, so that its message boxes stand over the centred window.
 void TForm1::FormShow() {
     Zentrieren(this);
-    ausfuehren([this] { startmodell(*this).FormShow(); });
+    ausfuehren([this] { startmodell().FormShow(); });
 }
 
 // An error raised by the query, or its refusal, keeps the window open. A main window without
@@ -55,6 +54,6 @@ void TForm1::closeEvent(QCloseEvent* ereignis) {
         return;
     }
     bool schliessen = false;
-    ausfuehren([this, &schliessen] { schliessen = startmodell(*this).FormCloseQuery(); });
+    ausfuehren([this, &schliessen] { schliessen = startmodell().FormCloseQuery(); });
     ereignis->setAccepted(schliessen);
 }

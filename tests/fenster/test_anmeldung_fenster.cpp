@@ -161,6 +161,27 @@ private Q_SLOTS:
         QCOMPARE(rolle.size(), 0);
     }
 
+    // The close query of the real window remembers that start-up could not read the automatic
+    // roll: the save dialog comes (cancelled here) and the file stays as it was.
+    void unlesbareAutomatischeRolleBleibtBeimSchliessen() {
+        Programm p;
+        QProcess skript;
+        skript.start(QStringLiteral("bash"), {QStringLiteral(QUELLORDNER "/scripts/installieren")});
+        QVERIFY(skript.waitForFinished());
+        const QByteArray beschaedigt("{\\rtf1 12,00 \\'80\\par = 1");
+        QFile rolle(p.ordner() + QStringLiteral("Registrierrolle.KRO"));
+        QVERIFY(rolle.open(QIODevice::WriteOnly));
+        rolle.write(beschaedigt);
+        rolle.close();
+        p.f1.FormShow();
+        p.f1.show();
+        QCOMPARE(p.boxen.texte.size(), 1);
+        QVERIFY(p.f1.close());
+        QCOMPARE(p.boxen.texte.size(), 1);
+        QVERIFY(rolle.open(QIODevice::ReadOnly));
+        QCOMPARE(rolle.readAll(), beschaedigt);
+    }
+
     // The installation leaves existing files as they are.
     void installationLaesstVorhandenesStehen() {
         Programm p;
