@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextOption>
 
 namespace {
 
@@ -114,7 +115,10 @@ private:
               const QString& inhalt, const QColor& farbe) {
         m_maler.setFont(schrift);
         m_maler.setPen(farbe);
-        m_maler.drawText(rahmen, int(ausrichtung | Qt::AlignTop | Qt::TextWordWrap), inhalt);
+        // Words wrap; a single word wider than the band is broken so that it stays on the page.
+        QTextOption umbruch(ausrichtung | Qt::AlignTop);
+        umbruch.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        m_maler.drawText(rahmen, inhalt, umbruch);
     }
 
     void rollenSchrift() {

@@ -221,6 +221,28 @@ private Q_SLOTS:
             QVERIFY(zeile.box.left() >= (10 + 33.9) * PunkteProMm - 1);
     }
 
+    // A company name of 40 wide letters without a blank still stays on the page.
+    void langesWortImTitelBleibtAufDerSeite() {
+        Rolle rolle;
+        Druckbericht bericht;
+        bericht.QRRichText1 = &rolle;
+        bericht.QRLabel97 = QString(40, u'W');
+        bericht.QRLabel95 = QStringLiteral("Registrierrolle ");
+        QTemporaryDir ordner;
+        int anzahl = 0;
+        const QList<Seite> seiten = pdfLesen(pdfDrucken(bericht, ordner, &anzahl));
+        QVERIFY(!seiten.isEmpty());
+        QString firma;
+        for (const Zeile& zeile : seiten[0]) {
+            if (!zeile.text.startsWith(u'W'))
+                continue;
+            firma += zeile.text;
+            QVERIFY(zeile.box.left() >= 10 * PunkteProMm - 1);
+            QVERIFY(zeile.box.right() <= (210 - 10) * PunkteProMm + 1);
+        }
+        QCOMPARE(firma, QString(40, u'W'));
+    }
+
     void umbrechen_data() {
         QTest::addColumn<QString>("zeile");
         QTest::addColumn<qreal>("breite");

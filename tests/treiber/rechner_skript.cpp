@@ -12,7 +12,9 @@
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QTextStream>
+#include <cerrno>
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
@@ -187,13 +189,20 @@ private:
         }
         const QByteArray text = teile[0].toLatin1();
         char* ende = nullptr;
+        errno = 0;
         const double wert = std::strtod(text.constData(), &ende);
+        const bool ueberlauf = errno == ERANGE;
         bool ganz = false;
         const int stellen = teile[1].toInt(&ganz);
-        if (ende != text.constData() + text.size() || text.isEmpty() || !ganz) {
+        // "inf" and "nan" are no values the calculator can hold; a number written beyond the
+        // double range overflows as it does when a display text is read.
+        if (ende != text.constData() + text.size() || text.isEmpty() || !ganz ||
+            (!std::isfinite(wert) && !ueberlauf)) {
             aus(QStringLiteral("Unbekannt: zahl ") + a);
             return;
         }
+        if (!std::isfinite(wert))
+            throw Fehler(Fehlertexte::Ueberlauf);
         // The decimals are an 8-bit setting like Kommastellen.
         const int k = static_cast<quint8>(stellen);
         aus(QStringLiteral("Anzeige=") + Anzeigeform(wert));

@@ -31,6 +31,9 @@ FAELLE = [
      "Panel2=7\nPanel34=\nPanel6=0\nPanel4=0\nEdit2=\nZeittasten=110\n"),
     ("zahl abc 2\nzahl 1,5 2\nzahl 1 x\nzahl 1\n",
      "Unbekannt: zahl abc 2\nUnbekannt: zahl 1,5 2\nUnbekannt: zahl 1 x\nUnbekannt: zahl 1\n"),
+    ("zahl inf 2\nzahl -nan 2\nzahl 1e400 2\nzahl -0x1p2000 0\nzahl 1e-400 2\n",
+     "Unbekannt: zahl inf 2\nUnbekannt: zahl -nan 2\nFehler: Gleitkommaüberlauf\n"
+     "Fehler: Gleitkommaüberlauf\nAnzeige=0\nGruppiert=0,00\nWaehrung=0,00 €\nFest=0,00\n"),
     ("zahl 1.7976931348623157e308 258\n",
      "Anzeige=1,79769313486232E308\nGruppiert=1,7976931E308\nWaehrung=1,7976931E308\n"
      "Fest=1,797693135E308\n"),
