@@ -2,6 +2,7 @@
 
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 
 RollenEditor::RollenEditor(Rolle& rolle, QWidget* eltern) : QPlainTextEdit(eltern), m_rolle(rolle) {
@@ -58,7 +59,10 @@ void RollenEditor::ausRolleZeigen() {
 // A hand edit replaces the roll's lines by the view's: one line per paragraph, a wrapped line
 // staying one line, and the empty view the empty roll.
 void RollenEditor::handeingabeUebernehmen() {
-    const QString text = toPlainText();
+    // The raw text keeps no-break spaces, which the plain text would turn into blanks.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'))
+        .replace(QChar::LineSeparator, QLatin1Char('\n'));
     QStringList zeilen;
     if (!text.isEmpty())
         zeilen = text.split(QLatin1Char('\n'));

@@ -290,6 +290,22 @@ private Q_SLOTS:
         QCOMPARE(p.rolle(), (QStringList{QStringLiteral("Notiz"), QStringLiteral("zwei")}));
     }
 
+    // A hand edit keeps the no-break spaces that other lines of the roll hold.
+    void handeingabeBehaeltGeschuetzteBlanks() {
+        Programm p;
+        installiertStarten(p);
+        const QString geschuetzt = QStringLiteral("1\u00A0000,00 €  ");
+        p.f1.modell().RichEdit1.ersetzen({geschuetzt});
+        p.f1.Registrieren1->trigger();
+        QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit3"), QStringLiteral("573904"));
+        auto* kopie = p.in<QPlainTextEdit>(p.f2, "RichEdit1");
+        kopie->setFocus();
+        kopie->moveCursor(QTextCursor::End);
+        QTest::keyClick(kopie, Qt::Key_Return);
+        QTest::keyClicks(kopie, QStringLiteral("x"));
+        QCOMPARE(p.f2.modell().RichEdit1.zeilen(), (QStringList{geschuetzt, QStringLiteral("x")}));
+    }
+
     void pinAbdeckungPerMausklick() {
         Programm p;
         installiertStarten(p);
