@@ -50,6 +50,16 @@ void Rolle::ersetzen(QStringList zeilen) {
         m_beobachter->nachErsetzen();
 }
 
+void Rolle::bereichErsetzen(qsizetype von, qsizetype anzahl, const QStringList& neu) {
+    if (m_beobachter)
+        m_beobachter->vorErsetzen();
+    m_zeilen.remove(von, anzahl);
+    m_zeilen.insert(von, neu.size(), QString());
+    std::copy(neu.cbegin(), neu.cend(), m_zeilen.begin() + von);
+    if (m_beobachter)
+        m_beobachter->nachErsetzen();
+}
+
 QString Rolle::text() const {
     QString text;
     for (const QString& zeile : m_zeilen)

@@ -23,6 +23,8 @@ public:
     // always ends with a break, only the piece needs splitting: the cost follows the piece.
     void anhaengen(QStringView stueck);
     void ersetzen(QStringList zeilen);
+    // Replaces `anzahl` lines from line `von` by `neu` (a hand edit of a few lines).
+    void bereichErsetzen(qsizetype von, qsizetype anzahl, const QStringList& neu);
     void leeren() { ersetzen({}); }
 
     const QStringList& zeilen() const { return m_zeilen; }

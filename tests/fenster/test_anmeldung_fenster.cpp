@@ -298,6 +298,7 @@ private Q_SLOTS:
         p.f1.modell().RichEdit1.ersetzen({geschuetzt});
         p.f1.Registrieren1->trigger();
         QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit3"), QStringLiteral("573904"));
+        p.in<QTabWidget>(p.f2, "PageControl1")->setCurrentWidget(p.in<QWidget>(p.f2, "TabSheet4"));
         auto* kopie = p.in<QPlainTextEdit>(p.f2, "RichEdit1");
         kopie->setFocus();
         kopie->moveCursor(QTextCursor::End);
