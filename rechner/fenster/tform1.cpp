@@ -223,7 +223,9 @@ void TForm1::aktualisieren() {
     Panel5->setText(m.Panel5);
     Panel33->setText(m.Panel33);
     Edit2->setText(m.Edit2);
-    Memo1->setPlainText(m.Memo1);
+    // The memo is written once at creation; refilling it on every key would rebuild its document.
+    if (Memo1->toPlainText() != m.Memo1)
+        Memo1->setPlainText(m.Memo1);
     for (int i = 0; i < 3; ++i)
         StatusPanel[i]->setText(m.Statusleiste[i]);
     setWindowTitle(m.Beschriftung);

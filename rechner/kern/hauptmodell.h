@@ -46,7 +46,6 @@ public:
     bool BitBtn29 = true; // "Std-M"
     bool Anmelden1 = true, Abmelden1 = true, Drucken2 = true, Registrieren1 = true;
     bool Panel3Sichtbar = true; // sign-in cover
-    bool Timer2Aktiv = true;    // one-shot start stamp
 
     Rolle RichEdit1; // the main roll
 

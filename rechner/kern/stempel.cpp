@@ -14,10 +14,10 @@ void Hauptmodell::BitBtn25Click() {
     Panel34.clear();
 }
 
+// The start stamp; the window's one-shot timer ticks only once, which switches it off.
 void Hauptmodell::Timer2Timer() {
     if (w.OhneAnmeldung == 1)
         BitBtn25Click();
-    Timer2Aktiv = false;
 }
 
 void Hauptmodell::Timer1Timer(const QDateTime& jetzt) {
