@@ -121,8 +121,9 @@ TForm1::TForm1(NivexAussenwelt& welt, const QString& basisadresse, const QString
         zeitgeber->setObjectName(QString::fromLatin1(name));
         zeitgeber->setParent(this);
         zeitgeber->setInterval(1000);
+        const auto schritt = tick; // clang 14 cannot capture a structured binding
         connect(zeitgeber, &QTimer::timeout, this,
-                [this, tick] { ausfuehren([this, tick] { (m_modell.*tick)(); }); });
+                [this, schritt] { ausfuehren([this, schritt] { (m_modell.*schritt)(); }); });
     }
 
     m_modell.FormCreate(programmordner);

@@ -118,9 +118,11 @@ void TForm2::verbinden() {
         {BitBtn4, &Registrierung::BitBtn4Click},   {BitBtn5, &Registrierung::BitBtn5Click},
         {BitBtn2, &Registrierung::BitBtn2Click},   {BitBtn3, &Registrierung::BitBtn3Click},
     };
-    for (const auto& [knopf, operation] : knoepfe)
+    for (const auto& [knopf, operation] : knoepfe) {
+        const auto aufruf = operation; // clang 14 cannot capture a structured binding
         connect(knopf, &QPushButton::clicked, this,
-                [this, &m, operation] { ausfuehren([&] { (m.*operation)(); }); });
+                [this, &m, aufruf] { ausfuehren([&] { (m.*aufruf)(); }); });
+    }
     nutzerVerbinden();
     einstellungenVerbinden();
 }
