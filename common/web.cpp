@@ -1,8 +1,8 @@
 #include "common/web.h"
 
 #include "common/ansi.h"
+#include "common/dateiablage.h"
 
-#include <QSaveFile>
 #include <curl/curl.h>
 #include <memory>
 
@@ -56,10 +56,30 @@ size_t inPuffer(char* daten, size_t groesse, size_t anzahl, void* ziel) {
     return neu <= platz ? groesse * anzahl : 0;
 }
 
+// The body of a download on its way into the new file, with the number of bytes that arrived.
+struct Empfang {
+    Ablagedatei& datei;
+    qint64 laenge = 0;
+};
+
 size_t inDatei(char* daten, size_t groesse, size_t anzahl, void* ziel) {
-    auto* datei = static_cast<QSaveFile*>(ziel);
+    auto* empfang = static_cast<Empfang*>(ziel);
     const qint64 laenge = static_cast<qint64>(groesse * anzahl);
-    return datei->write(daten, laenge) == laenge ? groesse * anzahl : 0;
+    if (!empfang->datei.schreiben(daten, laenge))
+        return 0;
+    empfang->laenge += laenge;
+    return groesse * anzahl;
+}
+
+// Only the whole file counts: status 200 (after any redirect) and, when the server announced a
+// length, exactly that many bytes. An empty 204, a 304 or a redirect that names no target is
+// not the file, and neither is a body cut short.
+bool vollstaendig(CURL* curl, qint64 empfangen) {
+    long status = 0;
+    curl_off_t angekuendigt = -1;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &angekuendigt);
+    return status == 200 && (angekuendigt < 0 || angekuendigt == empfangen);
 }
 
 // A control character cannot be part of a file name on the platform the files come from; such
@@ -98,20 +118,19 @@ QString Open_Internet(const QString& url) {
 }
 
 bool herunterladen(const QString& url, const QString& zielPfad) {
-    if (!gueltigerDateipfad(zielPfad))
+    if (!gueltigerDateipfad(zielPfad) || !ersetzbar(zielPfad))
         return false;
-    QSaveFile datei(zielPfad);
-    if (!datei.open(QIODevice::WriteOnly))
+    Ablagedatei datei(zielPfad);
+    if (!datei.offen())
         return false;
     Curl curl = abrufVorbereiten(url.toUtf8());
     if (!curl)
         return false;
+    Empfang empfang{datei};
     curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, inDatei);
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &datei);
-    if (curl_easy_perform(curl.get()) != CURLE_OK) {
-        datei.cancelWriting();
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &empfang);
+    if (curl_easy_perform(curl.get()) != CURLE_OK || !vollstaendig(curl.get(), empfang.laenge))
         return false;
-    }
-    return datei.commit();
+    return datei.ersetzen();
 }

@@ -12,7 +12,9 @@ void setzeUpdateServer(const QString& basisadresse);
 // NUL byte, the HTTP status is not looked at. Returns the empty text on any failure; never throws.
 QString Open_Internet(const QString& url);
 
-// Downloads a URL into a file. The body goes to a temporary file beside the target, which is
-// renamed over the target only when the transfer completed with a status below 400, so a failed
-// download never leaves a partial file or an error page at the target. Returns success.
+// Downloads a URL into a file. The body goes to a new file created exclusively beside the
+// target, which is renamed over the target only when the whole file arrived: status 200 and, when
+// a length was announced, exactly that many bytes. A target that is a link, a folder or a pipe is
+// never replaced or written through. A failed download leaves nothing at the target and no
+// partial file. Returns success.
 bool herunterladen(const QString& url, const QString& zielPfad);

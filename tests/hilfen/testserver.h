@@ -36,6 +36,11 @@ public:
     void fehlerseite(const QString& name, const QByteArray& seite) {
         veroeffentlichen(name + QStringLiteral(".fehler"), seite);
     }
+    // The server answers the file as scripted: `kopf` is the status, optionally followed by the
+    // announced length ("-": none), and the connection closes after `inhalt`.
+    void antwort(const QString& name, const QByteArray& kopf, const QByteArray& inhalt) {
+        veroeffentlichen(name + QStringLiteral(".antwort"), kopf + '\n' + inhalt);
+    }
     void anhalten() {
         if (m_prozess.state() == QProcess::NotRunning)
             return;

@@ -2,8 +2,10 @@
 """Serves a folder over HTTP on 127.0.0.1 at a free port and prints the port on one line.
 
 A file NAME.fehler beside a requested NAME makes the server answer with status 404 and that
-file's content as the error page. The server ends when its standard input closes, so it never
-outlives the test that started it.
+file's content as the error page. A file NAME.antwort scripts the whole answer: its first line
+is the status, optionally followed by the announced length ("-" announces none), the rest is the
+body; the connection closes after the body, so a body shorter than announced arrives cut. The
+server ends when its standard input closes, so it never outlives the test that started it.
 """
 import functools
 import http.server
@@ -14,14 +16,27 @@ import threading
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     def do_GET(self):
-        fehlerseite = self.translate_path(self.path) + ".fehler"
-        if os.path.isfile(fehlerseite):
-            with open(fehlerseite, "rb") as datei:
+        pfad = self.translate_path(self.path)
+        if os.path.isfile(pfad + ".fehler"):
+            with open(pfad + ".fehler", "rb") as datei:
                 inhalt = datei.read()
             self.send_response(404)
             self.send_header("Content-Length", str(len(inhalt)))
             self.end_headers()
             self.wfile.write(inhalt)
+            return
+        if os.path.isfile(pfad + ".antwort"):
+            with open(pfad + ".antwort", "rb") as datei:
+                kopf, _, inhalt = datei.read().partition(b"\n")
+            felder = kopf.decode().split()
+            self.send_response_only(int(felder[0]))
+            laenge = felder[1] if len(felder) > 1 else str(len(inhalt))
+            if laenge != "-":
+                self.send_header("Content-Length", laenge)
+            self.send_header("Connection", "close")
+            self.end_headers()
+            self.wfile.write(inhalt)
+            self.close_connection = True
             return
         super().do_GET()
 

@@ -82,6 +82,55 @@ TEST_P(Installation, Dateien) {
 INSTANTIATE_TEST_SUITE_P(Laeufe, Installation, ::testing::ValuesIn(faelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Only a complete answer with status 200 is a download: anything else shows the box, leaves no
+// file behind and keeps the old program, which is started again.
+struct Antwort {
+    const char* name;
+    QByteArray kopf; // status and announced length ("-": none)
+    QByteArray inhalt;
+    bool geladen;
+};
+
+const Antwort antworten[] = {
+    {"vollstaendig", "200", "neues Programm", true},
+    {"ohneLaenge", "200 -", "neues Programm", true},
+    {"keinInhalt", "204", "", false},
+    {"nichtGeaendert", "304 -", "", false},
+    {"umleitungOhneZiel", "302", "<html>verschoben</html>", false},
+    {"teilinhalt", "206", "neues Programm", false},
+    {"abgeschnitten", "200 100", "neues Programm", false},
+    {"serverfehler", "500", "<html>Fehler</html>", false},
+};
+
+void PrintTo(const Antwort& antwort, std::ostream* os) {
+    *os << antwort.name;
+}
+
+class Antworten : public ::testing::TestWithParam<Antwort> {};
+
+TEST_P(Antworten, NurVollstaendigeAntwortGilt) {
+    const Antwort& antwort = GetParam();
+    Updatelauf lauf(false);
+    ASSERT_TRUE(lauf.server.laeuft());
+    lauf.server.antwort(QStringLiteral("Rechner.zip"), antwort.kopf, antwort.inhalt);
+    const QString programm = lauf.pfad(QStringLiteral("Rechner"));
+    Schreiben(programm, "alt");
+    lauf.starten();
+    lauf.herunterladen();
+    EXPECT_EQ(lauf.welt.meldungen.size(), antwort.geladen ? 0 : 1);
+    EXPECT_EQ(QFileInfo::exists(lauf.pfad(QStringLiteral("Rechner.zip"))), antwort.geladen);
+    EXPECT_EQ(QDir(lauf.ordner.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                  .size(),
+              antwort.geladen ? 2 : 1);
+    lauf.installieren();
+    EXPECT_EQ(Inhalt(programm), antwort.geladen ? "neues Programm" : "alt");
+    EXPECT_EQ(lauf.welt.starts, QStringList{programm});
+}
+
+INSTANTIATE_TEST_SUITE_P(Server, Antworten, ::testing::ValuesIn(antworten),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Rechner still running (its close was refused): the new program takes the old one's place all
 // the same, because a rename over a running program works here, and the old process runs on.
 TEST(Installation, RechnerLaeuftNoch) {

@@ -1,0 +1,48 @@
+#pragma once
+
+// Putting a new file in place of another in a folder that others may write to: nothing is ever
+// written through a link or into an entry planted under the name the new file is built under.
+
+#include <QByteArray>
+#include <QString>
+#include <sys/types.h>
+
+// A new file built beside its target under a fresh, unpredictable name that is created
+// exclusively, so an entry already there (a link among them) is never opened. It takes the
+// target's place in one rename, or is removed when it is dropped.
+class Ablagedatei {
+public:
+    explicit Ablagedatei(const QString& ziel);
+    ~Ablagedatei();
+    Ablagedatei(const Ablagedatei&) = delete;
+    Ablagedatei& operator=(const Ablagedatei&) = delete;
+
+    // False when the file could not be created, for instance in a missing folder.
+    bool offen() const { return m_fd >= 0; }
+    bool schreiben(const char* daten, qint64 laenge);
+    // Copies what is left to read from an open file.
+    bool kopierenAus(int quelle);
+    bool rechteSetzen(mode_t rechte);
+    // Which entry at the target the new file may replace. The rename replaces a link itself,
+    // never what it points to; a folder is never replaced.
+    enum class Ziel { NurDatei, Jedes };
+    // Written to disk, then renamed over the target. Where only a regular file may be replaced,
+    // a target that is a link, a folder or a pipe stays, and the new file is removed.
+    bool ersetzen(Ziel ziel = Ziel::NurDatei);
+
+private:
+    int m_ordner = -1;
+    int m_fd = -1;
+    QByteArray m_name;
+    QByteArray m_zielname;
+    bool m_ersetzt = false;
+};
+
+// True when nothing is at the path or a regular file is there; false for a link, a folder, a
+// pipe or a device, which a new file must not replace.
+bool ersetzbar(const QString& pfad);
+// True when the path names a link itself, whatever it points to.
+bool istVerknuepfung(const QString& pfad);
+// Opens a regular file for reading, never through a link and never waiting on a pipe; -1 for
+// anything else. `info` receives the file's status.
+int regulaereDateiOeffnen(const QString& pfad, struct stat& info);
