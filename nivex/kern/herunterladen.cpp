@@ -1,6 +1,8 @@
 // The download step "Herunterladen" and the post-download step, as timer ticks one second apart.
 #include "nivex/kern/nivexmodell.h"
 
+#include "common/dateiablage.h"
+
 void Nivexmodell::BitBtn1Click() {
     BitBtn1 = false;
     BitBtn3 = false;
@@ -34,7 +36,9 @@ void Nivexmodell::Downloadarbeit() {
     ProgressBar1 = 100;
     if (hilfeMarkiert()) {
         ProgressBar1 = 80;
-        herunterladen(Updatedateien::Hilfe, DownloadPfad + Updatedateien::Staging);
+        // A staging folder that is a link would put the help file outside the program folder.
+        herunterladen(Updatedateien::Hilfe, DownloadPfad + Updatedateien::Staging,
+                      !istVerknuepfung(DownloadPfad + Updatedateien::StagingOrdner));
         ProgressBar1 = 100;
     }
     Timer2 = true;
@@ -43,8 +47,9 @@ void Nivexmodell::Downloadarbeit() {
 }
 
 // A failed download is reported and the step goes on as after a successful one.
-void Nivexmodell::herunterladen(const QString& dateiname, const QString& ziel) {
-    if (!m_welt.herunterladen(m_basisadresse + Updatedateien::Ordner + dateiname, ziel))
+void Nivexmodell::herunterladen(const QString& dateiname, const QString& ziel, bool zielErlaubt) {
+    if (!zielErlaubt ||
+        !m_welt.herunterladen(m_basisadresse + Updatedateien::Ordner + dateiname, ziel))
         m_welt.meldung(Nivextexte::DownloadAbgebrochen);
 }
 

@@ -2,37 +2,26 @@
 #include "nivex/kern/feldtext.h"
 #include "nivex/kern/nivexmodell.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <filesystem>
-#include <system_error>
+#include "common/dateiablage.h"
 
-namespace fs = std::filesystem;
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-fs::path Pfad(const QString& text) {
-    return fs::path(QFile::encodeName(text).toStdString());
-}
-
-bool istDatei(const QString& pfad) {
-    return QFileInfo(pfad).isFile();
-}
-
 // Whoever may read the program may also run it.
-void ausfuehrbarMachen(const fs::path& datei) {
-    std::error_code fehler;
-    const fs::perms rechte = fs::status(datei, fehler).permissions();
-    if (fehler)
-        return;
-    fs::perms ausfuehren = fs::perms::none;
-    if ((rechte & fs::perms::owner_read) != fs::perms::none)
-        ausfuehren |= fs::perms::owner_exec;
-    if ((rechte & fs::perms::group_read) != fs::perms::none)
-        ausfuehren |= fs::perms::group_exec;
-    if ((rechte & fs::perms::others_read) != fs::perms::none)
-        ausfuehren |= fs::perms::others_exec;
-    fs::permissions(datei, ausfuehren, fs::perm_options::add, fehler);
+mode_t ausfuehrbar(mode_t rechte) {
+    return (rechte & 0777) | ((rechte & 0444) >> 2);
+}
+
+// The new file takes the installed one's place as a copy under a fresh name, renamed over it:
+// a failure keeps the installed file whole, and the mode is set on the copy itself.
+bool einsetzen(int quelle, mode_t rechte, const QString& ziel) {
+    Ablagedatei kopie(ziel);
+    return kopie.kopierenAus(quelle) && kopie.rechteSetzen(rechte) &&
+           kopie.ersetzen(Ablagedatei::Ziel::Jedes);
 }
 
 } // namespace
@@ -48,31 +37,34 @@ void Nivexmodell::BitBtn2Click() {
     Timer3 = true;
 }
 
-// The new program takes the old one's place in one rename, so a failure keeps the old program
-// and the folder is never without one. No result is reported.
+// Only a regular file is installed: a "Rechner.zip" that is a link, a folder or a pipe counts as
+// missing, so the installed program stays and is started again. No result is reported.
 void Nivexmodell::ProgrammdateiInstallieren() {
     const QString neu = DownloadPfad + Updatedateien::Programm;
-    if (!istDatei(neu))
+    struct stat info {};
+    const int quelle = regulaereDateiOeffnen(neu, info);
+    if (quelle < 0)
         return;
-    ausfuehrbarMachen(Pfad(neu));
-    std::error_code fehler;
-    fs::rename(Pfad(neu), Pfad(DownloadPfad + Updatedateien::Installiert), fehler);
+    const bool eingesetzt =
+        einsetzen(quelle, ausfuehrbar(info.st_mode), DownloadPfad + Updatedateien::Installiert);
+    ::close(quelle);
+    if (eingesetzt)
+        QFile::remove(neu);
 }
 
-// The new help file is copied beside the installed one and takes its place in one rename, so
-// a copy that fails leaves the installed help file whole. The staged file goes in any case.
+// The staged help file is installed the same way, and it goes in any case once it was read. A
+// staging folder that is a link is not read from.
 void Nivexmodell::HilfedateiInstallieren() {
     const QString staging = DownloadPfad + Updatedateien::Staging;
-    if (!hilfeMarkiert() || !istDatei(staging))
+    if (!hilfeMarkiert() || istVerknuepfung(DownloadPfad + Updatedateien::StagingOrdner))
         return;
-    const fs::path installiert = Pfad(DownloadPfad + Updatedateien::Hilfe);
-    fs::path neu = installiert;
-    neu += ".neu";
-    std::error_code fehler;
-    if (fs::copy_file(Pfad(staging), neu, fs::copy_options::overwrite_existing, fehler))
-        fs::rename(neu, installiert, fehler);
-    fs::remove(neu, fehler);
-    fs::remove(Pfad(staging), fehler);
+    struct stat info {};
+    const int quelle = regulaereDateiOeffnen(staging, info);
+    if (quelle < 0)
+        return;
+    einsetzen(quelle, info.st_mode & 0777, DownloadPfad + Updatedateien::Hilfe);
+    ::close(quelle);
+    QFile::remove(staging);
 }
 
 void Nivexmodell::Timer3Timer() {

@@ -75,7 +75,7 @@ public:
 
 private:
     void Downloadarbeit();
-    void herunterladen(const QString& dateiname, const QString& ziel);
+    void herunterladen(const QString& dateiname, const QString& ziel, bool zielErlaubt = true);
     void ProgrammdateiInstallieren();
     void HilfedateiInstallieren();
 
@@ -108,6 +108,7 @@ inline const QString Ordner = QStringLiteral("/UpdateQelvar/");
 inline const QString Versionsdatei = QStringLiteral("Version.txt");
 inline const QString Programm = QStringLiteral("Rechner.zip");
 inline const QString Hilfe = QStringLiteral("RechnerHilfe.chm");
+inline const QString StagingOrdner = QStringLiteral("Temp");
 inline const QString Staging = QStringLiteral("Temp/RechnerHilfe.chm");
 inline const QString Installiert = QStringLiteral("Rechner");
 } // namespace Updatedateien
