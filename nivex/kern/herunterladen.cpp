@@ -10,7 +10,12 @@ void Nivexmodell::BitBtn1Click() {
 }
 
 void Nivexmodell::Timer1Timer() {
-    switch (++Timer1Zaehler) {
+    ++Timer1Zaehler;
+    // Ticks that arrive while a box of the downloads is open count on and start nothing, however
+    // long the box stays open: the counter wraps after 255 and would reach 6 again.
+    if (m_downloadLaeuft)
+        return;
+    switch (Timer1Zaehler) {
     case 1:
         Statusleiste[1] = Nivextexte::Ermitteln;
         break;
@@ -28,8 +33,8 @@ void Nivexmodell::Timer1Timer() {
     }
 }
 
-// Ticks that arrive while a message box of this work is open count on past 6 and do nothing.
 void Nivexmodell::Downloadarbeit() {
+    m_downloadLaeuft = true;
     DownloadPfad = Memo1;
     ProgressBar1 = 50;
     herunterladen(Updatedateien::Programm, DownloadPfad + Updatedateien::Programm);
@@ -44,6 +49,7 @@ void Nivexmodell::Downloadarbeit() {
     Timer2 = true;
     Timer1Zaehler = 0;
     Timer1 = false;
+    m_downloadLaeuft = false;
 }
 
 // A failed download is reported and the step goes on as after a successful one.

@@ -82,6 +82,7 @@ private:
     NivexAussenwelt& m_welt;
     QString m_basisadresse;
     bool m_aktiviert = false;
+    bool m_downloadLaeuft = false; // the downloads of tick 6, with any box they show
 };
 
 namespace Nivextexte {

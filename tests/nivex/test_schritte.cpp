@@ -115,6 +115,28 @@ TEST(Schritte, TicksWaehrendDerMeldung) {
     EXPECT_EQ(stand(lauf.m), (Stand{0, 1, 1, S, S, T::Fortfahren, 100, 0, 0, 0, 0}));
 }
 
+// However long the box stays open, its ticks start no second download and no second box, also
+// when the tick counter wraps past 255 and reaches 6 again.
+TEST(Schritte, LangeOffeneMeldung) {
+    Updatelauf lauf(false);
+    lauf.server.anhalten();
+    lauf.starten();
+    int downloads = 0;
+    lauf.welt.beimHerunterladen = [&](const QString&) {
+        ++downloads;
+    };
+    lauf.welt.beiMeldung = [&] {
+        if (lauf.welt.meldungen.size() == 1) {
+            for (int tick = 0; tick < 600; ++tick)
+                lauf.m.Timer1Timer();
+        }
+    };
+    lauf.herunterladen();
+    EXPECT_EQ(downloads, 1);
+    EXPECT_EQ(lauf.welt.meldungen, QStringList{T::DownloadAbgebrochen});
+    EXPECT_EQ(stand(lauf.m), (Stand{0, 1, 1, S, S, T::Fortfahren, 100, 0, 0, 0, 0}));
+}
+
 // "Abbrechen" (and Escape) ends the updater only while it is enabled; nothing is installed and
 // Rechner is not started.
 TEST(Schritte, Abbrechen) {
