@@ -3,6 +3,7 @@
 #include "nivex/fenster/stufenrahmen.h"
 #include "nivex/kern/feldtext.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -126,6 +127,11 @@ TForm1::TForm1(NivexAussenwelt& welt, const QString& basisadresse, const QString
                 [this, schritt] { ausfuehren([this, schritt] { (m_modell.*schritt)(); }); });
     }
 
+    // The download blocks the event loop: what the window shows until it ends is painted now.
+    m_modell.vorDerUebertragung = [this] {
+        aktualisieren();
+        repaint();
+    };
     m_modell.FormCreate(programmordner);
     aktualisieren();
     if (const QScreen* bildschirm = screen())
@@ -283,4 +289,13 @@ void TForm1::keyPressEvent(QKeyEvent* ereignis) {
     default:
         QWidget::keyPressEvent(ereignis);
     }
+}
+
+// The run ends only through "Abbrechen" or at the end of the install step. Any other close
+// request (the window manager's, Alt+F4, the application quitting) counts as "Abbrechen", which
+// does nothing while it is disabled.
+void TForm1::closeEvent(QCloseEvent* ereignis) {
+    if (!m_modell.Geschlossen)
+        m_modell.BitBtn3Click();
+    ereignis->setAccepted(m_modell.Geschlossen);
 }

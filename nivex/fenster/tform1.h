@@ -4,6 +4,8 @@
 // activation) calls one operation of the model Nivexmodell; the window then copies the model's
 // field texts, pens, progress values, enabled states and running timers into its widgets, and
 // closes when the model asks for it. Edits of the two editable memos go straight to the model.
+// Before each download, which blocks the event loop, the model asks the window to show and paint
+// its state.
 
 #include "nivex/kern/nivexmodell.h"
 
@@ -28,6 +30,7 @@ public:
 protected:
     bool event(QEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     void felderBauen();

@@ -54,6 +54,8 @@ void Nivexmodell::Downloadarbeit() {
 
 // A failed download is reported and the step goes on as after a successful one.
 void Nivexmodell::herunterladen(const QString& dateiname, const QString& ziel, bool zielErlaubt) {
+    if (vorDerUebertragung)
+        vorDerUebertragung();
     if (!zielErlaubt ||
         !m_welt.herunterladen(m_basisadresse + Updatedateien::Ordner + dateiname, ziel))
         m_welt.meldung(Nivextexte::DownloadAbgebrochen);

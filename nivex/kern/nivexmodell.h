@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <optional>
 
 struct Stift {
@@ -57,6 +58,10 @@ public:
     bool Timer1 = false, Timer2 = false, Timer3 = false; // running
     std::optional<Rgb> Color;                            // empty: the system's button face
     bool Geschlossen = false;                            // the window is to close
+
+    // Called before each download, which blocks the window until it ends: the window shows the
+    // fields as they stand at that moment.
+    std::function<void()> vorDerUebertragung;
 
     // `programmordner` is the updater's own folder with its trailing "/".
     void FormCreate(const QString& programmordner);

@@ -2,6 +2,7 @@
 // driven tick by tick, and the keys Escape and Enter.
 #include "nivex/fenster/tform1.h"
 #include "tests/hilfen/testserver.h"
+#include "tests/nivex/nivexfenster_hilfen.h"
 #include "tests/nivex/probewelt.h"
 
 #include <QLabel>
@@ -24,18 +25,6 @@ class TestNivexfenster : public QObject {
         f->show();
         f->activateWindow();
         return f;
-    }
-    template <typename T> static T* feld(TForm1& f, const char* name) {
-        return f.findChild<T*>(QString::fromLatin1(name));
-    }
-    static QString text(TForm1& f, const char* name) {
-        if (auto* memo = feld<QPlainTextEdit>(f, name))
-            return memo->toPlainText();
-        return feld<QLabel>(f, name)->text();
-    }
-    static void ticks(TForm1& f, const char* timer, int anzahl) {
-        for (int i = 0; i < anzahl; ++i)
-            QMetaObject::invokeMethod(feld<QTimer>(f, timer), "timeout");
     }
 
 private Q_SLOTS:

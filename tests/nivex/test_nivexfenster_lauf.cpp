@@ -1,0 +1,148 @@
+// The updater's window during a run: close requests from outside, and what the window shows
+// while a download blocks it.
+#include "nivex/fenster/tform1.h"
+#include "tests/hilfen/testserver.h"
+#include "tests/nivex/nivexfenster_hilfen.h"
+#include "tests/nivex/probewelt.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <QtTest>
+
+namespace {
+
+// Records the value a progress bar had when it was last painted.
+class Malprotokoll : public QObject {
+public:
+    int wert = -1;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Paint)
+            wert = static_cast<QProgressBar*>(objekt)->value();
+        return false;
+    }
+};
+
+enum class Stand { Bereit, Laedt, Installierbereit, Installiert };
+enum class Weg { Fenstersystem, Programm, AlleFenster };
+
+} // namespace
+
+class TestNivexfensterLauf : public QObject {
+    Q_OBJECT
+
+    Testserver server;
+    QTemporaryDir ordner;
+
+    std::unique_ptr<TForm1> fenster(Probewelt& welt) {
+        welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
+        auto f = std::make_unique<TForm1>(welt, server.basisadresse(), ordner.path() + u'/');
+        f->show();
+        f->activateWindow();
+        return f;
+    }
+    void veroeffentlichen(const QStringList& zeilen) {
+        server.veroeffentlichen(QStringLiteral("Version.txt"), Versionsdatei(zeilen));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(server.laeuft());
+        server.veroeffentlichen(QStringLiteral("Rechner.zip"), "neues Programm");
+        server.veroeffentlichen(QStringLiteral("RechnerHilfe.chm"), "neue Hilfe");
+        QVERIFY(QDir(ordner.path()).mkdir(QStringLiteral("Temp")));
+    }
+    void init() { veroeffentlichen({"2150*", Hilfezeile("--"), "frei", "Info"}); }
+
+    // A close request that is neither "Abbrechen" nor the end of the install step acts as
+    // "Abbrechen": it ends the run while "Abbrechen" is enabled and does nothing otherwise; the
+    // step under way then runs to its end.
+    void schliessanforderung_data() {
+        QTest::addColumn<Stand>("stand");
+        QTest::addColumn<Weg>("weg");
+        QTest::addColumn<bool>("endet");
+        const std::pair<Stand, bool> staende[] = {{Stand::Bereit, true},
+                                                  {Stand::Laedt, false},
+                                                  {Stand::Installierbereit, true},
+                                                  {Stand::Installiert, false}};
+        const std::pair<Weg, const char*> wege[] = {{Weg::Fenstersystem, "Fenstersystem"},
+                                                    {Weg::Programm, "Programm"},
+                                                    {Weg::AlleFenster, "alle Fenster"}};
+        for (auto [stand, endet] : staende) {
+            for (auto [weg, name] : wege) {
+                QTest::addRow("%s, Stand %d", name, int(stand)) << stand << weg << endet;
+            }
+        }
+    }
+    void schliessanforderung() {
+        QFETCH(Stand, stand);
+        QFETCH(Weg, weg);
+        QFETCH(bool, endet);
+        QFile::remove(ordner.filePath(QStringLiteral("Rechner.zip")));
+        Probewelt welt;
+        auto f = fenster(welt);
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        if (stand != Stand::Bereit)
+            QTest::mouseClick(feld<QPushButton>(*f, "BitBtn1"), Qt::LeftButton);
+        if (stand >= Stand::Installierbereit) {
+            ticks(*f, "Timer1", 6);
+            ticks(*f, "Timer2", 4);
+        }
+        if (stand == Stand::Installiert)
+            QTest::mouseClick(feld<QPushButton>(*f, "BitBtn2"), Qt::LeftButton);
+
+        if (weg == Weg::Fenstersystem)
+            f->windowHandle()->close(); // what the window manager's close request (Alt+F4) does
+        else if (weg == Weg::Programm)
+            f->close();
+        else
+            QApplication::closeAllWindows();
+        QCOMPARE(f->isVisible(), !endet);
+        QCOMPARE(f->modell().Geschlossen, endet);
+        if (endet) {
+            QVERIFY(welt.starts.isEmpty());
+            return;
+        }
+        if (stand == Stand::Laedt) {
+            ticks(*f, "Timer1", 6);
+            QVERIFY(QFileInfo::exists(ordner.filePath(QStringLiteral("Rechner.zip"))));
+        } else {
+            ticks(*f, "Timer3", 8);
+            QVERIFY(!f->isVisible());
+            QCOMPARE(welt.starts, QStringList{ordner.filePath(QStringLiteral("Rechner"))});
+        }
+    }
+
+    // The progress bar is painted with the value of the download under way before it blocks
+    // the window; the buttons stay off and the status stays meanwhile.
+    void fortschrittWaehrendDesDownloads() {
+        veroeffentlichen({"2150*", Hilfezeile("hi"), "frei", "Info"});
+        Probewelt welt;
+        auto f = fenster(welt);
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        auto* balken = feld<QProgressBar>(*f, "ProgressBar1");
+        Malprotokoll protokoll;
+        balken->installEventFilter(&protokoll);
+        QList<int> gemalt;
+        QStringList knoepfeAn;
+        welt.beimHerunterladen = [&](const QString&) {
+            gemalt << protokoll.wert;
+            for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3"}) {
+                if (feld<QPushButton>(*f, name)->isEnabled())
+                    knoepfeAn << QString::fromLatin1(name);
+            }
+            QCOMPARE(text(*f, "StatusPanel1"), QStringLiteral("Status: Download beginnt ...."));
+        };
+        QTest::mouseClick(feld<QPushButton>(*f, "BitBtn1"), Qt::LeftButton);
+        ticks(*f, "Timer1", 6);
+        QCOMPARE(gemalt, QList<int>({50, 80}));
+        QVERIFY(knoepfeAn.isEmpty());
+        QCOMPARE(balken->value(), 100);
+    }
+};
+
+QTEST_MAIN(TestNivexfensterLauf)
+#include "test_nivexfenster_lauf.moc"
