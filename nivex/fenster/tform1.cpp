@@ -1,6 +1,7 @@
 #include "nivex/fenster/tform1.h"
 
 #include "nivex/fenster/stufenrahmen.h"
+#include "nivex/fenster/zeilenmass.h"
 #include "nivex/kern/feldtext.h"
 
 #include <QCloseEvent>
@@ -127,6 +128,9 @@ TForm1::TForm1(NivexAussenwelt& welt, const QString& basisadresse, const QString
                 [this, schritt] { ausfuehren([this, schritt] { (m_modell.*schritt)(); }); });
     }
 
+    m_modell.angezeigteZeilen = [this](Memofeld feld, const QString& zeile) {
+        return angezeigteZeilen(feld == Memofeld::Information ? *Memo3 : *Memo4, zeile);
+    };
     // The download blocks the event loop: what the window shows until it ends is painted now.
     m_modell.vorDerUebertragung = [this] {
         aktualisieren();
@@ -150,6 +154,9 @@ void TForm1::felderBauen() {
     Memo3 = memo(this, QStringLiteral("Memo3"), {192, 184, 409, 129}, creme, true);
     Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo4 = memo(this, QStringLiteral("Memo4"), {344, 122, 65, 25}, Qt::white, false);
+    // Without scroll bars its lines are always as wide as the field.
+    Memo4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo4->hide();
 
     // Typed text reaches the model at once: the download step reads the folder field.

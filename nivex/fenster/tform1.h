@@ -5,7 +5,7 @@
 // field texts, pens, progress values, enabled states and running timers into its widgets, and
 // closes when the model asks for it. Edits of the two editable memos go straight to the model.
 // Before each download, which blocks the event loop, the model asks the window to show and paint
-// its state.
+// its state; it also asks how the information and flag fields wrap a line.
 
 #include "nivex/kern/nivexmodell.h"
 

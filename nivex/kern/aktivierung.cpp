@@ -50,11 +50,19 @@ void Nivexmodell::FormActivate() {
     NeueVersion = Memo2.left(5);
     Memo2 = Feldtext(QStringLiteral("Neuere Version: ") + Versionsanzeige(NeueVersion));
 
-    // Lines 1 to 3 are the code, the flag line and a free line; the information follows.
+    // Lines 1 to 3 are the code, the flag line and a free line; the information follows. The
+    // fields drop displayed lines, so a line that wraps moves where both start.
     Memo3 = Feldtext(Memo3 + VersionsText);
     Memo4 = Memo3;
     for (int i = 0; i < 3; ++i)
-        Memo3 = OhneErsteZeile(Memo3);
-    Memo4 = Feldtext(OhneErsteZeile(Memo4).mid(18, 2));
+        Memo3 = ohneErsteAngezeigteZeile(Memo3, Memofeld::Information);
+    Memo4 = Feldtext(ohneErsteAngezeigteZeile(Memo4, Memofeld::Hilfeflag).mid(18, 2));
     Color = Rgb{251, 230, 191};
+}
+
+QString Nivexmodell::ohneErsteAngezeigteZeile(const QString& text, Memofeld feld) const {
+    if (!angezeigteZeilen)
+        return OhneErsteZeile(text);
+    return OhneErsteAngezeigteZeile(
+        text, [this, feld](const QString& zeile) { return angezeigteZeilen(feld, zeile); });
 }

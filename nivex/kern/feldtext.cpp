@@ -21,3 +21,13 @@ QString OhneErsteZeile(const QString& text) {
     const qsizetype umbruch = text.indexOf(QStringLiteral("\r\n"));
     return umbruch < 0 ? QString() : text.mid(umbruch + 2);
 }
+
+QString OhneErsteAngezeigteZeile(const QString& text,
+                                 const std::function<QList<qsizetype>(const QString&)>& zeilen) {
+    const qsizetype umbruch = text.indexOf(QStringLiteral("\r\n"));
+    const QString ersteZeile = umbruch < 0 ? text : text.left(umbruch);
+    const QList<qsizetype> laengen = zeilen(ersteZeile);
+    if (laengen.size() > 1 && laengen.first() > 0 && laengen.first() < ersteZeile.size())
+        return text.mid(laengen.first());
+    return OhneErsteZeile(text);
+}

@@ -8,6 +8,7 @@
 
 #include "nivex/kern/aussenwelt.h"
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -27,6 +28,9 @@ struct Rgb {
     int rot, gruen, blau;
     bool operator==(const Rgb&) const = default;
 };
+
+// The two fields whose displayed lines the first activation drops.
+enum class Memofeld { Information, Hilfeflag };
 
 class Nivexmodell {
 public:
@@ -59,6 +63,10 @@ public:
     std::optional<Rgb> Color;                            // empty: the system's button face
     bool Geschlossen = false;                            // the window is to close
 
+    // How a text line breaks into displayed lines in a field: their lengths in characters. The
+    // window measures with the field's own font and width; unset, every text line is one
+    // displayed line.
+    std::function<QList<qsizetype>(Memofeld, const QString& zeile)> angezeigteZeilen;
     // Called before each download, which blocks the window until it ends: the window shows the
     // fields as they stand at that moment.
     std::function<void()> vorDerUebertragung;
@@ -79,6 +87,7 @@ public:
     bool hilfeMarkiert() const { return Memo4 == QStringLiteral("hi"); }
 
 private:
+    QString ohneErsteAngezeigteZeile(const QString& text, Memofeld feld) const;
     void Downloadarbeit();
     void herunterladen(const QString& dateiname, const QString& ziel, bool zielErlaubt = true);
     void ProgrammdateiInstallieren();

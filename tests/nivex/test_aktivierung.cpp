@@ -92,6 +92,69 @@ TEST_P(Aktivierung, Felder) {
 INSTANTIATE_TEST_SUITE_P(Versionsdateien, Aktivierung, ::testing::ValuesIn(faelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Lines that wrap in a field: the fields drop displayed lines, so the information text and the
+// flag start where the field's displayed lines say. Here a displayed line holds a fixed number
+// of characters per field.
+struct Umbruchfall {
+    const char* name;
+    QStringList zeilen;
+    int informationsbreite; // characters per displayed line
+    int flagbreite;
+    QString information;
+    QString flag;
+};
+
+const Umbruchfall umbruchfaelle[] = {
+    {"keinUmbruch", hiDatei, 100, 100, QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"),
+     QStringLiteral("hi")},
+    // Line 2 takes three displayed lines; the information starts in its third.
+    {"zweiteZeileUmbrochen", hiDatei, 10, 100,
+     QStringLiteral(" ja\r\nfrei\r\nNeu: Drucken\r\nNeu: Hilfe"), QStringLiteral("hi")},
+    // Line 2 takes two displayed lines; the second goes with its break, line 3 stays.
+    {"zweiteZeileZweimal", hiDatei, 12, 100, QStringLiteral("frei\r\nNeu: Drucken\r\nNeu: Hilfe"),
+     QStringLiteral("hi")},
+    // Line 1 wraps in the narrow flag field only: the flag is counted from its second piece.
+    {"ersteZeileImFlagfeld", hiDatei, 100, 4, QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"),
+     QStringLiteral("i:")},
+    {"leereZeilen", {"2150*", "", "", "Info"}, 3, 100, QStringLiteral("\r\nInfo"), QString()},
+};
+
+void PrintTo(const Umbruchfall& fall, std::ostream* os) {
+    *os << fall.name;
+}
+
+QList<qsizetype> inStuecken(const QString& zeile, int breite) {
+    QList<qsizetype> laengen;
+    for (qsizetype anfang = 0; anfang < zeile.size(); anfang += breite)
+        laengen << std::min<qsizetype>(breite, zeile.size() - anfang);
+    return laengen.isEmpty() ? QList<qsizetype>{0} : laengen;
+}
+
+class Umbruch : public ::testing::TestWithParam<Umbruchfall> {};
+
+TEST_P(Umbruch, AngezeigteZeilen) {
+    const Umbruchfall& fall = GetParam();
+    // The version text as fetched; the web plays no part here.
+    struct Textwelt : Probewelt {
+        QString text;
+        QString abrufen(const QString&) override { return text; }
+    } welt;
+    welt.text = fall.zeilen.join(QStringLiteral("\r\n"));
+    Nivexmodell m(welt, QStringLiteral("http://update.example"));
+    m.angezeigteZeilen = [&](Memofeld feld, const QString& zeile) {
+        return inStuecken(zeile, feld == Memofeld::Information ? fall.informationsbreite
+                                                               : fall.flagbreite);
+    };
+    m.FormCreate(QStringLiteral("/programm/"));
+    m.FormActivate();
+    EXPECT_EQ(m.Memo3, fall.information);
+    EXPECT_EQ(m.Memo4, fall.flag);
+    EXPECT_EQ(m.Memo2, QStringLiteral("Neuere Version: 2.1.5.0"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Felder, Umbruch, ::testing::ValuesIn(umbruchfaelle),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // The clipboard is pasted as it is, line breaks made CR LF; only the first activation counts.
 TEST(Aktivierung, ZwischenablageNurBeimErstenMal) {
     for (const auto& [ablage, feld] :

@@ -1,15 +1,18 @@
-// The updater's window during a run: close requests from outside, and what the window shows
-// while a download blocks it.
+// The updater's window during a run: close requests from outside, what the window shows while a
+// download blocks it, and lines that wrap in the information and flag fields.
 #include "nivex/fenster/tform1.h"
+#include "nivex/kern/feldtext.h"
 #include "tests/hilfen/testserver.h"
 #include "tests/nivex/nivexfenster_hilfen.h"
 #include "tests/nivex/probewelt.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QWindow>
 #include <QtTest>
 
@@ -25,6 +28,23 @@ public:
         return false;
     }
 };
+
+// Where the field itself starts its displayed line `n` (from 0) of `text`, as an offset into
+// the text with "\n" breaks; the field's own layout decides.
+qsizetype zeilenanfang(QPlainTextEdit* feld, const QString& text, int n) {
+    feld->setPlainText(text);
+    QTextDocument* dokument = feld->document();
+    int gezaehlt = 0;
+    for (QTextBlock block = dokument->begin(); block.isValid(); block = block.next()) {
+        dokument->documentLayout()->blockBoundingRect(block); // lays the block out
+        const QTextLayout* zeilen = block.layout();
+        for (int i = 0; i < zeilen->lineCount(); ++i, ++gezaehlt) {
+            if (gezaehlt == n)
+                return block.position() + zeilen->lineAt(i).textStart();
+        }
+    }
+    return text.size();
+}
 
 enum class Stand { Bereit, Laedt, Installierbereit, Installiert };
 enum class Weg { Fenstersystem, Programm, AlleFenster };
@@ -141,6 +161,33 @@ private Q_SLOTS:
         QCOMPARE(gemalt, QList<int>({50, 80}));
         QVERIFY(knoepfeAn.isEmpty());
         QCOMPARE(balken->value(), 100);
+    }
+
+    // A line wider than a field takes several displayed lines there, and the fields drop
+    // displayed lines: three in the information field, one in the flag field.
+    void umbrocheneZeilen() {
+        const QString zeile1 = QStringLiteral("2150* Fassung vom ersten Mai");
+        QString zeile2 = Hilfezeile(QStringLiteral("hi"));
+        for (int i = 0; i < 30; ++i)
+            zeile2 += QStringLiteral(" Wort%1").arg(i) + QStringLiteral(" mehr Text");
+        const QStringList zeilen = {zeile1, zeile2, "frei", "Info"};
+        veroeffentlichen(zeilen);
+        Probewelt welt;
+        auto f = fenster(welt);
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        const QString information = text(*f, "Memo3");
+        const QString flag = text(*f, "Memo4");
+
+        const QString ganz = zeilen.join(u'\n');
+        const qsizetype start = zeilenanfang(feld<QPlainTextEdit>(*f, "Memo3"), ganz, 3);
+        QVERIFY(start > zeile1.size() + 1 && start < zeile1.size() + 1 + zeile2.size());
+        QCOMPARE(information, ganz.mid(start));
+        auto* flagfeld = feld<QPlainTextEdit>(*f, "Memo4");
+        flagfeld->show();
+        const qsizetype rest = zeilenanfang(flagfeld, ganz, 1);
+        QVERIFY(rest < zeile1.size());
+        QCOMPARE(flag, Feldtext(ganz.mid(rest)).mid(18, 2));
+        QVERIFY(flag != QStringLiteral("hi"));
     }
 };
 
