@@ -5,15 +5,19 @@
 #include "common/fehler.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
 
 // The time of day of a minute count as "hh,nn": whole days, seconds and milliseconds dropped.
+// The whole days go first, exactly (fmod is exact), so that any finite count gives a
+// millisecond count within one day and every conversion below is defined.
 QString Tageszeit(double minuten) {
-    const double tag = minuten / 24 / 60;
+    const double imTagMinuten = std::fmod(minuten, 1440.0);
+    const double tag = imTagMinuten / 24 / 60;
     const double millisekunden = std::nearbyint(tag * 86400000.0); // ties to even
-    const auto imTag = static_cast<qint64>(std::fabs(std::fmod(millisekunden, 86400000.0)));
+    const qint64 imTag = std::abs(static_cast<qint64>(millisekunden)) % 86400000;
     const qint64 stunden = imTag / 3600000;
     const qint64 minute = imTag / 60000 % 60;
     return QStringLiteral("%1,%2")
@@ -22,7 +26,8 @@ QString Tageszeit(double minuten) {
 }
 
 qint32 mal24(double tage) {
-    if (tage >= 2147483648.0)
+    // Checked before the conversion to an integer, which is defined only within its range.
+    if (!(tage < 2147483648.0))
         throw Fehler(Fehlertexte::Integerueberlauf);
     const qint64 stunden = 24 * static_cast<qint64>(std::trunc(tage));
     if (stunden > std::numeric_limits<qint32>::max())

@@ -143,6 +143,31 @@ TEST_F(ModellTest, MStdTageUeberlauf) {
     EXPECT_EQ(m.Panel2, QStringLiteral("2147483640,00"));
 }
 
+// Counts whose hours pass the 32-bit range: the overflow error, and the display holds the time of
+// day of the count, exact for every finite count (1E304 minutes are 01,04 o'clock).
+struct Riesenzahl {
+    const char* minuten;
+    const char* tageszeit;
+};
+std::ostream& operator<<(std::ostream& os, const Riesenzahl& r) {
+    return os << r.minuten;
+}
+class MStdUeberlauf : public ModellTest, public ::testing::WithParamInterface<Riesenzahl> {};
+TEST_P(MStdUeberlauf, ZeigtDieTageszeit) {
+    m.Panel2 = QString::fromUtf8(GetParam().minuten);
+    EXPECT_EQ(fehlerVon(QStringLiteral("M-Std")), QStringLiteral("Integerüberlauf"));
+    EXPECT_EQ(m.Panel2, QString::fromUtf8(GetParam().tageszeit));
+    EXPECT_EQ(m.RichEdit1.anzahl(), 3);
+    EXPECT_EQ(zeittasten(), QStringLiteral("001"));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Randfaelle, MStdUeberlauf,
+    ::testing::Values(Riesenzahl{"128849019840", "00,00"}, Riesenzahl{"128849021279", "23,59"},
+                      Riesenzahl{"1E20", "10,40"},
+                      Riesenzahl{"123456789012345678901234567890", "12,16"},
+                      Riesenzahl{"3E303", "04,16"}, Riesenzahl{"1E304", "01,04"},
+                      Riesenzahl{"1,79769313486231E308", "20,16"}, Riesenzahl{"-1E304", "-01,04"}));
+
 TEST_F(ModellTest, UmrechnungVerwirftOffenenOperator) {
     tasten(QStringLiteral("5 + 9 0 M-Std"));
     EXPECT_EQ(m.Zwischenwert, 5);

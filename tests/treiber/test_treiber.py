@@ -40,6 +40,10 @@ FAELLE = [
     ("quatsch da\n\ntaste ?\n", "Unbekannt: quatsch da\nUnbekannt: \nUnbekannt: taste ?\n"),
     ("setze RechnerModus 2\nzeichen 9\nzeichen Enter\nzeichen Backspace\nrolle\n",
      "Rolle 2\n|= 0,00  |\n||\n"),
+    # 10^304 minutes: too many hours for the 32-bit sum, the display shows the time of day.
+    ("taste 1\n" + "taste 0\n" * 304 + "taste M-Std\nzeige\n",
+     "Fehler: Integerüberlauf\n"
+     "Panel2=01,04\nPanel34=\nPanel6=0\nPanel4=0\nEdit2=\nZeittasten=001\n"),
 ]
 
 # Roll files: saved and loaded again, text files, and the messages of a failed load or save,
