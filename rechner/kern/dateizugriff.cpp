@@ -1,11 +1,13 @@
 #include "rechner/kern/dateizugriff.h"
 
+#include "rechner/kern/dateiziel.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,104 +25,37 @@ bool ordnerFehlt(const QString& pfad) {
     throw EaFehler(EaNummer(fehler, fehler == ENOENT && ordnerFehlt(pfad)));
 }
 
-// The file that a write replaces: a symbolic link is followed, so that the file it names gets
-// the new content and the link stays.
-QString zielVon(const QString& pfad) {
-    const QFileInfo info(pfad);
-    if (info.isSymLink() && info.exists())
-        return info.canonicalFilePath();
-    return pfad;
-}
-
 // The platform refuses a directory and a read-only file as targets; here a file without any
-// write permission is read-only, also for the administrator.
-void zielPruefen(const QByteArray& ziel) {
+// write permission is read-only, also for the administrator. The rights the new file keeps.
+std::optional<mode_t> zielPruefen(const Dateiziel& ziel) {
     struct stat st {};
-    if (::stat(ziel.constData(), &st) != 0)
-        return;
+    const char* name = ziel.name.constData();
+    // A missing file, or a link that leads nowhere, is simply replaced.
+    if (::fstatat(ziel.ordner.fd(), name, &st, AT_SYMLINK_NOFOLLOW) != 0 || S_ISLNK(st.st_mode))
+        return std::nullopt;
     // Only a regular file is replaced: a rename over a device or a pipe would take its place.
     if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0)
         throw EaFehler(5);
-    if (::access(ziel.constData(), W_OK) != 0 && errno != ENOENT)
+    if (::faccessat(ziel.ordner.fd(), name, W_OK, 0) != 0 && errno != ENOENT)
         throw EaFehler(EaNummer(errno, false));
+    return st.st_mode & 07777;
 }
 
-class Zwischendatei {
-public:
-    explicit Zwischendatei(const QString& ziel) {
-        const QFileInfo info(ziel);
-        for (int versuch = 0; versuch < 100 && m_fd < 0; ++versuch) {
-            // A short name of its own, so that a target whose name is as long as the platform
-            // allows can still be written.
-            m_pfad = QFile::encodeName(
-                info.absolutePath() +
-                QStringLiteral("/.rechner-%1.tmp")
-                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-            m_fd = ::open(m_pfad.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (m_fd < 0 && errno != EEXIST)
-                throw EaFehler(EaNummer(errno, errno == ENOENT));
-        }
-        if (m_fd < 0)
-            throw EaFehler(EaNummer(EEXIST, false));
-    }
-    ~Zwischendatei() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (!m_uebergeben)
-            ::unlink(m_pfad.constData());
-    }
-    Zwischendatei(const Zwischendatei&) = delete;
-    Zwischendatei& operator=(const Zwischendatei&) = delete;
-
-    void rechteVon(const QByteArray& ziel) {
-        struct stat st {};
-        if (::stat(ziel.constData(), &st) == 0)
-            ::fchmod(m_fd, st.st_mode & 07777);
-    }
-
-    void schreiben(QByteArrayView inhalt) {
-        const char* daten = inhalt.data();
-        qsizetype rest = inhalt.size();
-        while (rest > 0) {
-            const ssize_t n = ::write(m_fd, daten, static_cast<size_t>(rest));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                throw EaFehler(EaNummer(errno, false));
-            if (n < rest)
-                throw EaFehler(Speicherplatz);
-            daten += n;
-            rest -= n;
-        }
-    }
-
-    // Flushed and closed before the rename: a crash after it finds the whole new file.
-    void uebergeben(const QByteArray& ziel) {
-        if (::fsync(m_fd) != 0)
-            throw EaFehler(EaNummer(errno, false));
-        const int fd = m_fd;
-        m_fd = -1;
-        if (::close(fd) != 0)
-            throw EaFehler(EaNummer(errno, false));
-        if (::rename(m_pfad.constData(), ziel.constData()) != 0)
-            throw EaFehler(EaNummer(errno, false));
-        m_uebergeben = true;
-    }
-
-private:
-    QByteArray m_pfad;
-    int m_fd = -1;
-    bool m_uebergeben = false;
-};
-
 // The rename is made durable too; a failure here changes nothing that was already written.
-void ordnerSynchronisieren(const QString& ziel) {
-    const int fd = ::open(QFile::encodeName(QFileInfo(ziel).absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+void ordnerSynchronisieren(int ordner) {
+    const Deskriptor lesbar(::openat(ordner, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (lesbar.offen())
+        ::fsync(lesbar.fd());
+}
+
+// False when the temporary file could not be named: nothing has changed then.
+bool ersetzenMit(const Dateiziel& ziel, QByteArrayView inhalt, std::optional<mode_t> rechte,
+                 Zwischendateiart art) {
+    Zwischendatei datei(ziel.ordner.fd(), art);
+    datei.schreiben(inhalt);
+    if (rechte)
+        datei.rechte(*rechte);
+    return datei.ersetzen(ziel.name);
 }
 
 } // namespace
@@ -229,13 +164,11 @@ QByteArray DateiLesen(const QString& pfad, qint64 hoechstens) {
     return inhalt;
 }
 
-void DateiErsetzen(const QString& pfad, QByteArrayView inhalt) {
-    const QString ziel = zielVon(pfad);
-    const QByteArray zielName = QFile::encodeName(ziel);
-    zielPruefen(zielName);
-    Zwischendatei zwischen(ziel);
-    zwischen.rechteVon(zielName);
-    zwischen.schreiben(inhalt);
-    zwischen.uebergeben(zielName);
-    ordnerSynchronisieren(ziel);
+void DateiErsetzen(const QString& pfad, QByteArrayView inhalt, Zwischendateiart art) {
+    const Dateiziel ziel = ZielAufloesen(pfad);
+    const std::optional<mode_t> rechte = zielPruefen(ziel);
+    ResteEntfernen(ziel.ordner.fd());
+    if (!ersetzenMit(ziel, inhalt, rechte, art))
+        ersetzenMit(ziel, inhalt, rechte, Zwischendateiart::Benannt);
+    ordnerSynchronisieren(ziel.ordner.fd());
 }

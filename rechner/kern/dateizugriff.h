@@ -4,6 +4,7 @@
 // input/output texts. Every file of the calculator goes through here.
 
 #include "common/fehler.h"
+#include "rechner/kern/zwischendatei.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -46,7 +47,10 @@ private:
 QByteArray DateiLesen(const QString& pfad, qint64 hoechstens);
 
 // Replaces the file's content whole: the bytes go to a temporary file in the same folder, which
-// is flushed to disk and renamed over the target only when complete. A failure or a crash
-// leaves the old file as it was; a failure leaves no temporary file. A target without any
-// write permission counts as read-only and is refused, as the platform refuses it.
-void DateiErsetzen(const QString& pfad, QByteArrayView inhalt);
+// is flushed to disk and renamed over the target only when complete. A failure or a crash at any
+// moment leaves the old file as it was; a failure leaves no temporary file, and a crash none that
+// the next save into the folder does not remove. A target without any write permission counts as
+// read-only and is refused, as the platform refuses it. Links are followed as ZielAufloesen
+// (dateiziel.h) says. `art` Benannt takes the way of file systems without unnamed files.
+void DateiErsetzen(const QString& pfad, QByteArrayView inhalt,
+                   Zwischendateiart art = Zwischendateiart::Unbenannt);

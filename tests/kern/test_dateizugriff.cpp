@@ -30,6 +30,10 @@ QString ersetzen(const QString& pfad, const QByteArray& inhalt) {
     return gefangen([&] { DateiErsetzen(pfad, inhalt); });
 }
 
+QString ersetzenBenannt(const QString& pfad, const QByteArray& inhalt) {
+    return gefangen([&] { DateiErsetzen(pfad, inhalt, Zwischendateiart::Benannt); });
+}
+
 QString rolleSchreiben(const QString& pfad, const QByteArray& inhalt) {
     QString fehler = gefangen([&] { RollendateiSchreiben(pfad, {QString::fromLatin1(inhalt)}); });
     return fehler == Fehlertexte::dateiNichtErstellbar(pfad) ? Fehlertexte::FehlerBeimSpeichern
@@ -63,6 +67,7 @@ void PrintTo(const Schreiber& s, std::ostream* os) {
 
 const Schreiber schreiber[] = {
     {"DateiErsetzen", ersetzen},
+    {"DateiErsetzenBenannt", ersetzenBenannt},
     {"Rollendatei", rolleSchreiben},
     {"Nutzerdatei", nutzerSchreiben},
     {"Einstellungsdatei", einstellungenSchreiben},

@@ -1,0 +1,121 @@
+#include "rechner/kern/dateiziel.h"
+
+#include "rechner/kern/dateizugriff.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int HoechstSpruenge = 40; // the kernel's limit of links on one path
+
+[[noreturn]] void ordnerFehler(int fehler) {
+    throw EaFehler(EaNummer(fehler, true));
+}
+
+// O_NOFOLLOW: a folder swapped for a link after it was looked at is refused, not followed.
+Deskriptor ordnerOeffnen(int basis, const char* name) {
+    const int fd = ::openat(basis, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        ordnerFehler(errno);
+    return Deskriptor(fd);
+}
+
+// In a sticky folder that everybody may write to, anybody may plant a link; only the user's
+// own links and those of the folder's owner are trusted there.
+void verweisPruefen(int ordner, const struct stat& verweis) {
+    struct stat st {};
+    if (::fstat(ordner, &st) != 0)
+        throw EaFehler(EaNummer(errno, false));
+    const bool geteilt = (st.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    if (geteilt && verweis.st_uid != ::geteuid() && verweis.st_uid != st.st_uid)
+        throw EaFehler(5);
+}
+
+QByteArray verweisText(int ordner, const QByteArray& name) {
+    QByteArray text(PATH_MAX, Qt::Uninitialized);
+    const ssize_t n = ::readlinkat(ordner, name.constData(), text.data(), PATH_MAX);
+    if (n < 0)
+        ordnerFehler(errno);
+    if (n >= PATH_MAX)
+        ordnerFehler(ENAMETOOLONG);
+    text.truncate(n);
+    return text;
+}
+
+// Walks `pfad` from the folder `basis` as the kernel does, every component a folder, with the
+// rule above for each link on the way.
+Deskriptor ordnerGehen(int basis, const QByteArray& pfad, int& spruenge) {
+    Deskriptor ordner = ordnerOeffnen(basis, pfad.startsWith('/') ? "/" : ".");
+    for (const QByteArray& teil : pfad.split('/')) {
+        if (teil.isEmpty() || teil == ".")
+            continue;
+        struct stat st {};
+        if (teil != ".." && ::fstatat(ordner.fd(), teil.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            ordnerFehler(errno);
+        if (teil == ".." || !S_ISLNK(st.st_mode)) {
+            ordner = ordnerOeffnen(ordner.fd(), teil.constData());
+            continue;
+        }
+        verweisPruefen(ordner.fd(), st);
+        if (++spruenge > HoechstSpruenge)
+            ordnerFehler(ELOOP);
+        ordner = ordnerGehen(ordner.fd(), verweisText(ordner.fd(), teil), spruenge);
+    }
+    return ordner;
+}
+
+// A name that can only mean a folder.
+bool ordnerName(const QByteArray& name) {
+    return name.isEmpty() || name == "." || name == "..";
+}
+
+// The existing entry that `name` leads to over links, or nothing when they lead nowhere.
+std::optional<Dateiziel> bestehendesZiel(Deskriptor ordner, QByteArray name, int& spruenge) {
+    for (;;) {
+        if (ordnerName(name))
+            throw EaFehler(5);
+        struct stat st {};
+        if (::fstatat(ordner.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT)
+                return std::nullopt;
+            ordnerFehler(errno);
+        }
+        if (!S_ISLNK(st.st_mode))
+            return Dateiziel{std::move(ordner), std::move(name)};
+        verweisPruefen(ordner.fd(), st);
+        if (++spruenge > HoechstSpruenge)
+            return std::nullopt;
+        const QByteArray text = verweisText(ordner.fd(), name);
+        const qsizetype schnitt = text.lastIndexOf('/') + 1;
+        try {
+            ordner = ordnerGehen(ordner.fd(), text.left(schnitt), spruenge);
+        } catch (const EaFehler& fehler) {
+            if (fehler.nummer() != 3) // missing or looping: the link leads nowhere
+                throw;
+            return std::nullopt;
+        }
+        name = text.mid(schnitt);
+    }
+}
+
+} // namespace
+
+Dateiziel ZielAufloesen(const QString& pfad) {
+    const QByteArray roh = QFile::encodeName(pfad);
+    const qsizetype schnitt = roh.lastIndexOf('/') + 1;
+    int spruenge = 0;
+    Deskriptor ordner = ordnerGehen(AT_FDCWD, roh.left(schnitt), spruenge);
+    Deskriptor kopie(::fcntl(ordner.fd(), F_DUPFD_CLOEXEC, 0));
+    if (!kopie.offen())
+        throw EaFehler(EaNummer(errno, false));
+    std::optional<Dateiziel> ziel = bestehendesZiel(std::move(kopie), roh.mid(schnitt), spruenge);
+    if (ziel)
+        return std::move(*ziel);
+    return Dateiziel{std::move(ordner), roh.mid(schnitt)};
+}

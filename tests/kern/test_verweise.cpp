@@ -1,0 +1,160 @@
+// Symbolic links at a roll's name: followed as the kernel's protection of shared folders
+// (fs.protected_symlinks) would follow them, on every machine.
+#include "common/fehler.h"
+#include "rechner/kern/rollendatei.h"
+#include "tests/kern/dateien_hilfen.h"
+
+#include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr uid_t Fremder = 4242; // a user id that is neither ours nor root's
+constexpr uid_t Ich = uid_t(-1);
+
+struct Verweisfall {
+    const char* name;
+    mode_t ordnerRechte;   // of the folder that holds the link
+    uid_t ordnerBesitzer;  // Ich or Fremder
+    uid_t verweisBesitzer; // Ich or Fremder
+    bool gefolgt;
+};
+
+void PrintTo(const Verweisfall& f, std::ostream* os) {
+    *os << f.name;
+}
+
+QByteArray pfadBytes(const QString& pfad) {
+    return QFile::encodeName(pfad);
+}
+
+// basis/geteilt/Montag.KRO is a link to basis/opfer.KRO, which belongs to someone else.
+class VerweisImOrdner : public ::testing::TestWithParam<Verweisfall> {
+protected:
+    void SetUp() override {
+        const Verweisfall& f = GetParam();
+        if ((f.ordnerBesitzer == Fremder || f.verweisBesitzer == Fremder) && ::geteuid() != 0)
+            GTEST_SKIP() << "another user's folder or link needs root to set up";
+        ASSERT_TRUE(QDir(basis.path()).mkdir(QStringLiteral("geteilt")));
+        dateiAnlegen(opfer, alt);
+        ASSERT_EQ(::symlink("../opfer.KRO", pfadBytes(verweis).constData()), 0);
+        if (f.verweisBesitzer == Fremder) {
+            ASSERT_EQ(::lchown(pfadBytes(verweis).constData(), Fremder, Fremder), 0);
+        }
+        if (f.ordnerBesitzer == Fremder) {
+            ASSERT_EQ(::chown(pfadBytes(ordner).constData(), Fremder, Fremder), 0);
+        }
+        ASSERT_EQ(::chmod(pfadBytes(ordner).constData(), f.ordnerRechte), 0);
+    }
+
+    // The text raised, or empty.
+    QString speichern(const QString& pfad) {
+        try {
+            RollendateiSchreiben(pfad, {QStringLiteral("neu")});
+        } catch (const Fehler& f) {
+            return f.text();
+        }
+        return {};
+    }
+
+    QTemporaryDir basis;
+    const QString ordner = basis.filePath(QStringLiteral("geteilt"));
+    const QString verweis = basis.filePath(QStringLiteral("geteilt/Montag.KRO"));
+    const QString opfer = basis.filePath(QStringLiteral("opfer.KRO"));
+    const QByteArray alt = "gehört jemand anderem\r\n";
+};
+
+TEST_P(VerweisImOrdner, GefolgtNurWoDerKernelFolgt) {
+    const QString fehler = speichern(verweis);
+    EXPECT_TRUE(QFileInfo(verweis).isSymLink());
+    EXPECT_EQ(QFileInfo(verweis).symLinkTarget(), opfer);
+    EXPECT_EQ(eintraege(ordner), QStringList{QStringLiteral("Montag.KRO")});
+    EXPECT_EQ(eintraege(basis.path()),
+              (QStringList{QStringLiteral("geteilt"), QStringLiteral("opfer.KRO")}));
+    if (GetParam().gefolgt) {
+        EXPECT_EQ(fehler, QString());
+        EXPECT_EQ(dateiBytes(opfer), RtfAusZeilen({QStringLiteral("neu")}));
+    } else {
+        EXPECT_EQ(fehler, Fehlertexte::dateiNichtErstellbar(verweis));
+        EXPECT_EQ(dateiBytes(opfer), alt);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ordner, VerweisImOrdner,
+    ::testing::Values(Verweisfall{"EigenerImGeteilten", 01777, Ich, Ich, true},
+                      Verweisfall{"FremderImGeteilten", 01777, Ich, Fremder, false},
+                      Verweisfall{"FremderImGeteiltenDesFremden", 01777, Fremder, Fremder, true},
+                      Verweisfall{"FremderOhneStickyBit", 0777, Ich, Fremder, true},
+                      Verweisfall{"FremderNichtFuerAlle", 01770, Ich, Fremder, true},
+                      Verweisfall{"FremderImEigenen", 0755, Ich, Fremder, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Links on the way count as much as the link at the name: a chain through another user's link,
+// and another user's link to a folder, in a shared folder.
+class VerweisKette : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "another user's link needs root to set up";
+        ASSERT_TRUE(QDir(basis.path()).mkpath(QStringLiteral("geteilt")));
+        ASSERT_TRUE(QDir(basis.path()).mkpath(QStringLiteral("fremd")));
+        dateiAnlegen(basis.filePath(QStringLiteral("fremd/Montag.KRO")), alt);
+        ASSERT_EQ(::chmod(pfadBytes(basis.filePath(QStringLiteral("geteilt"))).constData(), 01777),
+                  0);
+    }
+    void fremderVerweis(const char* ziel, const QString& name) {
+        ASSERT_EQ(::symlink(ziel, pfadBytes(name).constData()), 0);
+        ASSERT_EQ(::lchown(pfadBytes(name).constData(), Fremder, Fremder), 0);
+    }
+
+    QTemporaryDir basis;
+    const QByteArray alt = "alt";
+};
+
+TEST_F(VerweisKette, EigenerVerweisAufFremden) {
+    const QString eigener = basis.filePath(QStringLiteral("geteilt/Montag.KRO"));
+    fremderVerweis("../fremd/Montag.KRO", basis.filePath(QStringLiteral("geteilt/fremd.KRO")));
+    ASSERT_EQ(::symlink("fremd.KRO", pfadBytes(eigener).constData()), 0);
+    EXPECT_THROW(RollendateiSchreiben(eigener, {QStringLiteral("neu")}), Fehler);
+    EXPECT_EQ(dateiBytes(basis.filePath(QStringLiteral("fremd/Montag.KRO"))), alt);
+    EXPECT_TRUE(QFileInfo(eigener).isSymLink());
+}
+
+TEST_F(VerweisKette, FremderVerweisAufOrdner) {
+    fremderVerweis("../fremd", basis.filePath(QStringLiteral("geteilt/ordner")));
+    const QString pfad = basis.filePath(QStringLiteral("geteilt/ordner/Montag.KRO"));
+    try {
+        RollendateiSchreiben(pfad, {QStringLiteral("neu")});
+        ADD_FAILURE() << "gespeichert";
+    } catch (const Fehler& f) {
+        EXPECT_EQ(f.text(), Fehlertexte::dateiNichtErstellbar(pfad));
+    }
+    EXPECT_EQ(eintraege(basis.filePath(QStringLiteral("fremd"))),
+              QStringList{QStringLiteral("Montag.KRO")});
+    EXPECT_EQ(dateiBytes(basis.filePath(QStringLiteral("fremd/Montag.KRO"))), alt);
+}
+
+// A link that leads nowhere is replaced by the file itself, as before; one that leads to a
+// folder is refused like the folder.
+TEST(Verweis, OhneZielWirdErsetzt) {
+    QTemporaryDir basis;
+    const QString verweis = basis.filePath(QStringLiteral("Montag.KRO"));
+    ASSERT_EQ(::symlink("fehlt/nirgends.KRO", pfadBytes(verweis).constData()), 0);
+    RollendateiSchreiben(verweis, {QStringLiteral("neu")});
+    EXPECT_FALSE(QFileInfo(verweis).isSymLink());
+    EXPECT_EQ(dateiBytes(verweis), RtfAusZeilen({QStringLiteral("neu")}));
+}
+
+TEST(Verweis, AufOrdnerWirdAbgelehnt) {
+    QTemporaryDir basis;
+    const QString verweis = basis.filePath(QStringLiteral("Montag.KRO"));
+    ASSERT_EQ(::symlink(".", pfadBytes(verweis).constData()), 0);
+    EXPECT_THROW(RollendateiSchreiben(verweis, {QStringLiteral("neu")}), Fehler);
+    EXPECT_TRUE(QFileInfo(verweis).isSymLink());
+    EXPECT_EQ(eintraege(basis.path()), QStringList{QStringLiteral("Montag.KRO")});
+}
+
+} // namespace
