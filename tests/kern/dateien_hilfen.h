@@ -17,6 +17,7 @@
 #include <csignal>
 #include <deque>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -49,6 +50,13 @@ inline void dateiAnlegen(const QString& pfad, const QByteArray& bytes) {
 inline QStringList eintraege(const QString& ordner) {
     return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                                   QDir::Name);
+}
+
+// Gives a file, folder or link to another user. Only a privileged process can; tests that need
+// it skip where it is refused (an ordinary user, or root of a user namespace without that id).
+constexpr uid_t FremderNutzer = 4242;
+inline bool fremdemGeben(const QString& pfad) {
+    return ::lchown(QFile::encodeName(pfad).constData(), FremderNutzer, FremderNutzer) == 0;
 }
 
 // While it lives, a write past `bytes` bytes into any file fails with EFBIG, as on a full disk.
