@@ -1,148 +1,158 @@
+// The roll copy's editor: the cursor, the selection, the edits and the clipboard.
 #include "rechner/fenster/rolleneditor.h"
 
-#include <QKeyEvent>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTimer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
 
-RollenEditor::RollenEditor(Rolle& rolle, QWidget* eltern) : QPlainTextEdit(eltern), m_rolle(rolle) {
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont schrift = font();
-    schrift.setBold(true);
-    schrift.setPixelSize(16);
-    setFont(schrift);
-    QTextOption rechts = document()->defaultTextOption();
-    rechts.setAlignment(Qt::AlignRight);
-    rechts.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document()->setDefaultTextOption(rechts);
-    ausRolleZeigen();
-    m_rolle.setBeobachter(this);
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int position, int entfernt, int hinzugefuegt) {
-                if (!m_zeigtModell)
-                    handeingabe(position, entfernt, hinzugefuegt);
-            });
+RollenEditor::RollenEditor(Rolle& rolle, QWidget* eltern) : RollenFlaeche(rolle, eltern) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    viewport()->setCursor(Qt::IBeamCursor);
 }
 
-RollenEditor::~RollenEditor() {
-    m_rolle.setBeobachter(nullptr);
+void RollenEditor::cursorSetzen(Stelle stelle, bool auswaehlen) {
+    stelle.zeile = std::clamp<qsizetype>(stelle.zeile, 0, zeilenzahl() - 1);
+    stelle.spalte = std::clamp<qsizetype>(stelle.spalte, 0, zeilenlaenge(stelle.zeile));
+    m_cursor = stelle;
+    if (!auswaehlen)
+        m_anker = stelle;
+    m_zielX = -1;
+    cursorZeigen();
+    viewport()->update();
 }
 
-void RollenEditor::vorAnhaengen(qsizetype erste, qsizetype) {
-    m_ersteNeue = erste;
+QString RollenEditor::auswahl() const {
+    const auto [von, bis] = geordnet();
+    if (von.zeile == bis.zeile)
+        return zeilentext(von.zeile).mid(von.spalte, bis.spalte - von.spalte);
+    QString text = zeilentext(von.zeile).mid(von.spalte);
+    for (qsizetype zeile = von.zeile + 1; zeile < bis.zeile; ++zeile)
+        text += QLatin1Char('\n') + zeilentext(zeile);
+    return text + QLatin1Char('\n') + zeilentext(bis.zeile).left(bis.spalte);
 }
 
-// Only the new lines are inserted, so an append costs what the piece costs.
-void RollenEditor::nachAnhaengen() {
-    if (m_veraltet || !isVisible()) {
-        m_veraltet = true;
+void RollenEditor::eingeben(const QString& text) {
+    const auto [von, bis] = geordnet();
+    ersetzen(von, bis, text);
+}
+
+void RollenEditor::allesAuswaehlen() {
+    m_anker = {};
+    m_cursor = {zeilenzahl() - 1, zeilenlaenge(zeilenzahl() - 1)};
+    cursorZeigen();
+    viewport()->update();
+}
+
+void RollenEditor::kopieren() const {
+    if (m_anker != m_cursor)
+        QGuiApplication::clipboard()->setText(auswahl());
+}
+
+void RollenEditor::ausschneiden() {
+    if (m_anker == m_cursor)
         return;
+    kopieren();
+    eingeben({});
+}
+
+// Pasted text keeps its no-break spaces; its line breaks split lines as in the roll.
+void RollenEditor::einfuegen() {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!text.isEmpty())
+        eingeben(text);
+}
+
+// The lines from the first place's to the second's become the text before the first place,
+// the new text and the text after the second, split by the roll's rule (a CR at the end makes
+// the last part a line even when it is empty). Only these lines are written back.
+void RollenEditor::ersetzen(Stelle von, Stelle bis, const QString& text) {
+    const QString hinten = zeilentext(bis.zeile).mid(bis.spalte);
+    const QStringList neu =
+        Rolle::inZeilen(zeilentext(von.zeile).left(von.spalte) + text + hinten + QLatin1Char('\r'));
+    const qsizetype alteAnzahl = m_rolle.anzahl() == 0 ? 0 : bis.zeile - von.zeile + 1;
+    const Stelle danach{von.zeile + neu.size() - 1, neu.last().size() - hinten.size()};
+    m_eigeneAenderung = true;
+    if (m_rolle.anzahl() - alteAnzahl + neu.size() == 1 && neu.first().isEmpty())
+        m_rolle.leeren();
+    else
+        m_rolle.bereichErsetzen(von.zeile, alteAnzahl, neu);
+    m_eigeneAenderung = false;
+    cursorSetzen(danach);
+}
+
+// Backspace takes one character (both halves of a surrogate pair), Delete one grapheme; at a
+// line's edge they join it with its neighbour.
+void RollenEditor::loeschen(bool vorwaerts) {
+    auto [von, bis] = geordnet();
+    if (von == bis) {
+        const Stelle nachbar = vorwaerts ? zeichenweise(m_cursor, true, QTextLayout::SkipCharacters)
+                                         : zeichenZurueck(m_cursor);
+        if (nachbar == m_cursor)
+            return;
+        std::tie(von, bis) = std::minmax(m_cursor, nachbar);
     }
-    const QStringList neu = m_rolle.zeilen().mid(m_ersteNeue);
-    m_zeigtModell = true;
-    QTextCursor ende(document());
-    ende.movePosition(QTextCursor::End);
-    ende.insertText((m_ersteNeue > 0 ? QStringLiteral("\n") : QString()) +
-                    neu.join(QLatin1Char('\n')));
-    m_zeigtModell = false;
-    m_bloecke = document()->blockCount();
-    zumEndeEinreihen();
+    ersetzen(von, bis, {});
 }
 
-// A long roll takes seconds to lay out; it is shown when the view is next in sight.
-void RollenEditor::nachErsetzen() {
-    m_veraltet = true;
-    if (isVisible())
-        ausRolleZeigen();
-    zumEndeEinreihen();
+RollenEditor::Stelle RollenEditor::zeichenZurueck(Stelle stelle) const {
+    if (stelle.spalte == 0)
+        return stelle.zeile > 0 ? Stelle{stelle.zeile - 1, zeilenlaenge(stelle.zeile - 1)} : stelle;
+    const QString text = zeilentext(stelle.zeile);
+    qsizetype spalte = stelle.spalte - 1;
+    if (spalte > 0 && text[spalte].isLowSurrogate() && text[spalte - 1].isHighSurrogate())
+        --spalte;
+    return {stelle.zeile, spalte};
 }
 
-void RollenEditor::aktualisieren() {
-    if (m_veraltet)
-        ausRolleZeigen();
+// A change from outside (the copy on showing, a file, clearing) puts the cursor at the start,
+// as a newly set text does; appends leave it where it is.
+void RollenEditor::ersetzt(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl) {
+    if (!m_eigeneAenderung) {
+        m_cursor = m_anker = {};
+        m_zielX = -1;
+    }
+    RollenFlaeche::ersetzt(von, alteAnzahl, neueAnzahl);
 }
 
-void RollenEditor::focusInEvent(QFocusEvent* ereignis) {
-    aktualisieren();
-    QPlainTextEdit::focusInEvent(ereignis);
+RollenFlaeche::Reihe RollenEditor::reiheVon(Stelle stelle) {
+    const QTextLine reihe =
+        satz(stelle.zeile)->lineForTextPosition(static_cast<int>(stelle.spalte));
+    return {stelle.zeile, reihe.isValid() ? reihe.lineNumber() : 0};
 }
 
-void RollenEditor::insertFromMimeData(const QMimeData* quelle) {
-    aktualisieren();
-    QPlainTextEdit::insertFromMimeData(quelle);
+void RollenEditor::cursorZeigen() {
+    const Reihe reihe = reiheVon(m_cursor);
+    const qsizetype sicht = sichtbareReihen();
+    const qsizetype davor = abstand(oben(), reihe, sicht);
+    if (davor < 0)
+        obenSetzen(reihe);
+    else if (davor >= sicht)
+        obenSetzen(verschoben(reihe, 1 - sicht));
 }
 
-void RollenEditor::showEvent(QShowEvent* ereignis) {
-    aktualisieren();
-    QPlainTextEdit::showEvent(ereignis);
-    zumEndeEinreihen();
-}
-
-// Shift+Enter would put a line separator inside a block; here every new line is a roll line.
-void RollenEditor::keyPressEvent(QKeyEvent* ereignis) {
-    aktualisieren();
-    if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) &&
-        ereignis->modifiers() & Qt::ShiftModifier) {
-        textCursor().insertBlock();
+void RollenEditor::zeileMalen(QPainter& maler, qsizetype zeile, const QTextLayout& satz,
+                              QPointF ort) {
+    QList<QTextLayout::FormatRange> markiert;
+    const auto [von, bis] = geordnet();
+    if (von != bis && zeile >= von.zeile && zeile <= bis.zeile) {
+        QTextLayout::FormatRange bereich;
+        bereich.start = zeile == von.zeile ? static_cast<int>(von.spalte) : 0;
+        bereich.length =
+            static_cast<int>(zeile == bis.zeile ? bis.spalte : zeilenlaenge(zeile)) - bereich.start;
+        const QPalette& farben = viewport()->palette();
+        bereich.format.setBackground(farben.brush(QPalette::Highlight));
+        bereich.format.setForeground(farben.brush(QPalette::HighlightedText));
+        markiert.append(bereich);
+    }
+    satz.draw(&maler, ort, markiert);
+    if (zeile != m_cursor.zeile)
         return;
-    }
-    QPlainTextEdit::keyPressEvent(ereignis);
-}
-
-void RollenEditor::ausRolleZeigen() {
-    m_zeigtModell = true;
-    setPlainText(m_rolle.zeilen().join(QLatin1Char('\n')));
-    m_zeigtModell = false;
-    m_bloecke = document()->blockCount();
-    m_veraltet = false;
-}
-
-// A hand edit replaces the roll lines of the blocks it touched by their new text: the blocks
-// from the one holding the change's start to the one holding its end, against as many old lines
-// as the block count says. The empty roll and the emptied view are taken whole.
-void RollenEditor::handeingabe(int position, int, int hinzugefuegt) {
-    const int alteBloecke = m_bloecke;
-    m_bloecke = document()->blockCount();
-    if (m_rolle.anzahl() == 0 || document()->isEmpty() || m_rolle.anzahl() != alteBloecke)
-        return alleZeilenUebernehmen();
-    QTextBlock block = document()->findBlock(position);
-    QTextBlock letzter = document()->findBlock(position + hinzugefuegt);
-    if (!letzter.isValid())
-        letzter = document()->lastBlock();
-    const int erster = block.blockNumber();
-    const int alteAnzahl = letzter.blockNumber() - erster + 1 - (m_bloecke - alteBloecke);
-    QStringList neu;
-    for (; block.isValid() && block.blockNumber() <= letzter.blockNumber(); block = block.next())
-        neu.append(block.text());
-    m_rolle.setBeobachter(nullptr);
-    m_rolle.bereichErsetzen(erster, alteAnzahl, neu);
-    m_rolle.setBeobachter(this);
-    zumEndeEinreihen();
-}
-
-void RollenEditor::alleZeilenUebernehmen() {
-    QStringList zeilen;
-    if (!document()->isEmpty()) {
-        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-            zeilen.append(block.text());
-    }
-    m_rolle.setBeobachter(nullptr);
-    m_rolle.ersetzen(zeilen);
-    m_rolle.setBeobachter(this);
-    m_bloecke = document()->blockCount();
-    zumEndeEinreihen();
-}
-
-void RollenEditor::zumEndeEinreihen() {
-    if (m_scrollAngefordert)
-        return;
-    m_scrollAngefordert = true;
-    QTimer::singleShot(0, this, [this] {
-        m_scrollAngefordert = false;
-        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-    });
+    const QTextLine reihe = satz.lineForTextPosition(static_cast<int>(m_cursor.spalte));
+    if (reihe.isValid())
+        m_cursorFeld = QRectF(ort.x() + reihe.cursorToX(static_cast<int>(m_cursor.spalte)),
+                              ort.y() + reihe.y(), 1, reihenhoehe())
+                           .toAlignedRect();
+    if (hasFocus() && isEnabled())
+        satz.drawCursor(&maler, ort, static_cast<int>(m_cursor.spalte));
 }

@@ -1,42 +1,90 @@
 #pragma once
 
-#include "rechner/kern/rolle.h"
+#include "rechner/fenster/rollenflaeche.h"
 
-#include <QPlainTextEdit>
+class QMenu;
 
-// The editable roll view of the administration window: right-aligned bold lines, vertical
-// scroll bar only, lines wrapped. One text block stands for one roll line (the empty roll
-// shows one empty block). Appends from the model are added at the end, a replaced roll is
-// shown anew when the view is next in sight, and a hand edit writes back only the lines it
-// touched. After every change it scrolls to the last line once the current event is handled.
-class RollenEditor : public QPlainTextEdit, public RollenBeobachter {
+// The administration window's editable view of the roll copy. It works on the roll's lines
+// themselves: the cursor and the selection are a line and a column, and a hand edit replaces
+// only the lines it touches, splitting typed or pasted line breaks by the roll's rule. The
+// empty roll shows one empty line to type into, and an edit that leaves one empty line leaves
+// the empty roll.
+class RollenEditor : public RollenFlaeche {
 public:
-    RollenEditor(Rolle& rolle, QWidget* eltern);
-    ~RollenEditor() override;
+    struct Stelle {
+        qsizetype zeile = 0;
+        qsizetype spalte = 0;
+        auto operator<=>(const Stelle&) const = default;
+    };
 
-    void vorAnhaengen(qsizetype erste, qsizetype anzahl) override;
-    void nachAnhaengen() override;
-    void vorErsetzen() override {}
-    void nachErsetzen() override;
+    RollenEditor(Rolle& rolle, QWidget* eltern);
+
+    Stelle cursor() const { return m_cursor; }
+    Stelle anker() const { return m_anker; }
+    // Moves the cursor; with `auswaehlen` the anchor stays and the text between is selected.
+    void cursorSetzen(Stelle stelle, bool auswaehlen = false);
+    // The selected text, lines joined by LF.
+    QString auswahl() const;
+    // Replaces the selection by a text, as typing or pasting does.
+    void eingeben(const QString& text);
+    void allesAuswaehlen();
+    void kopieren() const;
+    void ausschneiden();
+    void einfuegen();
 
 protected:
-    void showEvent(QShowEvent* ereignis) override;
+    qsizetype zeilenzahl() const override { return std::max<qsizetype>(1, m_rolle.anzahl()); }
+    void zeileMalen(QPainter& maler, qsizetype zeile, const QTextLayout& satz,
+                    QPointF ort) override;
+    void ersetzt(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl) override;
+
+    bool focusNextPrevChild(bool weiter) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void inputMethodEvent(QInputMethodEvent* ereignis) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery abfrage) const override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
+    void contextMenuEvent(QContextMenuEvent* ereignis) override;
     void focusInEvent(QFocusEvent* ereignis) override;
-    void insertFromMimeData(const QMimeData* quelle) override;
+    void focusOutEvent(QFocusEvent* ereignis) override;
 
 private:
-    void ausRolleZeigen();
-    // Before the user edits, the view shows the roll as it is now.
-    void aktualisieren();
-    void handeingabe(int position, int entfernt, int hinzugefuegt);
-    void alleZeilenUebernehmen();
-    void zumEndeEinreihen();
+    enum class Schritt {
+        ZeichenVor,
+        ZeichenZurueck,
+        WortVor,
+        WortZurueck,
+        ReiheAb,
+        ReiheAuf,
+        SeiteAb,
+        SeiteAuf,
+        ReihenAnfang,
+        ReihenEnde,
+        RollenAnfang,
+        RollenEnde
+    };
+    bool schrittTaste(QKeyEvent* ereignis);
+    void schreiten(Schritt schritt, bool auswaehlen);
+    Stelle ziel(Schritt schritt);
+    Stelle zeichenweise(Stelle stelle, bool vor, QTextLayout::CursorMode art);
+    Stelle zeichenZurueck(Stelle stelle) const;
+    Stelle reihenweise(Stelle stelle, qsizetype reihen);
+    Stelle stelleBei(QPoint punkt);
+    Reihe reiheVon(Stelle stelle);
+    qsizetype zeilenlaenge(qsizetype zeile) const { return zeilentext(zeile).size(); }
+    std::pair<Stelle, Stelle> geordnet() const { return std::minmax(m_anker, m_cursor); }
 
-    Rolle& m_rolle;
-    qsizetype m_ersteNeue = 0;
-    int m_bloecke = 1; // the document's blocks as the roll knows them
-    bool m_zeigtModell = false;
-    bool m_veraltet = false; // the roll changed while the view was out of sight
-    bool m_scrollAngefordert = false;
+    // The one edit: the text between two places becomes `text`.
+    void ersetzen(Stelle von, Stelle bis, const QString& text);
+    void loeschen(bool vorwaerts);
+    void cursorZeigen();
+    QMenu* bearbeitenMenue();
+
+    Stelle m_cursor;
+    Stelle m_anker;
+    qreal m_zielX = -1; // the column kept by up and down, in pixels
+    QRect m_cursorFeld; // where the cursor was last painted, for input methods
+    bool m_eigeneAenderung = false;
 };

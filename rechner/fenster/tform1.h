@@ -4,8 +4,9 @@
 // hidden sink Edit1) calls one operation of the model Hauptmodell; the operation changes the
 // calculator state, the field texts and appends pieces to the roll; the window then copies the
 // field texts and enabled states into its widgets, and the roll view, told of each appended
-// line by the roll itself, inserts rows and scrolls to the end after the event. An operation
-// that throws Fehler is shown in the error box, with what it changed before still in place.
+// line by the roll itself, paints the lines in sight and scrolls to the end after the event. An
+// operation that throws Fehler is shown in the error box, with what it changed before still in
+// place.
 
 #include "rechner/fenster/plattform.h"
 #include "rechner/fenster/tastenfeld.h"

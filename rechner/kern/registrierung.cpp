@@ -51,7 +51,7 @@ void Registrierung::FormShow() {
     Fokus = QStringLiteral("Edit3");
     PinAbdeckungZaehler = 1;
     einstellungenZeigen();
-    RichEdit1.ersetzen(haupt.RichEdit1.zeilen());
+    RichEdit1.uebernehmen(haupt.RichEdit1);
 }
 
 // Selecting a radio button, changing the check box and moving the bar run their handlers, which
@@ -110,12 +110,15 @@ void Registrierung::BitBtn1Click() {
     haupt.Anmelden1 = !Memo1.isEmpty() && w.OhneAnmeldung != 1;
     zahlentexteAuffrischen();
     EinstellungenSchreiben(w);
-    haupt.RichEdit1.ersetzen(RichEdit1.zeilen());
+    haupt.RichEdit1.uebernehmen(RichEdit1);
     FormClose();
 }
 
+// The next showing fills the copy again; until then it would only keep a second roll alive
+// beside the main roll.
 void Registrierung::FormClose() {
     Sichtbar = false;
+    RichEdit1.leeren();
     if (w.OhneAnmeldung == 1) {
         haupt.Panel3Sichtbar = false;
         haupt.Drucken2 = true;

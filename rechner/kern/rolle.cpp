@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+namespace {
+// Hand edits leave runs behind; past this many the roll is put into one list again.
+constexpr std::size_t hoechstensLaeufe = 4096;
+} // namespace
+
 QStringList Rolle::inZeilen(QStringView text) {
     QStringList zeilen;
     qsizetype anfang = 0;
@@ -19,15 +24,78 @@ QStringList Rolle::inZeilen(QStringView text) {
     return zeilen;
 }
 
+void Rolle::beobachten(RollenBeobachter* beobachter) {
+    if (std::find(m_beobachter.cbegin(), m_beobachter.cend(), beobachter) == m_beobachter.cend())
+        m_beobachter.push_back(beobachter);
+}
+
+void Rolle::nichtMehrBeobachten(RollenBeobachter* beobachter) {
+    std::erase(m_beobachter, beobachter);
+}
+
+QStringList Rolle::zeilen() const {
+    if (m_laeufe.size() == 1 && m_laeufe[0].von == 0 && m_laeufe[0].anzahl == m_anzahl &&
+        m_laeufe[0].liste->size() == m_anzahl)
+        return *m_laeufe[0].liste;
+    QStringList alle;
+    alle.reserve(m_anzahl);
+    for (const Lauf& lauf : m_laeufe)
+        alle.append(std::as_const(*lauf.liste).mid(lauf.von, lauf.anzahl));
+    return alle;
+}
+
+qsizetype Rolle::laufVon(qsizetype zeile) const {
+    return std::upper_bound(m_anfaenge.cbegin(), m_anfaenge.cend(), zeile) - m_anfaenge.cbegin() -
+           1;
+}
+
+const QString& Rolle::zeile(qsizetype i) const {
+    const qsizetype lauf = laufVon(i);
+    const Lauf& l = m_laeufe[static_cast<std::size_t>(lauf)];
+    return std::as_const(*l.liste)[l.von + i - m_anfaenge[static_cast<std::size_t>(lauf)]];
+}
+
+// New lines go into the last run's list when no other run or roll holds that list, else into a
+// run of their own.
+void Rolle::zeilenAnfuegen(QStringList neu) {
+    if (!m_laeufe.empty()) {
+        Lauf& letzter = m_laeufe.back();
+        if (letzter.liste.use_count() == 1 && letzter.liste->isDetached() &&
+            letzter.von + letzter.anzahl == letzter.liste->size()) {
+            letzter.liste->append(neu);
+            letzter.anzahl += neu.size();
+            m_anzahl += neu.size();
+            return;
+        }
+    }
+    m_anfaenge.push_back(m_anzahl);
+    m_anzahl += neu.size();
+    const qsizetype anzahl = neu.size();
+    m_laeufe.push_back({std::make_shared<QStringList>(std::move(neu)), 0, anzahl});
+}
+
 void Rolle::anhaengen(QStringView stueck) {
-    const QStringList neu = inZeilen(stueck);
+    QStringList neu = inZeilen(stueck);
     if (neu.isEmpty())
         return;
-    if (m_beobachter)
-        m_beobachter->vorAnhaengen(m_zeilen.size(), neu.size());
-    m_zeilen.append(neu);
-    if (m_beobachter)
-        m_beobachter->nachAnhaengen();
+    const qsizetype erste = m_anzahl;
+    zeilenAnfuegen(std::move(neu));
+    // By index: an observer may stop observing while it is told.
+    for (std::size_t i = 0; i < m_beobachter.size(); ++i)
+        m_beobachter[i]->angehaengt(erste);
+}
+
+void Rolle::ersetztMelden(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl) {
+    for (std::size_t i = 0; i < m_beobachter.size(); ++i)
+        m_beobachter[i]->ersetzt(von, alteAnzahl, neueAnzahl);
+}
+
+void Rolle::neuAufsetzen(QStringList zeilen) {
+    m_laeufe.clear();
+    m_anfaenge.clear();
+    m_anzahl = 0;
+    if (!zeilen.isEmpty())
+        zeilenAnfuegen(std::move(zeilen));
 }
 
 // A roll line never holds a line break: lines that bring one along (read from a file or edited
@@ -43,26 +111,65 @@ void Rolle::ersetzen(QStringList zeilen) {
                                               : QStringList{zeile});
         zeilen = std::move(getrennt);
     }
-    if (m_beobachter)
-        m_beobachter->vorErsetzen();
-    m_zeilen = std::move(zeilen);
-    if (m_beobachter)
-        m_beobachter->nachErsetzen();
+    const qsizetype alt = m_anzahl;
+    neuAufsetzen(std::move(zeilen));
+    ersetztMelden(0, alt, m_anzahl);
 }
 
+void Rolle::uebernehmen(const Rolle& quelle) {
+    const qsizetype alt = m_anzahl;
+    m_laeufe = quelle.m_laeufe;
+    m_anfaenge = quelle.m_anfaenge;
+    m_anzahl = quelle.m_anzahl;
+    ersetztMelden(0, alt, m_anzahl);
+}
+
+// Makes a run start at the line and returns its index (the run count for the end).
+qsizetype Rolle::teilen(qsizetype zeile) {
+    if (zeile >= m_anzahl)
+        return static_cast<qsizetype>(m_laeufe.size());
+    const auto lauf = static_cast<std::size_t>(laufVon(zeile));
+    const qsizetype davor = zeile - m_anfaenge[lauf];
+    if (davor == 0)
+        return static_cast<qsizetype>(lauf);
+    Lauf hinten = m_laeufe[lauf];
+    hinten.von += davor;
+    hinten.anzahl -= davor;
+    m_laeufe[lauf].anzahl = davor;
+    m_laeufe.insert(m_laeufe.begin() + static_cast<std::ptrdiff_t>(lauf) + 1, hinten);
+    m_anfaenge.insert(m_anfaenge.begin() + static_cast<std::ptrdiff_t>(lauf) + 1, zeile);
+    return static_cast<qsizetype>(lauf) + 1;
+}
+
+void Rolle::anfaengeAb(std::size_t lauf) {
+    m_anfaenge.resize(m_laeufe.size());
+    qsizetype anfang = lauf == 0 ? 0 : m_anfaenge[lauf - 1] + m_laeufe[lauf - 1].anzahl;
+    for (; lauf < m_laeufe.size(); ++lauf) {
+        m_anfaenge[lauf] = anfang;
+        anfang += m_laeufe[lauf].anzahl;
+    }
+}
+
+// The runs over the range give way to one run of the new lines; the lines around them stay
+// where they are, in the lists they share.
 void Rolle::bereichErsetzen(qsizetype von, qsizetype anzahl, const QStringList& neu) {
-    if (m_beobachter)
-        m_beobachter->vorErsetzen();
-    m_zeilen.remove(von, anzahl);
-    m_zeilen.insert(von, neu.size(), QString());
-    std::copy(neu.cbegin(), neu.cend(), m_zeilen.begin() + von);
-    if (m_beobachter)
-        m_beobachter->nachErsetzen();
+    const qsizetype erster = teilen(von);
+    const qsizetype ende = teilen(von + anzahl);
+    const auto anfang = m_laeufe.begin() + erster;
+    m_laeufe.erase(anfang, m_laeufe.begin() + ende);
+    if (!neu.isEmpty())
+        m_laeufe.insert(m_laeufe.begin() + erster,
+                        Lauf{std::make_shared<QStringList>(neu), 0, neu.size()});
+    m_anzahl += neu.size() - anzahl;
+    anfaengeAb(static_cast<std::size_t>(erster));
+    if (m_laeufe.size() > hoechstensLaeufe)
+        neuAufsetzen(zeilen());
+    ersetztMelden(von, anzahl, neu.size());
 }
 
 QString Rolle::text() const {
     QString text;
-    for (const QString& zeile : m_zeilen)
-        text += zeile + QStringLiteral("\r\n");
+    for (qsizetype i = 0; i < m_anzahl; ++i)
+        text += zeile(i) + QStringLiteral("\r\n");
     return text;
 }

@@ -2,45 +2,81 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <vector>
 
 // Told about every change of a roll, so that a view can show it without re-reading it whole.
 class RollenBeobachter {
 public:
     virtual ~RollenBeobachter() = default;
-    virtual void vorAnhaengen(qsizetype erste, qsizetype anzahl) = 0;
-    virtual void nachAnhaengen() = 0;
-    virtual void vorErsetzen() = 0;
-    virtual void nachErsetzen() = 0;
+    // The lines from `erste` to the end are new.
+    virtual void angehaengt(qsizetype erste) = 0;
+    // `alteAnzahl` lines from line `von` were replaced by `neueAnzahl` lines; replacing the
+    // whole roll is the range from line 0 over every old line.
+    virtual void ersetzt(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl) = 0;
 };
 
 // A register roll: an ordered list of plain text lines. Writers only append at the end; loading,
 // clearing and the copy between the two rolls replace the lines whole.
+//
+// The lines are kept as runs of shared lists. The copy between the two rolls shares every run,
+// and a hand edit replaces only the lines it touches by a run of its own, so that neither the
+// copy nor an edit of a million-line roll copies the other lines.
 class Rolle {
 public:
+    Rolle() = default;
+    // Observers hold on to one roll; a copy would leave them behind.
+    Rolle(const Rolle&) = delete;
+    Rolle& operator=(const Rolle&) = delete;
+
     // Appends a piece of text. The result is the same as reading the roll's text (each line
     // followed by CR LF), adding the piece and splitting it again at CR LF, CR or LF, with text
     // after the last break forming a last line only when it is not empty. Since the roll's text
     // always ends with a break, only the piece needs splitting: the cost follows the piece.
     void anhaengen(QStringView stueck);
     void ersetzen(QStringList zeilen);
-    // Replaces `anzahl` lines from line `von` by `neu` (a hand edit of a few lines).
+    // Takes the lines of another roll, which hold no break, without looking at each of them:
+    // the two rolls share the lines until one of them changes.
+    void uebernehmen(const Rolle& quelle);
+    // Replaces `anzahl` lines from line `von` by `neu` (a hand edit of a few lines). The lines
+    // of `neu` must hold no break.
     void bereichErsetzen(qsizetype von, qsizetype anzahl, const QStringList& neu);
     void leeren() { ersetzen({}); }
 
-    const QStringList& zeilen() const { return m_zeilen; }
-    qsizetype anzahl() const { return m_zeilen.size(); }
-    const QString& zeile(qsizetype i) const { return m_zeilen[i]; }
+    // All lines in one list (for saving, printing and comparing).
+    QStringList zeilen() const;
+    qsizetype anzahl() const { return m_anzahl; }
+    const QString& zeile(qsizetype i) const;
     // The roll's text: every line followed by CR LF.
     QString text() const;
 
-    void setBeobachter(RollenBeobachter* beobachter) { m_beobachter = beobachter; }
+    // A roll may have several observers: the main roll has its view and, while the
+    // administration window is open, the roll copy that follows its appends.
+    void beobachten(RollenBeobachter* beobachter);
+    void nichtMehrBeobachten(RollenBeobachter* beobachter);
 
     // Splits a text into lines by the roll's rule.
     static QStringList inZeilen(QStringView text);
 
 private:
-    QStringList m_zeilen;
-    RollenBeobachter* m_beobachter = nullptr;
+    // Lines `von` to `von + anzahl` of a list that rolls may share.
+    struct Lauf {
+        std::shared_ptr<QStringList> liste;
+        qsizetype von = 0;
+        qsizetype anzahl = 0;
+    };
+
+    void ersetztMelden(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl);
+    void zeilenAnfuegen(QStringList neu);
+    qsizetype laufVon(qsizetype zeile) const;
+    qsizetype teilen(qsizetype zeile);
+    void anfaengeAb(std::size_t lauf);
+    void neuAufsetzen(QStringList zeilen);
+
+    std::vector<Lauf> m_laeufe;
+    std::vector<qsizetype> m_anfaenge; // the first roll line of each run
+    qsizetype m_anzahl = 0;
+    std::vector<RollenBeobachter*> m_beobachter;
 };
 
 // The separator line of the clearing block and the sign-in and sign-out blocks.

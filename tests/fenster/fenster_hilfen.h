@@ -69,7 +69,7 @@ inline void tippe(TForm1& f, const QString& folge) {
     }
 }
 
-// The roll's lines as the view paints them.
+// The main roll's lines (the view paints them wrapped, trailing blanks as no-break spaces).
 inline QStringList rolle(TForm1& f) {
     return f.modell().RichEdit1.zeilen();
 }

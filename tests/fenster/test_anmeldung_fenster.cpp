@@ -1,5 +1,6 @@
 // The main window, the administration window and the PIN window together, offscreen: first
 // start after the installation, registering an operator, signing in and out, the close query.
+#include "rechner/fenster/rolleneditor.h"
 #include "rechner/fenster/tform1.h"
 #include "rechner/fenster/tform2.h"
 #include "rechner/fenster/tform3.h"
@@ -273,13 +274,16 @@ private Q_SLOTS:
         QVERIFY(!p.f3.isVisible());
     }
 
-    // The roll copy takes hand edits, which reach the main roll when the window is left.
+    // The roll copy takes hand edits once the window is unlocked, and they reach the main roll
+    // when the window is left.
     void handeingabeInDerRollenkopie() {
         Programm p;
         installiertStarten(p);
         p.f1.Registrieren1->trigger();
+        auto* kopie = p.in<RollenEditor>(p.f2, "RichEdit1");
+        QTest::keyClicks(kopie, QStringLiteral("gesperrt"));
+        QCOMPARE(p.f2.modell().RichEdit1.zeilen(), QStringList());
         QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit3"), QStringLiteral("573904"));
-        auto* kopie = p.in<QPlainTextEdit>(p.f2, "RichEdit1");
         kopie->setFocus();
         QTest::keyClicks(kopie, QStringLiteral("Notiz"));
         QTest::keyClick(kopie, Qt::Key_Return);
@@ -299,9 +303,9 @@ private Q_SLOTS:
         p.f1.Registrieren1->trigger();
         QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit3"), QStringLiteral("573904"));
         p.in<QTabWidget>(p.f2, "PageControl1")->setCurrentWidget(p.in<QWidget>(p.f2, "TabSheet4"));
-        auto* kopie = p.in<QPlainTextEdit>(p.f2, "RichEdit1");
+        auto* kopie = p.in<RollenEditor>(p.f2, "RichEdit1");
         kopie->setFocus();
-        kopie->moveCursor(QTextCursor::End);
+        QTest::keyClick(kopie, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClick(kopie, Qt::Key_Return);
         QTest::keyClicks(kopie, QStringLiteral("x"));
         QCOMPARE(p.f2.modell().RichEdit1.zeilen(), (QStringList{geschuetzt, QStringLiteral("x")}));

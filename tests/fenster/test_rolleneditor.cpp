@@ -1,21 +1,62 @@
-// The editable roll view writes back only the lines an edit touches; after any edit the roll
-// must hold exactly the view's blocks.
+// The roll copy's editor works on the roll's lines: every edit must leave the roll exactly as
+// the same edit leaves the roll's text, and the keys, the mouse and the clipboard must do what
+// they do in a text field.
 #include "rechner/fenster/rolleneditor.h"
+#include "rollen_hilfen.h"
 
+#include <QClipboard>
 #include <QRandomGenerator>
-#include <QTextBlock>
 #include <QtTest>
+
+using Stelle = RollenEditor::Stelle;
+Q_DECLARE_METATYPE(Stelle)
+
+char* toString(const Stelle& stelle) {
+    return QTest::toString(QStringLiteral("(%1, %2)").arg(stelle.zeile).arg(stelle.spalte));
+}
 
 namespace {
 
-QStringList bloecke(const QPlainTextEdit& ansicht) {
-    QStringList zeilen;
-    if (ansicht.document()->isEmpty())
-        return zeilen;
-    for (QTextBlock block = ansicht.document()->begin(); block.isValid(); block = block.next())
-        zeilen.append(block.text());
-    return zeilen;
+// The roll as one text, lines joined by LF; the view shows the empty roll as one empty line.
+struct Textmodell {
+    QString text;
+    qsizetype cursor = 0;
+
+    explicit Textmodell(const QStringList& zeilen) : text(zeilen.join(QLatin1Char('\n'))) {}
+    QStringList zeilen() const {
+        return text.isEmpty() ? QStringList{} : text.split(QLatin1Char('\n'));
+    }
+    qsizetype position(Stelle stelle) const {
+        const QStringList z = text.split(QLatin1Char('\n'));
+        qsizetype position = 0;
+        for (qsizetype i = 0; i < stelle.zeile; ++i)
+            position += z[i].size() + 1;
+        return position + stelle.spalte;
+    }
+    void ersetzen(qsizetype von, qsizetype bis, QString neu) {
+        neu.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        text.replace(von, bis - von, neu);
+        cursor = von + neu.size();
+    }
+};
+
+Stelle zufallsstelle(QRandomGenerator& zufall, const Rolle& rolle) {
+    const qsizetype zeile = zufall.bounded(std::max<qsizetype>(1, rolle.anzahl()));
+    const qsizetype laenge = rolle.anzahl() ? rolle.zeile(zeile).size() : 0;
+    return {zeile, zufall.bounded(laenge + 1)};
 }
+
+struct Editor {
+    explicit Editor(const QStringList& zeilen) {
+        rolle.ersetzen(zeilen);
+        ansicht.resize(289, 209);
+        ansicht.show();
+        ansicht.setFocus();
+        QApplication::processEvents();
+    }
+    Rolle rolle;
+    RollenEditor ansicht{rolle, nullptr};
+};
 
 } // namespace
 
@@ -23,52 +64,202 @@ class TestRollenEditor : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Random inserts, line breaks, deletions across lines and undos, each compared at once.
+    // Random typing, line breaks, pastes, deletions and replaced selections, each compared at
+    // once with the same edit on the roll's text.
     void zufaelligeEdits() {
-        Rolle rolle;
-        rolle.ersetzen({QStringLiteral("12,00 €  "), QString(), QStringLiteral("= 17,00 €  ")});
-        RollenEditor ansicht(rolle, nullptr);
-        ansicht.show();
+        Editor e({QStringLiteral("12,00 €  "), QString(), QStringLiteral("= 17,00 €  ")});
+        Textmodell modell(e.rolle.zeilen());
         QRandomGenerator zufall(4711);
-        for (int schritt = 0; schritt < 400; ++schritt) {
-            QTextCursor cursor(ansicht.document());
-            const int laenge = ansicht.document()->characterCount() - 1;
-            cursor.setPosition(zufall.bounded(laenge + 1));
-            switch (zufall.bounded(5)) {
+        for (int schritt = 0; schritt < 600; ++schritt) {
+            const Stelle stelle = zufallsstelle(zufall, e.rolle);
+            e.ansicht.cursorSetzen(stelle);
+            qsizetype von = modell.position(stelle);
+            qsizetype bis = von;
+            const qsizetype textende = modell.text.size();
+            const int art = zufall.bounded(7);
+            switch (art) {
             case 0:
-                cursor.insertText(QStringLiteral("ab"));
+                rollen::tasten(&e.ansicht, QStringLiteral("ab"));
+                modell.ersetzen(von, bis, QStringLiteral("ab"));
                 break;
             case 1:
-                cursor.insertBlock();
+                rollen::tasten(&e.ansicht, QStringLiteral("Enter"));
+                modell.ersetzen(von, bis, QStringLiteral("\n"));
                 break;
             case 2:
-                cursor.insertText(QStringLiteral("x\ny\n"));
+                QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny\n"));
+                rollen::tasten(&e.ansicht, QStringLiteral("C-V"));
+                modell.ersetzen(von, bis, QStringLiteral("x\r\ny\n"));
                 break;
-            case 3:
-                cursor.setPosition(zufall.bounded(laenge + 1), QTextCursor::KeepAnchor);
-                cursor.removeSelectedText();
-                break;
-            default:
-                ansicht.document()->undo();
+            case 3: {
+                const Stelle ende = zufallsstelle(zufall, e.rolle);
+                e.ansicht.cursorSetzen(ende, true);
+                const qsizetype zweite = modell.position(ende);
+                bis = std::max(von, zweite);
+                von = std::min(von, zweite);
+                rollen::tasten(&e.ansicht, QStringLiteral("Q"));
+                modell.ersetzen(von, bis, QStringLiteral("Q"));
                 break;
             }
-            QCOMPARE(rolle.zeilen(), bloecke(ansicht));
+            case 4:
+                rollen::tasten(&e.ansicht, QStringLiteral("Delete"));
+                modell.ersetzen(von, std::min(von + 1, textende), {});
+                break;
+            case 5:
+                rollen::tasten(&e.ansicht, QStringLiteral("Backspace"));
+                modell.ersetzen(std::max<qsizetype>(0, von - 1), von, {});
+                break;
+            default:
+                rollen::tasten(&e.ansicht, QStringLiteral("\u00A0€"));
+                modell.ersetzen(von, bis, QStringLiteral("\u00A0€"));
+                break;
+            }
+            QCOMPARE(e.rolle.zeilen(), modell.zeilen());
+            QCOMPARE(modell.position(e.ansicht.cursor()), modell.cursor);
+            if (schritt % 100 == 0)
+                e.ansicht.viewport()->repaint();
         }
     }
 
-    // A roll replaced while the view is out of sight is shown when the view comes back.
-    void ersetzteRolleErscheintBeimZeigen() {
-        Rolle rolle;
-        RollenEditor ansicht(rolle, nullptr);
-        rolle.ersetzen({QStringLiteral("a"), QStringLiteral("b")});
-        rolle.anhaengen(QStringLiteral("c\r"));
-        ansicht.show();
-        QCOMPARE(bloecke(ansicht),
-                 (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
-        rolle.anhaengen(QStringLiteral("d\r\r"));
-        QCOMPARE(bloecke(ansicht),
-                 (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
-                              QStringLiteral("d"), QString()}));
+    void tasten_data() {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<Stelle>("start");
+        QTest::addColumn<QString>("tasten");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::addColumn<Stelle>("cursor");
+        const QStringList abcd{QStringLiteral("abcd")};
+        const QStringList abCd{QStringLiteral("ab"), QStringLiteral("cd")};
+        QTest::newRow("Enter teilt")
+            << abcd << Stelle{0, 2} << "Enter" << QStringList{"ab", "cd"} << Stelle{1, 0};
+        QTest::newRow("Umschalt+Enter teilt")
+            << abcd << Stelle{0, 2} << "S-Enter" << QStringList{"ab", "cd"} << Stelle{1, 0};
+        QTest::newRow("Rückschritt verbindet")
+            << abCd << Stelle{1, 0} << "Backspace" << abcd << Stelle{0, 2};
+        QTest::newRow("Entf verbindet") << abCd << Stelle{0, 2} << "Delete" << abcd << Stelle{0, 2};
+        QTest::newRow("letztes Zeichen weg: leere Rolle")
+            << QStringList{"a"} << Stelle{0, 1} << "Backspace" << QStringList{} << Stelle{};
+        QTest::newRow("in die leere Rolle")
+            << QStringList{} << Stelle{} << "x" << QStringList{"x"} << Stelle{0, 1};
+        QTest::newRow("Enter in der leeren Rolle")
+            << QStringList{} << Stelle{} << "Enter" << QStringList{"", ""} << Stelle{1, 0};
+        QTest::newRow("Auswahl überschreiben")
+            << abcd << Stelle{0, 4} << "S-Left S-Left X" << QStringList{"abX"} << Stelle{0, 3};
+        QTest::newRow("bis Rollenende gelöscht")
+            << QStringList{"ab", "cd", "ef"} << Stelle{0, 1} << "S-C-End Delete" << QStringList{"a"}
+            << Stelle{0, 1};
+        QTest::newRow("alles ausgewählt und gelöscht")
+            << abCd << Stelle{1, 1} << "C-A Delete" << QStringList{} << Stelle{};
+        QTest::newRow("Pos1 und Ende") << QStringList{"abc"} << Stelle{0, 1} << "End x Home y"
+                                       << QStringList{"yabcx"} << Stelle{0, 1};
+        QTest::newRow("Rollenanfang und -ende") << abCd << Stelle{0, 1} << "C-End x C-Home y"
+                                                << QStringList{"yab", "cdx"} << Stelle{0, 1};
+        QTest::newRow("links über den Zeilenanfang")
+            << abCd << Stelle{1, 0} << "Left x" << QStringList{"abx", "cd"} << Stelle{0, 3};
+        QTest::newRow("rechts über das Zeilenende")
+            << abCd << Stelle{0, 2} << "Right x" << QStringList{"ab", "xcd"} << Stelle{1, 1};
+        QTest::newRow("links auf einer Auswahl") << abcd << Stelle{0, 3} << "S-Left S-Left Left x"
+                                                 << QStringList{"axbcd"} << Stelle{0, 2};
+        QTest::newRow("ab in der letzten Reihe")
+            << abCd << Stelle{1, 0} << "Down x" << QStringList{"ab", "cdx"} << Stelle{1, 3};
+        QTest::newRow("auf in der ersten Reihe")
+            << abCd << Stelle{0, 2} << "Up x" << QStringList{"xab", "cd"} << Stelle{0, 1};
+        QTest::newRow("Tab") << QStringList{"ab"} << Stelle{0, 1} << "Tab" << QStringList{"a\tb"}
+                             << Stelle{0, 2};
+        QTest::newRow("Strg+Buchstabe tippt nicht")
+            << QStringList{"ab"} << Stelle{0, 1} << "C-Q" << QStringList{"ab"} << Stelle{0, 1};
+    }
+    void tasten() {
+        QFETCH(QStringList, zeilen);
+        QFETCH(Stelle, start);
+        QFETCH(QString, tasten);
+        QFETCH(QStringList, erwartet);
+        QFETCH(Stelle, cursor);
+        Editor e(zeilen);
+        e.ansicht.cursorSetzen(start);
+        rollen::tasten(&e.ansicht, tasten);
+        QCOMPARE(e.rolle.zeilen(), erwartet);
+        QCOMPARE(e.ansicht.cursor().zeile, cursor.zeile);
+        QCOMPARE(e.ansicht.cursor().spalte, cursor.spalte);
+    }
+
+    // A page down moves the cursor a view's rows on and keeps it in sight.
+    void seitenweise() {
+        QStringList zeilen;
+        for (int i = 0; i < 100; ++i)
+            zeilen << QStringLiteral("z%1").arg(i);
+        Editor e(zeilen);
+        const qsizetype seite = e.ansicht.sichtbareReihen();
+        rollen::tasten(&e.ansicht, QStringLiteral("PgDown"));
+        QCOMPARE(e.ansicht.cursor().zeile, seite);
+        QVERIFY(!e.ansicht.zeilenfeld(seite).isEmpty());
+        rollen::tasten(&e.ansicht, QStringLiteral("S-PgDown"));
+        QCOMPARE(e.ansicht.cursor().zeile, 2 * seite);
+        QCOMPARE(e.ansicht.anker().zeile, seite);
+        rollen::tasten(&e.ansicht, QStringLiteral("PgUp PgUp"));
+        QCOMPARE(e.ansicht.cursor().zeile, 0);
+        QVERIFY(!e.ansicht.zeilenfeld(0).isEmpty());
+    }
+
+    // Up, down, Home and End go by the rows of a wrapped line, not by roll lines.
+    void reihenEinerUmbrochenenZeile() {
+        Editor e({QString(200, u'x'), QStringLiteral("y")});
+        const QStringList reihen = e.ansicht.reihentexte(0);
+        QVERIFY(reihen.size() >= 3);
+        e.ansicht.cursorSetzen({0, 0});
+        rollen::tasten(&e.ansicht, QStringLiteral("Down"));
+        QCOMPARE(e.ansicht.cursor().zeile, 0);
+        QVERIFY(qAbs(e.ansicht.cursor().spalte - reihen[0].size()) <= 1);
+        rollen::tasten(&e.ansicht, QStringLiteral("Home S-End"));
+        QCOMPARE(e.ansicht.auswahl().size(), reihen[1].size());
+    }
+
+    void maus() {
+        Editor e({QStringLiteral("abc"), QStringLiteral("defg")});
+        QWidget* flaeche = e.ansicht.viewport();
+        const int rechts = flaeche->width() - 2;
+        const QRect zweite = e.ansicht.zeilenfeld(1);
+        QTest::mouseClick(flaeche, Qt::LeftButton, {}, QPoint(rechts, zweite.center().y()));
+        QCOMPARE(e.ansicht.cursor(), (Stelle{1, 4}));
+        const QRect erste = e.ansicht.zeilenfeld(0);
+        QTest::mouseClick(flaeche, Qt::LeftButton, Qt::ShiftModifier,
+                          QPoint(2, erste.center().y()));
+        QCOMPARE(e.ansicht.auswahl(), QStringLiteral("abc\ndefg"));
+        QTest::mouseDClick(flaeche, Qt::LeftButton, {}, QPoint(rechts, zweite.center().y()));
+        QCOMPARE(e.ansicht.auswahl(), QStringLiteral("defg"));
+    }
+
+    // Copy gives the lines joined by line breaks; pasted text splits by the roll's rule and
+    // keeps its no-break spaces; cut takes the selection away.
+    void zwischenablage() {
+        Editor e({QStringLiteral("ab"), QStringLiteral("cd")});
+        e.ansicht.cursorSetzen({0, 1});
+        e.ansicht.cursorSetzen({1, 1}, true);
+        rollen::tasten(&e.ansicht, QStringLiteral("C-C"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("b\nc"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("1\u00A0000,00 €\r\n\rx"));
+        e.ansicht.cursorSetzen({1, 2});
+        rollen::tasten(&e.ansicht, QStringLiteral("C-V"));
+        QCOMPARE(e.rolle.zeilen(),
+                 (QStringList{QStringLiteral("ab"), QStringLiteral("cd1\u00A0000,00 €"), QString(),
+                              QStringLiteral("x")}));
+        rollen::tasten(&e.ansicht, QStringLiteral("S-Home C-X"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("x"));
+        QCOMPARE(e.rolle.zeilen().last(), QString());
+    }
+
+    // Appends from the model leave the cursor where it is; a new roll puts it at the start, and
+    // either way the view shows the end once the change is done.
+    void aenderungenVonAussen() {
+        Editor e({QStringLiteral("a"), QStringLiteral("b")});
+        e.ansicht.cursorSetzen({0, 1});
+        for (int i = 0; i < 50; ++i)
+            e.rolle.anhaengen(QStringLiteral("+ 1,00 €  \r"));
+        QCOMPARE(e.ansicht.cursor(), (Stelle{0, 1}));
+        QTRY_VERIFY(!e.ansicht.zeilenfeld(e.rolle.anzahl() - 1).isEmpty());
+        e.rolle.ersetzen({QStringLiteral("neu"), QStringLiteral("rolle")});
+        QCOMPARE(e.ansicht.cursor(), (Stelle{}));
+        rollen::tasten(&e.ansicht, QStringLiteral("x"));
+        QCOMPARE(e.rolle.zeile(0), QStringLiteral("xneu"));
     }
 };
 

@@ -1,0 +1,68 @@
+#pragma once
+
+// Helpers for the roll views' tests: keys pressed by name and the ink a grab shows.
+
+#include <QImage>
+#include <QtTest>
+
+namespace rollen {
+
+// Presses keys by name, separated by blanks: "Enter", "Backspace", "Delete", "Tab", "Left",
+// "Right", "Up", "Down", "Home", "End", "PgUp", "PgDown", with "S-" for Shift and "C-" for
+// Ctrl in front; a single letter with C- is that letter's key, and any other word is typed.
+inline void tasten(QWidget* ziel, const QString& folge) {
+    static const QHash<QString, Qt::Key> namen{
+        {QStringLiteral("Enter"), Qt::Key_Return},
+        {QStringLiteral("Backspace"), Qt::Key_Backspace},
+        {QStringLiteral("Delete"), Qt::Key_Delete},
+        {QStringLiteral("Tab"), Qt::Key_Tab},
+        {QStringLiteral("Left"), Qt::Key_Left},
+        {QStringLiteral("Right"), Qt::Key_Right},
+        {QStringLiteral("Up"), Qt::Key_Up},
+        {QStringLiteral("Down"), Qt::Key_Down},
+        {QStringLiteral("Home"), Qt::Key_Home},
+        {QStringLiteral("End"), Qt::Key_End},
+        {QStringLiteral("PgUp"), Qt::Key_PageUp},
+        {QStringLiteral("PgDown"), Qt::Key_PageDown},
+    };
+    for (QString wort : folge.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        Qt::KeyboardModifiers mod;
+        for (;;) {
+            if (wort.startsWith(QLatin1String("S-")) && wort.size() > 2)
+                mod |= Qt::ShiftModifier;
+            else if (wort.startsWith(QLatin1String("C-")) && wort.size() > 2)
+                mod |= Qt::ControlModifier;
+            else
+                break;
+            wort = wort.mid(2);
+        }
+        if (namen.contains(wort))
+            QTest::keyClick(ziel, namen.value(wort), mod);
+        else if (mod & Qt::ControlModifier)
+            QTest::keyClick(ziel, Qt::Key(Qt::Key_A + wort[0].toUpper().unicode() - u'A'), mod);
+        else
+            for (QChar zeichen : wort)
+                QTest::sendKeyEvent(QTest::Click, ziel, Qt::Key_unknown, QString(zeichen), mod);
+    }
+}
+
+// Whether a pixel row of the grab between two x positions holds any dark pixel.
+inline bool tinte(const QImage& bild, int y, int links = 0, int rechts = -1) {
+    if (rechts < 0)
+        rechts = bild.width();
+    for (int x = links; x < rechts; ++x)
+        if (qGray(bild.pixel(x, y)) < 128)
+            return true;
+    return false;
+}
+
+// The rightmost dark pixel in a band of rows, or -1.
+inline int rechteTinte(const QImage& bild, int oben, int unten) {
+    for (int x = bild.width() - 1; x >= 0; --x)
+        for (int y = std::max(0, oben); y < std::min(unten, bild.height()); ++y)
+            if (qGray(bild.pixel(x, y)) < 128)
+                return x;
+    return -1;
+}
+
+} // namespace rollen

@@ -1,0 +1,152 @@
+// The main roll view, offscreen: long lines wrapped into right-aligned rows that are all
+// painted, the end in sight after every append, the wrap following the width, and every row of
+// a tall line reachable by scrolling.
+#include "rechner/fenster/rollenansicht.h"
+#include "rollen_hilfen.h"
+
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QtTest>
+
+namespace {
+
+const QString langeZeile =
+    QStringLiteral("Gesamtumsatz: 1,2345679E44 € Gesamtumsatz: 1,2345679E44 € Gesamtumsatz: "
+                   "1,2345679E44 €");
+
+struct Ansicht {
+    explicit Ansicht(const QStringList& zeilen) {
+        rolle.ersetzen(zeilen);
+        ansicht.resize(289, 489);
+        ansicht.show();
+        QApplication::processEvents();
+    }
+    QImage bild() { return ansicht.viewport()->grab().toImage(); }
+    // The rows of a line that hold ink in the grab.
+    int reihenMitTinte(qsizetype zeile) {
+        const QImage gemalt = bild();
+        const QRect feld = ansicht.zeilenfeld(zeile);
+        int reihen = 0;
+        for (int oben = feld.top(); oben < feld.bottom(); oben += ansicht.reihenhoehe()) {
+            bool tinte = false;
+            for (int y = oben; y < oben + ansicht.reihenhoehe() && y < gemalt.height(); ++y)
+                tinte = tinte || rollen::tinte(gemalt, y);
+            reihen += tinte;
+        }
+        return reihen;
+    }
+
+    Rolle rolle;
+    RollenAnsicht ansicht{rolle, nullptr};
+};
+
+QStringList zeilen(int anzahl) {
+    QStringList liste;
+    for (int i = 0; i < anzahl; ++i)
+        liste << QStringLiteral("+ %1,00 €  ").arg(i);
+    return liste;
+}
+
+void rad(QWidget* ziel, int winkel) {
+    const QPointF mitte = QRectF(ziel->rect()).center();
+    QWheelEvent ereignis(mitte, ziel->mapToGlobal(mitte), QPoint(), QPoint(0, winkel), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ziel, &ereignis);
+}
+
+} // namespace
+
+class TestRollenAnsicht : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // A line wider than the view breaks at blanks into rows that together hold the whole line,
+    // from its first character; every row is painted, flush with the right margin.
+    void langeZeileUmbrochenLesbar() {
+        Ansicht a({QStringLiteral("12,00 €  "), langeZeile, QStringLiteral("= 17,00 €  ")});
+        const QStringList reihen = a.ansicht.reihentexte(1);
+        QVERIFY(reihen.size() >= 3);
+        QCOMPARE(reihen.join(QString()), langeZeile);
+        QVERIFY(reihen.first().startsWith(QStringLiteral("Gesamtumsatz: ")));
+        QCOMPARE(a.reihenMitTinte(1), reihen.size());
+        const QImage gemalt = a.bild();
+        const QRect feld = a.ansicht.zeilenfeld(1);
+        for (int reihe = 0; reihe < reihen.size(); ++reihe) {
+            const int oben = feld.top() + reihe * a.ansicht.reihenhoehe();
+            const int rechts = rollen::rechteTinte(gemalt, oben, oben + a.ansicht.reihenhoehe());
+            QVERIFY2(rechts >= feld.right() - 3, qPrintable(QString::number(rechts)));
+        }
+        // The trailing blanks of a roll line keep their width at the right margin.
+        const QRect summe = a.ansicht.zeilenfeld(2);
+        const int blanks = QFontMetrics(a.ansicht.font()).horizontalAdvance(QStringLiteral("  "));
+        QVERIFY(rollen::rechteTinte(gemalt, summe.top(), summe.bottom()) <=
+                summe.right() - blanks + 2);
+        QCOMPARE(a.reihenMitTinte(2), 1);
+    }
+
+    // After an append the whole last line, all its rows, is in the view.
+    void endeMitAllenReihenInSicht() {
+        Ansicht a(zeilen(5000));
+        a.rolle.anhaengen(langeZeile + QStringLiteral("\r"));
+        const qsizetype letzte = a.rolle.anzahl() - 1;
+        QTRY_VERIFY(!a.ansicht.zeilenfeld(letzte).isEmpty());
+        const QRect feld = a.ansicht.zeilenfeld(letzte);
+        QVERIFY(feld.top() >= 0);
+        QVERIFY(feld.bottom() < a.ansicht.viewport()->height());
+        QCOMPARE(a.reihenMitTinte(letzte), a.ansicht.reihen(letzte));
+        QVERIFY(a.ansicht.reihen(letzte) >= 3);
+    }
+
+    // A narrower view wraps into more rows and still shows the end.
+    void umbruchFolgtDerBreite() {
+        Ansicht a(zeilen(100) << QStringLiteral("= 1,00 € ").repeated(12));
+        const int vorher = a.ansicht.reihen(100);
+        a.ansicht.resize(180, 489);
+        QApplication::processEvents();
+        QVERIFY(a.ansicht.reihen(100) > vorher);
+        QTRY_VERIFY(!a.ansicht.zeilenfeld(100).isEmpty());
+        QVERIFY(a.ansicht.zeilenfeld(100).bottom() < a.ansicht.viewport()->height());
+        QCOMPARE(a.reihenMitTinte(100), a.ansicht.reihen(100));
+    }
+
+    // A line taller than the view: the scroll bar's arrow, the wheel and the page step move by
+    // rows, so each of its rows comes to the top; the slider lands on a line's first row.
+    void jedeReiheErreichbar() {
+        QString riesig;
+        for (int i = 0; i < 300; ++i)
+            riesig += QStringLiteral("Wort%1 ").arg(i);
+        Ansicht a(QStringList{riesig} + zeilen(100));
+        const int reihen = a.ansicht.reihen(0);
+        QVERIFY(reihen > a.ansicht.sichtbareReihen());
+        QScrollBar* leiste = a.ansicht.verticalScrollBar();
+        leiste->setValue(0);
+        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, 0}));
+        leiste->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, 1}));
+        rad(a.ansicht.viewport(), -QWheelEvent::DefaultDeltasPerStep);
+        QCOMPARE(a.ansicht.oben().reihe, 1 + QApplication::wheelScrollLines());
+        leiste->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(a.ansicht.oben().reihe,
+                 1 + QApplication::wheelScrollLines() + a.ansicht.sichtbareReihen() - 1);
+        while (a.ansicht.oben().zeile == 0)
+            leiste->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{1, 0}));
+        leiste->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, reihen - 1}));
+        leiste->setValue(50);
+        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{50, 0}));
+    }
+
+    // Anywhere in a long roll the lines there are painted.
+    void spruenge() {
+        Ansicht a(zeilen(200'000));
+        for (int ziel : {0, 123'456, 199'000}) {
+            a.ansicht.verticalScrollBar()->setValue(ziel);
+            QCOMPARE(a.ansicht.oben().zeile, ziel);
+            QCOMPARE(a.reihenMitTinte(ziel), 1);
+        }
+    }
+};
+
+QTEST_MAIN(TestRollenAnsicht)
+#include "test_rollenansicht.moc"
