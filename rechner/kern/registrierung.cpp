@@ -16,6 +16,19 @@ Registrierung::Registrierung(Programmwerte& werte, Hauptmodell& hauptmodell, Dia
     : w(werte), haupt(hauptmodell), m_dialoge(dialoge),
       m_rollen(werte, hauptmodell.RichEdit1, RichEdit1, m_dialoge) {}
 
+Registrierung::~Registrierung() {
+    haupt.RichEdit1.nichtMehrBeobachten(&m_nachtrag);
+}
+
+// The new lines hold no break, so each of them ended by CR is a piece that gives exactly these
+// lines again by the append rule.
+void Rollennachtrag::angehaengt(qsizetype erste) {
+    QString stueck;
+    for (qsizetype i = erste; i < m_haupt.anzahl(); ++i)
+        stueck += m_haupt.zeile(i) + QLatin1Char('\r');
+    m_kopie.anhaengen(stueck);
+}
+
 std::optional<QString> DialogProtokoll::speichernDialog(const QString& dateiname) {
     std::optional<QString> pfad = m_dialoge.speichernDialog(dateiname);
     dateiGewaehlt = pfad.has_value();
@@ -52,6 +65,7 @@ void Registrierung::FormShow() {
     PinAbdeckungZaehler = 1;
     einstellungenZeigen();
     RichEdit1.uebernehmen(haupt.RichEdit1);
+    haupt.RichEdit1.beobachten(&m_nachtrag);
 }
 
 // Selecting a radio button, changing the check box and moving the bar run their handlers, which
@@ -118,6 +132,7 @@ void Registrierung::BitBtn1Click() {
 // beside the main roll.
 void Registrierung::FormClose() {
     Sichtbar = false;
+    haupt.RichEdit1.nichtMehrBeobachten(&m_nachtrag);
     RichEdit1.leeren();
     if (w.OhneAnmeldung == 1) {
         haupt.Panel3Sichtbar = false;

@@ -36,9 +36,26 @@ private:
     Dialoge& m_dialoge;
 };
 
+// Lets the roll copy follow the main roll while the administration window is open: every piece
+// appended to the main roll is appended to the copy as well, so that leaving the window, which
+// puts the copy in the main roll's place, keeps the lines typed meanwhile.
+class Rollennachtrag : public RollenBeobachter {
+public:
+    Rollennachtrag(const Rolle& haupt, Rolle& kopie) : m_haupt(haupt), m_kopie(kopie) {}
+    void angehaengt(qsizetype erste) override;
+    void ersetzt(qsizetype, qsizetype, qsizetype) override {}
+
+private:
+    const Rolle& m_haupt;
+    Rolle& m_kopie;
+};
+
 class Registrierung {
 public:
     Registrierung(Programmwerte& werte, Hauptmodell& hauptmodell, Dialoge& dialoge);
+    ~Registrierung();
+    Registrierung(const Registrierung&) = delete;
+    Registrierung& operator=(const Registrierung&) = delete;
 
     // The limits of the one-line fields; the window applies them as text is typed.
     static constexpr int PinLaenge = 4;
@@ -122,4 +139,5 @@ private:
 
     DialogProtokoll m_dialoge;
     Rollenverwaltung m_rollen;
+    Rollennachtrag m_nachtrag{haupt.RichEdit1, RichEdit1};
 };

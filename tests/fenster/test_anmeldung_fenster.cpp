@@ -311,6 +311,30 @@ private Q_SLOTS:
         QCOMPARE(p.f2.modell().RichEdit1.zeilen(), (QStringList{geschuetzt, QStringLiteral("x")}));
     }
 
+    // Lines typed on the main keypad while the administration window is open show in the roll
+    // copy at once and are still on the roll after the window is left through its button.
+    void zeilenWaehrendDerVerwaltungBleiben() {
+        Programm p;
+        installiertStarten(p);
+        p.f1.modell().RichEdit1.ersetzen({QStringLiteral("vorher")});
+        p.f1.Registrieren1->trigger();
+        QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit3"), QStringLiteral("573904"));
+        p.in<QTabWidget>(p.f2, "PageControl1")->setCurrentWidget(p.in<QWidget>(p.f2, "TabSheet4"));
+        for (int nummer : {4, 14, 4, 12})
+            QTest::mouseClick(
+                p.in<QPushButton>(p.f1, qPrintable(QStringLiteral("BitBtn%1").arg(nummer))),
+                Qt::LeftButton);
+        const QStringList erwartet{QStringLiteral("vorher"), QStringLiteral("4,00 €  "),
+                                   QStringLiteral("+ 4,00 €  "), QStringLiteral("= 8,00 €  "),
+                                   QString()};
+        QCOMPARE(p.f2.modell().RichEdit1.zeilen(), erwartet);
+        auto* kopie = p.in<RollenEditor>(p.f2, "RichEdit1");
+        QTRY_VERIFY(!kopie->zeilenfeld(erwartet.size() - 1).isEmpty());
+        QTest::mouseClick(p.in<QPushButton>(p.f2, "BitBtn1"), Qt::LeftButton);
+        QVERIFY(!p.f2.isVisible());
+        QCOMPARE(p.rolle(), erwartet);
+    }
+
     void pinAbdeckungPerMausklick() {
         Programm p;
         installiertStarten(p);

@@ -350,4 +350,49 @@ TEST_F(Verwaltung, ZeigenKopiertDieHauptrolle) {
     EXPECT_EQ(reg.RichEdit1.zeilen(), haupt.RichEdit1.zeilen());
 }
 
+// Lines appended to the main roll while the window is open (4 + 4 = on the keypad, a sign-out)
+// reach the roll copy by the same rule and stay on the roll after leaving, behind the
+// administrator's hand edit and clearing done meanwhile.
+TEST_F(Verwaltung, ZeilenWaehrendDesOeffnensBleiben) {
+    ordnerAnlegen();
+    haupt.RichEdit1.ersetzen({QStringLiteral("alt")});
+    haupt.Grundstellung();
+    entsperren();
+    reg.RichEdit1.bereichErsetzen(0, 1, {QStringLiteral("alt, von Hand")});
+    for (const char* name : {"4", "+", "4", "="})
+        (haupt.*TasteNachName(QString::fromLatin1(name))->klick)();
+    haupt.RichEdit1.anhaengen(QStringLiteral("\rABGEMELDET  \r\r"));
+    const QStringList neu{QStringLiteral("4,00 €  "),
+                          QStringLiteral("+ 4,00 €  "),
+                          QStringLiteral("= 8,00 €  "),
+                          QString(),
+                          QString(),
+                          QStringLiteral("ABGEMELDET  "),
+                          QString()};
+    EXPECT_EQ(haupt.RichEdit1.zeilen(), QStringList{QStringLiteral("alt")} + neu);
+    EXPECT_EQ(reg.RichEdit1.zeilen(), QStringList{QStringLiteral("alt, von Hand")} + neu);
+    reg.BitBtn1Click();
+    EXPECT_EQ(haupt.RichEdit1.zeilen(), QStringList{QStringLiteral("alt, von Hand")} + neu);
+
+    dialoge.antworten = {Dialoge::Antwort::Ja};
+    entsperren();
+    reg.BitBtn29Click();
+    haupt.RichEdit1.anhaengen(QStringLiteral("nach dem Leeren\r"));
+    reg.BitBtn1Click();
+    EXPECT_EQ(haupt.RichEdit1.anzahl(), 7 + 1);
+    EXPECT_EQ(haupt.RichEdit1.zeile(3), QStringLiteral("Administrator - Alles gelöscht!  "));
+    EXPECT_EQ(haupt.RichEdit1.zeile(7), QStringLiteral("nach dem Leeren"));
+}
+
+// Once the window is closed the copy follows the main roll no more.
+TEST_F(Verwaltung, GeschlossenFolgtDieKopieNichtMehr) {
+    ordnerAnlegen();
+    entsperren();
+    reg.BitBtn1Click();
+    haupt.RichEdit1.anhaengen(QStringLiteral("danach\r"));
+    EXPECT_TRUE(reg.RichEdit1.zeilen().isEmpty());
+    reg.FormShow();
+    EXPECT_EQ(reg.RichEdit1.zeilen(), QStringList{QStringLiteral("danach")});
+}
+
 } // namespace
