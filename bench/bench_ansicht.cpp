@@ -1,7 +1,20 @@
-// Key-to-screen on a long roll: an append followed by the repaint of the view.
+// Key-to-screen on a long roll: an append followed by the repaint of the main roll view; and
+// the administration window's roll copy on a million-line roll: showing its tab, typing into
+// it, and the memory that showing, editing and leaving keep.
+#include "bench_zeilen.h"
 #include "rechner/fenster/rollenansicht.h"
+#include "rechner/fenster/rolleneditor.h"
+#include "rechner/fenster/tform1.h"
+#include "rechner/fenster/tform2.h"
+#include "speicher.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -23,5 +36,104 @@ void BM_AnsichtAnhaengen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AnsichtAnhaengen)->Arg(1000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+class KeineDialoge : public Dialoge {
+public:
+    void meldung(const QString&) override {}
+    Antwort frage(const QString&) override { return Antwort::Abgebrochen; }
+    std::optional<QString> speichernDialog(const QString&) override { return std::nullopt; }
+    std::optional<QString> oeffnenDialog(const std::optional<QString>&) override {
+        return std::nullopt;
+    }
+};
+
+// The main window and the administration window over a million-line main roll, with a data
+// folder for the files that leaving writes.
+struct Verwaltung {
+    Verwaltung() {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(daten.path()));
+        QDir().mkpath(daten.path() + QStringLiteral("/Morvane/Rechner"));
+        hauptfenster.Form2 = &fenster;
+        hauptfenster.modell().RichEdit1.ersetzen(typischeZeilen(MillionZeilen));
+        kopie = fenster.findChild<RollenEditor*>(QStringLiteral("RichEdit1"));
+    }
+    // Shows the window with the roll copy's tab and paints the copy once.
+    void zeigen() {
+        fenster.zeigen();
+        rollenseite();
+    }
+    void rollenseite() {
+        fenster.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+            ->setCurrentWidget(fenster.findChild<QWidget*>(QStringLiteral("TabSheet4")));
+        QApplication::processEvents();
+        kopie->viewport()->repaint();
+    }
+    void tippen(Qt::Key taste, const QString& text) {
+        QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier, text);
+        QApplication::sendEvent(kopie, &druck);
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir daten;
+    Programmwerte werte;
+    TForm1 hauptfenster{werte};
+    KeineDialoge dialoge;
+    TForm2 fenster{hauptfenster, dialoge};
+    RollenEditor* kopie = nullptr;
+};
+
+void BM_KopieZeigen(benchmark::State& state) {
+    Verwaltung v;
+    const double vorher = speicher::residentMB();
+    double gezeigt = 0;
+    for (auto _ : state) {
+        v.zeigen();
+        state.PauseTiming();
+        gezeigt = std::max(gezeigt, speicher::residentMB());
+        v.fenster.close();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["RSS_vorher_MB"] = vorher;
+    state.counters["gezeigt_plus_MB"] = gezeigt - vorher;
+    state.counters["geschlossen_plus_MB"] = speicher::residentMB() - vorher;
+}
+BENCHMARK(BM_KopieZeigen)->Unit(benchmark::kMillisecond);
+
+// Typing into the roll copy at a line of a million-line roll: a character and Backspace per
+// iteration, each with its repaint. The first key also pays for the copy's own line list,
+// which it shared with the main roll until then. Leaving hands the copy back.
+void BM_KopieTippen(benchmark::State& state) {
+    Verwaltung v;
+    const double vorher = speicher::residentMB();
+    v.zeigen();
+    v.fenster.ausfuehren([&v] { v.fenster.modell().Edit3Getippt(QStringLiteral("573904")); });
+    v.rollenseite();
+    v.kopie->setFocus();
+    v.kopie->cursorSetzen({state.range(0), 0});
+    const QString zeile = v.fenster.modell().RichEdit1.zeile(state.range(0));
+    QElapsedTimer uhr;
+    uhr.start();
+    v.tippen(Qt::Key_X, QStringLiteral("x"));
+    const double ersteTaste = static_cast<double>(uhr.nsecsElapsed()) / 1e6;
+    for (auto _ : state) {
+        v.tippen(Qt::Key_X, QStringLiteral("x"));
+        v.tippen(Qt::Key_Backspace, QString());
+    }
+    const double bearbeitet = speicher::residentMB();
+    v.fenster.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    QApplication::processEvents();
+    if (v.fenster.isVisible() ||
+        v.hauptfenster.modell().RichEdit1.zeile(state.range(0)) != QLatin1Char('x') + zeile)
+        state.SkipWithError("verlassen ohne die Handeingabe");
+    state.counters["je_Taste"] =
+        benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["erste_Taste_ms"] = ersteTaste;
+    state.counters["RSS_vorher_MB"] = vorher;
+    state.counters["bearbeitet_plus_MB"] = bearbeitet - vorher;
+    state.counters["verlassen_plus_MB"] = speicher::residentMB() - vorher;
+}
+BENCHMARK(BM_KopieTippen)->Arg(0)->Arg(500'000)->Arg(999'999)->Unit(benchmark::kMicrosecond);
 
 } // namespace

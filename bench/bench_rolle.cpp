@@ -1,7 +1,9 @@
 // Cost of the roll's hot paths on a long day's roll.
+#include "bench_zeilen.h"
 #include "rechner/fenster/druckbericht.h"
 #include "rechner/kern/hauptmodell.h"
 #include "rechner/kern/rollendatei.h"
+#include "speicher.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,16 +12,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-constexpr qsizetype MillionZeilen = 1'000'000;
-
-QStringList typischeZeilen(qsizetype anzahl) {
-    QStringList zeilen;
-    zeilen.reserve(anzahl);
-    for (qsizetype i = 0; i < anzahl; ++i)
-        zeilen.append(i % 4 == 3 ? QString() : QStringLiteral("+ %1,00 €  ").arg(i % 1000));
-    return zeilen;
-}
 
 void BM_RolleAnhaengen(benchmark::State& state) {
     Rolle rolle;
@@ -69,34 +61,15 @@ void BM_DruckLangeRolle(benchmark::State& state) {
 }
 BENCHMARK(BM_DruckLangeRolle)->Unit(benchmark::kMillisecond);
 
-// The process's peak resident memory (VmHWM) is reset before a run and read after it, so
-// that each benchmark reports its own peak, the test lines included.
-void spitzeZuruecksetzen() {
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
-
-double spitzeMB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& zeile : status.readAll().split('\n')) {
-        if (zeile.startsWith("VmHWM:"))
-            return zeile.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return 0;
-}
-
 // A day's roll of a million lines saved as a roll file, and loaded again.
 void BM_RolleSpeichern(benchmark::State& state) {
     const QStringList zeilen = typischeZeilen(MillionZeilen);
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("Montag.KRO"));
-    spitzeZuruecksetzen();
+    speicher::spitzeZuruecksetzen();
     for (auto _ : state)
         RollendateiSchreiben(pfad, zeilen);
-    state.counters["Spitze_MB"] = spitzeMB();
+    state.counters["Spitze_MB"] = speicher::spitzeMB();
     state.counters["Datei_MB"] = static_cast<double>(QFileInfo(pfad).size()) / (1 << 20);
     state.SetItemsProcessed(state.iterations() * zeilen.size());
 }
@@ -106,14 +79,14 @@ void BM_RolleLaden(benchmark::State& state) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("Montag.KRO"));
     RollendateiSchreiben(pfad, typischeZeilen(MillionZeilen));
-    spitzeZuruecksetzen();
+    speicher::spitzeZuruecksetzen();
     for (auto _ : state) {
         const QStringList zeilen = RollendateiLesen(pfad);
         if (zeilen.size() != MillionZeilen)
             state.SkipWithError("falsche Zeilenzahl");
         benchmark::DoNotOptimize(zeilen.constData());
     }
-    state.counters["Spitze_MB"] = spitzeMB();
+    state.counters["Spitze_MB"] = speicher::spitzeMB();
     state.SetItemsProcessed(state.iterations() * MillionZeilen);
 }
 BENCHMARK(BM_RolleLaden)->Unit(benchmark::kMillisecond);
