@@ -147,11 +147,13 @@ RollenEditor::Stelle RollenEditor::ziel(Schritt schritt) {
     case Schritt::ReihenAnfang:
         return {m_cursor.zeile, reihe.textStart()};
     case Schritt::ReihenEnde: {
-        // A row broken at a blank ends before that blank.
-        const qsizetype ende = reihe.textStart() + reihe.textLength();
-        const bool umbrochen = reihe.lineNumber() + 1 < satz(m_cursor.zeile)->lineCount();
-        const bool blank = umbrochen && zeilentext(m_cursor.zeile)[ende - 1].isSpace();
-        return {m_cursor.zeile, ende - (blank ? 1 : 0)};
+        // A row broken at blanks ends before them.
+        const QString text = zeilentext(m_cursor.zeile);
+        qsizetype ende = reihe.textStart() + reihe.textLength();
+        if (reihe.lineNumber() + 1 < satz(m_cursor.zeile)->lineCount())
+            while (ende > reihe.textStart() && text[ende - 1] == u' ')
+                --ende;
+        return {m_cursor.zeile, ende};
     }
     case Schritt::RollenAnfang:
         return {};

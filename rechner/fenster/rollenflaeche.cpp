@@ -151,7 +151,6 @@ void RollenFlaeche::bereichSetzen() {
 
 void RollenFlaeche::geaendert() {
     bereichSetzen();
-    viewport()->update();
     zumEndeEinreihen();
 }
 

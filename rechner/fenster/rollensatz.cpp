@@ -36,13 +36,16 @@ std::shared_ptr<const QTextLayout> RollenSatz::satz(qsizetype zeile, const QStri
     return neu;
 }
 
-// Every row is one row height below the last, whatever fallback font a character needs, so
-// that a line's height is its row count times the row height.
+// A row takes what fits of the line (the blanks it ends with hang past the edge); when that
+// cuts a word, the row ends after the last blank before it instead, and only a word wider than
+// the view is cut. Every row is one row height below the last, whatever fallback font a
+// character needs, so that a line's height is its row count times the row height.
 std::unique_ptr<QTextLayout> RollenSatz::setzen(const QString& text) const {
-    auto satz = std::make_unique<QTextLayout>(anzeigetext(text), m_schrift);
-    QTextOption rechts(Qt::AlignRight);
-    rechts.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    satz->setTextOption(rechts);
+    const QString gezeigt = anzeigetext(text);
+    auto satz = std::make_unique<QTextLayout>(gezeigt, m_schrift);
+    QTextOption ueberall(Qt::AlignLeft);
+    ueberall.setWrapMode(QTextOption::WrapAnywhere);
+    satz->setTextOption(ueberall);
     satz->setCacheEnabled(true);
     satz->beginLayout();
     for (int reihe = 0;; ++reihe) {
@@ -50,7 +53,16 @@ std::unique_ptr<QTextLayout> RollenSatz::setzen(const QString& text) const {
         if (!zeile.isValid())
             break;
         zeile.setLineWidth(m_breite);
-        zeile.setPosition(QPointF(0, reihe * m_reihenhoehe));
+        const int anfang = zeile.textStart();
+        const int ende = anfang + zeile.textLength();
+        if (ende < gezeigt.size() && gezeigt[ende - 1] != u' ') {
+            int blank = ende - 1;
+            while (blank > anfang && gezeigt[blank] != u' ')
+                --blank;
+            if (blank > anfang)
+                zeile.setNumColumns(blank + 1 - anfang);
+        }
+        zeile.setPosition(QPointF(m_breite - zeile.naturalTextWidth(), reihe * m_reihenhoehe));
     }
     satz->endLayout();
     return satz;

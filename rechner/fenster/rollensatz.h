@@ -6,8 +6,8 @@
 #include <memory>
 #include <unordered_map>
 
-// How the two roll views lay out a roll line: wrapped at the view's width (at word boundaries,
-// a word wider than the view anywhere), each row right-aligned, and the line's trailing blanks
+// How the two roll views lay out a roll line: wrapped at the view's width (at blanks, a word
+// wider than the view anywhere), each row right-aligned, and the line's trailing blanks
 // painted as no-break spaces so that they keep their width instead of hanging past the edge.
 // The shown text has the line's length, so a column of the line is a position in the layout.
 // Only lines asked for are laid out; the last few hundred are kept, checked against their text.

@@ -84,6 +84,33 @@ private Q_SLOTS:
         QCOMPARE(a.reihenMitTinte(2), 1);
     }
 
+    // Rows end at blanks; only a word wider than the view is cut, and a hyphen or a slash is no
+    // place to break.
+    void reihenEndenAnBlanks_data() {
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("Bindestriche") << QStringLiteral("ab-cd/ef ").repeated(30);
+        QTest::newRow("Pfeile") << QStringLiteral("Minuten->Stunden ").repeated(8);
+        QTest::newRow("Kassen") << QStringLiteral("Kasse-Nord/Lager ").repeated(10);
+        QTest::newRow("kurz") << QStringLiteral("abc-defg ").repeated(20);
+        QTest::newRow("Summen") << QStringLiteral("= 1.234,56 € ").repeated(12);
+        QTest::newRow("breites Wort")
+            << QStringLiteral("x ") + QString(80, u'W') + QStringLiteral(" y-z");
+        QTest::newRow("Blankfolgen") << QStringLiteral("Kasse      Nord   ").repeated(10);
+    }
+    void reihenEndenAnBlanks() {
+        QFETCH(QString, zeile);
+        Ansicht a({zeile});
+        const QStringList reihen = a.ansicht.reihentexte(0);
+        QVERIFY(reihen.size() > 1);
+        QCOMPARE(reihen.join(QString()), zeile);
+        for (qsizetype i = 0; i + 1 < reihen.size(); ++i) {
+            const QString reihe = reihen[i];
+            QVERIFY2(reihe.endsWith(u' ') || !reihe.contains(u' '), qPrintable(reihe));
+            QVERIFY2(!reihen[i + 1].startsWith(u' '), qPrintable(reihen[i + 1]));
+        }
+        QCOMPARE(a.reihenMitTinte(0), reihen.size());
+    }
+
     // After an append the whole last line, all its rows, is in the view.
     void endeMitAllenReihenInSicht() {
         Ansicht a(zeilen(5000));
