@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -239,9 +240,12 @@ void RollenFlaeche::resizeEvent(QResizeEvent* ereignis) {
     satzEinrichten();
 }
 
+// Shown again by the program (a tab selected, a window opened), a view shows the end; a window
+// restored by the user keeps its place.
 void RollenFlaeche::showEvent(QShowEvent* ereignis) {
     QAbstractScrollArea::showEvent(ereignis);
-    zumEndeEinreihen();
+    if (!ereignis->spontaneous())
+        zumEndeEinreihen();
 }
 
 // The wrap follows the font and the style, which may change the view's width.
