@@ -2,7 +2,7 @@
 #include "common/sprache.h"
 #include "common/web.h"
 #include "nivex/fenster/plattform.h"
-#include "nivex/fenster/tform1.h"
+#include "nivex/fenster/updatefenster.h"
 
 #include <QApplication>
 
@@ -11,10 +11,10 @@ int main(int argc, char** argv) {
     deutscheQtTexteLaden();
     QApplication::setApplicationName(Nivextexte::Titel);
     NivexPlattform plattform;
-    TForm1 form1(plattform, updateServer(), QCoreApplication::applicationDirPath() + u'/');
-    plattform.setzeEltern(&form1);
-    form1.show();
+    Updatefenster fenster(plattform, updateServer(), QCoreApplication::applicationDirPath() + u'/');
+    plattform.setzeEltern(&fenster);
+    fenster.show();
     // The window takes the keyboard at once, as the program's only window.
-    form1.activateWindow();
+    fenster.activateWindow();
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 #include "nivex/fenster/plattform.h"
 
 #include "common/web.h"
-#include "nivex/kern/nivexmodell.h"
+#include "nivex/kern/updatemodell.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nivex/kern/nivexmodell.h"
+#include "nivex/kern/updatemodell.h"
 
 #include <QWidget>
 

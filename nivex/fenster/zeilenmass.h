@@ -1,6 +1,6 @@
 #pragma once
 
-// How the window's memo fields break a text line into displayed lines.
+// How the window's text fields break a text line into displayed lines.
 
 #include <QList>
 #include <QString>

@@ -1,20 +1,20 @@
 // Creation and first activation of the updater window: the version file read into the fields.
 #include "nivex/kern/feldtext.h"
-#include "nivex/kern/nivexmodell.h"
+#include "nivex/kern/updatemodell.h"
 
-Nivexmodell::Nivexmodell(NivexAussenwelt& welt, QString basisadresse)
+Updatemodell::Updatemodell(NivexAussenwelt& welt, QString basisadresse)
     : m_welt(welt), m_basisadresse(std::move(basisadresse)) {}
 
-void Nivexmodell::FormCreate(const QString& programmordner) {
-    Statusleiste[0] = Nivextexte::Statuszeile0;
-    Statusleiste[1] = Nivextexte::Bereit;
-    Shape1Pen = SchwarzerStift;
-    BitBtn1 = true;
-    BitBtn2 = false;
-    Memo1 = Feldtext(programmordner);
+void Updatemodell::erstellen(const QString& programmordner) {
+    statuszeile[0] = Nivextexte::Statuszeile0;
+    statuszeile[1] = Nivextexte::Bereit;
+    downloadStift = SchwarzerStift;
+    herunterladenAktiv = true;
+    installierenAktiv = false;
+    downloadOrdner = Feldtext(programmordner);
 }
 
-void Nivexmodell::Open_Internet(const QString& url) {
+void Updatemodell::Open_Internet(const QString& url) {
     VersionsText = m_welt.abrufen(url);
 }
 
@@ -37,30 +37,31 @@ QString Versionsanzeige(const QString& code) {
 
 } // namespace
 
-void Nivexmodell::FormActivate() {
+void Updatemodell::aktivieren() {
     if (m_aktiviert)
         return;
     m_aktiviert = true;
-    Timer1 = Timer2 = Timer3 = false;
-    Timer1Zaehler = Timer2Zaehler = Timer3Zaehler = 0;
-    Memo5 = Feldtext(Memo5 + m_welt.zwischenablage());
+    downloadLaeuft = nachDownloadLaeuft = installLaeuft = false;
+    downloadTicks = nachDownloadTicks = installTicks = 0;
+    aktuelleVersion = Feldtext(aktuelleVersion + m_welt.zwischenablage());
     Open_Internet(m_basisadresse + Updatedateien::Ordner + Updatedateien::Versionsdatei);
 
-    Memo2 = Feldtext(Memo2 + VersionsText);
-    NeueVersion = Memo2.left(5);
-    Memo2 = Feldtext(QStringLiteral("Neuere Version: ") + Versionsanzeige(NeueVersion));
+    neueVersionFeld = Feldtext(neueVersionFeld + VersionsText);
+    NeueVersion = neueVersionFeld.left(5);
+    neueVersionFeld = Feldtext(QStringLiteral("Neuere Version: ") + Versionsanzeige(NeueVersion));
 
     // Lines 1 to 3 are the code, the flag line and a free line; the information follows. The
     // fields drop displayed lines, so a line that wraps moves where both start.
-    Memo3 = Feldtext(Memo3 + VersionsText);
-    Memo4 = Memo3;
+    information = Feldtext(information + VersionsText);
+    hilfeKennung = information;
     for (int i = 0; i < 3; ++i)
-        Memo3 = ohneErsteAngezeigteZeile(Memo3, Memofeld::Information);
-    Memo4 = Feldtext(ohneErsteAngezeigteZeile(Memo4, Memofeld::Hilfeflag).mid(18, 2));
-    Color = Rgb{251, 230, 191};
+        information = ohneErsteAngezeigteZeile(information, Textfeld::Information);
+    hilfeKennung =
+        Feldtext(ohneErsteAngezeigteZeile(hilfeKennung, Textfeld::Hilfekennung).mid(18, 2));
+    farbe = Rgb{251, 230, 191};
 }
 
-QString Nivexmodell::ohneErsteAngezeigteZeile(const QString& text, Memofeld feld) const {
+QString Updatemodell::ohneErsteAngezeigteZeile(const QString& text, Textfeld feld) const {
     if (!angezeigteZeilen)
         return OhneErsteZeile(text);
     return OhneErsteAngezeigteZeile(

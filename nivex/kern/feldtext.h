@@ -1,6 +1,6 @@
 #pragma once
 
-// The text rules of the window's memo fields, which hold Windows line breaks.
+// The text rules of the window's text fields, which hold Windows line breaks.
 
 #include <QList>
 #include <QString>

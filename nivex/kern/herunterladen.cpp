@@ -1,59 +1,60 @@
 // The download step "Herunterladen" and the post-download step, as timer ticks one second apart.
-#include "nivex/kern/nivexmodell.h"
+#include "nivex/kern/updatemodell.h"
 
 #include "common/dateiablage.h"
 
-void Nivexmodell::BitBtn1Click() {
-    BitBtn1 = false;
-    BitBtn3 = false;
-    Timer1 = true;
+void Updatemodell::herunterladen() {
+    herunterladenAktiv = false;
+    abbrechenAktiv = false;
+    downloadLaeuft = true;
 }
 
-void Nivexmodell::Timer1Timer() {
-    ++Timer1Zaehler;
+void Updatemodell::downloadTick() {
+    ++downloadTicks;
     // Ticks that arrive while a box of the downloads is open count on and start nothing, however
     // long the box stays open: the counter wraps after 255 and would reach 6 again.
-    if (m_downloadLaeuft)
+    if (m_uebertragungLaeuft)
         return;
-    switch (Timer1Zaehler) {
+    switch (downloadTicks) {
     case 1:
-        Statusleiste[1] = Nivextexte::Ermitteln;
+        statuszeile[1] = Nivextexte::Ermitteln;
         break;
     case 5:
-        BitBtn1 = false;
-        BitBtn3 = false;
-        Shape1Pen = RoterStift;
-        Statusleiste[1] = Nivextexte::DownloadBeginnt;
+        herunterladenAktiv = false;
+        abbrechenAktiv = false;
+        downloadStift = RoterStift;
+        statuszeile[1] = Nivextexte::DownloadBeginnt;
         break;
     case 6:
-        Downloadarbeit();
+        downloadarbeit();
         break;
     default:
         break;
     }
 }
 
-void Nivexmodell::Downloadarbeit() {
-    m_downloadLaeuft = true;
-    DownloadPfad = Memo1;
-    ProgressBar1 = 50;
-    herunterladen(Updatedateien::Programm, DownloadPfad + Updatedateien::Programm);
-    ProgressBar1 = 100;
+void Updatemodell::downloadarbeit() {
+    m_uebertragungLaeuft = true;
+    DownloadPfad = downloadOrdner;
+    downloadFortschritt = 50;
+    dateiHerunterladen(Updatedateien::Programm, DownloadPfad + Updatedateien::Programm);
+    downloadFortschritt = 100;
     if (hilfeMarkiert()) {
-        ProgressBar1 = 80;
+        downloadFortschritt = 80;
         // A staging folder that is a link would put the help file outside the program folder.
-        herunterladen(Updatedateien::Hilfe, DownloadPfad + Updatedateien::Staging,
-                      !istVerknuepfung(DownloadPfad + Updatedateien::StagingOrdner));
-        ProgressBar1 = 100;
+        dateiHerunterladen(Updatedateien::Hilfe, DownloadPfad + Updatedateien::Staging,
+                           !istVerknuepfung(DownloadPfad + Updatedateien::StagingOrdner));
+        downloadFortschritt = 100;
     }
-    Timer2 = true;
-    Timer1Zaehler = 0;
-    Timer1 = false;
-    m_downloadLaeuft = false;
+    nachDownloadLaeuft = true;
+    downloadTicks = 0;
+    downloadLaeuft = false;
+    m_uebertragungLaeuft = false;
 }
 
 // A failed download is reported and the step goes on as after a successful one.
-void Nivexmodell::herunterladen(const QString& dateiname, const QString& ziel, bool zielErlaubt) {
+void Updatemodell::dateiHerunterladen(const QString& dateiname, const QString& ziel,
+                                      bool zielErlaubt) {
     if (vorDerUebertragung)
         vorDerUebertragung();
     if (!zielErlaubt ||
@@ -61,17 +62,17 @@ void Nivexmodell::herunterladen(const QString& dateiname, const QString& ziel, b
         m_welt.meldung(Nivextexte::DownloadAbgebrochen);
 }
 
-void Nivexmodell::Timer2Timer() {
-    switch (++Timer2Zaehler) {
+void Updatemodell::nachDownloadTick() {
+    switch (++nachDownloadTicks) {
     case 2:
-        Statusleiste[1] = Nivextexte::DownloadBeendet;
-        Shape1Pen = SchwarzerStift;
+        statuszeile[1] = Nivextexte::DownloadBeendet;
+        downloadStift = SchwarzerStift;
         break;
     case 4:
-        BitBtn2 = true;
-        BitBtn3 = true;
-        Statusleiste[1] = Nivextexte::Fortfahren;
-        Timer2 = false;
+        installierenAktiv = true;
+        abbrechenAktiv = true;
+        statuszeile[1] = Nivextexte::Fortfahren;
+        nachDownloadLaeuft = false;
         break;
     default:
         break;

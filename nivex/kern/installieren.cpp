@@ -1,6 +1,6 @@
 // The install step "Installieren", the restart of Rechner and "Abbrechen".
 #include "nivex/kern/feldtext.h"
-#include "nivex/kern/nivexmodell.h"
+#include "nivex/kern/updatemodell.h"
 
 #include "common/dateiablage.h"
 
@@ -26,20 +26,20 @@ bool einsetzen(int quelle, mode_t rechte, const QString& ziel) {
 
 } // namespace
 
-void Nivexmodell::BitBtn2Click() {
-    Shape2Pen = RoterStift;
-    BitBtn3 = false;
-    BitBtn2 = false;
-    Statusleiste[1] = Nivextexte::Installieren;
-    ProgressBar1 = 0;
-    ProgrammdateiInstallieren();
-    HilfedateiInstallieren();
-    Timer3 = true;
+void Updatemodell::installieren() {
+    installStift = RoterStift;
+    abbrechenAktiv = false;
+    installierenAktiv = false;
+    statuszeile[1] = Nivextexte::Installieren;
+    downloadFortschritt = 0;
+    programmdateiInstallieren();
+    hilfedateiInstallieren();
+    installLaeuft = true;
 }
 
 // Only a regular file is installed: a "Rechner.zip" that is a link, a folder or a pipe counts as
 // missing, so the installed program stays and is started again. No result is reported.
-void Nivexmodell::ProgrammdateiInstallieren() {
+void Updatemodell::programmdateiInstallieren() {
     const QString neu = DownloadPfad + Updatedateien::Programm;
     struct stat info {};
     const int quelle = regulaereDateiOeffnen(neu, info);
@@ -54,7 +54,7 @@ void Nivexmodell::ProgrammdateiInstallieren() {
 
 // The staged help file is installed the same way, and it goes in any case once it was read. A
 // staging folder that is a link is not read from.
-void Nivexmodell::HilfedateiInstallieren() {
+void Updatemodell::hilfedateiInstallieren() {
     const QString staging = DownloadPfad + Updatedateien::Staging;
     if (!hilfeMarkiert() || istVerknuepfung(DownloadPfad + Updatedateien::StagingOrdner))
         return;
@@ -67,42 +67,43 @@ void Nivexmodell::HilfedateiInstallieren() {
     QFile::remove(staging);
 }
 
-void Nivexmodell::Timer3Timer() {
-    switch (++Timer3Zaehler) {
+void Updatemodell::installTick() {
+    switch (++installTicks) {
     case 2:
-        ProgressBar2 = 20;
+        installFortschritt = 20;
         break;
     case 3:
-        ProgressBar2 = 40;
+        installFortschritt = 40;
         break;
     case 4:
-        ProgressBar2 = 60;
-        Statusleiste[1] = Nivextexte::Beendet;
-        Shape2Pen = SchwarzerStift;
+        installFortschritt = 60;
+        statuszeile[1] = Nivextexte::Beendet;
+        installStift = SchwarzerStift;
         // "Neuere Version: " is 16 characters long; the version follows it.
-        Memo5 = Feldtext(QStringLiteral("Aktualisierte Version ") + Memo2.mid(16, 10));
-        Memo2.clear();
+        aktuelleVersion =
+            Feldtext(QStringLiteral("Aktualisierte Version ") + neueVersionFeld.mid(16, 10));
+        neueVersionFeld.clear();
         break;
     case 5:
-        ProgressBar2 = 80;
+        installFortschritt = 80;
         break;
     case 6:
-        ProgressBar2 = 100;
+        installFortschritt = 100;
         break;
     case 7:
-        ProgressBar2 = 0;
+        installFortschritt = 0;
         break;
     case 8:
         m_welt.starten(DownloadPfad + Updatedateien::Installiert);
-        Timer3 = false;
-        Geschlossen = true;
+        installLaeuft = false;
+        geschlossen = true;
         break;
     default:
         break;
     }
 }
 
-void Nivexmodell::BitBtn3Click() {
-    if (BitBtn3)
-        Geschlossen = true;
+void Updatemodell::abbrechen() {
+    if (abbrechenAktiv)
+        geschlossen = true;
 }

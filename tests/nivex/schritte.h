@@ -2,7 +2,7 @@
 
 // A temporary program folder and a local server holding an update, for the step tests.
 
-#include "nivex/kern/nivexmodell.h"
+#include "nivex/kern/updatemodell.h"
 #include "rechner/kern/aktualisierung.h"
 #include "tests/hilfen/rechnerwelt.h"
 #include "tests/hilfen/testserver.h"
@@ -51,24 +51,24 @@ struct Updatelauf {
     }
     // Creation and first activation, as the window runs them.
     void starten() {
-        m.FormCreate(ordner.path() + u'/');
-        m.FormActivate();
+        m.erstellen(ordner.path() + u'/');
+        m.aktivieren();
     }
     void herunterladen() {
-        m.BitBtn1Click();
+        m.herunterladen();
         for (int tick = 0; tick < 6; ++tick)
-            m.Timer1Timer();
+            m.downloadTick();
         for (int tick = 0; tick < 4; ++tick)
-            m.Timer2Timer();
+            m.nachDownloadTick();
     }
     void installieren() {
-        m.BitBtn2Click();
+        m.installieren();
         for (int tick = 0; tick < 8; ++tick)
-            m.Timer3Timer();
+            m.installTick();
     }
 
     Testserver server;
     QTemporaryDir ordner;
     Probewelt welt;
-    Nivexmodell m{welt, server.basisadresse()};
+    Updatemodell m{welt, server.basisadresse()};
 };

@@ -1,5 +1,5 @@
 // The updater's fields after its first activation, for version files on the local server.
-#include "nivex/kern/nivexmodell.h"
+#include "nivex/kern/updatemodell.h"
 #include "tests/hilfen/testserver.h"
 #include "tests/nivex/probewelt.h"
 
@@ -13,9 +13,9 @@ struct Fall {
     const char* name;
     Server server;
     QByteArray datei;
-    QString neueVersion; // Memo2
-    QString information; // Memo3
-    QString flag;        // Memo4
+    QString neueVersion; // neueVersionFeld
+    QString information;
+    QString flag; // hilfeKennung
 };
 
 const QStringList hiDatei = {QStringLiteral("2150*"), Hilfezeile(QStringLiteral("hi")),
@@ -76,17 +76,17 @@ TEST_P(Aktivierung, Felder) {
         server.anhalten();
     Probewelt welt;
     welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
-    Nivexmodell m(welt, server.basisadresse());
-    m.FormCreate(QStringLiteral("/programm/"));
-    m.FormActivate();
+    Updatemodell m(welt, server.basisadresse());
+    m.erstellen(QStringLiteral("/programm/"));
+    m.aktivieren();
 
-    EXPECT_EQ(m.Memo5, QStringLiteral("Aktuelle Version: 2.1.4.0"));
-    EXPECT_EQ(m.Memo2, fall.neueVersion);
-    EXPECT_EQ(m.Memo3, fall.information);
-    EXPECT_EQ(m.Memo4, fall.flag);
+    EXPECT_EQ(m.aktuelleVersion, QStringLiteral("Aktuelle Version: 2.1.4.0"));
+    EXPECT_EQ(m.neueVersionFeld, fall.neueVersion);
+    EXPECT_EQ(m.information, fall.information);
+    EXPECT_EQ(m.hilfeKennung, fall.flag);
     EXPECT_EQ(m.hilfeMarkiert(), fall.flag == QStringLiteral("hi"));
-    EXPECT_EQ(m.Color, (Rgb{251, 230, 191}));
-    EXPECT_EQ(m.Memo1, QStringLiteral("/programm/"));
+    EXPECT_EQ(m.farbe, (Rgb{251, 230, 191}));
+    EXPECT_EQ(m.downloadOrdner, QStringLiteral("/programm/"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Versionsdateien, Aktivierung, ::testing::ValuesIn(faelle),
@@ -140,16 +140,16 @@ TEST_P(Umbruch, AngezeigteZeilen) {
         QString abrufen(const QString&) override { return text; }
     } welt;
     welt.text = fall.zeilen.join(QStringLiteral("\r\n"));
-    Nivexmodell m(welt, QStringLiteral("http://update.example"));
-    m.angezeigteZeilen = [&](Memofeld feld, const QString& zeile) {
-        return inStuecken(zeile, feld == Memofeld::Information ? fall.informationsbreite
+    Updatemodell m(welt, QStringLiteral("http://update.example"));
+    m.angezeigteZeilen = [&](Textfeld feld, const QString& zeile) {
+        return inStuecken(zeile, feld == Textfeld::Information ? fall.informationsbreite
                                                                : fall.flagbreite);
     };
-    m.FormCreate(QStringLiteral("/programm/"));
-    m.FormActivate();
-    EXPECT_EQ(m.Memo3, fall.information);
-    EXPECT_EQ(m.Memo4, fall.flag);
-    EXPECT_EQ(m.Memo2, QStringLiteral("Neuere Version: 2.1.5.0"));
+    m.erstellen(QStringLiteral("/programm/"));
+    m.aktivieren();
+    EXPECT_EQ(m.information, fall.information);
+    EXPECT_EQ(m.hilfeKennung, fall.flag);
+    EXPECT_EQ(m.neueVersionFeld, QStringLiteral("Neuere Version: 2.1.5.0"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Felder, Umbruch, ::testing::ValuesIn(umbruchfaelle),
@@ -163,15 +163,15 @@ TEST(Aktivierung, ZwischenablageNurBeimErstenMal) {
         Testserver server;
         Probewelt welt;
         welt.ablage = ablage;
-        Nivexmodell m(welt, server.basisadresse());
-        m.FormCreate(QStringLiteral("/p/"));
-        m.FormActivate();
-        EXPECT_EQ(m.Memo5, feld);
+        Updatemodell m(welt, server.basisadresse());
+        m.erstellen(QStringLiteral("/p/"));
+        m.aktivieren();
+        EXPECT_EQ(m.aktuelleVersion, feld);
         welt.ablage = QStringLiteral("später");
-        m.Memo2 = QStringLiteral("bleibt");
-        m.FormActivate();
-        EXPECT_EQ(m.Memo5, feld);
-        EXPECT_EQ(m.Memo2, QStringLiteral("bleibt"));
+        m.neueVersionFeld = QStringLiteral("bleibt");
+        m.aktivieren();
+        EXPECT_EQ(m.aktuelleVersion, feld);
+        EXPECT_EQ(m.neueVersionFeld, QStringLiteral("bleibt"));
     }
 }
 

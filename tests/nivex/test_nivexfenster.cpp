@@ -1,6 +1,6 @@
 // The updater's window offscreen: fields at their places, the pictures, the activation, a run
 // driven tick by tick, and the keys Escape and Enter.
-#include "nivex/fenster/tform1.h"
+#include "nivex/fenster/updatefenster.h"
 #include "tests/hilfen/testserver.h"
 #include "tests/nivex/nivexfenster_hilfen.h"
 #include "tests/nivex/probewelt.h"
@@ -19,9 +19,9 @@ class TestNivexfenster : public QObject {
     QTemporaryDir ordner;
 
     // A window as started by Rechner: the version line on the clipboard; shown and activated.
-    std::unique_ptr<TForm1> fenster(Probewelt& welt) {
+    std::unique_ptr<Updatefenster> fenster(Probewelt& welt) {
         welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
-        auto f = std::make_unique<TForm1>(welt, server.basisadresse(), ordner.path() + u'/');
+        auto f = std::make_unique<Updatefenster>(welt, server.basisadresse(), ordner.path() + u'/');
         f->show();
         f->activateWindow();
         return f;
@@ -60,7 +60,7 @@ private Q_SLOTS:
         QFETCH(QRect, ort);
         QFETCH(QColor, farbe);
         Probewelt welt;
-        TForm1 f(welt, server.basisadresse(), QStringLiteral("/p/"));
+        Updatefenster f(welt, server.basisadresse(), QStringLiteral("/p/"));
         auto* widget = f.findChild<QWidget*>(name);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), ort);
@@ -70,7 +70,7 @@ private Q_SLOTS:
 
     void fensterUndBilder() {
         Probewelt welt;
-        TForm1 f(welt, server.basisadresse(), QStringLiteral("/p/"));
+        Updatefenster f(welt, server.basisadresse(), QStringLiteral("/p/"));
         QCOMPARE(f.windowTitle(),
                  QStringLiteral("     + + + Eine neue Version ist für Sie verfügbar ! + + +"));
         QCOMPARE(f.minimumSize(), f.maximumSize());
@@ -174,7 +174,7 @@ private Q_SLOTS:
     void gezeigtIstGefuellt() {
         Probewelt welt;
         welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
-        TForm1 f(welt, server.basisadresse(), ordner.path() + u'/');
+        Updatefenster f(welt, server.basisadresse(), ordner.path() + u'/');
         f.show();
         QCOMPARE(text(f, "Memo5"), QStringLiteral("Aktuelle Version: 2.1.4.0"));
         QCOMPARE(text(f, "Memo2"), QStringLiteral("Neuere Version: 2.1.5.0"));

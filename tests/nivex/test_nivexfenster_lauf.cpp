@@ -1,6 +1,6 @@
 // The updater's window during a run: close requests from outside, what the window shows while a
 // download blocks it, and lines that wrap in the information and flag fields.
-#include "nivex/fenster/tform1.h"
+#include "nivex/fenster/updatefenster.h"
 #include "nivex/kern/feldtext.h"
 #include "tests/hilfen/testserver.h"
 #include "tests/nivex/nivexfenster_hilfen.h"
@@ -57,9 +57,9 @@ class TestNivexfensterLauf : public QObject {
     Testserver server;
     QTemporaryDir ordner;
 
-    std::unique_ptr<TForm1> fenster(Probewelt& welt) {
+    std::unique_ptr<Updatefenster> fenster(Probewelt& welt) {
         welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
-        auto f = std::make_unique<TForm1>(welt, server.basisadresse(), ordner.path() + u'/');
+        auto f = std::make_unique<Updatefenster>(welt, server.basisadresse(), ordner.path() + u'/');
         f->show();
         f->activateWindow();
         return f;
@@ -121,7 +121,7 @@ private Q_SLOTS:
         else
             QApplication::closeAllWindows();
         QCOMPARE(f->isVisible(), !endet);
-        QCOMPARE(f->modell().Geschlossen, endet);
+        QCOMPARE(f->modell().geschlossen, endet);
         if (endet) {
             QVERIFY(welt.starts.isEmpty());
             return;

@@ -19,9 +19,10 @@ struct Stand {
     bool operator==(const Stand&) const = default;
 };
 
-Stand stand(const Nivexmodell& m) {
-    return {m.BitBtn1,      m.BitBtn2,      m.BitBtn3, m.Shape1Pen, m.Shape2Pen, m.Statusleiste[1],
-            m.ProgressBar1, m.ProgressBar2, m.Timer1,  m.Timer2,    m.Timer3};
+Stand stand(const Updatemodell& m) {
+    return {m.herunterladenAktiv, m.installierenAktiv,  m.abbrechenAktiv,      m.downloadStift,
+            m.installStift,       m.statuszeile[1],     m.downloadFortschritt, m.installFortschritt,
+            m.downloadLaeuft,     m.nachDownloadLaeuft, m.installLaeuft};
 }
 
 void PrintTo(const Stand& s, std::ostream* os) {
@@ -63,18 +64,18 @@ const Zeile ablauf[] = {
     {Ereignis::Tick3, {0, 0, 0, S, S, T::Beendet, 0, 0, 0, 0, 0}},
 };
 
-void ausloesen(Nivexmodell& m, Ereignis e) {
+void ausloesen(Updatemodell& m, Ereignis e) {
     switch (e) {
     case Ereignis::Herunterladen:
-        return m.BitBtn1Click();
+        return m.herunterladen();
     case Ereignis::Tick1:
-        return m.Timer1Timer();
+        return m.downloadTick();
     case Ereignis::Tick2:
-        return m.Timer2Timer();
+        return m.nachDownloadTick();
     case Ereignis::Installieren:
-        return m.BitBtn2Click();
+        return m.installieren();
     case Ereignis::Tick3:
-        return m.Timer3Timer();
+        return m.installTick();
     }
 }
 
@@ -83,18 +84,19 @@ TEST(Schritte, Zustandstabelle) {
     QDir(lauf.ordner.path()).mkdir(QStringLiteral("Temp"));
     QStringList fortschritt;
     lauf.welt.beimHerunterladen = [&](const QString& url) {
-        fortschritt << url.section(u'/', -1) + QStringLiteral(" %1").arg(lauf.m.ProgressBar1);
+        fortschritt << url.section(u'/', -1) +
+                           QStringLiteral(" %1").arg(lauf.m.downloadFortschritt);
     };
     lauf.starten();
     EXPECT_EQ(stand(lauf.m), (Stand{1, 0, 1, S, S, T::Bereit, 0, 0, 0, 0, 0}));
     for (std::size_t i = 0; i < std::size(ablauf); ++i) {
         ausloesen(lauf.m, ablauf[i].ereignis);
         EXPECT_EQ(stand(lauf.m), ablauf[i].danach) << "Zeile " << i;
-        EXPECT_EQ(lauf.m.Geschlossen, i + 1 == std::size(ablauf)) << "Zeile " << i;
+        EXPECT_EQ(lauf.m.geschlossen, i + 1 == std::size(ablauf)) << "Zeile " << i;
     }
     EXPECT_EQ(fortschritt, QStringList({"Rechner.zip 50", "RechnerHilfe.chm 80"}));
-    EXPECT_EQ(lauf.m.Memo5, QStringLiteral("Aktualisierte Version 2.1.5.0"));
-    EXPECT_EQ(lauf.m.Memo2, QString());
+    EXPECT_EQ(lauf.m.aktuelleVersion, QStringLiteral("Aktualisierte Version 2.1.5.0"));
+    EXPECT_EQ(lauf.m.neueVersionFeld, QString());
     EXPECT_EQ(lauf.welt.starts, QStringList{lauf.pfad(QStringLiteral("Rechner"))});
     EXPECT_TRUE(lauf.welt.meldungen.isEmpty());
 }
@@ -107,11 +109,11 @@ TEST(Schritte, TicksWaehrendDerMeldung) {
     lauf.starten();
     lauf.welt.beiMeldung = [&] {
         for (int tick = 0; tick < 3; ++tick)
-            lauf.m.Timer1Timer();
+            lauf.m.downloadTick();
     };
     lauf.herunterladen();
     EXPECT_EQ(lauf.welt.meldungen, QStringList{T::DownloadAbgebrochen});
-    EXPECT_EQ(lauf.m.Timer1Zaehler, 0);
+    EXPECT_EQ(lauf.m.downloadTicks, 0);
     EXPECT_EQ(stand(lauf.m), (Stand{0, 1, 1, S, S, T::Fortfahren, 100, 0, 0, 0, 0}));
 }
 
@@ -128,7 +130,7 @@ TEST(Schritte, LangeOffeneMeldung) {
     lauf.welt.beiMeldung = [&] {
         if (lauf.welt.meldungen.size() == 1) {
             for (int tick = 0; tick < 600; ++tick)
-                lauf.m.Timer1Timer();
+                lauf.m.downloadTick();
         }
     };
     lauf.herunterladen();
@@ -149,11 +151,11 @@ TEST(Schritte, Abbrechen) {
         Schreiben(lauf.pfad(QStringLiteral("Rechner")), "altes Programm");
         lauf.starten();
         if (fall.ticks >= 0)
-            lauf.m.BitBtn1Click();
+            lauf.m.herunterladen();
         for (int tick = 0; tick < fall.ticks; ++tick)
-            tick < 6 ? lauf.m.Timer1Timer() : lauf.m.Timer2Timer();
-        lauf.m.BitBtn3Click();
-        EXPECT_EQ(lauf.m.Geschlossen, fall.endet) << fall.ticks;
+            tick < 6 ? lauf.m.downloadTick() : lauf.m.nachDownloadTick();
+        lauf.m.abbrechen();
+        EXPECT_EQ(lauf.m.geschlossen, fall.endet) << fall.ticks;
         EXPECT_EQ(Inhalt(lauf.pfad(QStringLiteral("Rechner"))), "altes Programm");
         EXPECT_TRUE(lauf.welt.starts.isEmpty());
     }
@@ -166,14 +168,14 @@ TEST(Schritte, DownloadOrdnerAusDemFeld) {
          {std::pair{QStringLiteral("neu-"), 0}, std::pair{QStringLiteral("neu-\r\n"), 1}}) {
         Updatelauf lauf(false);
         lauf.starten();
-        lauf.m.BitBtn1Click();
+        lauf.m.herunterladen();
         for (int tick = 0; tick < 5; ++tick)
-            lauf.m.Timer1Timer();
-        lauf.m.Memo1 = lauf.pfad(ordner);
-        lauf.m.Timer1Timer();
-        lauf.m.Memo1 = lauf.pfad(QStringLiteral("spaeter/"));
+            lauf.m.downloadTick();
+        lauf.m.downloadOrdner = lauf.pfad(ordner);
+        lauf.m.downloadTick();
+        lauf.m.downloadOrdner = lauf.pfad(QStringLiteral("spaeter/"));
         for (int tick = 0; tick < 4; ++tick)
-            lauf.m.Timer2Timer();
+            lauf.m.nachDownloadTick();
         lauf.installieren();
         EXPECT_EQ(lauf.welt.meldungen.size(), abbrueche);
         EXPECT_EQ(Inhalt(lauf.pfad(ordner + QStringLiteral("Rechner"))),

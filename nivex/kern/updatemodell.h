@@ -1,9 +1,9 @@
 #pragma once
 
-// Model of the updater window TForm1: the texts of its memo fields and status panels, the pens
-// of the two step frames, the progress values, the buttons' enabled states and which step
+// Model of the updater window Updatefenster: the texts of its text fields and status panels, the
+// pens of the two step frames, the progress values, the buttons' enabled states and which step
 // timer runs. The window calls one operation per event or timer tick and then refreshes its
-// widgets from these fields. The memo texts hold Windows line breaks (CR LF), because the
+// widgets from these fields. The field texts hold Windows line breaks (CR LF), because the
 // character positions the updater reads count them as two characters.
 
 #include "nivex/kern/aussenwelt.h"
@@ -30,73 +30,75 @@ struct Rgb {
 };
 
 // The two fields whose displayed lines the first activation drops.
-enum class Memofeld { Information, Hilfeflag };
+enum class Textfeld { Information, Hilfekennung };
 
-class Nivexmodell {
+class Updatemodell {
 public:
-    Nivexmodell(NivexAussenwelt& welt, QString basisadresse);
+    Updatemodell(NivexAussenwelt& welt, QString basisadresse);
 
     // Program-wide values of the window module.
     QString VersionsText;
     QString NeueVersion;
     QString DownloadPfad;
-    quint8 Timer1Zaehler = 0;
-    quint8 Timer2Zaehler = 0;
-    quint8 Timer3Zaehler = 0;
+    quint8 downloadTicks = 0;
+    quint8 nachDownloadTicks = 0;
+    quint8 installTicks = 0;
 
     // Field texts.
-    QString Memo1; // download folder
-    QString Memo5; // current version
-    QString Memo2; // new version
-    QString Memo3; // information text
-    QString Memo4; // help flag (hidden)
-    QString Statusleiste[2];
+    QString downloadOrdner;
+    QString aktuelleVersion;
+    QString neueVersionFeld;
+    QString information;
+    QString hilfeKennung; // hidden; "hi" asks for the help file
+    QString statuszeile[2];
 
-    Stift Shape1Pen = SchwarzerStift; // step-1 frame (download)
-    Stift Shape2Pen = SchwarzerStift; // step-2 frame (install)
-    int ProgressBar1 = 0;
-    int ProgressBar2 = 0;
-    bool BitBtn1 = true;                                 // "Herunterladen"
-    bool BitBtn2 = true;                                 // "Installieren"
-    bool BitBtn3 = true;                                 // "Abbrechen"
-    bool Timer1 = false, Timer2 = false, Timer3 = false; // running
-    std::optional<Rgb> Color;                            // empty: the system's button face
-    bool Geschlossen = false;                            // the window is to close
+    Stift downloadStift = SchwarzerStift;
+    Stift installStift = SchwarzerStift;
+    int downloadFortschritt = 0;
+    int installFortschritt = 0;
+    bool herunterladenAktiv = true;
+    bool installierenAktiv = true;
+    bool abbrechenAktiv = true;
+    // Which step timer runs.
+    bool downloadLaeuft = false, nachDownloadLaeuft = false, installLaeuft = false;
+    std::optional<Rgb> farbe; // empty: the system's button face
+    bool geschlossen = false; // the window is to close
 
     // How a text line breaks into displayed lines in a field: their lengths in characters. The
     // window measures with the field's own font and width; unset, every text line is one
     // displayed line.
-    std::function<QList<qsizetype>(Memofeld, const QString& zeile)> angezeigteZeilen;
+    std::function<QList<qsizetype>(Textfeld, const QString& zeile)> angezeigteZeilen;
     // Called before each download, which blocks the window until it ends: the window shows the
     // fields as they stand at that moment.
     std::function<void()> vorDerUebertragung;
 
     // `programmordner` is the updater's own folder with its trailing "/".
-    void FormCreate(const QString& programmordner);
+    void erstellen(const QString& programmordner);
     // Runs on the first activation only.
-    void FormActivate();
+    void aktivieren();
     void Open_Internet(const QString& url);
 
-    void BitBtn1Click(); // "Herunterladen"
-    void Timer1Timer();  // download step
-    void Timer2Timer();  // post-download step
-    void BitBtn2Click(); // "Installieren"
-    void Timer3Timer();  // install step
-    void BitBtn3Click(); // "Abbrechen" and Escape; nothing while disabled
+    void herunterladen();
+    void downloadTick();
+    void nachDownloadTick();
+    void installieren();
+    void installTick();
+    // "Abbrechen" and Escape; nothing while disabled.
+    void abbrechen();
 
-    bool hilfeMarkiert() const { return Memo4 == QStringLiteral("hi"); }
+    bool hilfeMarkiert() const { return hilfeKennung == QStringLiteral("hi"); }
 
 private:
-    QString ohneErsteAngezeigteZeile(const QString& text, Memofeld feld) const;
-    void Downloadarbeit();
-    void herunterladen(const QString& dateiname, const QString& ziel, bool zielErlaubt = true);
-    void ProgrammdateiInstallieren();
-    void HilfedateiInstallieren();
+    QString ohneErsteAngezeigteZeile(const QString& text, Textfeld feld) const;
+    void downloadarbeit();
+    void dateiHerunterladen(const QString& dateiname, const QString& ziel, bool zielErlaubt = true);
+    void programmdateiInstallieren();
+    void hilfedateiInstallieren();
 
     NivexAussenwelt& m_welt;
     QString m_basisadresse;
     bool m_aktiviert = false;
-    bool m_downloadLaeuft = false; // the downloads of tick 6, with any box they show
+    bool m_uebertragungLaeuft = false; // the downloads of tick 6, with any box they show
 };
 
 namespace Nivextexte {

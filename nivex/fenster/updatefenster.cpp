@@ -1,4 +1,4 @@
-#include "nivex/fenster/tform1.h"
+#include "nivex/fenster/updatefenster.h"
 
 #include "nivex/fenster/stufenrahmen.h"
 #include "nivex/fenster/zeilenmass.h"
@@ -20,8 +20,8 @@ namespace {
 constexpr QSize Innengroesse(787, 353);
 constexpr int Statushoehe = 19;
 
-QPlainTextEdit* memo(QWidget* eltern, const QString& name, const QRect& ort, const QColor& farbe,
-                     bool nurLesen) {
+QPlainTextEdit* textfeld(QWidget* eltern, const QString& name, const QRect& ort,
+                         const QColor& farbe, bool nurLesen) {
     auto* feld = new QPlainTextEdit(eltern);
     feld->setObjectName(name);
     feld->setGeometry(ort);
@@ -73,7 +73,7 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, co
     return b;
 }
 
-// The memos show "\n" where the model holds CR LF.
+// The text fields show "\n" where the model holds CR LF.
 QString anzeige(const QString& feldtext) {
     return QString(feldtext).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
@@ -93,8 +93,8 @@ void laufen(QTimer& zeitgeber, bool laeuft) {
 
 } // namespace
 
-TForm1::TForm1(NivexAussenwelt& welt, const QString& basisadresse, const QString& programmordner,
-               QWidget* eltern)
+Updatefenster::Updatefenster(NivexAussenwelt& welt, const QString& basisadresse,
+                             const QString& programmordner, QWidget* eltern)
     : QWidget(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint),
       m_modell(welt, basisadresse) {
@@ -117,9 +117,9 @@ TForm1::TForm1(NivexAussenwelt& welt, const QString& basisadresse, const QString
     statusleisteBauen();
 
     for (auto [zeitgeber, name, tick] :
-         {std::tuple{&Timer1, "Timer1", &Nivexmodell::Timer1Timer},
-          std::tuple{&Timer2, "Timer2", &Nivexmodell::Timer2Timer},
-          std::tuple{&Timer3, "Timer3", &Nivexmodell::Timer3Timer}}) {
+         {std::tuple{&downloadZeitgeber, "Timer1", &Updatemodell::downloadTick},
+          std::tuple{&nachDownloadZeitgeber, "Timer2", &Updatemodell::nachDownloadTick},
+          std::tuple{&installZeitgeber, "Timer3", &Updatemodell::installTick}}) {
         zeitgeber->setObjectName(QString::fromLatin1(name));
         zeitgeber->setParent(this);
         zeitgeber->setInterval(1000);
@@ -128,45 +128,49 @@ TForm1::TForm1(NivexAussenwelt& welt, const QString& basisadresse, const QString
                 [this, schritt] { ausfuehren([this, schritt] { (m_modell.*schritt)(); }); });
     }
 
-    m_modell.angezeigteZeilen = [this](Memofeld feld, const QString& zeile) {
-        return angezeigteZeilen(feld == Memofeld::Information ? *Memo3 : *Memo4, zeile);
+    m_modell.angezeigteZeilen = [this](Textfeld feld, const QString& zeile) {
+        return angezeigteZeilen(
+            feld == Textfeld::Information ? *informationsFeld : *hilfeKennungFeld, zeile);
     };
     // The download blocks the event loop: what the window shows until it ends is painted now.
     m_modell.vorDerUebertragung = [this] {
         aktualisieren();
         repaint();
     };
-    m_modell.FormCreate(programmordner);
+    m_modell.erstellen(programmordner);
     aktualisieren();
     if (const QScreen* bildschirm = screen())
         move(bildschirm->availableGeometry().center() - rect().center());
 }
 
-void TForm1::felderBauen() {
+void Updatefenster::felderBauen() {
     const QColor creme(255, 251, 240);
     beschriftung(this, QStringLiteral("Label1"), QStringLiteral("Download-Pfad"), {8, 96});
-    Memo1 = memo(this, QStringLiteral("Memo1"), {8, 112, 505, 41}, creme, false);
+    downloadOrdnerFeld = textfeld(this, QStringLiteral("Memo1"), {8, 112, 505, 41}, creme, false);
     beschriftung(this, QStringLiteral("Label2"), QStringLiteral("Dateiversionen"), {8, 168});
-    Memo5 = memo(this, QStringLiteral("Memo5"), {8, 184, 177, 41}, QColor(192, 192, 192), false);
-    Memo2 = memo(this, QStringLiteral("Memo2"), {8, 232, 177, 41}, QColor(192, 220, 192), true);
+    aktuelleVersionFeld =
+        textfeld(this, QStringLiteral("Memo5"), {8, 184, 177, 41}, QColor(192, 192, 192), false);
+    neueVersionFeld =
+        textfeld(this, QStringLiteral("Memo2"), {8, 232, 177, 41}, QColor(192, 220, 192), true);
     beschriftung(this, QStringLiteral("Label3"), QStringLiteral("Informationen zum neuen Update"),
                  {192, 168});
-    Memo3 = memo(this, QStringLiteral("Memo3"), {192, 184, 409, 129}, creme, true);
-    Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo4 = memo(this, QStringLiteral("Memo4"), {344, 122, 65, 25}, Qt::white, false);
+    informationsFeld = textfeld(this, QStringLiteral("Memo3"), {192, 184, 409, 129}, creme, true);
+    informationsFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    hilfeKennungFeld =
+        textfeld(this, QStringLiteral("Memo4"), {344, 122, 65, 25}, Qt::white, false);
     // Without scroll bars its lines are always as wide as the field.
-    Memo4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo4->hide();
+    hilfeKennungFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    hilfeKennungFeld->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    hilfeKennungFeld->hide();
 
     // Typed text reaches the model at once: the download step reads the folder field.
-    connect(Memo1, &QPlainTextEdit::textChanged, this,
-            [this] { m_modell.Memo1 = Feldtext(Memo1->toPlainText()); });
-    connect(Memo5, &QPlainTextEdit::textChanged, this,
-            [this] { m_modell.Memo5 = Feldtext(Memo5->toPlainText()); });
+    connect(downloadOrdnerFeld, &QPlainTextEdit::textChanged, this,
+            [this] { m_modell.downloadOrdner = Feldtext(downloadOrdnerFeld->toPlainText()); });
+    connect(aktuelleVersionFeld, &QPlainTextEdit::textChanged, this,
+            [this] { m_modell.aktuelleVersion = Feldtext(aktuelleVersionFeld->toPlainText()); });
 }
 
-void TForm1::schritteBauen() {
+void Updatefenster::schritteBauen() {
     const auto schritt = [this](const QString& name, int oben, int nummer, const QString& text) {
         auto* rahmen = new Stufenrahmen(this);
         rahmen->setObjectName(name);
@@ -183,18 +187,18 @@ void TForm1::schritteBauen() {
         fortschritt->setTextVisible(false);
         return std::pair{rahmen, fortschritt};
     };
-    std::tie(Shape1, ProgressBar1) =
+    std::tie(downloadRahmen, downloadBalken) =
         schritt(QStringLiteral("Shape1"), 8, 1, QStringLiteral("Herunterladen"));
-    std::tie(Shape2, ProgressBar2) =
+    std::tie(installRahmen, installBalken) =
         schritt(QStringLiteral("Shape2"), 96, 2, QStringLiteral("Installieren"));
 }
 
-void TForm1::knoepfeBauen() {
-    BitBtn1 = knopf(this, QStringLiteral("BitBtn1"), QStringLiteral("Herunterladen"),
-                    {608, 184, 153, 25});
-    BitBtn2 =
+void Updatefenster::knoepfeBauen() {
+    herunterladenKnopf = knopf(this, QStringLiteral("BitBtn1"), QStringLiteral("Herunterladen"),
+                               {608, 184, 153, 25});
+    installierenKnopf =
         knopf(this, QStringLiteral("BitBtn2"), QStringLiteral("Installieren"), {608, 236, 153, 25});
-    for (QPushButton* rot : {BitBtn1, BitBtn2}) {
+    for (QPushButton* rot : {herunterladenKnopf, installierenKnopf}) {
         QFont schrift = rot->font();
         schrift.setPixelSize(13);
         rot->setFont(schrift);
@@ -204,94 +208,95 @@ void TForm1::knoepfeBauen() {
         palette.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(255, 0, 0));
         rot->setPalette(palette);
     }
-    BitBtn3 =
+    abbrechenKnopf =
         knopf(this, QStringLiteral("BitBtn3"), QStringLiteral("Abbrechen"), {608, 288, 153, 24});
-    BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(BitBtn1, &QPushButton::clicked, this,
-            [this] { ausfuehren([this] { m_modell.BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this,
-            [this] { ausfuehren([this] { m_modell.BitBtn2Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this,
-            [this] { ausfuehren([this] { m_modell.BitBtn3Click(); }); });
+    abbrechenKnopf->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(herunterladenKnopf, &QPushButton::clicked, this,
+            [this] { ausfuehren([this] { m_modell.herunterladen(); }); });
+    connect(installierenKnopf, &QPushButton::clicked, this,
+            [this] { ausfuehren([this] { m_modell.installieren(); }); });
+    connect(abbrechenKnopf, &QPushButton::clicked, this,
+            [this] { ausfuehren([this] { m_modell.abbrechen(); }); });
 }
 
-void TForm1::statusleisteBauen() {
+void Updatefenster::statusleisteBauen() {
     auto* leiste = new QWidget(this);
     leiste->setObjectName(QStringLiteral("StatusBar1"));
     leiste->setGeometry(0, Innengroesse.height() - Statushoehe, Innengroesse.width(), Statushoehe);
     const int breiten[2] = {250, Innengroesse.width() - 250};
     for (int i = 0; i < 2; ++i) {
-        Statusfeld[i] = new QLabel(leiste);
-        Statusfeld[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        Statusfeld[i]->setGeometry(i * breiten[0], 0, breiten[i], Statushoehe);
-        Statusfeld[i]->setAlignment(Qt::AlignCenter);
-        Statusfeld[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusfelder[i] = new QLabel(leiste);
+        statusfelder[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        statusfelder[i]->setGeometry(i * breiten[0], 0, breiten[i], Statushoehe);
+        statusfelder[i]->setAlignment(Qt::AlignCenter);
+        statusfelder[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
 }
 
-void TForm1::ausfuehren(const std::function<void()>& operation) {
+void Updatefenster::ausfuehren(const std::function<void()>& operation) {
     operation();
     aktualisieren();
 }
 
-void TForm1::aktualisieren() {
-    const Nivexmodell& m = m_modell;
-    zeigen(Memo1, m.Memo1);
-    zeigen(Memo5, m.Memo5);
-    zeigen(Memo2, m.Memo2);
-    zeigen(Memo3, m.Memo3);
-    zeigen(Memo4, m.Memo4);
+void Updatefenster::aktualisieren() {
+    const Updatemodell& m = m_modell;
+    zeigen(downloadOrdnerFeld, m.downloadOrdner);
+    zeigen(aktuelleVersionFeld, m.aktuelleVersion);
+    zeigen(neueVersionFeld, m.neueVersionFeld);
+    zeigen(informationsFeld, m.information);
+    zeigen(hilfeKennungFeld, m.hilfeKennung);
     for (int i = 0; i < 2; ++i)
-        Statusfeld[i]->setText(m.Statusleiste[i]);
-    Shape1->setzeStift(m.Shape1Pen);
-    Shape2->setzeStift(m.Shape2Pen);
-    ProgressBar1->setValue(m.ProgressBar1);
-    ProgressBar2->setValue(m.ProgressBar2);
-    for (auto [knopf, an] : {std::pair{BitBtn1, m.BitBtn1}, std::pair{BitBtn2, m.BitBtn2},
-                             std::pair{BitBtn3, m.BitBtn3}}) {
+        statusfelder[i]->setText(m.statuszeile[i]);
+    downloadRahmen->setzeStift(m.downloadStift);
+    installRahmen->setzeStift(m.installStift);
+    downloadBalken->setValue(m.downloadFortschritt);
+    installBalken->setValue(m.installFortschritt);
+    for (auto [knopf, an] : {std::pair{herunterladenKnopf, m.herunterladenAktiv},
+                             std::pair{installierenKnopf, m.installierenAktiv},
+                             std::pair{abbrechenKnopf, m.abbrechenAktiv}}) {
         // A pressed button that turns off leaves the focus with the window, not with the next
         // text field, so that Enter and Escape keep reaching the buttons.
         if (!an && focusWidget() == knopf)
             knopf->clearFocus();
         knopf->setEnabled(an);
     }
-    laufen(Timer1, m.Timer1);
-    laufen(Timer2, m.Timer2);
-    laufen(Timer3, m.Timer3);
+    laufen(downloadZeitgeber, m.downloadLaeuft);
+    laufen(nachDownloadZeitgeber, m.nachDownloadLaeuft);
+    laufen(installZeitgeber, m.installLaeuft);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, m.Color ? QColor(m.Color->rot, m.Color->gruen, m.Color->blau)
+    palette.setColor(QPalette::Window, m.farbe ? QColor(m.farbe->rot, m.farbe->gruen, m.farbe->blau)
                                                : QPalette().color(QPalette::Button));
     setPalette(palette);
-    if (m.Geschlossen)
+    if (m.geschlossen)
         close();
 }
 
 // The first activation fills the fields; the model ignores every later one. A window system
 // that does not activate a new window (an X server without a window manager) would leave them
 // empty, so the first showing fills them all the same.
-bool TForm1::event(QEvent* ereignis) {
+bool Updatefenster::event(QEvent* ereignis) {
     if (ereignis->type() == QEvent::WindowActivate || ereignis->type() == QEvent::Show)
-        ausfuehren([this] { m_modell.FormActivate(); });
+        ausfuehren([this] { m_modell.aktivieren(); });
     return QWidget::event(ereignis);
 }
 
 // Escape and Enter act as the cancel and the default button, except in the text fields, which
 // take Enter as a line break.
-void TForm1::keyPressEvent(QKeyEvent* ereignis) {
+void Updatefenster::keyPressEvent(QKeyEvent* ereignis) {
     if (qobject_cast<QPlainTextEdit*>(focusWidget())) {
         QWidget::keyPressEvent(ereignis);
         return;
     }
     switch (ereignis->key()) {
     case Qt::Key_Escape:
-        ausfuehren([this] { m_modell.BitBtn3Click(); });
+        ausfuehren([this] { m_modell.abbrechen(); });
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (m_modell.BitBtn1)
-            ausfuehren([this] { m_modell.BitBtn1Click(); });
-        else if (m_modell.BitBtn2)
-            ausfuehren([this] { m_modell.BitBtn2Click(); });
+        if (m_modell.herunterladenAktiv)
+            ausfuehren([this] { m_modell.herunterladen(); });
+        else if (m_modell.installierenAktiv)
+            ausfuehren([this] { m_modell.installieren(); });
         break;
     default:
         QWidget::keyPressEvent(ereignis);
@@ -301,8 +306,8 @@ void TForm1::keyPressEvent(QKeyEvent* ereignis) {
 // The run ends only through "Abbrechen" or at the end of the install step. Any other close
 // request (the window manager's, Alt+F4, the application quitting) counts as "Abbrechen", which
 // does nothing while it is disabled.
-void TForm1::closeEvent(QCloseEvent* ereignis) {
-    if (!m_modell.Geschlossen)
-        m_modell.BitBtn3Click();
-    ereignis->setAccepted(m_modell.Geschlossen);
+void Updatefenster::closeEvent(QCloseEvent* ereignis) {
+    if (!m_modell.geschlossen)
+        m_modell.abbrechen();
+    ereignis->setAccepted(m_modell.geschlossen);
 }
