@@ -4,6 +4,7 @@
 // of written files that makes the platform fail a write in the middle.
 
 #include "rechner/kern/aussenwelt.h"
+#include "tests/hilfen/ausgabe.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -19,19 +20,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& liste, std::ostream* os) {
-    *os << '[';
-    for (const QString& zeile : liste)
-        *os << '"' << zeile.toStdString() << "\" ";
-    *os << ']';
-}
-inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
-    *os << '"' << bytes.toStdString() << '"';
-}
 
 inline QByteArray dateiBytes(const QString& pfad) {
     QFile datei(pfad);

@@ -4,6 +4,7 @@
 #include "hilfen/modellstart.h"
 #include "rechner/kern/hauptmodell.h"
 #include "rechner/kern/tasten.h"
+#include "tests/hilfen/ausgabe.h"
 
 #include <gtest/gtest.h>
 
@@ -46,13 +47,3 @@ protected:
     Hauptmodell m;
     qsizetype marke = 0;
 };
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& liste, std::ostream* os) {
-    *os << '[';
-    for (const QString& zeile : liste)
-        *os << '"' << zeile.toStdString() << "\" ";
-    *os << ']';
-}

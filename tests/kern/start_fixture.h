@@ -8,6 +8,7 @@
 #include "rechner/kern/anmeldung.h"
 #include "rechner/kern/programmstart.h"
 #include "rechner/kern/registrierung.h"
+#include "tests/hilfen/ausgabe.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,13 +102,3 @@ protected:
                             ++schliessen;
                         }};
 };
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& liste, std::ostream* os) {
-    *os << '[';
-    for (const QString& zeile : liste)
-        *os << '"' << zeile.toStdString() << "\" ";
-    *os << ']';
-}

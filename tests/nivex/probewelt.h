@@ -6,18 +6,10 @@
 #include "common/ansi.h"
 #include "common/web.h"
 #include "nivex/kern/aussenwelt.h"
+#include "tests/hilfen/ausgabe.h"
 
 #include <QStringList>
 #include <functional>
-#include <ostream>
-
-// Readable failure messages for the texts and bytes the tests compare.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
-    *os << '"' << bytes.toStdString() << '"';
-}
 
 class Probewelt : public NivexAussenwelt {
 public:
