@@ -1,8 +1,8 @@
 #include "nivex/fenster/updatefenster.h"
 
+#include "common/zeilen.h"
 #include "nivex/fenster/stufenrahmen.h"
 #include "nivex/fenster/zeilenmass.h"
-#include "nivex/kern/feldtext.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -73,13 +73,8 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, co
     return b;
 }
 
-// The text fields show "\n" where the model holds CR LF.
-QString anzeige(const QString& feldtext) {
-    return QString(feldtext).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 void zeigen(QPlainTextEdit* feld, const QString& feldtext) {
-    const QString text = anzeige(feldtext);
+    const QString text = alsAnzeige(feldtext);
     if (feld->toPlainText() != text)
         feld->setPlainText(text);
 }
@@ -165,9 +160,9 @@ void Updatefenster::felderBauen() {
 
     // Typed text reaches the model at once: the download step reads the folder field.
     connect(downloadOrdnerFeld, &QPlainTextEdit::textChanged, this,
-            [this] { m_modell.downloadOrdner = Feldtext(downloadOrdnerFeld->toPlainText()); });
+            [this] { m_modell.downloadOrdner = ausAnzeige(downloadOrdnerFeld->toPlainText()); });
     connect(aktuelleVersionFeld, &QPlainTextEdit::textChanged, this,
-            [this] { m_modell.aktuelleVersion = Feldtext(aktuelleVersionFeld->toPlainText()); });
+            [this] { m_modell.aktuelleVersion = ausAnzeige(aktuelleVersionFeld->toPlainText()); });
 }
 
 void Updatefenster::schritteBauen() {

@@ -1,4 +1,5 @@
 // Creation and first activation of the updater window: the version file read into the fields.
+#include "common/zeilen.h"
 #include "nivex/kern/feldtext.h"
 #include "nivex/kern/updatemodell.h"
 
@@ -11,7 +12,7 @@ void Updatemodell::erstellen(const QString& programmordner) {
     downloadStift = SchwarzerStift;
     herunterladenAktiv = true;
     installierenAktiv = false;
-    downloadOrdner = Feldtext(programmordner);
+    downloadOrdner = mitCrLf(programmordner);
 }
 
 void Updatemodell::Open_Internet(const QString& url) {
@@ -43,21 +44,21 @@ void Updatemodell::aktivieren() {
     m_aktiviert = true;
     downloadLaeuft = nachDownloadLaeuft = installLaeuft = false;
     downloadTicks = nachDownloadTicks = installTicks = 0;
-    aktuelleVersion = Feldtext(aktuelleVersion + m_welt.zwischenablage());
+    aktuelleVersion = mitCrLf(aktuelleVersion + m_welt.zwischenablage());
     Open_Internet(m_basisadresse + Updatedateien::Ordner + Updatedateien::Versionsdatei);
 
-    neueVersionFeld = Feldtext(neueVersionFeld + VersionsText);
+    neueVersionFeld = mitCrLf(neueVersionFeld + VersionsText);
     NeueVersion = neueVersionFeld.left(5);
-    neueVersionFeld = Feldtext(QStringLiteral("Neuere Version: ") + Versionsanzeige(NeueVersion));
+    neueVersionFeld = mitCrLf(QStringLiteral("Neuere Version: ") + Versionsanzeige(NeueVersion));
 
     // Lines 1 to 3 are the code, the flag line and a free line; the information follows. The
     // fields drop displayed lines, so a line that wraps moves where both start.
-    information = Feldtext(information + VersionsText);
+    information = mitCrLf(information + VersionsText);
     hilfeKennung = information;
     for (int i = 0; i < 3; ++i)
         information = ohneErsteAngezeigteZeile(information, Textfeld::Information);
     hilfeKennung =
-        Feldtext(ohneErsteAngezeigteZeile(hilfeKennung, Textfeld::Hilfekennung).mid(18, 2));
+        mitCrLf(ohneErsteAngezeigteZeile(hilfeKennung, Textfeld::Hilfekennung).mid(18, 2));
     farbe = Rgb{251, 230, 191};
 }
 

@@ -1,22 +1,5 @@
 #include "nivex/kern/feldtext.h"
 
-QString Feldtext(const QString& text) {
-    QString ergebnis;
-    ergebnis.reserve(text.size() + text.size() / 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar zeichen = text[i];
-        if (zeichen == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            ergebnis += QStringLiteral("\r\n");
-            ++i;
-        } else if (zeichen == u'\r' || zeichen == u'\n') {
-            ergebnis += QStringLiteral("\r\n");
-        } else {
-            ergebnis += zeichen;
-        }
-    }
-    return ergebnis;
-}
-
 QString OhneErsteZeile(const QString& text) {
     const qsizetype umbruch = text.indexOf(QStringLiteral("\r\n"));
     return umbruch < 0 ? QString() : text.mid(umbruch + 2);

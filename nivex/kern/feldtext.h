@@ -6,8 +6,6 @@
 #include <QString>
 #include <functional>
 
-// The text as a field holds it: every lone CR and every lone LF becomes CR LF.
-QString Feldtext(const QString& text);
 // The text without its first line; the removed line takes its line break with it.
 QString OhneErsteZeile(const QString& text);
 // The text without its first displayed line. `zeilen` gives the lengths of the displayed lines

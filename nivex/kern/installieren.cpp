@@ -1,8 +1,8 @@
 // The install step "Installieren", the restart of Rechner and "Abbrechen".
-#include "nivex/kern/feldtext.h"
 #include "nivex/kern/updatemodell.h"
 
 #include "common/dateiablage.h"
+#include "common/zeilen.h"
 
 #include <QFile>
 
@@ -81,7 +81,7 @@ void Updatemodell::installTick() {
         installStift = SchwarzerStift;
         // "Neuere Version: " is 16 characters long; the version follows it.
         aktuelleVersion =
-            Feldtext(QStringLiteral("Aktualisierte Version ") + neueVersionFeld.mid(16, 10));
+            mitCrLf(QStringLiteral("Aktualisierte Version ") + neueVersionFeld.mid(16, 10));
         neueVersionFeld.clear();
         break;
     case 5:

@@ -2,6 +2,7 @@
 
 #include "common/ansi.h"
 #include "common/fehler.h"
+#include "common/zeilen.h"
 #include "rechner/kern/dateizugriff.h"
 #include "rechner/kern/zahlformen.h"
 
@@ -18,23 +19,6 @@ constexpr int Einstellungszeilen = 6;
 
 QString mitSchraegstrich(const QString& ordner) {
     return ordner.endsWith(QLatin1Char('/')) ? ordner : ordner + QLatin1Char('/');
-}
-
-// Every break made CR LF: CR LF stays, a lone CR and a lone LF each become CR LF.
-QString mitCrLf(const QString& text) {
-    QString ergebnis;
-    ergebnis.reserve(text.size() + text.size() / 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            ergebnis.append(QStringLiteral("\r\n"));
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-        } else {
-            ergebnis.append(c);
-        }
-    }
-    return ergebnis;
 }
 
 // The first six lines of the settings file; the rest is never read.

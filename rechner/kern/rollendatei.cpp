@@ -2,6 +2,7 @@
 
 #include "common/ansi.h"
 #include "common/fehler.h"
+#include "common/zeilen.h"
 #include "rechner/kern/dateizugriff.h"
 #include "rechner/kern/rtfleser.h"
 
@@ -52,22 +53,11 @@ void zeileAnhaengen(QByteArray& rtf, const QString& zeile) {
 // The roll's splitting rule on the bytes themselves, so that a large file is not held twice.
 QStringList textZeilen(QByteArrayView text) {
     QStringList zeilen;
-    qsizetype anfang = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        zeilen.append(ansiZuText(text.sliced(anfang, i - anfang)));
+    zeilenDurchgehen(text, [&zeilen](QByteArrayView zeile) {
+        zeilen.append(ansiZuText(zeile));
         if (zeilen.size() > RollendateiHoechstZeilen)
             throw Fehler(Fehlertexte::FehlerBeimLaden);
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        anfang = i + 1;
-    }
-    if (anfang < text.size())
-        zeilen.append(ansiZuText(text.sliced(anfang)));
-    if (zeilen.size() > RollendateiHoechstZeilen)
-        throw Fehler(Fehlertexte::FehlerBeimLaden);
+    });
     return zeilen;
 }
 

@@ -1,7 +1,7 @@
 // The updater's window during a run: close requests from outside, what the window shows while a
 // download blocks it, and lines that wrap in the information and flag fields.
+#include "common/zeilen.h"
 #include "nivex/fenster/updatefenster.h"
-#include "nivex/kern/feldtext.h"
 #include "tests/hilfen/testserver.h"
 #include "tests/nivex/nivexfenster_hilfen.h"
 #include "tests/nivex/probewelt.h"
@@ -186,7 +186,7 @@ private Q_SLOTS:
         flagfeld->show();
         const qsizetype rest = zeilenanfang(flagfeld, ganz, 1);
         QVERIFY(rest < zeile1.size());
-        QCOMPARE(flag, Feldtext(ganz.mid(rest)).mid(18, 2));
+        QCOMPARE(flag, mitCrLf(ganz.mid(rest)).mid(18, 2));
         QVERIFY(flag != QStringLiteral("hi"));
     }
 };
