@@ -1,11 +1,10 @@
 #include "nivex/fenster/plattform.h"
 
+#include "common/fenster/boxen.h"
 #include "common/web.h"
-#include "nivex/kern/updatemodell.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QProcess>
 
 QString NivexPlattform::abrufen(const QString& url) {
@@ -21,8 +20,7 @@ QString NivexPlattform::zwischenablage() const {
 }
 
 void NivexPlattform::meldung(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, Nivextexte::Titel, text, QMessageBox::Ok, m_eltern);
-    box.exec();
+    Meldungsbox(m_eltern, text);
 }
 
 void NivexPlattform::starten(const QString& programm) {

@@ -1,7 +1,8 @@
 #pragma once
 
-// The updater's outside world on Qt: the web functions of common/, the clipboard, message
-// boxes captioned "Nivex" over the window, and the program start.
+// The updater's outside world on Qt: the web functions of common/, the clipboard, the plain
+// message box over the window (captioned with the application title, "Nivex"), and the program
+// start.
 
 #include "nivex/kern/aussenwelt.h"
 

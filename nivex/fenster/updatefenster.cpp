@@ -1,5 +1,6 @@
 #include "nivex/fenster/updatefenster.h"
 
+#include "common/fenster/ausfuehren.h"
 #include "common/zeilen.h"
 #include "nivex/fenster/stufenrahmen.h"
 #include "nivex/fenster/zeilenmass.h"
@@ -229,8 +230,7 @@ void Updatefenster::statusleisteBauen() {
 }
 
 void Updatefenster::ausfuehren(const std::function<void()>& operation) {
-    operation();
-    aktualisieren();
+    ::ausfuehren(this, operation, [this] { aktualisieren(); });
 }
 
 void Updatefenster::aktualisieren() {

@@ -1,20 +1,11 @@
 #include "rechner/fenster/dialoge.h"
 
-#include "common/fehler.h"
-
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-void Fehlerbox(QWidget* eltern, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, Anwendungstitel, fehlerboxText(text), QMessageBox::Ok,
-                    eltern);
-    box.exec();
-}
-
 void Meldung(QWidget* eltern, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, Anwendungstitel, text, QMessageBox::Ok, eltern);
-    box.exec();
+    Meldungsbox(eltern, text);
 }
 
 Dialoge::Antwort Frage(QWidget* eltern, const QString& text) {

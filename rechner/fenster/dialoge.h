@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/fenster/boxen.h"
 #include "rechner/kern/aussenwelt.h"
 
 #include <QString>
@@ -9,9 +10,8 @@ class QWidget;
 // The application title: product name (17 characters), a blank, the version.
 inline const QString Anwendungstitel = QStringLiteral("Quorvendaltabulix 2.1.4.0");
 
-// The application-wide error box: error icon, OK, the title as caption, the "." rule.
-void Fehlerbox(QWidget* eltern, const QString& text);
-// A plain message box: no icon, OK, the title as caption.
+// A plain message box: no icon, OK, the title as caption. The error box is Fehlerbox
+// (common/fenster/boxen.h).
 void Meldung(QWidget* eltern, const QString& text);
 // A yes/no question of the information type, caption "Information", "&Ja" as default.
 Dialoge::Antwort Frage(QWidget* eltern, const QString& text);

@@ -2,13 +2,14 @@
 // with the update server gone: both boxes, in their order.
 #include "common/fehler.h"
 #include "common/web.h"
+#include "rechner/fenster/dialoge.h"
 #include "rechner/fenster/tform1.h"
 #include "rechner/kern/aktualisierung.h"
+#include "tests/hilfen/boxrekorder.h"
 #include "tests/hilfen/testserver.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QMessageBox>
 #include <QtTest>
 
 namespace {
@@ -27,25 +28,20 @@ class TestTForm1Update : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The boxes are captioned with the title the program block sets.
+    void initTestCase() { QCoreApplication::setApplicationName(Anwendungstitel); }
+
     void ohneServerZweiBoxen() {
         Testserver server;
         server.anhalten();
         setzeUpdateServer(server.basisadresse());
         Programmwerte werte;
         TForm1 f(werte);
-        // Closes each box the menu item opens, noting its text.
-        QStringList boxen;
-        QTimer schliesser;
-        connect(&schliesser, &QTimer::timeout, [&boxen] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxen << box->text();
-                box->accept();
-            }
-        });
-        schliesser.start(10);
+        Boxrekorder boxen;
         f.ProgrammaktualisierungOnlineUpdate1->trigger();
-        QCOMPARE(boxen, QStringList({Aktualisierungstexte::KeineVerbindung,
-                                     fehlerboxText(Aktualisierungstexte::KeineUpdates)}));
+        QCOMPARE(boxen.abholen(),
+                 QList<Box>({meldungsbox(Aktualisierungstexte::KeineVerbindung),
+                             fehlerbox(fehlerboxText(Aktualisierungstexte::KeineUpdates))}));
     }
 
     // The clipboard's text lives in this program: after the hand-off the main window is gone,
@@ -59,6 +55,7 @@ private Q_SLOTS:
         TForm1 f(werte);
         Startliste start;
         f.shell = &start;
+        Boxrekorder boxen;
         f.show();
         bool offen = true;
         QString ablage;

@@ -1,6 +1,8 @@
 // The updater's window offscreen: fields at their places, the pictures, the activation, a run
 // driven tick by tick, and the keys Escape and Enter.
+#include "nivex/fenster/plattform.h"
 #include "nivex/fenster/updatefenster.h"
+#include "tests/hilfen/boxrekorder.h"
 #include "tests/hilfen/testserver.h"
 #include "tests/nivex/nivexfenster_hilfen.h"
 #include "tests/nivex/probewelt.h"
@@ -12,11 +14,26 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace {
+
+// The window's real outside world, with a clipboard and a program start of the test's own.
+class Testplattform : public NivexPlattform {
+public:
+    QString ablage;
+    QStringList starts;
+    QString zwischenablage() const override { return ablage; }
+    void starten(const QString& programm) override { starts << programm; }
+};
+
+} // namespace
+
 class TestNivexfenster : public QObject {
     Q_OBJECT
 
     Testserver server;
     QTemporaryDir ordner;
+    // Every box a test does not take fails it.
+    std::optional<Boxrekorder> boxen;
 
     // A window as started by Rechner: the version line on the clipboard; shown and activated.
     std::unique_ptr<Updatefenster> fenster(Probewelt& welt) {
@@ -29,11 +46,16 @@ class TestNivexfenster : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
+        // The caption of the boxes, as the program block sets it.
+        QCoreApplication::setApplicationName(Nivextexte::Titel);
         QVERIFY(server.laeuft());
         server.veroeffentlichen(QStringLiteral("Version.txt"),
                                 Versionsdatei({"2150*", Hilfezeile("--"), "frei", "Info"}));
         server.veroeffentlichen(QStringLiteral("Rechner.zip"), "neues Programm");
     }
+
+    void init() { boxen.emplace(); }
+    void cleanup() { boxen.reset(); }
 
     void felderAnIhremPlatz_data() {
         QTest::addColumn<QString>("name");
@@ -168,6 +190,27 @@ private Q_SLOTS:
         QTest::keyClick(fokus ? fokus : f.get(), Qt::Key(taste));
         QCOMPARE(f->isVisible(), offen);
         QCOMPARE(feld<QTimer>(*f, "Timer3")->isActive(), installiert);
+    }
+
+    // A download that fails shows "Download abgebrochen" in a plain box captioned "Nivex" over
+    // the window, during the download tick; the step then goes on as after a download.
+    void downloadAbgebrochen() {
+        Testplattform welt;
+        welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
+        Updatefenster f(welt, server.basisadresse(), ordner.path() + u'/');
+        welt.setzeEltern(&f);
+        f.show();
+        feld<QPlainTextEdit>(f, "Memo1")->setPlainText(ordner.filePath(QStringLiteral("fehlt/")));
+        QTest::mouseClick(feld<QPushButton>(f, "BitBtn1"), Qt::LeftButton);
+        ticks(f, "Timer1", 5);
+        QCOMPARE(boxen->abholen(), QList<Box>{});
+        ticks(f, "Timer1", 1);
+        const Box abgebrochen{Box::Art::Meldung, QStringLiteral("Nivex"),
+                              QStringLiteral("Download abgebrochen")};
+        QCOMPARE(boxen->abholen(), QList<Box>{abgebrochen});
+        QVERIFY(feld<QTimer>(f, "Timer2")->isActive());
+        ticks(f, "Timer2", 4);
+        QVERIFY(feld<QPushButton>(f, "BitBtn2")->isEnabled());
     }
 
     // The fields are filled when the window is shown, before any activation arrives.

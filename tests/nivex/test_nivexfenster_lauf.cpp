@@ -2,6 +2,7 @@
 // download blocks it, and lines that wrap in the information and flag fields.
 #include "common/zeilen.h"
 #include "nivex/fenster/updatefenster.h"
+#include "tests/hilfen/boxrekorder.h"
 #include "tests/hilfen/testserver.h"
 #include "tests/nivex/nivexfenster_hilfen.h"
 #include "tests/nivex/probewelt.h"
@@ -56,6 +57,8 @@ class TestNivexfensterLauf : public QObject {
 
     Testserver server;
     QTemporaryDir ordner;
+    // Every box a test does not take fails it.
+    std::optional<Boxrekorder> boxen;
 
     std::unique_ptr<Updatefenster> fenster(Probewelt& welt) {
         welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
@@ -75,7 +78,11 @@ private Q_SLOTS:
         server.veroeffentlichen(QStringLiteral("RechnerHilfe.chm"), "neue Hilfe");
         QVERIFY(QDir(ordner.path()).mkdir(QStringLiteral("Temp")));
     }
-    void init() { veroeffentlichen({"2150*", Hilfezeile("--"), "frei", "Info"}); }
+    void init() {
+        veroeffentlichen({"2150*", Hilfezeile("--"), "frei", "Info"});
+        boxen.emplace();
+    }
+    void cleanup() { boxen.reset(); }
 
     // A close request that is neither "Abbrechen" nor the end of the install step acts as
     // "Abbrechen": it ends the run while "Abbrechen" is enabled and does nothing otherwise; the
