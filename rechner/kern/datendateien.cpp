@@ -1,9 +1,9 @@
 #include "rechner/kern/datendateien.h"
 
 #include "common/ansi.h"
+#include "common/dateizugriff.h"
 #include "common/fehler.h"
 #include "common/zeilen.h"
-#include "rechner/kern/dateizugriff.h"
 #include "rechner/kern/zahlformen.h"
 
 #include <QCoreApplication>

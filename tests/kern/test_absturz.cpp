@@ -1,8 +1,8 @@
 // Saves killed in the middle, leftovers of crashed writers, and running copies that save into
 // one folder at the same time.
+#include "common/dateizugriff.h"
+#include "common/deskriptor.h"
 #include "common/fehler.h"
-#include "rechner/kern/dateizugriff.h"
-#include "rechner/kern/deskriptor.h"
 #include "tests/kern/dateien_hilfen.h"
 
 #include <QDeadlineTimer>

@@ -1,5 +1,5 @@
+#include "common/dateizugriff.h"
 #include "common/fehler.h"
-#include "rechner/kern/dateizugriff.h"
 #include "rechner/kern/datendateien.h"
 #include "rechner/kern/rollendatei.h"
 #include "tests/kern/dateien_hilfen.h"

@@ -1,6 +1,6 @@
-#include "rechner/kern/zwischendatei.h"
+#include "common/zwischendatei.h"
 
-#include "rechner/kern/dateizugriff.h"
+#include "common/dateizugriff.h"
 
 #include <QRandomGenerator>
 

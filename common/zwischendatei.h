@@ -8,7 +8,7 @@
 // while its writer lives, so that a later save into the same folder can tell the leftover of a
 // crashed writer, which it removes, from the file of another running copy, which it leaves.
 
-#include "rechner/kern/deskriptor.h"
+#include "common/deskriptor.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
-#include "rechner/kern/dateiziel.h"
+#include "common/dateiziel.h"
 
-#include "rechner/kern/dateizugriff.h"
+#include "common/dateizugriff.h"
 
 #include <QFile>
 

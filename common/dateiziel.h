@@ -5,7 +5,7 @@
 // or not the machine switches that protection on: resolving a path first and renaming into the
 // result must not reach further than a plain open would.
 
-#include "rechner/kern/deskriptor.h"
+#include "common/deskriptor.h"
 
 #include <QByteArray>
 #include <QString>

@@ -4,7 +4,7 @@
 // input/output texts. Every file of the calculator goes through here.
 
 #include "common/fehler.h"
-#include "rechner/kern/zwischendatei.h"
+#include "common/zwischendatei.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
