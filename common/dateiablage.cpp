@@ -1,8 +1,10 @@
 #include "common/dateiablage.h"
 
+#include "common/dateizugriff.h"
+#include "common/protokoll.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -11,61 +13,8 @@
 
 namespace {
 
-constexpr int Namensversuche = 100;
-
-int ordnerOeffnen(const QString& ziel) {
-    return ::open(QFile::encodeName(QFileInfo(ziel).path()).constData(),
-                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-}
-
-// Unpredictable, so that nobody can plant an entry under it beforehand; short, so that a
-// target whose name is as long as the platform allows still gets one.
-QByteArray frischerName() {
-    return QByteArrayLiteral(".ablage-") +
-           QByteArray::number(QRandomGenerator::system()->generate64(), 16) +
-           QByteArrayLiteral(".tmp");
-}
-
-} // namespace
-
-Ablagedatei::Ablagedatei(const QString& ziel)
-    : m_ordner(ordnerOeffnen(ziel)), m_zielname(QFile::encodeName(QFileInfo(ziel).fileName())) {
-    if (m_ordner < 0 || m_zielname.isEmpty())
-        return;
-    for (int versuch = 0; versuch < Namensversuche && m_fd < 0; ++versuch) {
-        m_name = frischerName();
-        m_fd = ::openat(m_ordner, m_name.constData(),
-                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (m_fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (m_fd < 0)
-        m_name.clear();
-}
-
-Ablagedatei::~Ablagedatei() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    if (!m_ersetzt && !m_name.isEmpty())
-        ::unlinkat(m_ordner, m_name.constData(), 0);
-    if (m_ordner >= 0)
-        ::close(m_ordner);
-}
-
-bool Ablagedatei::schreiben(const char* daten, qint64 laenge) {
-    while (m_fd >= 0 && laenge > 0) {
-        const ssize_t n = ::write(m_fd, daten, static_cast<size_t>(laenge));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        daten += n;
-        laenge -= n;
-    }
-    return m_fd >= 0;
-}
-
-bool Ablagedatei::kopierenAus(int quelle) {
+// Copies what is left to read from `quelle`; false when reading fails.
+bool kopieren(int quelle, Zwischendatei& ziel) {
     char puffer[65536];
     for (;;) {
         const ssize_t n = ::read(quelle, puffer, sizeof puffer);
@@ -75,34 +24,111 @@ bool Ablagedatei::kopierenAus(int quelle) {
             return false;
         if (n == 0)
             return true;
-        if (!schreiben(puffer, n))
-            return false;
+        ziel.schreiben(QByteArrayView(puffer, n));
     }
 }
 
+} // namespace
+
+Ablagedatei::Ablagedatei(const QString& ziel)
+    : m_ziel(ziel), m_zielname(QFile::encodeName(QFileInfo(ziel).fileName())),
+      m_ordner(::open(QFile::encodeName(QFileInfo(ziel).path()).constData(),
+                      O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (!m_ordner.offen()) {
+        fehlgeschlagen("opening the folder", errno);
+        return;
+    }
+    if (m_zielname.isEmpty()) {
+        fehlgeschlagen("naming the file", 0);
+        return;
+    }
+    ResteEntfernen(m_ordner.fd());
+    try {
+        m_datei = std::make_unique<Zwischendatei>(m_ordner.fd(), Zwischendateiart::Unbenannt);
+    } catch (const EaFehler& fehler) {
+        fehlgeschlagen("creating the new file", fehler.ursache());
+    }
+}
+
+bool Ablagedatei::schreiben(const char* daten, qint64 laenge) {
+    if (!m_datei)
+        return false;
+    try {
+        m_datei->schreiben(QByteArrayView(daten, laenge));
+        return true;
+    } catch (const EaFehler& fehler) {
+        fehlgeschlagen("writing", fehler.ursache());
+    }
+    m_datei.reset();
+    return false;
+}
+
+bool Ablagedatei::kopierenAus(int quelle) {
+    if (!m_datei)
+        return false;
+    try {
+        if (kopieren(quelle, *m_datei))
+            return true;
+        fehlgeschlagen("reading the source", errno);
+    } catch (const EaFehler& fehler) {
+        fehlgeschlagen("writing", fehler.ursache());
+    }
+    m_datei.reset();
+    return false;
+}
+
 bool Ablagedatei::rechteSetzen(mode_t rechte) {
-    return m_fd >= 0 && ::fchmod(m_fd, rechte) == 0;
+    if (m_datei && m_datei->rechte(rechte))
+        return true;
+    if (m_datei)
+        fehlgeschlagen("setting the mode", errno);
+    return false;
 }
 
 bool Ablagedatei::ersetzen(Ziel ziel) {
-    if (m_fd < 0)
+    if (!m_datei)
         return false;
-    // On disk before the rename: a crash afterwards finds the whole new file.
-    const bool geschrieben = ::fsync(m_fd) == 0;
-    const int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) != 0 || !geschrieben)
+    try {
+        if (!m_datei->sichern() && !benanntSichern())
+            return false;
+        struct stat st {};
+        if (ziel == Ziel::NurDatei &&
+            ::fstatat(m_ordner.fd(), m_zielname.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            !S_ISREG(st.st_mode)) {
+            fehlgeschlagen("replacing what is no regular file", 0);
+            m_datei.reset();
+            return false;
+        }
+        m_datei->umbenennen(m_zielname);
+    } catch (const EaFehler& fehler) {
+        fehlgeschlagen("putting the new file in place", fehler.ursache());
+        m_datei.reset();
         return false;
-    struct stat st {};
-    if (ziel == Ziel::NurDatei &&
-        ::fstatat(m_ordner, m_zielname.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-        !S_ISREG(st.st_mode))
-        return false;
-    if (::renameat(m_ordner, m_name.constData(), m_ordner, m_zielname.constData()) != 0)
-        return false;
-    m_ersetzt = true;
-    ::fsync(m_ordner);
+    }
+    m_datei.reset();
+    // The rename is made durable too.
+    ::fsync(m_ordner.fd());
     return true;
+}
+
+// Where this process cannot name an unnamed file (no /proc, no privilege), what it holds goes
+// into a named one, with its mode.
+bool Ablagedatei::benanntSichern() {
+    auto benannt = std::make_unique<Zwischendatei>(m_ordner.fd(), Zwischendateiart::Benannt);
+    struct stat st {};
+    if (::fstat(m_datei->fd(), &st) != 0 || ::lseek(m_datei->fd(), 0, SEEK_SET) != 0 ||
+        !kopieren(m_datei->fd(), *benannt))
+        EaWerfen(errno);
+    benannt->rechte(st.st_mode & 07777);
+    m_datei = std::move(benannt);
+    return m_datei->sichern();
+}
+
+void Ablagedatei::fehlgeschlagen(const char* schritt, int ursache) {
+    qCWarning(dateiProtokoll).noquote()
+        << QStringLiteral("New file for %1: %2 failed%3")
+               .arg(m_ziel, QString::fromLatin1(schritt),
+                    ursache ? QStringLiteral(": ") + qt_error_string(ursache) : QString());
 }
 
 bool ersetzbar(const QString& pfad) {

@@ -3,22 +3,27 @@
 // Putting a new file in place of another in a folder that others may write to: nothing is ever
 // written through a link or into an entry planted under the name the new file is built under.
 
+#include "common/deskriptor.h"
+#include "common/zwischendatei.h"
+
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <sys/types.h>
 
-// A new file built beside its target under a fresh, unpredictable name that is created
-// exclusively, so an entry already there (a link among them) is never opened. It takes the
-// target's place in one rename, or is removed when it is dropped.
+// A new file built beside its target as a temporary file of zwischendatei.h: unnamed while it is
+// written where the file system allows it, so that a killed program leaves nothing behind, and
+// otherwise under a fresh name created exclusively, which the next new file in the folder removes
+// when its writer died. It takes the target's place in one rename, or is dropped. Failures are
+// logged with their cause and reported as false.
 class Ablagedatei {
 public:
     explicit Ablagedatei(const QString& ziel);
-    ~Ablagedatei();
     Ablagedatei(const Ablagedatei&) = delete;
     Ablagedatei& operator=(const Ablagedatei&) = delete;
 
     // False when the file could not be created, for instance in a missing folder.
-    bool offen() const { return m_fd >= 0; }
+    bool offen() const { return m_datei != nullptr; }
     bool schreiben(const char* daten, qint64 laenge);
     // Copies what is left to read from an open file.
     bool kopierenAus(int quelle);
@@ -31,11 +36,13 @@ public:
     bool ersetzen(Ziel ziel = Ziel::NurDatei);
 
 private:
-    int m_ordner = -1;
-    int m_fd = -1;
-    QByteArray m_name;
+    bool benanntSichern();
+    void fehlgeschlagen(const char* schritt, int ursache);
+
+    QString m_ziel;
     QByteArray m_zielname;
-    bool m_ersetzt = false;
+    Deskriptor m_ordner;
+    std::unique_ptr<Zwischendatei> m_datei;
 };
 
 // True when nothing is at the path or a regular file is there; false for a link, a folder, a

@@ -15,7 +15,7 @@ namespace {
 constexpr int HoechstSpruenge = 40; // the kernel's limit of links on one path
 
 [[noreturn]] void ordnerFehler(int fehler) {
-    throw EaFehler(EaNummer(fehler, true));
+    EaWerfen(fehler, true);
 }
 
 // O_NOFOLLOW: a folder swapped for a link after it was looked at is refused, not followed.
@@ -31,7 +31,7 @@ Deskriptor ordnerOeffnen(int basis, const char* name) {
 void verweisPruefen(int ordner, const struct stat& verweis) {
     struct stat st {};
     if (::fstat(ordner, &st) != 0)
-        throw EaFehler(EaNummer(errno, false));
+        EaWerfen(errno);
     const bool geteilt = (st.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
     if (geteilt && verweis.st_uid != ::geteuid() && verweis.st_uid != st.st_uid)
         throw EaFehler(5);
@@ -113,7 +113,7 @@ Dateiziel ZielAufloesen(const QString& pfad) {
     Deskriptor ordner = ordnerGehen(AT_FDCWD, roh.left(schnitt), spruenge);
     Deskriptor kopie(::fcntl(ordner.fd(), F_DUPFD_CLOEXEC, 0));
     if (!kopie.offen())
-        throw EaFehler(EaNummer(errno, false));
+        EaWerfen(errno);
     std::optional<Dateiziel> ziel = bestehendesZiel(std::move(kopie), roh.mid(schnitt), spruenge);
     if (ziel)
         return std::move(*ziel);

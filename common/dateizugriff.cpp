@@ -22,7 +22,7 @@ bool ordnerFehlt(const QString& pfad) {
 }
 
 [[noreturn]] void werfen(int fehler, const QString& pfad) {
-    throw EaFehler(EaNummer(fehler, fehler == ENOENT && ordnerFehlt(pfad)));
+    EaWerfen(fehler, fehler == ENOENT && ordnerFehlt(pfad));
 }
 
 // The platform refuses a directory and a read-only file as targets; here a file without any
@@ -37,7 +37,7 @@ std::optional<mode_t> zielPruefen(const Dateiziel& ziel) {
     if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0)
         throw EaFehler(5);
     if (::faccessat(ziel.ordner.fd(), name, W_OK, 0) != 0 && errno != ENOENT)
-        throw EaFehler(EaNummer(errno, false));
+        EaWerfen(errno);
     return st.st_mode & 07777;
 }
 
@@ -60,7 +60,12 @@ bool ersetzenMit(const Dateiziel& ziel, QByteArrayView inhalt, std::optional<mod
 
 } // namespace
 
-EaFehler::EaFehler(int nummer) : Fehler(EaText(nummer)), m_nummer(nummer) {}
+EaFehler::EaFehler(int nummer, int ursache)
+    : Fehler(EaText(nummer)), m_nummer(nummer), m_ursache(ursache) {}
+
+void EaWerfen(int fehler, bool ordnerFehlt) {
+    throw EaFehler(EaNummer(fehler, ordnerFehlt), fehler);
+}
 
 QString EaText(int nummer) {
     switch (nummer) {
@@ -137,7 +142,7 @@ bool Lesedatei::weiterlesen(QByteArray& ziel, qsizetype anzahl) {
     if (n < 0) {
         const int fehler = errno;
         ziel.resize(alt);
-        throw EaFehler(EaNummer(fehler, false));
+        EaWerfen(fehler);
     }
     ziel.resize(alt + n);
     return n > 0;

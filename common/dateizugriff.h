@@ -1,7 +1,8 @@
 #pragma once
 
 // Whole-file reads and crash-safe whole-file writes that fail with the platform's German
-// input/output texts. Every file of the calculator goes through here.
+// input/output texts. Every file of the calculator goes through here, and the updater builds its
+// downloads and installs on the same temporary files (dateiablage.h).
 
 #include "common/fehler.h"
 #include "common/zwischendatei.h"
@@ -15,11 +16,15 @@
 // 32 file in use; anything else keeps its own number ("E/A-Fehler %d").
 class EaFehler : public Fehler {
 public:
-    explicit EaFehler(int nummer);
+    // `ursache` is the errno value behind the error, for the log; 0 where a rule of the programs
+    // refused rather than the platform.
+    explicit EaFehler(int nummer, int ursache = 0);
     int nummer() const { return m_nummer; }
+    int ursache() const { return m_ursache; }
 
 private:
     int m_nummer;
+    int m_ursache;
 };
 
 // The text the error box shows for a platform error number.
@@ -27,6 +32,8 @@ QString EaText(int nummer);
 // The platform number for an errno value. ENOENT means the file is missing (2) unless its folder
 // is missing too (3).
 int EaNummer(int fehler, bool ordnerFehlt);
+// Raises the EaFehler of an errno value.
+[[noreturn]] void EaWerfen(int fehler, bool ordnerFehlt = false);
 
 // A file opened for reading, read in pieces; closed when it goes out of scope.
 class Lesedatei {

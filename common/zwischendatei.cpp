@@ -73,14 +73,14 @@ void restEntfernen(int ordner, const char* name) {
 
 Zwischendatei::Zwischendatei(int ordner, Zwischendateiart art) : m_ordner(ordner) {
     if (art == Zwischendateiart::Unbenannt) {
-        m_datei = Deskriptor(::openat(ordner, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+        m_datei = Deskriptor(::openat(ordner, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
         if (m_datei.offen()) {
             // Locked already, so that it counts as a live writer's from the moment it is named.
             sperren(m_datei.fd());
             return;
         }
         if (!ohneUnbenannteDateien(errno))
-            throw EaFehler(EaNummer(errno, errno == ENOENT));
+            EaWerfen(errno, errno == ENOENT);
     }
     benanntAnlegen();
 }
@@ -99,7 +99,7 @@ void Zwischendatei::benanntAnlegen() {
         if (!datei.offen() && errno == EEXIST)
             continue;
         if (!datei.offen())
-            throw EaFehler(EaNummer(errno, errno == ENOENT));
+            EaWerfen(errno, errno == ENOENT);
         // Until the lock is held, another save may take the file for a leftover and remove it.
         sperren(datei.fd());
         struct stat st {};
@@ -109,7 +109,7 @@ void Zwischendatei::benanntAnlegen() {
             return;
         }
     }
-    throw EaFehler(EaNummer(EEXIST, false));
+    EaWerfen(EEXIST);
 }
 
 void Zwischendatei::schreiben(QByteArrayView inhalt) {
@@ -120,16 +120,16 @@ void Zwischendatei::schreiben(QByteArrayView inhalt) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw EaFehler(EaNummer(errno, false));
+            EaWerfen(errno);
         if (n < rest)
-            throw EaFehler(EaNummer(EFBIG, false)); // a short write
+            EaWerfen(EFBIG); // a short write
         daten += n;
         rest -= n;
     }
 }
 
-void Zwischendatei::rechte(mode_t modus) {
-    ::fchmod(m_datei.fd(), modus);
+bool Zwischendatei::rechte(mode_t modus) {
+    return ::fchmod(m_datei.fd(), modus) == 0;
 }
 
 // Through /proc, as any user may; without /proc only a privileged process may name it directly.
@@ -148,21 +148,29 @@ bool Zwischendatei::benennen() {
         if (errno == ENOENT || errno == EPERM)
             return false;
         if (errno != EEXIST)
-            throw EaFehler(EaNummer(errno, false));
+            EaWerfen(errno);
     }
-    throw EaFehler(EaNummer(EEXIST, false));
+    EaWerfen(EEXIST);
 }
 
 bool Zwischendatei::ersetzen(const QByteArray& ziel) {
+    if (!sichern())
+        return false;
+    umbenennen(ziel);
+    return true;
+}
+
+bool Zwischendatei::sichern() {
     // Flushed before the rename: a crash after it finds the whole new file.
     if (::fsync(m_datei.fd()) != 0)
-        throw EaFehler(EaNummer(errno, false));
-    if (m_name.isEmpty() && !benennen())
-        return false;
+        EaWerfen(errno);
+    return !m_name.isEmpty() || benennen();
+}
+
+void Zwischendatei::umbenennen(const QByteArray& ziel) {
     if (::renameat(m_ordner, m_name.constData(), m_ordner, ziel.constData()) != 0)
-        throw EaFehler(EaNummer(errno, false));
+        EaWerfen(errno);
     m_name.clear();
-    return true;
 }
 
 void ResteEntfernen(int ordner) {

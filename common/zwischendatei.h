@@ -26,10 +26,18 @@ public:
     Zwischendatei& operator=(const Zwischendatei&) = delete;
 
     void schreiben(QByteArrayView inhalt);
-    void rechte(mode_t modus);
+    // Set on the file itself; false when the platform refuses.
+    bool rechte(mode_t modus);
     // Flushed to disk, then renamed over `ziel` in the folder. False when this process cannot
     // name an unnamed file (no /proc, no privilege): nothing has changed then.
     bool ersetzen(const QByteArray& ziel);
+    // The two halves of ersetzen, for a caller that looks at the target just before the rename:
+    // flushed and named beside it (false as above), then renamed over it.
+    bool sichern();
+    void umbenennen(const QByteArray& ziel);
+    // The open file; an unnamed one is readable too, so that what it holds can still go into a
+    // named one where it cannot be named.
+    int fd() const { return m_datei.fd(); }
 
 private:
     void benanntAnlegen();

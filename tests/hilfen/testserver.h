@@ -37,7 +37,8 @@ public:
         veroeffentlichen(name + QStringLiteral(".fehler"), seite);
     }
     // The server answers the file as scripted: `kopf` is the status, optionally followed by the
-    // announced length ("-": none), and the connection closes after `inhalt`.
+    // announced length ("-": none), and the connection closes after `inhalt`; with "haengt" after
+    // the length it stays open until the client goes.
     void antwort(const QString& name, const QByteArray& kopf, const QByteArray& inhalt) {
         veroeffentlichen(name + QStringLiteral(".antwort"), kopf + '\n' + inhalt);
     }

@@ -3,8 +3,9 @@
 
 A file NAME.fehler beside a requested NAME makes the server answer with status 404 and that
 file's content as the error page. A file NAME.antwort scripts the whole answer: its first line
-is the status, optionally followed by the announced length ("-" announces none), the rest is the
-body; the connection closes after the body, so a body shorter than announced arrives cut. The
+is the status, optionally followed by the announced length ("-" announces none) and the word
+"haengt", the rest is the body; the connection closes after the body, so a body shorter than
+announced arrives cut, unless the answer "haengt": then it stays open until the client goes. The
 server ends when its standard input closes, so it never outlives the test that started it.
 """
 import functools
@@ -36,6 +37,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.send_header("Connection", "close")
             self.end_headers()
             self.wfile.write(inhalt)
+            self.wfile.flush()
+            if "haengt" in felder[2:]:
+                self.rfile.read()
             self.close_connection = True
             return
         super().do_GET()

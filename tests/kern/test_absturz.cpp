@@ -3,6 +3,7 @@
 #include "common/dateizugriff.h"
 #include "common/deskriptor.h"
 #include "common/fehler.h"
+#include "tests/hilfen/schreibende.h"
 #include "tests/kern/dateien_hilfen.h"
 
 #include <QDeadlineTimer>
@@ -34,34 +35,6 @@ pid_t speicherndeKopie(const QString& ziel, const QByteArray& inhalt, Zwischenda
     return kind;
 }
 
-// Whether the copy holds a temporary file of the folder with at least `mindestens` bytes but not
-// yet all of them: it is in the middle of writing.
-bool schreibtGerade(pid_t kind, const QString& ordner, qint64 mindestens, qint64 alle) {
-    const QString fds = QStringLiteral("/proc/%1/fd/").arg(kind);
-    const QByteArray vorsatz = QFile::encodeName(QFileInfo(ordner).canonicalFilePath() + '/');
-    for (const QString& fd :
-         QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
-        const QByteArray pfad = QFile::encodeName(fds + fd);
-        char ziel[4096];
-        const ssize_t n = ::readlink(pfad.constData(), ziel, sizeof ziel);
-        struct stat st {};
-        if (n > 0 && QByteArrayView(ziel, n).startsWith(vorsatz) &&
-            QByteArrayView(ziel, n) != vorsatz + QFile::encodeName(Rolle) &&
-            ::stat(pfad.constData(), &st) == 0 && st.st_size >= mindestens && st.st_size < alle)
-            return true;
-    }
-    return false;
-}
-
-// Whether the folder's file system has unnamed files; without them the next save cleans up.
-bool unbenannteDateien(const QString& ordner) {
-    const int fd = ::open(QFile::encodeName(ordner).constData(), O_TMPFILE | O_WRONLY, 0600);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
-}
-
 struct Abbruch {
     const char* name;
     Zwischendateiart art;
@@ -85,7 +58,7 @@ TEST_P(Abgebrochen, LaesstNichtsZurueck) {
     const pid_t kind = speicherndeKopie(ziel, neu, GetParam().art);
     ASSERT_GT(kind, 0);
     QDeadlineTimer frist(30000);
-    while (!schreibtGerade(kind, ordner.path(), GetParam().mindestens, neu.size()) &&
+    while (!schreibtGerade(kind, ordner.path(), Rolle, GetParam().mindestens, neu.size()) &&
            !frist.hasExpired())
         QThread::usleep(50);
     ::kill(kind, SIGKILL);
