@@ -125,10 +125,9 @@ bool Ablagedatei::benanntSichern() {
 }
 
 void Ablagedatei::fehlgeschlagen(const char* schritt, int ursache) {
-    qCWarning(dateiProtokoll).noquote()
-        << QStringLiteral("New file for %1: %2 failed%3")
-               .arg(m_ziel, QString::fromLatin1(schritt),
-                    ursache ? QStringLiteral(": ") + qt_error_string(ursache) : QString());
+    const QString warum = ursache ? qt_error_string(ursache) : QStringLiteral("refused");
+    qCWarning(dateiProtokoll).nospace()
+        << "New file for " << m_ziel << ": " << schritt << " failed: " << qUtf8Printable(warum);
 }
 
 bool ersetzbar(const QString& pfad) {

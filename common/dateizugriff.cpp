@@ -1,6 +1,7 @@
 #include "common/dateizugriff.h"
 
 #include "common/dateiziel.h"
+#include "common/protokoll.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -117,6 +118,15 @@ int EaNummer(int fehler, bool ordnerFehlt) {
     default:
         return fehler;
     }
+}
+
+void DateifehlerProtokollieren(const char* vorgang, const QString& pfad, const Fehler& fehler) {
+    const auto* ea = dynamic_cast<const EaFehler*>(&fehler);
+    const QString ursache = ea && ea->ursache()
+                                ? QStringLiteral(" (%1)").arg(qt_error_string(ea->ursache()))
+                                : QString();
+    qCWarning(dateiProtokoll).nospace()
+        << vorgang << " " << pfad << " failed: " << qUtf8Printable(fehler.text() + ursache);
 }
 
 // Opened without waiting, so that a named pipe without a writer reads as empty instead of

@@ -34,6 +34,8 @@ QString EaText(int nummer);
 int EaNummer(int fehler, bool ordnerFehlt);
 // Raises the EaFehler of an errno value.
 [[noreturn]] void EaWerfen(int fehler, bool ordnerFehlt = false);
+// Logs why reading or writing `pfad` failed, where the caller shows a generic text instead.
+void DateifehlerProtokollieren(const char* vorgang, const QString& pfad, const Fehler& fehler);
 
 // A file opened for reading, read in pieces; closed when it goes out of scope.
 class Lesedatei {

@@ -2,6 +2,7 @@
 
 #include "common/ansi.h"
 #include "common/dateiablage.h"
+#include "common/protokoll.h"
 
 #include <curl/curl.h>
 #include <memory>
@@ -71,15 +72,45 @@ size_t inDatei(char* daten, size_t groesse, size_t anzahl, void* ziel) {
     return groesse * anzahl;
 }
 
-// Only the whole file counts: status 200 (after any redirect) and, when the server announced a
-// length, exactly that many bytes. An empty 204, a 304 or a redirect that names no target is
-// not the file, and neither is a body cut short.
-bool vollstaendig(CURL* curl, qint64 empfangen) {
+// What the server answered to a download.
+struct Antwort {
     long status = 0;
-    curl_off_t angekuendigt = -1;
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
-    curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &angekuendigt);
-    return status == 200 && (angekuendigt < 0 || angekuendigt == empfangen);
+    curl_off_t angekuendigt = -1; // -1: no length announced
+    qint64 empfangen = 0;
+
+    // Only the whole file counts: status 200 (after any redirect) and, when the server announced
+    // a length, exactly that many bytes. An empty 204, a 304 or a redirect that names no target
+    // is not the file, and neither is a body cut short.
+    bool vollstaendig() const {
+        return status == 200 && (angekuendigt < 0 || angekuendigt == empfangen);
+    }
+};
+
+Antwort antwortVon(CURL* curl, qint64 empfangen) {
+    Antwort antwort;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &antwort.status);
+    curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &antwort.angekuendigt);
+    antwort.empfangen = empfangen;
+    return antwort;
+}
+
+// The transfer's own words for a failure: libcurl's detailed text, or its text for the code.
+QString curlText(CURLcode ergebnis, const char* puffer) {
+    return QString::fromLocal8Bit(*puffer ? puffer : curl_easy_strerror(ergebnis));
+}
+
+void downloadProtokollieren(const QString& url, CURLcode ergebnis, const char* puffer,
+                            const Antwort& antwort) {
+    const QString angekuendigt = antwort.angekuendigt < 0
+                                     ? QStringLiteral("no length")
+                                     : QStringLiteral("%1 bytes").arg(antwort.angekuendigt);
+    qCWarning(webProtokoll).noquote()
+        << QStringLiteral("Download of %1 failed: %2; status %3, %4 announced, %5 bytes received")
+               .arg(url, ergebnis == CURLE_OK ? QStringLiteral("incomplete answer")
+                                              : curlText(ergebnis, puffer))
+               .arg(antwort.status)
+               .arg(angekuendigt)
+               .arg(antwort.empfangen);
 }
 
 // A control character cannot be part of a file name on the platform the files come from; such
@@ -107,30 +138,49 @@ void setzeUpdateServer(const QString& adresse) {
 QString Open_Internet(const QString& url) {
     QByteArray puffer;
     puffer.reserve(Puffergroesse);
+    // Declared first: the transfer writes into it until its handle is cleaned up.
+    char fehlertext[CURL_ERROR_SIZE] = {};
     if (Curl curl = abrufVorbereiten(url.toUtf8())) {
+        curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, fehlertext);
         curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, inPuffer);
         curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &puffer);
-        // Neither the result nor the status counts: whatever arrived is the text.
-        curl_easy_perform(curl.get());
+        // Neither the result nor the status counts: whatever arrived is the text. A full buffer
+        // ends the transfer on purpose; only a fetch that brought nothing is worth a word.
+        const CURLcode ergebnis = curl_easy_perform(curl.get());
+        if (ergebnis != CURLE_OK && puffer.isEmpty())
+            qCWarning(webProtokoll).noquote() << QStringLiteral("Fetch of %1 failed: %2")
+                                                     .arg(url, curlText(ergebnis, fehlertext));
     }
     const qsizetype ende = puffer.indexOf('\0');
     return ansiZuText(ende < 0 ? QByteArrayView(puffer) : QByteArrayView(puffer).first(ende));
 }
 
 bool herunterladen(const QString& url, const QString& zielPfad) {
-    if (!gueltigerDateipfad(zielPfad) || !ersetzbar(zielPfad))
+    if (!gueltigerDateipfad(zielPfad) || !ersetzbar(zielPfad)) {
+        // Quoted, so that a line break in the path stays inside the message.
+        qCWarning(webProtokoll) << "Download of" << url << "refused:" << zielPfad
+                                << "is no path of a file that may be replaced";
         return false;
+    }
     Ablagedatei datei(zielPfad);
     if (!datei.offen())
-        return false;
+        return false; // the staging logged why
+    char fehlertext[CURL_ERROR_SIZE] = {};
     Curl curl = abrufVorbereiten(url.toUtf8());
-    if (!curl)
+    if (!curl) {
+        qCWarning(webProtokoll) << "libcurl could not be set up";
         return false;
+    }
     Empfang empfang{datei};
+    curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, fehlertext);
     curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, inDatei);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &empfang);
-    if (curl_easy_perform(curl.get()) != CURLE_OK || !vollstaendig(curl.get(), empfang.laenge))
+    const CURLcode ergebnis = curl_easy_perform(curl.get());
+    const Antwort antwort = antwortVon(curl.get(), empfang.laenge);
+    if (ergebnis != CURLE_OK || !antwort.vollstaendig()) {
+        downloadProtokollieren(url, ergebnis, fehlertext, antwort);
         return false;
+    }
     return datei.ersetzen();
 }

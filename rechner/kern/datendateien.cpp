@@ -81,7 +81,8 @@ bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge) {
     QString neu;
     try {
         neu = mitCrLf(ansiZuText(DateiLesen(Nutzerdateipfad(), HoechstBytes)));
-    } catch (const Fehler&) {
+    } catch (const Fehler& fehler) {
+        DateifehlerProtokollieren("Reading", Nutzerdateipfad(), fehler);
         dialoge.meldung(Fehlertexte::FehlerBeimLaden);
         return false;
     }
@@ -94,7 +95,8 @@ bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge) {
 void NutzerlisteSpeichern(const QString& listenText, Dialoge& dialoge) {
     try {
         DateiErsetzen(Nutzerdateipfad(), textZuAnsi(listenText));
-    } catch (const Fehler&) {
+    } catch (const Fehler& fehler) {
+        DateifehlerProtokollieren("Writing", Nutzerdateipfad(), fehler);
         dialoge.meldung(Fehlertexte::FehlerBeimSpeichern);
     }
 }

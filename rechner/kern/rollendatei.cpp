@@ -92,7 +92,8 @@ QStringList ZeilenAusDatei(const QByteArray& inhalt) {
 void RollendateiSchreiben(const QString& pfad, const QStringList& zeilen) {
     try {
         DateiErsetzen(pfad, RtfAusZeilen(zeilen));
-    } catch (const Fehler&) {
+    } catch (const Fehler& fehler) {
+        DateifehlerProtokollieren("Writing", pfad, fehler);
         throw Fehler(Fehlertexte::dateiNichtErstellbar(pfad));
     }
 }
@@ -101,7 +102,8 @@ QStringList RollendateiLesen(const QString& pfad) {
     QByteArray inhalt;
     try {
         inhalt = DateiLesen(pfad, RollendateiHoechstBytes);
-    } catch (const Fehler&) {
+    } catch (const Fehler& fehler) {
+        DateifehlerProtokollieren("Reading", pfad, fehler);
         throw Fehler(Fehlertexte::dateiNichtOeffenbar(pfad));
     }
     return ZeilenAusDatei(inhalt);

@@ -1,5 +1,6 @@
 // The road of an update: Rechner's check hands over through the clipboard, and Nivex downloads
 // and installs in a temporary program folder; with the failure rows of both steps.
+#include "tests/hilfen/protokollfang.h"
 #include "tests/nivex/schritte.h"
 
 #include <QDir>
@@ -83,23 +84,28 @@ INSTANTIATE_TEST_SUITE_P(Laeufe, Installation, ::testing::ValuesIn(faelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Only a complete answer with status 200 is a download: anything else shows the box, leaves no
-// file behind and keeps the old program, which is started again.
+// file behind and keeps the old program, which is started again. The log says what the server
+// answered; a download that succeeds logs nothing.
 struct Antwort {
     const char* name;
     QByteArray kopf; // status and announced length ("-": none)
     QByteArray inhalt;
     bool geladen;
+    const char* protokoll; // the end of the logged line
 };
 
 const Antwort antworten[] = {
-    {"vollstaendig", "200", "neues Programm", true},
-    {"ohneLaenge", "200 -", "neues Programm", true},
-    {"keinInhalt", "204", "", false},
-    {"nichtGeaendert", "304 -", "", false},
-    {"umleitungOhneZiel", "302", "<html>verschoben</html>", false},
-    {"teilinhalt", "206", "neues Programm", false},
-    {"abgeschnitten", "200 100", "neues Programm", false},
-    {"serverfehler", "500", "<html>Fehler</html>", false},
+    {"vollstaendig", "200", "neues Programm", true, ""},
+    {"ohneLaenge", "200 -", "neues Programm", true, ""},
+    {"keinInhalt", "204", "", false, "status 204, 0 bytes announced, 0 bytes received"},
+    {"nichtGeaendert", "304 -", "", false, "status 304, 0 bytes announced, 0 bytes received"},
+    {"umleitungOhneZiel", "302", "<html>verschoben</html>", false,
+     "status 302, 23 bytes announced, 23 bytes received"},
+    {"teilinhalt", "206", "neues Programm", false,
+     "status 206, 14 bytes announced, 14 bytes received"},
+    {"abgeschnitten", "200 100", "neues Programm", false,
+     "status 200, 100 bytes announced, 14 bytes received"},
+    {"serverfehler", "500", "<html>Fehler</html>", false, "500; status 500"},
 };
 
 void PrintTo(const Antwort& antwort, std::ostream* os) {
@@ -116,8 +122,17 @@ TEST_P(Antworten, NurVollstaendigeAntwortGilt) {
     const QString programm = lauf.pfad(QStringLiteral("Rechner"));
     Schreiben(programm, "alt");
     lauf.starten();
+    Protokollfang protokoll;
     lauf.herunterladen();
     EXPECT_EQ(lauf.welt.meldungen.size(), antwort.geladen ? 0 : 1);
+    if (antwort.geladen) {
+        EXPECT_EQ(protokoll.meldungen, QStringList());
+    } else {
+        ASSERT_EQ(protokoll.meldungen.size(), 1) << protokoll.meldungen.join(u'\n').toStdString();
+        EXPECT_TRUE(protokoll.meldungen[0].startsWith(QStringLiteral("common.web: Download of ")));
+        EXPECT_TRUE(protokoll.meldungen[0].contains(QLatin1String(antwort.protokoll)))
+            << protokoll.meldungen[0].toStdString();
+    }
     EXPECT_EQ(QFileInfo::exists(lauf.pfad(QStringLiteral("Rechner.zip"))), antwort.geladen);
     EXPECT_EQ(QDir(lauf.ordner.path())
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
