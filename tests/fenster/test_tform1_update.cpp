@@ -27,12 +27,17 @@ public:
 class TestTForm1Update : public QObject {
     Q_OBJECT
 
+    Testserver server;
+
 private Q_SLOTS:
     // The boxes are captioned with the title the program block sets.
-    void initTestCase() { QCoreApplication::setApplicationName(Anwendungstitel); }
+    void initTestCase() {
+        QCoreApplication::setApplicationName(Anwendungstitel);
+        QVERIFY(server.laeuft());
+    }
+    void init() { server.zuruecksetzen(); }
 
     void ohneServerZweiBoxen() {
-        Testserver server;
         server.anhalten();
         setzeUpdateServer(server.basisadresse());
         Programmwerte werte;
@@ -48,7 +53,6 @@ private Q_SLOTS:
     // but the program keeps the version line for the updater until another program takes the
     // clipboard over.
     void uebergabeHaeltDieAblage() {
-        Testserver server;
         server.veroeffentlichen(QStringLiteral("Version.txt"), "2150*");
         setzeUpdateServer(server.basisadresse());
         Programmwerte werte;

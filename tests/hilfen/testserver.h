@@ -1,7 +1,8 @@
 #pragma once
 
 // A local HTTP server for tests: python3 serving a temporary folder on 127.0.0.1 at a free port.
-// Files are published under the update folder "/UpdateQelvar/".
+// Files are published under the update folder "/UpdateQelvar/". A test program starts one server
+// and shares it (gemeinsam); each test begins by resetting it (zurueckgesetzt).
 
 #include <QByteArray>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
 
 class Testserver {
 public:
@@ -19,12 +21,34 @@ public:
         if (m_prozess.waitForStarted(5000) && m_prozess.waitForReadyRead(10000))
             m_port = m_prozess.readLine().trimmed().toInt();
     }
-    ~Testserver() { anhalten(); }
+    // Closing its input ends the server.
+    ~Testserver() {
+        m_prozess.closeWriteChannel();
+        if (!m_prozess.waitForFinished(5000))
+            m_prozess.kill();
+        m_prozess.waitForFinished(5000);
+    }
     Testserver(const Testserver&) = delete;
     Testserver& operator=(const Testserver&) = delete;
 
+    // The server of the test program, started on first use.
+    static Testserver& gemeinsam() {
+        std::unique_ptr<Testserver>& server = gemeinsamer();
+        if (!server)
+            server = std::make_unique<Testserver>();
+        return *server;
+    }
+    // The shared server as a test finds it first: nothing published, answering.
+    static Testserver& zurueckgesetzt() {
+        Testserver& server = gemeinsam();
+        server.zuruecksetzen();
+        return server;
+    }
+    // Stops the shared server before the application object goes; main does it after the tests.
+    static void gemeinsamBeenden() { gemeinsamer().reset(); }
+
     bool laeuft() const { return m_port > 0 && m_prozess.state() == QProcess::Running; }
-    // The base address; it stays the same after anhalten(), so it then reaches nobody.
+    // The base address; it stays the same after anhalten(), when nobody answers there.
     QString basisadresse() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
 
     void veroeffentlichen(const QString& name, const QByteArray& inhalt) {
@@ -42,18 +66,41 @@ public:
     void antwort(const QString& name, const QByteArray& kopf, const QByteArray& inhalt) {
         veroeffentlichen(name + QStringLiteral(".antwort"), kopf + '\n' + inhalt);
     }
+    // The server answers nothing, as one that is gone, until zuruecksetzen().
     void anhalten() {
-        if (m_prozess.state() == QProcess::NotRunning)
+        if (m_angehalten || !befehl("aus"))
             return;
-        m_prozess.kill();
-        m_prozess.waitForFinished(5000);
+        m_angehalten = true;
+    }
+    // Removes every published file and answers again.
+    void zuruecksetzen() {
+        QDir ordner(pfad(QString()));
+        ordner.removeRecursively();
+        ordner.mkpath(QStringLiteral("."));
+        if (m_angehalten && befehl("an"))
+            m_angehalten = false;
     }
 
 private:
+    static std::unique_ptr<Testserver>& gemeinsamer() {
+        static std::unique_ptr<Testserver> server;
+        return server;
+    }
+    // Sends a command and waits until the server confirms it.
+    bool befehl(const QByteArray& wort) {
+        m_prozess.write(wort + '\n');
+        while (m_prozess.waitForReadyRead(10000)) {
+            if (m_prozess.canReadLine())
+                return m_prozess.readLine().trimmed() == wort;
+        }
+        return false;
+    }
     QString pfad(const QString& name) const {
         return m_ordner.path() + QStringLiteral("/UpdateQelvar/") + name;
     }
+
     QTemporaryDir m_ordner;
     QProcess m_prozess;
     int m_port = 0;
+    bool m_angehalten = false;
 };

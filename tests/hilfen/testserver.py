@@ -5,8 +5,12 @@ A file NAME.fehler beside a requested NAME makes the server answer with status 4
 file's content as the error page. A file NAME.antwort scripts the whole answer: its first line
 is the status, optionally followed by the announced length ("-" announces none) and the word
 "haengt", the rest is the body; the connection closes after the body, so a body shorter than
-announced arrives cut, unless the answer "haengt": then it stays open until the client goes. The
-server ends when its standard input closes, so it never outlives the test that started it.
+announced arrives cut, unless the answer "haengt": then it stays open until the client goes.
+
+Commands on standard input, one a line, each confirmed by printing it back: "aus" makes the
+server close every connection at once without an answer, as a server that is gone gives none
+(the port stays taken, so that nobody else can take it meanwhile); "an" makes it answer again.
+The server ends when its standard input closes, so it never outlives the test program.
 """
 import functools
 import http.server
@@ -48,8 +52,18 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-server = http.server.ThreadingHTTPServer(
-    ("127.0.0.1", 0), functools.partial(Handler, directory=sys.argv[1]))
+class Server(http.server.ThreadingHTTPServer):
+    aus = False
+
+    def verify_request(self, request, client_address):
+        return not self.aus
+
+
+server = Server(("127.0.0.1", 0), functools.partial(Handler, directory=sys.argv[1]))
+threading.Thread(target=server.serve_forever, args=(0.05,), daemon=True).start()
 print(server.server_address[1], flush=True)
-threading.Thread(target=lambda: (sys.stdin.read(), server.shutdown()), daemon=True).start()
-server.serve_forever()
+for zeile in sys.stdin:
+    befehl = zeile.strip()
+    server.aus = befehl == "aus"
+    print(befehl, flush=True)
+server.shutdown()

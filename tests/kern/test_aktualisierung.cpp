@@ -73,7 +73,7 @@ class Updatepruefung : public ::testing::TestWithParam<Fall> {};
 
 TEST_P(Updatepruefung, BoxenUndUebergabe) {
     const Fall& fall = GetParam();
-    Testserver server;
+    Testserver& server = Testserver::zurueckgesetzt();
     ASSERT_TRUE(server.laeuft());
     if (fall.server == Server::Datei)
         server.veroeffentlichen(QStringLiteral("Version.txt"), fall.versionsdatei);
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Versionsdateien, Updatepruefung, ::testing::ValuesIn(fa
 
 // Rechner and Nivex lie in one program folder, so the updater's path names a real program.
 TEST(Updatepruefung, NivexLiegtImProgrammordner) {
-    Testserver server;
+    Testserver& server = Testserver::zurueckgesetzt();
     server.veroeffentlichen(QStringLiteral("Version.txt"), "2150*");
     Rechnerwelt welt;
     pruefen(server.basisadresse(), QCoreApplication::applicationDirPath() + u'/', welt);

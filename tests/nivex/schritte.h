@@ -67,7 +67,7 @@ struct Updatelauf {
             m.installTick();
     }
 
-    Testserver server;
+    Testserver& server = Testserver::zurueckgesetzt();
     QTemporaryDir ordner;
     Probewelt welt;
     Updatemodell m{welt, server.basisadresse()};

@@ -19,7 +19,7 @@ QStringList eintraege(const QString& ordner) {
 }
 
 TEST(Herunterladen, GetoetetBleibtNichts) {
-    Testserver server;
+    Testserver& server = Testserver::zurueckgesetzt();
     ASSERT_TRUE(server.laeuft());
     const QByteArray teil(1 << 20, 'n');
     // A quarter of the announced file arrives, then the server waits for ever.

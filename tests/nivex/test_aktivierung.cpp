@@ -66,7 +66,7 @@ class Aktivierung : public ::testing::TestWithParam<Fall> {};
 
 TEST_P(Aktivierung, Felder) {
     const Fall& fall = GetParam();
-    Testserver server;
+    Testserver& server = Testserver::zurueckgesetzt();
     ASSERT_TRUE(server.laeuft());
     if (fall.server == Server::Datei)
         server.veroeffentlichen(QStringLiteral("Version.txt"), fall.datei);
@@ -160,7 +160,7 @@ TEST(Aktivierung, ZwischenablageNurBeimErstenMal) {
     for (const auto& [ablage, feld] :
          {std::pair{QString(), QString()},
           std::pair{QStringLiteral("eins\nzwei"), QStringLiteral("eins\r\nzwei")}}) {
-        Testserver server;
+        Testserver& server = Testserver::zurueckgesetzt();
         Probewelt welt;
         welt.ablage = ablage;
         Updatemodell m(welt, server.basisadresse());
