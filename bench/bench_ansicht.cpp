@@ -54,7 +54,7 @@ struct Verwaltung {
         qputenv("XDG_DATA_HOME", QFile::encodeName(daten.path()));
         QDir().mkpath(daten.path() + QStringLiteral("/Morvane/Rechner"));
         hauptfenster.Form2 = &fenster;
-        hauptfenster.modell().RichEdit1.ersetzen(typischeZeilen(MillionZeilen));
+        hauptfenster.modell().rolle.ersetzen(typischeZeilen(MillionZeilen));
         kopie = fenster.findChild<RollenEditor*>(QStringLiteral("RichEdit1"));
     }
     // Shows the window with the roll copy's tab and paints the copy once.
@@ -124,7 +124,7 @@ void BM_KopieTippen(benchmark::State& state) {
     v.fenster.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     QApplication::processEvents();
     if (v.fenster.isVisible() ||
-        v.hauptfenster.modell().RichEdit1.zeile(state.range(0)) != QLatin1Char('x') + zeile)
+        v.hauptfenster.modell().rolle.zeile(state.range(0)) != QLatin1Char('x') + zeile)
         state.SkipWithError("verlassen ohne die Handeingabe");
     state.counters["je_Taste"] =
         benchmark::Counter(2.0 * static_cast<double>(state.iterations()),

@@ -28,14 +28,14 @@ void BM_KettenrechnungLangeRolle(benchmark::State& state) {
     werte.Kommastellen = 2;
     werte.RechnerModus = 1;
     Hauptmodell modell(werte);
-    modell.RichEdit1.ersetzen(typischeZeilen(MillionZeilen));
+    modell.rolle.ersetzen(typischeZeilen(MillionZeilen));
     modell.Grundstellung();
     for (auto _ : state) {
-        modell.BitBtn1Click();
-        modell.BitBtn2Click();
-        modell.BitBtn14Click();
-        modell.BitBtn5Click();
-        modell.BitBtn12Click();
+        modell.ziffer(1);
+        modell.ziffer(2);
+        modell.plus();
+        modell.ziffer(5);
+        modell.gleich();
     }
 }
 BENCHMARK(BM_KettenrechnungLangeRolle);

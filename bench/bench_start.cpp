@@ -58,7 +58,7 @@ void BM_StartMillionZeilen(benchmark::State& state) {
         QApplication::processEvents();
         form1.repaint();
         state.PauseTiming();
-        if (form1.modell().RichEdit1.anzahl() != MillionZeilen)
+        if (form1.modell().rolle.anzahl() != MillionZeilen)
             state.SkipWithError("Rolle nicht geladen");
         // Closed without the close query, which would save the roll again.
         form1.Form2 = nullptr;

@@ -168,9 +168,9 @@ private:
 } // namespace
 
 void Druckbericht::fuellen(const Hauptmodell& hauptfenster) {
-    QRRichText1 = &hauptfenster.RichEdit1;
-    QRLabel97 = hauptfenster.Panel33;
-    QRLabel99 = hauptfenster.Panel5;
+    QRRichText1 = &hauptfenster.rolle;
+    QRLabel97 = hauptfenster.firmenText;
+    QRLabel99 = hauptfenster.uhrText;
     QRLabel95 = QStringLiteral("Registrierrolle ") + hauptfenster.w.Rollenname;
 }
 

@@ -84,13 +84,13 @@ TForm1::TForm1(Programmwerte& werte, QWidget* eltern) : QMainWindow(eltern), m_m
     Memo1->hide();
 
     connect(&Timer1, &QTimer::timeout, this, [this] {
-        m_modell.Timer1Timer(QDateTime::currentDateTime());
-        Panel5->setText(m_modell.Panel5);
+        m_modell.uhrTick(QDateTime::currentDateTime());
+        Panel5->setText(m_modell.uhrText);
     });
     Timer1.start(1000);
     Timer2.setSingleShot(true);
     connect(&Timer2, &QTimer::timeout, this,
-            [this] { ausfuehren([this] { m_modell.Timer2Timer(); }); });
+            [this] { ausfuehren([this] { m_modell.startstempel(); }); });
     Timer2.start(1500);
 
     anmeldungVerbinden();
@@ -164,7 +164,7 @@ void TForm1::felderBauen(QWidget* panel1) {
     Panel4 = anzeigefeld(panel1, QStringLiteral("Panel4"), QRect(160, 118, 281, 25),
                          QStringLiteral("background: #fffbf0; font-weight: bold;"));
 
-    RichEdit1 = new RollenAnsicht(m_modell.RichEdit1, panel1);
+    RichEdit1 = new RollenAnsicht(m_modell.rolle, panel1);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setGeometry(470, 16, 289, 489);
     RichEdit1->setAttribute(Qt::WA_NoMousePropagation);
@@ -198,7 +198,7 @@ void TForm1::tastenVerbinden() {
         QPushButton* knopf = m_tasten[nummer];
         const Taste* taste = TasteNachNummer(nummer);
         connect(knopf, &QPushButton::clicked, this,
-                [this, taste] { ausfuehren([this, taste] { (m_modell.*taste->klick)(); }); });
+                [this, taste] { ausfuehren([this, taste] { taste->druecken(m_modell); }); });
         knopf->installEventFilter(this);
     }
 }
@@ -216,26 +216,26 @@ void TForm1::ausfuehren(const std::function<void()>& operation) {
 
 void TForm1::aktualisieren() {
     const Hauptmodell& m = m_modell;
-    Panel2->setText(m.Panel2);
-    Panel34->setText(m.Panel34);
-    Panel6->setText(m.Panel6);
-    Panel4->setText(m.Panel4);
-    Panel5->setText(m.Panel5);
-    Panel33->setText(m.Panel33);
-    Edit2->setText(m.Edit2);
+    Panel2->setText(m.anzeige);
+    Panel34->setText(m.operatorzeichen);
+    Panel6->setText(m.zwischenwertText);
+    Panel4->setText(m.speicherText);
+    Panel5->setText(m.uhrText);
+    Panel33->setText(m.firmenText);
+    Edit2->setText(m.gesamtText);
     // The memo is written once at creation; refilling it on every key would rebuild its document.
-    if (Memo1->toPlainText() != m.Memo1)
-        Memo1->setPlainText(m.Memo1);
+    if (Memo1->toPlainText() != m.versionszeile)
+        Memo1->setPlainText(m.versionszeile);
     for (int i = 0; i < 3; ++i)
-        StatusPanel[i]->setText(m.Statusleiste[i]);
-    setWindowTitle(m.Beschriftung);
+        StatusPanel[i]->setText(m.statuszeile[i]);
+    setWindowTitle(m.fenstertitel);
     for (int nummer : {24, 29, 30})
         m_tasten[nummer]->setEnabled(TasteAktiv(m, nummer));
-    Anmelden1->setEnabled(m.Anmelden1);
-    Abmelden1->setEnabled(m.Abmelden1);
-    Drucken2->setEnabled(m.Drucken2);
-    Registrieren1->setEnabled(m.Registrieren1);
-    Panel3->setVisible(m.Panel3Sichtbar);
+    Anmelden1->setEnabled(m.anmeldenAktiv());
+    Abmelden1->setEnabled(m.abmeldenAktiv());
+    Drucken2->setEnabled(m.druckenAktiv());
+    Registrieren1->setEnabled(m.registrierenAktiv());
+    Panel3->setVisible(m.anmeldeDeckelSichtbar());
 }
 
 bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
@@ -248,7 +248,7 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 // FormMouseMove: the pointer over the window's free area empties the hint.
 void TForm1::mouseMoveEvent(QMouseEvent* ereignis) {
-    m_modell.Statusleiste[0].clear();
+    m_modell.statuszeile[0].clear();
     StatusPanel[0]->clear();
     QMainWindow::mouseMoveEvent(ereignis);
 }

@@ -58,16 +58,16 @@ void TForm1::menueVerbinden() {
 
 void TForm1::hinweisBeiBewegung(QObject* objekt) {
     if (objekt == Panel1) {
-        m_modell.Statusleiste[0].clear(); // Panel1MouseMove
+        m_modell.statuszeile[0].clear(); // Panel1MouseMove
     } else {
         const auto* hinweis =
             std::find_if(std::begin(Hinweise), std::end(Hinweise),
                          [&](const Hinweis& h) { return m_tasten[h.nummer] == objekt; });
         if (hinweis == std::end(Hinweise))
             return;
-        m_modell.Statusleiste[0] = QString::fromUtf16(hinweis->text);
+        m_modell.statuszeile[0] = QString::fromUtf16(hinweis->text);
     }
-    StatusPanel[0]->setText(m_modell.Statusleiste[0]);
+    StatusPanel[0]->setText(m_modell.statuszeile[0]);
 }
 
 void TForm1::Drucken2Click() {

@@ -40,7 +40,7 @@ void TForm1::tastaturVerbinden() {
 }
 
 void TForm1::funktionstaste(int nummer) {
-    ausfuehren([this, nummer] { m_modell.Edit1KeyDown(nummer); });
+    ausfuehren([this, nummer] { m_modell.funktionstaste(nummer); });
 }
 
 bool TForm1::tastaturEreignis(QObject* objekt, QEvent* ereignis) {
@@ -59,7 +59,7 @@ bool TForm1::tastaturEreignis(QObject* objekt, QEvent* ereignis) {
         if (nummer != 0)
             funktionstaste(nummer); // Edit1KeyDown
         for (QChar z : zeichen)
-            ausfuehren([this, z] { m_modell.Edit1KeyPress(z); });
+            ausfuehren([this, z] { m_modell.zeichenGetippt(z); });
         return true;
     }
     // A keypad button, the cover, the roll or the window itself: the sink takes the focus

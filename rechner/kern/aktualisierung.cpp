@@ -39,7 +39,7 @@ void Onlineaktualisierung::ProgrammaktualisierungOnlineUpdate1Click(
 }
 
 void Onlineaktualisierung::UPDATE() {
-    m_welt.zwischenablage.setzen(m_modell.Memo1);
+    m_welt.zwischenablage.setzen(m_modell.versionszeile);
     AufrufPfad = m_programmordner + QStringLiteral("Nivex");
     // The updater runs whether or not the close below is refused.
     m_welt.shell.starten(AufrufPfad);

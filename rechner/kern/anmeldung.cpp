@@ -7,9 +7,9 @@
 
 void Anmeldung::FormShow() {
     Sichtbar = true;
-    if (haupt.Anmelden1)
+    if (haupt.anmeldenAktiv())
         Beschriftung = QStringLiteral("Anmelden");
-    if (haupt.Abmelden1)
+    if (haupt.abmeldenAktiv())
         Beschriftung = QStringLiteral("Abmelden");
     Edit1.clear();
     Edit1Change();
@@ -42,41 +42,33 @@ void Anmeldung::Edit1Change() {
 void Anmeldung::block(const QString& namensteil) {
     Label2 = QStringLiteral("OK");
     Label2Gruen = true;
-    haupt.RichEdit1.anhaengen(Trennlinie + QLatin1Char('\r'));
-    haupt.RichEdit1.anhaengen(haupt.Panel5 + QStringLiteral("  \r"));
-    if (w.Anmelderichtung == 1)
+    haupt.rolle.anhaengen(Trennlinie + QLatin1Char('\r'));
+    haupt.rolle.anhaengen(haupt.uhrText + QStringLiteral("  \r"));
+    if (w.Anmelderichtung == Programmwerte::Richtung::Anmelden)
         anmelden();
-    if (w.Anmelderichtung == 0)
+    if (w.Anmelderichtung == Programmwerte::Richtung::Abmelden)
         abmelden();
-    haupt.RichEdit1.anhaengen(namensteil + QStringLiteral("  \r"));
-    haupt.RichEdit1.anhaengen(Trennlinie + QLatin1Char('\r'));
+    haupt.rolle.anhaengen(namensteil + QStringLiteral("  \r"));
+    haupt.rolle.anhaengen(Trennlinie + QLatin1Char('\r'));
     Timer1Aktiv = true;
 }
 
 void Anmeldung::anmelden() {
-    haupt.RichEdit1.anhaengen(QStringLiteral("ANGEMELDET  \r"));
-    haupt.Abmelden1 = true;
-    haupt.Anmelden1 = false;
-    haupt.Panel3Sichtbar = false;
-    haupt.Drucken2 = true;
-    haupt.Registrieren1 = false;
-    if (w.RechnerModus == 1) {
+    haupt.rolle.anhaengen(QStringLiteral("ANGEMELDET  \r"));
+    haupt.nachAnmeldung();
+    if (w.euroModus()) {
         w.Gesamtumsatz = 0;
-        haupt.Edit2 = Gruppiert(w.Gesamtumsatz, w.Kommastellen);
+        haupt.gesamtText = Gruppiert(w.Gesamtumsatz, w.Kommastellen);
     }
 }
 
 void Anmeldung::abmelden() {
-    haupt.RichEdit1.anhaengen(QStringLiteral("\r"));
-    if (w.RechnerModus == 1)
-        haupt.RichEdit1.anhaengen(QStringLiteral("Gesamtumsatz: ") + haupt.Edit2 +
-                                  QStringLiteral("   €\r\r"));
-    haupt.RichEdit1.anhaengen(QStringLiteral("ABGEMELDET  \r\r"));
-    haupt.Abmelden1 = false;
-    haupt.Anmelden1 = true;
-    haupt.Panel3Sichtbar = true;
-    haupt.Drucken2 = false;
-    haupt.Registrieren1 = true;
+    haupt.rolle.anhaengen(QStringLiteral("\r"));
+    if (w.euroModus())
+        haupt.rolle.anhaengen(QStringLiteral("Gesamtumsatz: ") + haupt.gesamtText +
+                              QStringLiteral("   €\r\r"));
+    haupt.rolle.anhaengen(QStringLiteral("ABGEMELDET  \r\r"));
+    haupt.nachAbmeldung();
 }
 
 void Anmeldung::Timer1Timer() {

@@ -31,8 +31,8 @@ public:
 
     // The main window's menu items "Anmelden" and "Abmelden" choose the direction; the window
     // then shows the PIN window.
-    void Anmelden1Click() { w.Anmelderichtung = 1; }
-    void Abmelden1Click() { w.Anmelderichtung = 0; }
+    void Anmelden1Click() { w.Anmelderichtung = Programmwerte::Richtung::Anmelden; }
+    void Abmelden1Click() { w.Anmelderichtung = Programmwerte::Richtung::Abmelden; }
 
     void FormShow();
     void Edit1Change();

@@ -8,80 +8,80 @@ const QString zweiBlanks = QStringLiteral("  ");
 const QString ergebnisEnde = QStringLiteral("  \r");
 } // namespace
 
-void Hauptmodell::BitBtn21Click() {
-    MPlusWert = ParseAnzeige(Panel2); // no empty-display rule here
+void Hauptmodell::speicherPlus() {
+    MPlusWert = ParseAnzeige(anzeige); // no empty-display rule here
     zeileInRollenform(QStringLiteral("M+ "), MPlusWert, zweiBlanks);
     Speicher = geprueft(Speicher + MPlusWert);
-    Panel4 = Anzeigeform(Speicher);
-    Panel34 = QStringLiteral("M+");
-    Panel2 = QStringLiteral("0");
+    speicherText = Anzeigeform(Speicher);
+    operatorzeichen = QStringLiteral("M+");
+    anzeige = QStringLiteral("0");
 }
 
-void Hauptmodell::BitBtn23Click() {
-    MMinusWert = ParseAnzeige(Panel2);
+void Hauptmodell::speicherMinus() {
+    MMinusWert = ParseAnzeige(anzeige);
     zeileInRollenform(QStringLiteral("M- "), MMinusWert, zweiBlanks);
     Speicher = geprueft(Speicher - MMinusWert);
-    Panel4 = Anzeigeform(Speicher);
-    Panel34 = QStringLiteral("M-");
-    Panel2 = QStringLiteral("0");
+    speicherText = Anzeigeform(Speicher);
+    operatorzeichen = QStringLiteral("M-");
+    anzeige = QStringLiteral("0");
 }
 
 // "MR" recalls the memory through the text of its field, as the display form shows it.
-void Hauptmodell::BitBtn22Click() {
-    Panel2 = Panel4;
+void Hauptmodell::speicherAbruf() {
+    anzeige = speicherText;
     zeitTastenFuerAnzeige();
-    Eingabewert = ParseAnzeige(Panel2);
+    Eingabewert = ParseAnzeige(anzeige);
     zeileInRollenform(QStringLiteral("\rMS "), Eingabewert, zweiBlanks);
-    Panel34.clear();
+    operatorzeichen.clear();
 }
 
-void Hauptmodell::BitBtn19Click() {
-    Panel4 = QStringLiteral("0");
-    Panel34.clear();
+void Hauptmodell::speicherLoeschen() {
+    speicherText = QStringLiteral("0");
+    operatorzeichen.clear();
     Speicher = 0;
 }
 
-void Hauptmodell::BitBtn27Click() {
-    Eingabewert = AnzeigeOderNull(Panel2);
+void Hauptmodell::quadrat() {
+    Eingabewert = AnzeigeOderNull(anzeige);
     zeileInRollenform(QStringLiteral("x² "), Eingabewert, zweiBlanks);
     Eingabewert = geprueft(Eingabewert * Eingabewert);
-    Panel2 = Anzeigeform(Eingabewert);
+    anzeige = Anzeigeform(Eingabewert);
     zeileInRollenform(QStringLiteral("= "), Eingabewert, ergebnisEnde);
-    Panel34 = QStringLiteral("x²");
+    operatorzeichen = QStringLiteral("x²");
 }
 
-void Hauptmodell::BitBtn28Click() {
-    Eingabewert = AnzeigeOderNull(Panel2);
+void Hauptmodell::wurzel() {
+    Eingabewert = AnzeigeOderNull(anzeige);
     zeileInRollenform(QStringLiteral("V¯ "), Eingabewert, zweiBlanks);
     if (Eingabewert < 0)
         throw Fehler(Fehlertexte::UngueltigeOperation);
     Eingabewert = std::sqrt(Eingabewert);
-    Panel2 = Anzeigeform(Eingabewert);
+    anzeige = Anzeigeform(Eingabewert);
     zeileInRollenform(QStringLiteral("= "), Eingabewert, ergebnisEnde);
-    Panel34 = QStringLiteral("V¯");
+    operatorzeichen = QStringLiteral("V¯");
     zeitTastenFuerAnzeige();
 }
 
-void Hauptmodell::BitBtn13Click() {
-    Eingabewert = AnzeigeOderNull(Panel2) * -1;
-    Panel2 = Anzeigeform(Eingabewert);
+void Hauptmodell::vorzeichenwechsel() {
+    Eingabewert = AnzeigeOderNull(anzeige) * -1;
+    anzeige = Anzeigeform(Eingabewert);
     zeileInRollenform(QStringLiteral("*(-1) "), Eingabewert, zweiBlanks);
-    Panel34 = QStringLiteral("(-)");
+    operatorzeichen = QStringLiteral("(-)");
 }
 
 // The percentage is taken of the running subtotal; a pending operator is dropped, and the
 // base that a following "=" adds is the subtotal as its field shows it now.
-void Hauptmodell::BitBtn20Click() {
+void Hauptmodell::prozent() {
     Grundstellung();
-    Eingabewert = AnzeigeOderNull(Panel2);
-    KommaErlaubt = 1;
-    ProzentOffen = 1;
-    Prozentbasis = AnzeigeOderNull(Panel6);
+    Eingabewert = AnzeigeOderNull(anzeige);
+    KommaErlaubt = true;
+    offenerOperator = Operator::Prozent;
+    Prozentbasis = AnzeigeOderNull(zwischenwertText);
     Berechnung();
     zeileInRollenform(QStringLiteral("= "), Zwischenwert, ergebnisEnde);
-    Panel2 = Anzeigeform(Zwischenwert);
-    Panel6 = QStringLiteral("0");
-    NeueEingabe = 1;
+    anzeige = Anzeigeform(Zwischenwert);
+    zwischenwertText = QStringLiteral("0");
+    NeueEingabe = true;
     Grundstellung();
-    Panel34 = QStringLiteral("%");
+    operatorzeichen = QStringLiteral("%");
 }

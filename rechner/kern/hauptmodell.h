@@ -1,21 +1,24 @@
 #pragma once
 
-// Model of the main window TForm1: the calculator state, the texts of the display fields, the
-// enabled states the window shows, and the main roll. The window calls one operation per key,
-// menu item or timer tick and then refreshes its widgets from these fields; an operation that
-// fails throws Fehler after the steps before the failing one have taken effect.
+// Model of the main window: the calculator state, the texts of the display fields, the enabled
+// states the window shows, and the main roll. The window calls one operation per key, menu item
+// or timer tick and then refreshes its widgets from these fields; an operation that fails throws
+// Fehler after the steps before the failing one have taken effect.
 
 #include "rechner/kern/programmwerte.h"
 #include "rechner/kern/rolle.h"
 
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 class Hauptmodell {
 public:
     explicit Hauptmodell(Programmwerte& werte) : w(werte) {}
 
     Programmwerte& w;
+
+    enum class Operator { Plus, Minus, Mal, Geteilt, Prozent };
 
     // Calculator state.
     double Eingabewert = 0;
@@ -24,93 +27,109 @@ public:
     double Speicher = 0;
     double MPlusWert = 0;
     double MMinusWert = 0;
-    quint8 PlusOffen = 0, MinusOffen = 0, MalOffen = 0, GeteiltOffen = 0, ProzentOffen = 0;
-    quint8 NeueEingabe = 0;
-    quint8 KommaErlaubt = 0;
+    std::optional<Operator> offenerOperator; // the operator the next value completes
+    bool NeueEingabe = false;                // the next digit starts a new number
+    bool KommaErlaubt = false;
 
     // Field texts.
-    QString Panel2 = QStringLiteral("0"); // display
-    QString Panel34;                      // operator indicator
-    QString Panel6;                       // Zwischenwert
-    QString Panel4;                       // memory field "M - Speicher"
-    QString Panel5;                       // clock text
-    QString Panel33;                      // company name
-    QString Edit2;                        // grand total
-    QString Memo1;                        // hidden version memo
-    QString Statusleiste[3];
-    QString Beschriftung; // window caption
+    QString anzeige = QStringLiteral("0");
+    QString operatorzeichen;
+    QString zwischenwertText;
+    QString speicherText; // "M - Speicher"
+    QString uhrText;
+    QString firmenText;
+    QString gesamtText;    // the grand total, "Gesamt:"
+    QString versionszeile; // the hidden version line the update check hands over
+    QString statuszeile[3];
+    QString fenstertitel;
 
-    // Enabled and visible states.
-    bool BitBtn24 = true; // "M-Std"
-    bool BitBtn30 = true; // "M-Dez"
-    bool BitBtn29 = true; // "Std-M"
-    bool Anmelden1 = true, Abmelden1 = true, Drucken2 = true, Registrieren1 = true;
-    bool Panel3Sichtbar = true; // sign-in cover
+    // The enabled states of the time keys.
+    bool mStdAktiv = true; // "M-Std"
+    bool mDezAktiv = true; // "M-Dez"
+    bool stdMAktiv = true; // "Std-M"
 
-    Rolle RichEdit1; // the main roll
+    Rolle rolle; // the main roll
+
+    // The sign-in states: the menu items "Anmelden", "Abmelden", "Drucken" and "Registrieren"
+    // and the cover over the keypad. Only the transitions below change them. Someone is signed
+    // in while "Abmelden" is enabled; no other record exists.
+    bool anmeldenAktiv() const { return m_anmelden; }
+    bool abmeldenAktiv() const { return m_abmelden; }
+    bool druckenAktiv() const { return m_drucken; }
+    bool registrierenAktiv() const { return m_registrieren; }
+    bool anmeldeDeckelSichtbar() const { return m_deckel; }
+    bool istAngemeldet() const { return m_abmelden; }
+
+    // Start-up begins with nobody signed in, no sign-in and no printing.
+    void vorDemStart();
+    // Start-up applies the sign-in setting: without sign-in the keypad is open and prints,
+    // with sign-in required it is covered; any other value leaves the states.
+    void nachStarteinstellungen();
+    // Leaving the administration window: the same as start-up, except that "Anmelden" stays.
+    void nachVerwaltung();
+    // "Anmelden" is enabled when somebody is registered and the settings require sign-in.
+    void anmeldenNachListe(bool nutzerRegistriert);
+    void nachAnmeldung();
+    void nachAbmeldung();
 
     // Digits and comma.
-    void BitBtn1Click() { Ziffer(1); }
-    void BitBtn2Click() { Ziffer(2); }
-    void BitBtn3Click() { Ziffer(3); }
-    void BitBtn4Click() { Ziffer(4); }
-    void BitBtn5Click() { Ziffer(5); }
-    void BitBtn6Click() { Ziffer(6); }
-    void BitBtn7Click() { Ziffer(7); }
-    void BitBtn8Click() { Ziffer(8); }
-    void BitBtn9Click() { Ziffer(9); }
-    void BitBtn10Click() { Ziffer(0); }
-    void Ziffer(int ziffer);
-    void BitBtn11Click(); // ","
+    void ziffer(int ziffer);
+    void komma();
 
     // Operators, result and clearing.
-    void BitBtn14Click(); // "+"
-    void BitBtn15Click(); // "-"
-    void BitBtn16Click(); // "x"
-    void BitBtn17Click(); // "/"
-    void BitBtn12Click(); // "="
-    void BitBtn26Click(); // "CE"
-    void BitBtn18Click(); // "AC"
+    void plus();
+    void minus();
+    void mal();
+    void geteilt();
+    void gleich();
+    void ce();
+    void ac();
     void Berechnung();
     void Grundstellung();
     void Zeitgrund();       // minutes setting of the time keys
     void Stundenstellung(); // hours setting of the time keys
 
     // Function and memory keys.
-    void BitBtn20Click(); // "%"
-    void BitBtn27Click(); // "x²"
-    void BitBtn28Click(); // "V¯"
-    void BitBtn13Click(); // "(-)"
-    void BitBtn21Click(); // "M+"
-    void BitBtn23Click(); // "M-"
-    void BitBtn22Click(); // "MR"
-    void BitBtn19Click(); // "MC"
+    void prozent();
+    void quadrat();
+    void wurzel();
+    void vorzeichenwechsel(); // "(-)"
+    void speicherPlus();      // "M+"
+    void speicherMinus();     // "M-"
+    void speicherAbruf();     // "MR"
+    void speicherLoeschen();  // "MC"
 
     // Time conversions.
-    void BitBtn24Click(); // "M-Std"
-    void BitBtn29Click(); // "Std-M"
-    void BitBtn30Click(); // "M-Dez"
+    void minutenInStunden(); // "M-Std"
+    void stundenInMinuten(); // "Std-M"
+    void minutenInDezimal(); // "M-Dez"
     static QString TimeToMin(const QString& stundenMinuten);
 
     // Roll stamps and the clock.
-    void BitBtn25Click(); // date stamp
-    void Timer2Timer();
-    void Timer1Timer(const QDateTime& jetzt);
-    void Allesloeschen(Rolle& rollenkopie);
+    void datumsstempel();
+    void startstempel();
+    void uhrTick(const QDateTime& jetzt);
+    // Writes the administrator's clearing block into the roll copy in place of its lines.
+    void allesLoeschen(Rolle& rollenkopie);
 
     // Keyboard sink.
     bool tastaturGesperrt() const;
-    void Edit1KeyPress(QChar zeichen);
-    void Edit1KeyDown(int funktionstaste); // 1..12 for F1..F12
+    void zeichenGetippt(QChar zeichen);
+    void funktionstaste(int nummer); // 1..12 for F1..F12
 
 private:
-    enum class Operator { Plus, Minus, Mal, Geteilt };
     void operatorTaste(Operator op);
     bool offenenOperatorAnwenden();
     void zeileInRollenform(const QString& vorsatz, double wert, const QString& ende);
     QString rollenform(double wert) const;
     void zeitTastenFuerAnzeige();
-    void anhaengen(const QString& stueck) { RichEdit1.anhaengen(stueck); }
+    void anhaengen(const QString& stueck) { rolle.anhaengen(stueck); }
+
+    bool m_anmelden = true;
+    bool m_abmelden = true;
+    bool m_drucken = true;
+    bool m_registrieren = true;
+    bool m_deckel = true;
 };
 
 // The clock text of the main window: German date, and the time unless it is 00:00:00.

@@ -17,7 +17,7 @@ void Registrierung::Memo1Change() {
     const qsizetype anzahl = Nutzerzeilen().size();
     Label6 = QString::number(anzahl);
     w.NutzerAnzahl = static_cast<qint32>(anzahl);
-    haupt.Statusleiste[1] = QStringLiteral("Registrierte Nutzer: ") + Label6;
+    haupt.statuszeile[1] = QStringLiteral("Registrierte Nutzer: ") + Label6;
 }
 
 void Registrierung::Memo1Getippt(const QString& text) {

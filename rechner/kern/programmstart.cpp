@@ -31,69 +31,62 @@ Programmstart::Programmstart(Registrierung& registrierung, QString titel,
 // The program folder needs no storing: Programmordner() asks for it, and it cannot change
 // while the program runs.
 void Programmstart::FormCreate(Hauptmodell& haupt) {
-    haupt.Memo1 = QStringLiteral("Aktuelle Version: ") + DateiVersion();
+    haupt.versionszeile = QStringLiteral("Aktuelle Version: ") + DateiVersion();
 }
 
 void Programmstart::FormShow() {
-    w.NeueRolle = 0;
-    w.AutopfadGesetzt = 0;
-    haupt.Abmelden1 = haupt.Anmelden1 = haupt.Drucken2 = false;
-    haupt.BitBtn29 = false;
+    w.NeueRolle = false;
+    w.AutopfadGesetzt = false;
+    haupt.vorDemStart();
+    haupt.stdMAktiv = false;
     haupt.Grundstellung();
-    haupt.Panel4 = haupt.Panel6 = QStringLiteral("0");
-    w.RolleGespeichert = 0;
-    haupt.Statusleiste[2] = m_titel.left(17) + QStringLiteral(" Version ") + m_titel.mid(18);
+    haupt.speicherText = haupt.zwischenwertText = QStringLiteral("0");
+    w.RolleGespeichert = false;
+    haupt.statuszeile[2] = m_titel.left(17) + QStringLiteral(" Version ") + m_titel.mid(18);
     if (NutzerlisteLaden(m_registrierung.Memo1, m_registrierung.dialoge()))
         m_registrierung.Memo1Change();
     EinstellungenLesen(w);
-    haupt.Panel33 = w.Firmenname;
+    haupt.firmenText = w.Firmenname;
     if (!w.Autopfad.isEmpty())
         automatischeRolleLaden();
     anmeldezustandSetzen();
     autopfadAuswerten();
-    haupt.Beschriftung = m_titel.left(17);
+    haupt.fenstertitel = m_titel.left(17);
 }
 
 void Programmstart::automatischeRolleLaden() {
     try {
-        haupt.RichEdit1.ersetzen(RollendateiLesen(w.Autopfad));
+        haupt.rolle.ersetzen(RollendateiLesen(w.Autopfad));
     } catch (const Fehler&) {
         if (QFileInfo::exists(w.Autopfad))
             m_unlesbareRolle = w.Autopfad;
         throw;
     }
     w.Rollenname = Dateiname(w.Autopfad);
-    if (!m_registrierung.Memo1.isEmpty() && w.OhneAnmeldung != 1)
-        haupt.Anmelden1 = true;
+    haupt.anmeldenNachListe(!m_registrierung.Memo1.isEmpty());
 }
 
 void Programmstart::anmeldezustandSetzen() {
-    if (w.OhneAnmeldung == 1) {
-        haupt.Panel3Sichtbar = false;
-        haupt.Anmelden1 = false;
-        haupt.Drucken2 = true;
-    }
-    if (w.OhneAnmeldung == 2)
-        haupt.Panel3Sichtbar = true;
+    haupt.nachStarteinstellungen();
 }
 
 void Programmstart::autopfadAuswerten() {
     if (w.AutopfadText == QLatin1String("True"))
-        w.AutopfadGesetzt = 1;
+        w.AutopfadGesetzt = true;
     if (w.AutopfadText == QLatin1String("False")) {
-        w.AutopfadGesetzt = 0;
+        w.AutopfadGesetzt = false;
         m_registrierung.BitBtn6Click();
         m_registrierung.BitBtn23Click();
     }
 }
 
 bool Programmstart::FormCloseQuery() {
-    if (w.OhneAnmeldung == 1) {
-        haupt.RichEdit1.anhaengen(QStringLiteral("\r"));
-        haupt.RichEdit1.anhaengen(QStringLiteral("Gesamtumsatz: ") + haupt.Edit2 +
-                                  QStringLiteral("  ") + QStringLiteral(" €\r\r"));
+    if (w.ohneAnmeldung()) {
+        haupt.rolle.anhaengen(QStringLiteral("\r"));
+        haupt.rolle.anhaengen(QStringLiteral("Gesamtumsatz: ") + haupt.gesamtText +
+                              QStringLiteral("  ") + QStringLiteral(" €\r\r"));
     }
-    if (haupt.Abmelden1)
+    if (haupt.istAngemeldet())
         throw Fehler(abmeldenZuerst);
     const bool autopfadAn = w.AutopfadText == QLatin1String("True");
     // A roll file that exists but could not be read at start is not overwritten unasked: the
@@ -101,10 +94,10 @@ bool Programmstart::FormCloseQuery() {
     if (autopfadAn && !w.Autopfad.isEmpty() && w.Autopfad == m_unlesbareRolle)
         return rolleSpeichern();
     if (autopfadAn && !w.Autopfad.isEmpty())
-        RollendateiSchreiben(w.Autopfad, haupt.RichEdit1.zeilen());
+        RollendateiSchreiben(w.Autopfad, haupt.rolle.zeilen());
     if (autopfadAn && w.Autopfad.isEmpty())
         return rolleSpeichern();
-    if (w.AutopfadText == QLatin1String("False") && w.RolleGespeichert == 0) {
+    if (w.AutopfadText == QLatin1String("False") && !w.RolleGespeichert) {
         const Dialoge::Antwort antwort = m_registrierung.dialoge().frage(speichernFrage);
         if (antwort == Dialoge::Antwort::Ja)
             return rolleSpeichern();
@@ -121,6 +114,6 @@ bool Programmstart::rolleSpeichern() {
 }
 
 void Programmstart::Beenden() {
-    w.RolleGespeichert = 1;
+    w.RolleGespeichert = true;
     m_schliessen();
 }

@@ -4,32 +4,43 @@
 #include <QtGlobal>
 
 // The program-wide values that the main window, the administration window and the PIN window
-// share. One instance lives in the program block and is handed by reference to each model.
+// share. One instance lives in the program's owner and is handed by reference to each model.
 struct Programmwerte {
+    // The values of the two numeric settings that mean something; any other value is stored
+    // as read and switches neither way.
+    static constexpr quint8 Euromodus = 1;
+    static constexpr quint8 Standardmodus = 2;
+    static constexpr quint8 AnmeldungAus = 1; // start without sign-in
+    static constexpr quint8 AnmeldungEin = 2; // sign-in required
+
     // Settings, as the settings file holds them. Numbers are 8-bit: a value read from the file
     // is stored modulo 256 without a range check.
     QString AutopfadText;
     QString Autopfad;
     quint8 Kommastellen = 0;
     QString KommastellenText;
-    quint8 RechnerModus = 0; // 1 euro mode, 2 standard mode
+    quint8 RechnerModus = 0;
     QString RechnerModusText;
-    quint8 OhneAnmeldung = 0; // 1 start without sign-in, 2 sign-in required
+    quint8 OhneAnmeldung = 0;
     QString OhneAnmeldungText;
     QString Firmenname;
-    quint8 AutopfadGesetzt = 0;
+    bool AutopfadGesetzt = false;
 
     // Roll-file state.
     QString Rollenpfad;
     QString Rollenname;
-    quint8 NeueRolle = 0;
-    quint8 RolleGespeichert = 0;
+    bool NeueRolle = false;
+    bool RolleGespeichert = false;
 
-    quint8 Anmelderichtung = 0; // 1 the PIN window signs in, 0 it signs out
+    enum class Richtung { Abmelden, Anmelden };
+    Richtung Anmelderichtung = Richtung::Abmelden; // what a PIN match in the PIN window does
     double Gesamtumsatz = 0;
     qint32 NutzerAnzahl = 0;
 
-    bool euroModus() const { return RechnerModus == 1; }
+    bool euroModus() const { return RechnerModus == Euromodus; }
+    bool standardModus() const { return RechnerModus == Standardmodus; }
+    bool ohneAnmeldung() const { return OhneAnmeldung == AnmeldungAus; }
+    bool anmeldungVerlangt() const { return OhneAnmeldung == AnmeldungEin; }
     // Amount lines in roll form are written only in euro and standard mode.
-    bool schreibtRollenform() const { return RechnerModus == 1 || RechnerModus == 2; }
+    bool schreibtRollenform() const { return euroModus() || standardModus(); }
 };

@@ -12,50 +12,57 @@ void Hauptmodell::zeileInRollenform(const QString& vorsatz, double wert, const Q
         anhaengen(vorsatz + rollenform(wert) + ende + QLatin1Char('\r'));
 }
 
-void Hauptmodell::Ziffer(int ziffer) {
-    if (NeueEingabe == 1) {
-        Panel2 = QStringLiteral("0");
+void Hauptmodell::ziffer(int ziffer) {
+    if (NeueEingabe) {
+        anzeige = QStringLiteral("0");
         Zeitgrund();
     }
-    NeueEingabe = 0;
-    if (Panel2 == QLatin1String("0"))
-        Panel2.clear();
-    Panel2 += QChar(u'0' + ziffer);
-    Panel34.clear();
+    NeueEingabe = false;
+    if (anzeige == QLatin1String("0"))
+        anzeige.clear();
+    anzeige += QChar(u'0' + ziffer);
+    operatorzeichen.clear();
 }
 
-void Hauptmodell::BitBtn11Click() {
+void Hauptmodell::komma() {
     Stundenstellung();
-    if (KommaErlaubt == 1)
-        Panel2 += QLatin1Char(',');
-    KommaErlaubt = 0;
-    Panel34 = QStringLiteral(",");
+    if (KommaErlaubt)
+        anzeige += QLatin1Char(',');
+    KommaErlaubt = false;
+    operatorzeichen = QStringLiteral(",");
 }
 
 // Applies a pending "+", "-", "x" or "/" to Eingabewert and writes its operand line; the new
 // value is computed before the line, so a failing step writes nothing.
 bool Hauptmodell::offenenOperatorAnwenden() {
-    if (PlusOffen == 1) {
+    if (!offenerOperator)
+        return false;
+    switch (*offenerOperator) {
+    case Operator::Plus:
         Zwischenwert = geprueft(Zwischenwert + Eingabewert);
         zeileInRollenform(QStringLiteral("+ "), Eingabewert, QStringLiteral("  "));
-    } else if (MinusOffen == 1) {
+        return true;
+    case Operator::Minus:
         Zwischenwert = geprueft(Zwischenwert - Eingabewert);
         zeileInRollenform(QStringLiteral("- "), Eingabewert, QStringLiteral("  "));
-    } else if (MalOffen == 1) {
+        return true;
+    case Operator::Mal:
         Zwischenwert = geprueft(Zwischenwert * Eingabewert);
         anhaengen(QStringLiteral("* ") + Anzeigeform(Eingabewert) + QStringLiteral("  \r"));
-    } else if (GeteiltOffen == 1) {
-        Zwischenwert = geteilt(Zwischenwert, Eingabewert);
+        return true;
+    case Operator::Geteilt:
+        Zwischenwert = ::geteilt(Zwischenwert, Eingabewert);
         anhaengen(QStringLiteral("/ ") + Anzeigeform(Eingabewert) + QStringLiteral("  \r"));
-    } else {
+        return true;
+    case Operator::Prozent:
         return false;
     }
-    return true;
+    return false;
 }
 
 void Hauptmodell::Berechnung() {
     if (!offenenOperatorAnwenden()) {
-        if (ProzentOffen == 1) {
+        if (offenerOperator == Operator::Prozent) {
             // In extended precision, so that a product beyond the double range that the
             // division brings back into it does not overflow.
             const long double prozent = static_cast<long double>(Zwischenwert) * Eingabewert / 100;
@@ -66,111 +73,113 @@ void Hauptmodell::Berechnung() {
             Zwischenwert = Eingabewert;
         }
     }
-    Panel2 = QStringLiteral("0");
-    Panel6 = Anzeigeform(Zwischenwert);
+    anzeige = QStringLiteral("0");
+    zwischenwertText = Anzeigeform(Zwischenwert);
 }
 
 void Hauptmodell::Grundstellung() {
-    KommaErlaubt = 1;
-    NeueEingabe = 1;
-    PlusOffen = MinusOffen = MalOffen = GeteiltOffen = ProzentOffen = 0;
+    KommaErlaubt = true;
+    NeueEingabe = true;
+    offenerOperator.reset();
 }
 
 void Hauptmodell::Zeitgrund() {
-    BitBtn24 = true;
-    BitBtn30 = true;
-    BitBtn29 = false;
+    mStdAktiv = true;
+    mDezAktiv = true;
+    stdMAktiv = false;
 }
 
 void Hauptmodell::Stundenstellung() {
-    BitBtn24 = false;
-    BitBtn30 = false;
-    BitBtn29 = true;
+    mStdAktiv = false;
+    mDezAktiv = false;
+    stdMAktiv = true;
 }
 
 void Hauptmodell::zeitTastenFuerAnzeige() {
-    if (IstGanzzahl(Panel2))
+    if (IstGanzzahl(anzeige))
         Zeitgrund();
     else
         Stundenstellung();
 }
 
-void Hauptmodell::operatorTaste(Operator op) {
-    Eingabewert = AnzeigeOderNull(Panel2);
-    KommaErlaubt = 1;
-    // The display "0" means nothing entered: a second operator only replaces the pending one.
-    if (Panel2 != QLatin1String("0"))
-        Berechnung();
-    Grundstellung();
+namespace {
+QString operatorzeichenVon(Hauptmodell::Operator op) {
     switch (op) {
-    case Operator::Plus:
-        PlusOffen = 1;
-        Panel34 = QStringLiteral("+");
-        break;
-    case Operator::Minus:
-        MinusOffen = 1;
-        Panel34 = QStringLiteral("-");
-        break;
-    case Operator::Mal:
-        MalOffen = 1;
-        Panel34 = QStringLiteral("*");
-        break;
-    case Operator::Geteilt:
-        GeteiltOffen = 1;
-        Panel34 = QStringLiteral("/");
+    case Hauptmodell::Operator::Plus:
+        return QStringLiteral("+");
+    case Hauptmodell::Operator::Minus:
+        return QStringLiteral("-");
+    case Hauptmodell::Operator::Mal:
+        return QStringLiteral("*");
+    case Hauptmodell::Operator::Geteilt:
+        return QStringLiteral("/");
+    case Hauptmodell::Operator::Prozent:
         break;
     }
+    return QStringLiteral("%");
+}
+} // namespace
+
+void Hauptmodell::operatorTaste(Operator op) {
+    Eingabewert = AnzeigeOderNull(anzeige);
+    KommaErlaubt = true;
+    // The display "0" means nothing entered: a second operator only replaces the pending one.
+    if (anzeige != QLatin1String("0"))
+        Berechnung();
+    Grundstellung();
+    offenerOperator = op;
+    operatorzeichen = operatorzeichenVon(op);
 }
 
-void Hauptmodell::BitBtn14Click() {
+void Hauptmodell::plus() {
     operatorTaste(Operator::Plus);
 }
-void Hauptmodell::BitBtn15Click() {
+void Hauptmodell::minus() {
     operatorTaste(Operator::Minus);
 }
-void Hauptmodell::BitBtn16Click() {
+void Hauptmodell::mal() {
     operatorTaste(Operator::Mal);
 }
-void Hauptmodell::BitBtn17Click() {
+void Hauptmodell::geteilt() {
     operatorTaste(Operator::Geteilt);
 }
 
-void Hauptmodell::BitBtn12Click() {
+void Hauptmodell::gleich() {
     // The indicator doubles as state: right after "%" it makes "=" add the percent base.
-    if (Panel34 != QLatin1String("%")) {
-        Eingabewert = AnzeigeOderNull(Panel2);
+    if (operatorzeichen != QLatin1String("%")) {
+        Eingabewert = AnzeigeOderNull(anzeige);
         offenenOperatorAnwenden();
     } else {
         Zwischenwert = geprueft(Zwischenwert + Prozentbasis);
     }
     zeileInRollenform(QStringLiteral("= "), Zwischenwert, QStringLiteral("  \r"));
-    Panel2 = Anzeigeform(Zwischenwert);
+    anzeige = Anzeigeform(Zwischenwert);
     zeitTastenFuerAnzeige();
-    Panel6 = QStringLiteral("0");
-    NeueEingabe = 1;
+    zwischenwertText = QStringLiteral("0");
+    NeueEingabe = true;
     Grundstellung();
-    Panel34 = QStringLiteral("=");
+    operatorzeichen = QStringLiteral("=");
     if (w.euroModus()) {
         w.Gesamtumsatz = geprueft(w.Gesamtumsatz + Zwischenwert);
-        Edit2 = Gruppiert(w.Gesamtumsatz, w.Kommastellen);
+        gesamtText = Gruppiert(w.Gesamtumsatz, w.Kommastellen);
     }
 }
 
-void Hauptmodell::BitBtn26Click() {
+void Hauptmodell::ce() {
     Zeitgrund();
-    Panel2 = QStringLiteral("0");
+    anzeige = QStringLiteral("0");
     Eingabewert = 0;
-    KommaErlaubt = 1;
-    Panel34.clear();
+    KommaErlaubt = true;
+    operatorzeichen.clear();
 }
 
-void Hauptmodell::BitBtn18Click() {
+void Hauptmodell::ac() {
     Zeitgrund();
-    Panel2 = QStringLiteral("0");
-    Panel6 = QStringLiteral("0");
+    anzeige = QStringLiteral("0");
+    zwischenwertText = QStringLiteral("0");
     Eingabewert = 0;
     Zwischenwert = 0;
     Grundstellung();
-    KommaErlaubt = 1;
-    Panel34.clear();
+    KommaErlaubt = true;
+    operatorzeichen.clear();
 }

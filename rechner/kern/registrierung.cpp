@@ -14,10 +14,10 @@ const QString clearingFrage =
 
 Registrierung::Registrierung(Programmwerte& werte, Hauptmodell& hauptmodell, Dialoge& dialoge)
     : w(werte), haupt(hauptmodell), m_dialoge(dialoge),
-      m_rollen(werte, hauptmodell.RichEdit1, RichEdit1, m_dialoge) {}
+      m_rollen(werte, hauptmodell.rolle, RichEdit1, m_dialoge) {}
 
 Registrierung::~Registrierung() {
-    haupt.RichEdit1.nichtMehrBeobachten(&m_nachtrag);
+    haupt.rolle.nichtMehrBeobachten(&m_nachtrag);
 }
 
 // The new lines hold no break, so each of them ended by CR is a piece that gives exactly these
@@ -38,8 +38,8 @@ std::optional<QString> DialogProtokoll::speichernDialog(const QString& dateiname
 // Only a successful save sets RolleGespeichert, so it is cleared for the call and put back when
 // nothing was written.
 Registrierung::Speicherung Registrierung::rolleSpeichern() {
-    const quint8 vorher = w.RolleGespeichert;
-    w.RolleGespeichert = 0;
+    const bool vorher = w.RolleGespeichert;
+    w.RolleGespeichert = false;
     m_dialoge.dateiGewaehlt = false;
     try {
         m_rollen.BitBtn24Click();
@@ -47,7 +47,7 @@ Registrierung::Speicherung Registrierung::rolleSpeichern() {
         w.RolleGespeichert = vorher;
         throw;
     }
-    if (w.RolleGespeichert == 1)
+    if (w.RolleGespeichert)
         return Speicherung::Gespeichert;
     w.RolleGespeichert = vorher;
     return m_dialoge.dateiGewaehlt ? Speicherung::Fehlgeschlagen : Speicherung::Abgebrochen;
@@ -64,27 +64,27 @@ void Registrierung::FormShow() {
     Fokus = QStringLiteral("Edit3");
     PinAbdeckungZaehler = 1;
     einstellungenZeigen();
-    RichEdit1.uebernehmen(haupt.RichEdit1);
-    haupt.RichEdit1.beobachten(&m_nachtrag);
+    RichEdit1.uebernehmen(haupt.rolle);
+    haupt.rolle.beobachten(&m_nachtrag);
 }
 
 // Selecting a radio button, changing the check box and moving the bar run their handlers, which
 // store the value just shown; a bar moved down from above 6 thereby sets the decimals to 6.
 void Registrierung::einstellungenZeigen() {
-    if (w.RechnerModus == 1) {
+    if (w.euroModus()) {
         RadioButton2 = false;
         if (!RadioButton1)
             RadioButton1Click();
     }
-    if (w.RechnerModus == 2) {
+    if (w.standardModus()) {
         RadioButton1 = false;
         if (!RadioButton2)
             RadioButton2Click();
     }
     const bool vorher = CheckBox1;
-    if (w.OhneAnmeldung == 1)
+    if (w.ohneAnmeldung())
         CheckBox1 = true;
-    if (w.OhneAnmeldung == 2)
+    if (w.anmeldungVerlangt())
         CheckBox1 = false;
     if (CheckBox1 != vorher)
         CheckBox1Click();
@@ -103,7 +103,7 @@ void Registrierung::Edit3Change() {
     PageControl1 = Seite::Nutzerverwaltung;
     Gesperrt = false;
     Fokus = QStringLiteral("Edit2");
-    if (w.AutopfadGesetzt == 1)
+    if (w.AutopfadGesetzt)
         Panel2 = w.Autopfad;
 }
 
@@ -121,10 +121,10 @@ void Registrierung::zahlentexteAuffrischen() {
 
 void Registrierung::BitBtn1Click() {
     NutzerlisteSpeichern(Memo1, m_dialoge);
-    haupt.Anmelden1 = !Memo1.isEmpty() && w.OhneAnmeldung != 1;
+    haupt.anmeldenNachListe(!Memo1.isEmpty());
     zahlentexteAuffrischen();
     EinstellungenSchreiben(w);
-    haupt.RichEdit1.uebernehmen(RichEdit1);
+    haupt.rolle.uebernehmen(RichEdit1);
     FormClose();
 }
 
@@ -132,19 +132,14 @@ void Registrierung::BitBtn1Click() {
 // beside the main roll.
 void Registrierung::FormClose() {
     Sichtbar = false;
-    haupt.RichEdit1.nichtMehrBeobachten(&m_nachtrag);
+    haupt.rolle.nichtMehrBeobachten(&m_nachtrag);
     RichEdit1.leeren();
-    if (w.OhneAnmeldung == 1) {
-        haupt.Panel3Sichtbar = false;
-        haupt.Drucken2 = true;
-    }
-    if (w.OhneAnmeldung == 2)
-        haupt.Panel3Sichtbar = true;
-    haupt.Panel33 = w.Firmenname;
+    haupt.nachVerwaltung();
+    haupt.firmenText = w.Firmenname;
 }
 
 void Registrierung::BitBtn4Click() {
-    w.AutopfadGesetzt = 1;
+    w.AutopfadGesetzt = true;
     zahlentexteAuffrischen();
     w.AutopfadText = QStringLiteral("True");
     w.Autopfad = w.Rollenpfad;
@@ -153,7 +148,7 @@ void Registrierung::BitBtn4Click() {
 }
 
 void Registrierung::BitBtn5Click() {
-    w.AutopfadGesetzt = 0;
+    w.AutopfadGesetzt = false;
     zahlentexteAuffrischen();
     w.AutopfadText = QStringLiteral("False");
     w.Autopfad.clear();
@@ -169,20 +164,20 @@ void Registrierung::TrackBar1Change() {
 void Registrierung::RadioButton1Click() {
     RadioButton1 = true;
     RadioButton2 = false;
-    w.RechnerModus = 1;
+    w.RechnerModus = Programmwerte::Euromodus;
 }
 
 void Registrierung::RadioButton2Click() {
     RadioButton2 = true;
     RadioButton1 = false;
-    w.RechnerModus = 2;
+    w.RechnerModus = Programmwerte::Standardmodus;
 }
 
 void Registrierung::CheckBox1Click() {
-    w.OhneAnmeldung = CheckBox1 ? 1 : 2;
+    w.OhneAnmeldung = CheckBox1 ? Programmwerte::AnmeldungAus : Programmwerte::AnmeldungEin;
 }
 
 void Registrierung::BitBtn29Click() {
     if (m_dialoge.frage(clearingFrage) == Dialoge::Antwort::Ja)
-        haupt.Allesloeschen(RichEdit1);
+        haupt.allesLoeschen(RichEdit1);
 }

@@ -139,5 +139,5 @@ private:
 
     DialogProtokoll m_dialoge;
     Rollenverwaltung m_rollen;
-    Rollennachtrag m_nachtrag{haupt.RichEdit1, RichEdit1};
+    Rollennachtrag m_nachtrag{haupt.rolle, RichEdit1};
 };

@@ -7,7 +7,7 @@ const QString Rollenverwaltung::NeueRolleFrage =
     QStringLiteral("Sie erzeugen eine neue Registrierolle. Neue Registrierrolle jetzt anlegen ?");
 
 void Rollenverwaltung::BitBtn24Click() {
-    if (w.NeueRolle == 1)
+    if (w.NeueRolle)
         m_kopie.leeren();
     const std::optional<QString> pfad = m_dialoge.speichernDialog(w.Rollenpfad);
     if (!pfad)
@@ -19,8 +19,8 @@ void Rollenverwaltung::BitBtn24Click() {
         return;
     }
     w.Rollenpfad = *pfad;
-    w.RolleGespeichert = 1;
-    w.NeueRolle = 0;
+    w.RolleGespeichert = true;
+    w.NeueRolle = false;
 }
 
 // The file is read once for both rolls, so that a failure leaves both as they were.
@@ -44,7 +44,7 @@ void Rollenverwaltung::BitBtn23Click() {
 }
 
 void Rollenverwaltung::BitBtn6Click() {
-    w.NeueRolle = 1;
+    w.NeueRolle = true;
     if (m_dialoge.frage(NeueRolleFrage) == Dialoge::Antwort::Ja)
         BitBtn24Click();
 }

@@ -9,25 +9,25 @@ QString Uhrtext(const QDateTime& jetzt) {
     return text;
 }
 
-void Hauptmodell::BitBtn25Click() {
-    anhaengen(QStringLiteral("\r\r") + Panel5 + QStringLiteral("      \r\r"));
-    Panel34.clear();
+void Hauptmodell::datumsstempel() {
+    anhaengen(QStringLiteral("\r\r") + uhrText + QStringLiteral("      \r\r"));
+    operatorzeichen.clear();
 }
 
 // The start stamp; the window's one-shot timer ticks only once, which switches it off.
-void Hauptmodell::Timer2Timer() {
-    if (w.OhneAnmeldung == 1)
-        BitBtn25Click();
+void Hauptmodell::startstempel() {
+    if (w.ohneAnmeldung())
+        datumsstempel();
 }
 
-void Hauptmodell::Timer1Timer(const QDateTime& jetzt) {
-    Panel5 = Uhrtext(jetzt);
+void Hauptmodell::uhrTick(const QDateTime& jetzt) {
+    uhrText = Uhrtext(jetzt);
 }
 
-void Hauptmodell::Allesloeschen(Rolle& rollenkopie) {
+void Hauptmodell::allesLoeschen(Rolle& rollenkopie) {
     rollenkopie.leeren();
     rollenkopie.anhaengen(Trennlinie + QStringLiteral("\r\r"));
-    rollenkopie.anhaengen(Panel5 + QStringLiteral("  \r"));
+    rollenkopie.anhaengen(uhrText + QStringLiteral("  \r"));
     rollenkopie.anhaengen(QStringLiteral("Administrator - Alles gelöscht!  \r\r"));
     rollenkopie.anhaengen(Trennlinie + QStringLiteral("\r\r"));
 }

@@ -1,74 +1,74 @@
-// The keyboard sink Edit1: typed characters and the function keys.
+// The keyboard sink: typed characters and the function keys.
 #include "rechner/kern/hauptmodell.h"
 
 // Typed characters are locked out while nobody is signed in, unless the settings text says
 // to start without sign-in. The lock reads the text, not the number.
 bool Hauptmodell::tastaturGesperrt() const {
-    return !Abmelden1 && w.OhneAnmeldungText != QLatin1String("1");
+    return !istAngemeldet() && w.OhneAnmeldungText != QLatin1String("1");
 }
 
-void Hauptmodell::Edit1KeyPress(QChar zeichen) {
+void Hauptmodell::zeichenGetippt(QChar zeichen) {
     if (tastaturGesperrt())
         return;
     switch (zeichen.unicode()) {
     case u',':
-        if (KommaErlaubt == 1) {
+        if (KommaErlaubt) {
             Stundenstellung();
-            Panel2 += QLatin1Char(',');
-            KommaErlaubt = 0;
+            anzeige += QLatin1Char(',');
+            KommaErlaubt = false;
         }
         return;
     case u'+':
-        return BitBtn14Click();
+        return plus();
     case u'-':
-        return BitBtn15Click();
+        return minus();
     case u'*':
-        return BitBtn16Click();
+        return mal();
     case u'/':
-        return BitBtn17Click();
+        return geteilt();
     case 13:
-        return BitBtn12Click();
+        return gleich();
     case 8:
-        return BitBtn18Click();
+        return ac();
     case u'%':
-        return BitBtn20Click();
+        return prozent();
     default:
         break;
     }
     if (zeichen < u'0' || zeichen > u'9')
         return; // swallowed, the point included
     // The keypad's digit steps, except that a typed digit leaves the time keys as they are.
-    if (NeueEingabe == 1)
-        Panel2 = QStringLiteral("0");
-    NeueEingabe = 0;
-    if (Panel2 == QLatin1String("0"))
-        Panel2.clear();
-    Panel2 += zeichen;
-    Panel34.clear();
+    if (NeueEingabe)
+        anzeige = QStringLiteral("0");
+    NeueEingabe = false;
+    if (anzeige == QLatin1String("0"))
+        anzeige.clear();
+    anzeige += zeichen;
+    operatorzeichen.clear();
 }
 
-void Hauptmodell::Edit1KeyDown(int funktionstaste) {
+void Hauptmodell::funktionstaste(int funktionstaste) {
     switch (funktionstaste) {
     case 1:
-        return BitBtn21Click();
+        return speicherPlus();
     case 2:
-        return BitBtn23Click();
+        return speicherMinus();
     case 3:
-        return BitBtn22Click();
+        return speicherAbruf();
     case 4:
-        return BitBtn19Click();
+        return speicherLoeschen();
     case 5:
-        return BitBtn27Click();
+        return quadrat();
     case 6:
-        return BitBtn28Click();
+        return wurzel();
     case 7:
-        return BitBtn26Click();
+        return ce();
     case 8:
-        return BitBtn18Click();
+        return ac();
     case 9:
-        return BitBtn25Click();
+        return datumsstempel();
     case 11:
-        return BitBtn13Click();
+        return vorzeichenwechsel();
     default:
         return; // F10, F12 and every other key do nothing
     }

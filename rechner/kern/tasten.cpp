@@ -5,22 +5,45 @@
 namespace {
 
 using H = Hauptmodell;
+
+template <void (H::*operation)()> void rufe(H& modell) {
+    (modell.*operation)();
+}
+template <int n> void ziffer(H& modell) {
+    modell.ziffer(n);
+}
+
 constexpr Taste tasten[] = {
-    {1, u"1", &H::BitBtn1Click},       {2, u"2", &H::BitBtn2Click},
-    {3, u"3", &H::BitBtn3Click},       {4, u"4", &H::BitBtn4Click},
-    {5, u"5", &H::BitBtn5Click},       {6, u"6", &H::BitBtn6Click},
-    {7, u"7", &H::BitBtn7Click},       {8, u"8", &H::BitBtn8Click},
-    {9, u"9", &H::BitBtn9Click},       {10, u"0", &H::BitBtn10Click},
-    {11, u",", &H::BitBtn11Click},     {12, u"=", &H::BitBtn12Click},
-    {13, u"(-)", &H::BitBtn13Click},   {14, u"+", &H::BitBtn14Click},
-    {15, u"-", &H::BitBtn15Click},     {16, u"x", &H::BitBtn16Click},
-    {17, u"/", &H::BitBtn17Click},     {18, u"AC", &H::BitBtn18Click},
-    {19, u"MC", &H::BitBtn19Click},    {20, u"%", &H::BitBtn20Click},
-    {21, u"M+", &H::BitBtn21Click},    {22, u"MR", &H::BitBtn22Click},
-    {23, u"M-", &H::BitBtn23Click},    {24, u"M-Std", &H::BitBtn24Click},
-    {25, u"Datum", &H::BitBtn25Click}, {26, u"CE", &H::BitBtn26Click},
-    {27, u"x²", &H::BitBtn27Click},    {28, u"V¯", &H::BitBtn28Click},
-    {29, u"Std-M", &H::BitBtn29Click}, {30, u"M-Dez", &H::BitBtn30Click},
+    {1, u"1", ziffer<1>},
+    {2, u"2", ziffer<2>},
+    {3, u"3", ziffer<3>},
+    {4, u"4", ziffer<4>},
+    {5, u"5", ziffer<5>},
+    {6, u"6", ziffer<6>},
+    {7, u"7", ziffer<7>},
+    {8, u"8", ziffer<8>},
+    {9, u"9", ziffer<9>},
+    {10, u"0", ziffer<0>},
+    {11, u",", rufe<&H::komma>},
+    {12, u"=", rufe<&H::gleich>},
+    {13, u"(-)", rufe<&H::vorzeichenwechsel>},
+    {14, u"+", rufe<&H::plus>},
+    {15, u"-", rufe<&H::minus>},
+    {16, u"x", rufe<&H::mal>},
+    {17, u"/", rufe<&H::geteilt>},
+    {18, u"AC", rufe<&H::ac>},
+    {19, u"MC", rufe<&H::speicherLoeschen>},
+    {20, u"%", rufe<&H::prozent>},
+    {21, u"M+", rufe<&H::speicherPlus>},
+    {22, u"MR", rufe<&H::speicherAbruf>},
+    {23, u"M-", rufe<&H::speicherMinus>},
+    {24, u"M-Std", rufe<&H::minutenInStunden>},
+    {25, u"Datum", rufe<&H::datumsstempel>},
+    {26, u"CE", rufe<&H::ce>},
+    {27, u"x²", rufe<&H::quadrat>},
+    {28, u"V¯", rufe<&H::wurzel>},
+    {29, u"Std-M", rufe<&H::stundenInMinuten>},
+    {30, u"M-Dez", rufe<&H::minutenInDezimal>},
 };
 
 } // namespace
@@ -40,11 +63,11 @@ const Taste* TasteNachName(const QString& name) {
 bool TasteAktiv(const Hauptmodell& modell, int nummer) {
     switch (nummer) {
     case 24:
-        return modell.BitBtn24;
+        return modell.mStdAktiv;
     case 29:
-        return modell.BitBtn29;
+        return modell.stdMAktiv;
     case 30:
-        return modell.BitBtn30;
+        return modell.mDezAktiv;
     default:
         return true;
     }

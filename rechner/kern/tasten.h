@@ -4,11 +4,14 @@
 
 #include <QString>
 
-// The 30 keys of the keypad: button number, caption and the operation a click runs.
+// The 30 keys of the keypad: button number, caption and the operation a click runs. The
+// numbers are the buttons' object names ("BitBtn24"), which outside tools rely on.
 struct Taste {
     int nummer;
     const char16_t* beschriftung;
-    void (Hauptmodell::*klick)();
+    void (*klick)(Hauptmodell&);
+
+    void druecken(Hauptmodell& modell) const { klick(modell); }
 };
 
 const Taste* TasteNachNummer(int nummer);

@@ -43,38 +43,38 @@ const QString minutenEnde = QStringLiteral("  Min\r= \r");
 
 } // namespace
 
-void Hauptmodell::BitBtn24Click() {
+void Hauptmodell::minutenInStunden() {
     anhaengen(QStringLiteral("Minuten -> Stunden\r"));
-    anhaengen(Panel2 + minutenEnde);
+    anhaengen(anzeige + minutenEnde);
     Stundenstellung();
-    const double minuten = ParseAnzeige(Panel2);
+    const double minuten = ParseAnzeige(anzeige);
     // A negative count gives the negated hours of its absolute value.
     const double betrag = std::fabs(minuten);
     const QString uhrzeit = Tageszeit(betrag);
     const auto mitVorzeichen = [&](const QString& text) {
         return minuten < 0 && text != QLatin1String("00,00") ? QLatin1Char('-') + text : text;
     };
-    Panel2 = mitVorzeichen(uhrzeit);
+    anzeige = mitVorzeichen(uhrzeit);
     const double tage = betrag / 1440;
     if (tage >= 1)
-        Panel2 = mitVorzeichen(Festform(ParseAnzeige(uhrzeit) + mal24(tage)));
-    anhaengen(stundenZeile(Panel2, Panel2.right(2)) + QStringLiteral("\r\r"));
-    NeueEingabe = 1;
+        anzeige = mitVorzeichen(Festform(ParseAnzeige(uhrzeit) + mal24(tage)));
+    anhaengen(stundenZeile(anzeige, anzeige.right(2)) + QStringLiteral("\r\r"));
+    NeueEingabe = true;
     Grundstellung();
 }
 
-void Hauptmodell::BitBtn29Click() {
+void Hauptmodell::stundenInMinuten() {
     anhaengen(QStringLiteral("Stunden -> Minuten\r"));
-    Eingabewert = ParseAnzeige(Panel2);
-    Panel2 = Festform(Eingabewert);
-    const QString minutenText = Panel2.right(2);
+    Eingabewert = ParseAnzeige(anzeige);
+    anzeige = Festform(Eingabewert);
+    const QString minutenText = anzeige.right(2);
     if (StrToInt(minutenText) > 59)
         throw Fehler(QStringLiteral("Achtung, Eingabe von Minuten > als 59 ist nicht möglich !"));
-    anhaengen(stundenZeile(Panel2, minutenText) + QStringLiteral("\r= \r"));
-    Panel2 = TimeToMin(Panel2);
+    anhaengen(stundenZeile(anzeige, minutenText) + QStringLiteral("\r= \r"));
+    anzeige = TimeToMin(anzeige);
     Zeitgrund();
-    anhaengen(Panel2 + QStringLiteral("  Min\r\r"));
-    NeueEingabe = 1;
+    anhaengen(anzeige + QStringLiteral("  Min\r\r"));
+    NeueEingabe = true;
     Grundstellung();
 }
 
@@ -95,13 +95,13 @@ QString Hauptmodell::TimeToMin(const QString& stundenMinuten) {
     return QString::number(summe);
 }
 
-void Hauptmodell::BitBtn30Click() {
+void Hauptmodell::minutenInDezimal() {
     Stundenstellung();
     anhaengen(QStringLiteral("Minuten -> Dezimalzahl\r"));
-    anhaengen(Panel2 + minutenEnde);
-    Panel2 = Festform(ParseAnzeige(Panel2) / 60);
-    anhaengen(Panel2 + QStringLiteral("\r\r"));
-    NeueEingabe = 1;
+    anhaengen(anzeige + minutenEnde);
+    anzeige = Festform(ParseAnzeige(anzeige) / 60);
+    anhaengen(anzeige + QStringLiteral("\r\r"));
+    NeueEingabe = true;
     Grundstellung();
-    BitBtn29 = false;
+    stdMAktiv = false;
 }

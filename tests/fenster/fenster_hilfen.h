@@ -71,7 +71,7 @@ inline void tippe(TForm1& f, const QString& folge) {
 
 // The main roll's lines (the view paints them wrapped, trailing blanks as no-break spaces).
 inline QStringList rolle(TForm1& f) {
-    return f.modell().RichEdit1.zeilen();
+    return f.modell().rolle.zeilen();
 }
 
 // What the calculator shows: the fields, the time keys' enabled states and the roll.

@@ -68,7 +68,7 @@ struct Programm {
         return fenster.findChild<T*>(QString::fromLatin1(name));
     }
     // The main roll the main window's view shows.
-    QStringList rolle() { return f1.modell().RichEdit1.zeilen(); }
+    QStringList rolle() { return f1.modell().rolle.zeilen(); }
 
     QTemporaryDir daten;
     Programmwerte werte;
@@ -215,7 +215,7 @@ private Q_SLOTS:
         pinTippen(p, p.f1.Anmelden1, QStringLiteral("1234"));
         QCOMPARE(p.f3.windowTitle(), QStringLiteral("Anmelden"));
         QCOMPARE(p.in<QLabel>(p.f3, "Label2")->text(), QStringLiteral("OK"));
-        const QString uhr = p.f1.modell().Panel5 + QStringLiteral("  ");
+        const QString uhr = p.f1.modell().uhrText + QStringLiteral("  ");
         QCOMPARE(p.rolle().mid(vorher), (QStringList{Trenn, uhr, QStringLiteral("ANGEMELDET  "),
                                                      QStringLiteral(" KASSE EINS  "), Trenn}));
         QVERIFY(p.f1.Abmelden1->isEnabled());
@@ -238,7 +238,7 @@ private Q_SLOTS:
         pinTippen(p, p.f1.Abmelden1, QStringLiteral("1234"));
         QCOMPARE(p.f3.windowTitle(), QStringLiteral("Abmelden"));
         QCOMPARE(p.rolle().mid(angemeldet),
-                 (QStringList{Trenn, p.f1.modell().Panel5 + QStringLiteral("  "), QString(),
+                 (QStringList{Trenn, p.f1.modell().uhrText + QStringLiteral("  "), QString(),
                               QStringLiteral("Gesamtumsatz: 0,00   €"), QString(),
                               QStringLiteral("ABGEMELDET  "), QString(),
                               QStringLiteral(" KASSE EINS  "), Trenn}));
@@ -264,7 +264,7 @@ private Q_SLOTS:
     void pinFeldMaskiertUndGross() {
         Programm p;
         installiertStarten(p);
-        p.f1.modell().Anmelden1 = true;
+        p.f1.modell().nachAbmeldung();
         p.f1.aktualisieren();
         pinTippen(p, p.f1.Anmelden1, QStringLiteral("ab12x"));
         auto* feld = p.in<QLineEdit>(p.f3, "Edit1");
@@ -299,7 +299,7 @@ private Q_SLOTS:
         Programm p;
         installiertStarten(p);
         const QString geschuetzt = QStringLiteral("1\u00A0000,00 €  ");
-        p.f1.modell().RichEdit1.ersetzen({geschuetzt});
+        p.f1.modell().rolle.ersetzen({geschuetzt});
         p.f1.Registrieren1->trigger();
         QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit3"), QStringLiteral("573904"));
         p.in<QTabWidget>(p.f2, "PageControl1")->setCurrentWidget(p.in<QWidget>(p.f2, "TabSheet4"));
@@ -316,7 +316,7 @@ private Q_SLOTS:
     void zeilenWaehrendDerVerwaltungBleiben() {
         Programm p;
         installiertStarten(p);
-        p.f1.modell().RichEdit1.ersetzen({QStringLiteral("vorher")});
+        p.f1.modell().rolle.ersetzen({QStringLiteral("vorher")});
         p.f1.Registrieren1->trigger();
         QTest::keyClicks(p.in<QLineEdit>(p.f2, "Edit3"), QStringLiteral("573904"));
         p.in<QTabWidget>(p.f2, "PageControl1")->setCurrentWidget(p.in<QWidget>(p.f2, "TabSheet4"));

@@ -294,12 +294,11 @@ private Q_SLOTS:
         TForm5 form5;
         f.Form5 = &form5;
         QVERIFY(bereit(f));
-        f.modell().Panel33 = QStringLiteral("Bäckerei Müller");
-        f.modell().Panel5 = QStringLiteral("07.12.2026 22:40:15");
+        f.modell().firmenText = QStringLiteral("Bäckerei Müller");
+        f.modell().uhrText = QStringLiteral("07.12.2026 22:40:15");
         f.modell().w.Rollenname = QStringLiteral("Montag.KRO");
-        f.modell().Drucken2 = true;
         f.aktualisieren();
-        f.modell().RichEdit1.ersetzen(rollenzeilen(150));
+        f.modell().rolle.ersetzen(rollenzeilen(150));
 
         bool gesehen = false, modal = true;
         int vorschauSeiten = 0;
@@ -313,7 +312,7 @@ private Q_SLOTS:
                 modal = vorschau->isModal() || QApplication::activeModalWidget();
                 vorschauSeiten = vorschau->findChild<QPrintPreviewWidget*>()->pageCount();
                 // The clock goes on; the report keeps the text of the moment of the command.
-                f.modell().Panel5 = QStringLiteral("07.12.2026 22:40:16");
+                f.modell().uhrText = QStringLiteral("07.12.2026 22:40:16");
                 vorschau->close();
             }
         });
@@ -325,7 +324,7 @@ private Q_SLOTS:
         QVERIFY(!modal);
         QVERIFY(!form5.isVisible());
         const Druckbericht& bericht = form5.QuickRep8;
-        QCOMPARE(bericht.QRRichText1, &f.modell().RichEdit1);
+        QCOMPARE(bericht.QRRichText1, &f.modell().rolle);
         QCOMPARE(bericht.QRLabel97, QStringLiteral("Bäckerei Müller"));
         QCOMPARE(bericht.QRLabel99, QStringLiteral("07.12.2026 22:40:15"));
         QCOMPARE(bericht.QRLabel95, QStringLiteral("Registrierrolle Montag.KRO"));

@@ -168,7 +168,7 @@ private Q_SLOTS:
         QVERIFY(bereit(f));
         tippe(f, QStringLiteral("5"));
         if (halter == QLatin1String("Panel3")) {
-            f.modell().Panel3Sichtbar = true;
+            f.modell().nachAbmeldung();
             f.aktualisieren();
         }
         if (halter.isEmpty())

@@ -36,7 +36,7 @@ private Q_SLOTS:
         QCOMPARE(text(f, "Panel34"), QStringLiteral("="));
         QCOMPARE(text(f, "Panel6"), QStringLiteral("0"));
         QCOMPARE(text(f, "Edit2"), QStringLiteral("17,00"));
-        QCOMPARE(f.modell().RichEdit1.zeilen(),
+        QCOMPARE(f.modell().rolle.zeilen(),
                  (QStringList{QStringLiteral("12,00 €  "), QStringLiteral("+ 5,00 €  "),
                               QStringLiteral("= 17,00 €  "), QString()}));
         QVERIFY(f.Edit1->hasFocus());
@@ -51,11 +51,11 @@ private Q_SLOTS:
         QStringList zeilen;
         for (int i = 0; i < 5000; ++i)
             zeilen << QString::number(i);
-        f.modell().RichEdit1.ersetzen(zeilen);
+        f.modell().rolle.ersetzen(zeilen);
         klick(f, 25);
         auto* ansicht = f.findChild<RollenAnsicht*>(QStringLiteral("RichEdit1"));
         QVERIFY(ansicht);
-        const qsizetype letzte = f.modell().RichEdit1.anzahl() - 1;
+        const qsizetype letzte = f.modell().rolle.anzahl() - 1;
         QTRY_VERIFY(!ansicht->zeilenfeld(letzte).isEmpty());
         QCOMPARE_LE(ansicht->zeilenfeld(letzte).bottom(), ansicht->viewport()->height());
     }

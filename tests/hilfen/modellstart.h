@@ -7,12 +7,12 @@
 
 inline void wieNachDemStart(Hauptmodell& m) {
     m.w.Kommastellen = 2;
-    m.w.RechnerModus = 1;
-    m.w.OhneAnmeldung = 1;
+    m.w.RechnerModus = Programmwerte::Euromodus;
+    m.w.OhneAnmeldung = Programmwerte::AnmeldungAus;
     m.w.OhneAnmeldungText = QStringLiteral("1");
-    m.Anmelden1 = m.Abmelden1 = false;
+    m.vorDemStart();
+    m.nachStarteinstellungen();
     m.Grundstellung();
     m.Zeitgrund();
-    m.Panel4 = m.Panel6 = QStringLiteral("0");
-    m.Panel3Sichtbar = false;
+    m.speicherText = m.zwischenwertText = QStringLiteral("0");
 }

@@ -21,7 +21,7 @@ protected:
     void taste(const QString& name) {
         const Taste* t = TasteNachName(name);
         ASSERT_NE(t, nullptr) << name.toStdString();
-        (m.*t->klick)();
+        t->druecken(m);
     }
     // The error text a key raises, or empty.
     QString fehlerVon(const QString& name) {
@@ -34,13 +34,13 @@ protected:
     }
     // Lines appended since the mark.
     QStringList neueZeilen() {
-        QStringList neu = m.RichEdit1.zeilen().mid(marke);
-        marke = m.RichEdit1.anzahl();
+        QStringList neu = m.rolle.zeilen().mid(marke);
+        marke = m.rolle.anzahl();
         return neu;
     }
     QString zeittasten() const {
-        return QString::number(m.BitBtn24) + QString::number(m.BitBtn30) +
-               QString::number(m.BitBtn29);
+        return QString::number(m.mStdAktiv) + QString::number(m.mDezAktiv) +
+               QString::number(m.stdMAktiv);
     }
 
     Programmwerte w;

@@ -20,7 +20,7 @@ QStringList pruefen(const QString& basisadresse, const QString& ordner, Rechnerw
                     const QString& titel = Titel) {
     Programmwerte werte;
     Hauptmodell modell(werte);
-    modell.Memo1 = Versionszeile;
+    modell.versionszeile = Versionszeile;
     const auto schliessen = [&welt] {
         welt.ereignisse << QStringLiteral("Schließen");
     };

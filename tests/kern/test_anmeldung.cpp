@@ -1,6 +1,6 @@
 // The PIN window's model: the match over every line of the operator list and the exact blocks
 // that sign-in and sign-out write onto the main roll.
-#include "rechner/kern/tasten.h"
+#include "hilfen/tasten.h"
 #include "start_fixture.h"
 
 namespace {
@@ -15,10 +15,8 @@ protected:
         w.RechnerModus = 1;
         w.OhneAnmeldung = 2;
         w.OhneAnmeldungText = QStringLiteral("2");
-        haupt.Anmelden1 = true;
-        haupt.Abmelden1 = haupt.Drucken2 = false;
-        haupt.Panel3Sichtbar = true;
-        haupt.Panel5 = Uhr;
+        haupt.nachAbmeldung();
+        haupt.uhrText = Uhr;
         haupt.Grundstellung();
         reg.Memo1Getippt(QStringLiteral("1234  KASSE EINS\r\n12  KASSE\r\nab12  KLEIN\r\n"));
     }
@@ -29,13 +27,9 @@ protected:
         for (qsizetype i = 1; i <= pin.size(); ++i)
             anmeldung.Edit1Getippt(pin.left(i));
     }
-    void tasten(const char* folge) {
-        for (const QString& name : QString::fromLatin1(folge).split(QLatin1Char(' ')))
-            (haupt.*TasteNachName(name)->klick)();
-    }
     QStringList neueZeilen() {
-        QStringList neu = haupt.RichEdit1.zeilen().mid(m_marke);
-        m_marke = haupt.RichEdit1.anzahl();
+        QStringList neu = haupt.rolle.zeilen().mid(m_marke);
+        m_marke = haupt.rolle.anzahl();
         return neu;
     }
     qsizetype m_marke = 0;
@@ -43,18 +37,18 @@ protected:
 
 TEST_F(Anmelden, AnmeldeblockInEuroModus) {
     w.Gesamtumsatz = 17;
-    haupt.Edit2 = QStringLiteral("17,00");
+    haupt.gesamtText = QStringLiteral("17,00");
     tippen(1, QStringLiteral("1234"));
     EXPECT_EQ(neueZeilen(),
               (QStringList{Trenn, Uhr + QStringLiteral("  "), QStringLiteral("ANGEMELDET  "),
                            QStringLiteral(" KASSE EINS  "), Trenn}));
-    EXPECT_TRUE(haupt.Abmelden1);
-    EXPECT_FALSE(haupt.Anmelden1);
-    EXPECT_FALSE(haupt.Panel3Sichtbar);
-    EXPECT_TRUE(haupt.Drucken2);
-    EXPECT_FALSE(haupt.Registrieren1);
+    EXPECT_TRUE(haupt.abmeldenAktiv());
+    EXPECT_FALSE(haupt.anmeldenAktiv());
+    EXPECT_FALSE(haupt.anmeldeDeckelSichtbar());
+    EXPECT_TRUE(haupt.druckenAktiv());
+    EXPECT_FALSE(haupt.registrierenAktiv());
     EXPECT_EQ(w.Gesamtumsatz, 0);
-    EXPECT_EQ(haupt.Edit2, QStringLiteral("0,00"));
+    EXPECT_EQ(haupt.gesamtText, QStringLiteral("0,00"));
     EXPECT_EQ(anmeldung.Label2, QStringLiteral("OK"));
     EXPECT_TRUE(anmeldung.Label2Gruen);
     EXPECT_TRUE(anmeldung.Timer1Aktiv);
@@ -63,10 +57,10 @@ TEST_F(Anmelden, AnmeldeblockInEuroModus) {
 TEST_F(Anmelden, AnmeldungImStandardModusLaesstGesamtbetrag) {
     w.RechnerModus = 2;
     w.Gesamtumsatz = 17;
-    haupt.Edit2 = QStringLiteral("17,00");
+    haupt.gesamtText = QStringLiteral("17,00");
     tippen(1, QStringLiteral("1234"));
     EXPECT_EQ(w.Gesamtumsatz, 17);
-    EXPECT_EQ(haupt.Edit2, QStringLiteral("17,00"));
+    EXPECT_EQ(haupt.gesamtText, QStringLiteral("17,00"));
 }
 
 struct Abmeldefall {
@@ -80,17 +74,17 @@ TEST_P(Abmelden, BlockNachRechenmodus) {
     const Abmeldefall& fall = GetParam();
     w.RechnerModus = static_cast<quint8>(fall.modus);
     tippen(1, QStringLiteral("1234"));
-    tasten("1 2 + 5 =");
+    druecke(haupt, QStringLiteral("1 2 + 5 ="));
     neueZeilen();
     tippen(0, QStringLiteral("1234"));
     const QStringList erwartet = QStringList{Trenn, Uhr + QStringLiteral("  ")} + fall.mitte +
                                  QStringList{QStringLiteral(" KASSE EINS  "), Trenn};
     EXPECT_EQ(neueZeilen(), erwartet);
-    EXPECT_FALSE(haupt.Abmelden1);
-    EXPECT_TRUE(haupt.Anmelden1);
-    EXPECT_TRUE(haupt.Panel3Sichtbar);
-    EXPECT_FALSE(haupt.Drucken2);
-    EXPECT_TRUE(haupt.Registrieren1);
+    EXPECT_FALSE(haupt.abmeldenAktiv());
+    EXPECT_TRUE(haupt.anmeldenAktiv());
+    EXPECT_TRUE(haupt.anmeldeDeckelSichtbar());
+    EXPECT_FALSE(haupt.druckenAktiv());
+    EXPECT_TRUE(haupt.registrierenAktiv());
     EXPECT_TRUE(haupt.tastaturGesperrt());
 }
 INSTANTIATE_TEST_SUITE_P(
@@ -106,12 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
 // The sign-out leaves the grand total; the next sign-in in euro mode sets it to 0.
 TEST_F(Anmelden, NaechsteAnmeldungSetztGesamtbetragZurueck) {
     tippen(1, QStringLiteral("1234"));
-    tasten("1 2 + 5 =");
+    druecke(haupt, QStringLiteral("1 2 + 5 ="));
     tippen(0, QStringLiteral("1234"));
-    EXPECT_EQ(haupt.Edit2, QStringLiteral("17,00"));
+    EXPECT_EQ(haupt.gesamtText, QStringLiteral("17,00"));
     tippen(1, QStringLiteral("1234"));
     EXPECT_EQ(w.Gesamtumsatz, 0);
-    EXPECT_EQ(haupt.Edit2, QStringLiteral("0,00"));
+    EXPECT_EQ(haupt.gesamtText, QStringLiteral("0,00"));
 }
 
 struct Pinfall {
@@ -125,7 +119,7 @@ TEST_P(Pinvergleich, JedeGleicheZeileSchreibtIhrenBlock) {
     reg.Memo1Getippt(reg.Memo1 + QStringLiteral("1234  ZWEITE\r\n"));
     tippen(1, QString::fromLatin1(fall.getippt));
     QStringList namen;
-    const QStringList zeilen = haupt.RichEdit1.zeilen();
+    const QStringList zeilen = haupt.rolle.zeilen();
     for (qsizetype i = 0; i + 1 < zeilen.size(); ++i)
         if (zeilen[i + 1] == Trenn && zeilen[i] != Trenn)
             namen << zeilen[i];
@@ -143,8 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Anmelden, JederRegistriertePinMeldetAb) {
     tippen(1, QStringLiteral("1234"));
     tippen(0, QStringLiteral("12  "));
-    EXPECT_FALSE(haupt.Abmelden1);
-    EXPECT_EQ(haupt.RichEdit1.zeilen().at(haupt.RichEdit1.anzahl() - 2), QStringLiteral("ASSE  "));
+    EXPECT_FALSE(haupt.abmeldenAktiv());
+    EXPECT_EQ(haupt.rolle.zeilen().at(haupt.rolle.anzahl() - 2), QStringLiteral("ASSE  "));
 }
 
 // An empty line has an empty PIN part, but the empty field matches nothing: showing the window
@@ -154,7 +148,7 @@ TEST_F(Anmelden, LeererPinPasstNie) {
     tippen(1, QString());
     anmeldung.Edit1Getippt(QStringLiteral("1"));
     anmeldung.Edit1Getippt(QString());
-    EXPECT_TRUE(haupt.RichEdit1.zeilen().isEmpty());
+    EXPECT_TRUE(haupt.rolle.zeilen().isEmpty());
     EXPECT_EQ(anmeldung.Label2, QStringLiteral("NO"));
     EXPECT_FALSE(anmeldung.Timer1Aktiv);
 }
@@ -163,7 +157,7 @@ TEST_F(Anmelden, LeererPinPasstNie) {
 TEST_F(Anmelden, ListeOhneZeilenPasstNichts) {
     reg.BitBtn3Click();
     tippen(1, QStringLiteral("1234"));
-    EXPECT_TRUE(haupt.RichEdit1.zeilen().isEmpty());
+    EXPECT_TRUE(haupt.rolle.zeilen().isEmpty());
 }
 
 TEST_F(Anmelden, FeldNimmtGrossbuchstabenUndVierZeichen) {
@@ -179,8 +173,10 @@ class Beschriftung : public Anmelden, public ::testing::WithParamInterface<Titel
 TEST_P(Beschriftung, FolgtDenMenuepunkten) {
     const Titelfall& fall = GetParam();
     anmeldung.Beschriftung = QStringLiteral("vorher");
-    haupt.Anmelden1 = fall.anmelden;
-    haupt.Abmelden1 = fall.abmelden;
+    haupt.vorDemStart();
+    if (fall.abmelden)
+        haupt.nachAnmeldung();
+    haupt.anmeldenNachListe(fall.anmelden);
     anmeldung.FormShow();
     EXPECT_EQ(anmeldung.Beschriftung, QString::fromLatin1(fall.titel));
 }
@@ -196,7 +192,7 @@ TEST_F(Anmelden, SchliesstBeimTimerNachDemErstenTreffer) {
     tippen(1, QStringLiteral("1234"));
     anmeldung.Edit1Getippt(QStringLiteral("123"));
     anmeldung.Edit1Getippt(QStringLiteral("1234"));
-    EXPECT_EQ(haupt.RichEdit1.anzahl(), 10);
+    EXPECT_EQ(haupt.rolle.anzahl(), 10);
     EXPECT_TRUE(anmeldung.Sichtbar);
     anmeldung.Timer1Timer();
     EXPECT_FALSE(anmeldung.Sichtbar);
@@ -212,8 +208,8 @@ TEST_F(Anmelden, AbbrechenAendertNichtsAusserDerSichtbarkeit) {
     tippen(1, QStringLiteral("99"));
     anmeldung.BitBtn1Click();
     EXPECT_FALSE(anmeldung.Sichtbar);
-    EXPECT_TRUE(haupt.Anmelden1);
-    EXPECT_TRUE(haupt.RichEdit1.zeilen().isEmpty());
+    EXPECT_TRUE(haupt.anmeldenAktiv());
+    EXPECT_TRUE(haupt.rolle.zeilen().isEmpty());
 }
 
 // "Abmelden" chosen while the window is open: the next match signs out under the old caption.
@@ -223,8 +219,8 @@ TEST_F(Anmelden, RichtungWechseltBeiOffenemFenster) {
     anmeldung.Abmelden1Click();
     anmeldung.Edit1Getippt(QStringLiteral("1234"));
     EXPECT_EQ(anmeldung.Beschriftung, QStringLiteral("Anmelden"));
-    EXPECT_TRUE(haupt.RichEdit1.zeilen().contains(QStringLiteral("ABGEMELDET  ")));
-    EXPECT_TRUE(haupt.Anmelden1);
+    EXPECT_TRUE(haupt.rolle.zeilen().contains(QStringLiteral("ABGEMELDET  ")));
+    EXPECT_TRUE(haupt.anmeldenAktiv());
 }
 
 } // namespace

@@ -16,47 +16,48 @@ protected:
         for (const Schritt& s : liste) {
             SCOPED_TRACE(s.tasten);
             tasten(QString::fromUtf8(s.tasten));
-            EXPECT_EQ(m.Panel2, QString::fromUtf8(s.anzeige));
+            EXPECT_EQ(m.anzeige, QString::fromUtf8(s.anzeige));
             EXPECT_EQ(m.*feld, QString::fromUtf8(s.feld));
-            EXPECT_EQ(m.Panel34, QString::fromUtf8(s.indikator));
+            EXPECT_EQ(m.operatorzeichen, QString::fromUtf8(s.indikator));
             EXPECT_EQ(neueZeilen(), s.zeilen);
         }
     }
 };
 
 TEST_F(Funktionstasten, BeispielProzent) {
-    schritte(&Hauptmodell::Panel6, {{"2 0 0", "200", "0", "", {}},
-                                    {"+", "0", "200", "+", {"200,00 €  "}},
-                                    {"1 0", "10", "200", "", {}},
-                                    {"%", "20", "0", "%", {"10 %  ", "= 20,00 €  ", ""}},
-                                    {"=", "220", "0", "=", {"= 220,00 €  ", ""}}});
+    schritte(&Hauptmodell::zwischenwertText, {{"2 0 0", "200", "0", "", {}},
+                                              {"+", "0", "200", "+", {"200,00 €  "}},
+                                              {"1 0", "10", "200", "", {}},
+                                              {"%", "20", "0", "%", {"10 %  ", "= 20,00 €  ", ""}},
+                                              {"=", "220", "0", "=", {"= 220,00 €  ", ""}}});
     EXPECT_EQ(m.Prozentbasis, 200);
     EXPECT_EQ(w.Gesamtumsatz, 220);
 }
 
 TEST_F(Funktionstasten, ProzentVerwirftOffenenOperator) {
     tasten(QStringLiteral("2 0 0 - 1 0 % ="));
-    EXPECT_EQ(m.Panel2, QStringLiteral("220"));
+    EXPECT_EQ(m.anzeige, QStringLiteral("220"));
 }
 
 TEST_F(Funktionstasten, BeispielSpeicher) {
-    schritte(&Hauptmodell::Panel4, {{"1 2 , 5", "12,5", "0", "", {}},
-                                    {"M+", "0", "12,5", "M+", {"M+ 12,50 €  "}},
-                                    {"2", "2", "12,5", "", {}},
-                                    {"M-", "0", "10,5", "M-", {"M- 2,00 €  "}},
-                                    {"MR", "10,5", "10,5", "", {"", "MS 10,50 €  "}},
-                                    {"MC", "10,5", "0", "", {}}});
+    schritte(&Hauptmodell::speicherText, {{"1 2 , 5", "12,5", "0", "", {}},
+                                          {"M+", "0", "12,5", "M+", {"M+ 12,50 €  "}},
+                                          {"2", "2", "12,5", "", {}},
+                                          {"M-", "0", "10,5", "M-", {"M- 2,00 €  "}},
+                                          {"MR", "10,5", "10,5", "", {"", "MS 10,50 €  "}},
+                                          {"MC", "10,5", "0", "", {}}});
     EXPECT_EQ(m.Eingabewert, 10.5);
     EXPECT_EQ(zeittasten(), QStringLiteral("001"));
     EXPECT_EQ(m.Speicher, 0);
 }
 
 TEST_F(Funktionstasten, BeispielQuadratInKette) {
-    schritte(&Hauptmodell::Panel6, {{"1 0", "10", "0", "", {}},
-                                    {"+", "0", "10", "+", {"10,00 €  "}},
-                                    {"3", "3", "10", "", {}},
-                                    {"x²", "9", "10", "x²", {"x² 3,00 €  ", "= 9,00 €  ", ""}},
-                                    {"=", "19", "0", "=", {"+ 9,00 €  ", "= 19,00 €  ", ""}}});
+    schritte(&Hauptmodell::zwischenwertText,
+             {{"1 0", "10", "0", "", {}},
+              {"+", "0", "10", "+", {"10,00 €  "}},
+              {"3", "3", "10", "", {}},
+              {"x²", "9", "10", "x²", {"x² 3,00 €  ", "= 9,00 €  ", ""}},
+              {"=", "19", "0", "=", {"+ 9,00 €  ", "= 19,00 €  ", ""}}});
 }
 
 struct Folge {
@@ -66,7 +67,7 @@ struct Folge {
 class Folgen : public ModellTest, public ::testing::WithParamInterface<Folge> {};
 TEST_P(Folgen, Anzeige) {
     tasten(QString::fromUtf8(GetParam().tasten));
-    EXPECT_EQ(m.Panel2, QString::fromUtf8(GetParam().anzeige));
+    EXPECT_EQ(m.anzeige, QString::fromUtf8(GetParam().anzeige));
 }
 INSTANTIATE_TEST_SUITE_P(
     Randfaelle, Folgen,
@@ -77,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Funktionstasten, VorzeichenwechselAufNullOhneMinus) {
     tasten(QStringLiteral("(-)"));
-    EXPECT_EQ(m.RichEdit1.zeilen(), QStringList{QStringLiteral("*(-1) 0,00 €  ")});
+    EXPECT_EQ(m.rolle.zeilen(), QStringList{QStringLiteral("*(-1) 0,00 €  ")});
 }
 
 TEST_F(Funktionstasten, WurzelAusNegativemBehaeltOperand) {
@@ -86,65 +87,64 @@ TEST_F(Funktionstasten, WurzelAusNegativemBehaeltOperand) {
     EXPECT_EQ(fehlerVon(QStringLiteral("V¯")), QStringLiteral("Ungültige Gleitkommaoperation"));
     EXPECT_EQ(neueZeilen(), QStringList{QStringLiteral("V¯ -4,00 €  ")});
     EXPECT_EQ(m.Eingabewert, -4);
-    EXPECT_EQ(m.Panel2, QStringLiteral("-4"));
-    EXPECT_EQ(m.Panel34, QStringLiteral("(-)"));
+    EXPECT_EQ(m.anzeige, QStringLiteral("-4"));
+    EXPECT_EQ(m.operatorzeichen, QStringLiteral("(-)"));
 }
 
 TEST_F(Funktionstasten, QuadratUeberlaufBehaeltLetztesQuadrat) {
-    m.Panel2 = QStringLiteral("1E200");
+    m.anzeige = QStringLiteral("1E200");
     neueZeilen();
     EXPECT_EQ(fehlerVon(QStringLiteral("x²")), QStringLiteral("Gleitkommaüberlauf"));
-    EXPECT_EQ(m.Panel2, QStringLiteral("1E200"));
+    EXPECT_EQ(m.anzeige, QStringLiteral("1E200"));
     EXPECT_EQ(m.Eingabewert, 1e200);
     EXPECT_EQ(neueZeilen(), QStringList{QStringLiteral("x² 1E200  ")});
 }
 
 TEST_F(Funktionstasten, MPlusMitLeererAnzeigeIstFehler) {
-    m.Panel2.clear();
+    m.anzeige.clear();
     EXPECT_EQ(fehlerVon(QStringLiteral("M+")),
               QStringLiteral("'' ist kein gültiger Gleitkommawert"));
-    EXPECT_EQ(m.RichEdit1.anzahl(), 0);
+    EXPECT_EQ(m.rolle.anzahl(), 0);
 }
 
 TEST_F(Funktionstasten, SpeicherUeberlaufBehaeltSpeicher) {
     m.Speicher = 1.7e308;
-    m.Panel4 = QStringLiteral("1,7E308");
-    m.Panel2 = QStringLiteral("1E308");
+    m.speicherText = QStringLiteral("1,7E308");
+    m.anzeige = QStringLiteral("1E308");
     EXPECT_EQ(fehlerVon(QStringLiteral("M+")), QStringLiteral("Gleitkommaüberlauf"));
     EXPECT_EQ(m.MPlusWert, 1e308);
     EXPECT_EQ(m.Speicher, 1.7e308);
-    EXPECT_EQ(m.Panel2, QStringLiteral("1E308"));
-    EXPECT_EQ(m.RichEdit1.anzahl(), 1);
+    EXPECT_EQ(m.anzeige, QStringLiteral("1E308"));
+    EXPECT_EQ(m.rolle.anzahl(), 1);
 }
 
 TEST_F(Funktionstasten, ProzentUeberlaufLaesstProzentOffen) {
     tasten(QStringLiteral("5 +"));
     m.Zwischenwert = 1e308;
-    m.Panel2 = QStringLiteral("1E200");
+    m.anzeige = QStringLiteral("1E200");
     EXPECT_EQ(fehlerVon(QStringLiteral("%")), QStringLiteral("Gleitkommaüberlauf"));
-    EXPECT_EQ(m.ProzentOffen, 1);
-    EXPECT_EQ(m.PlusOffen, 0);
+    EXPECT_EQ(m.offenerOperator, Hauptmodell::Operator::Prozent);
     EXPECT_EQ(m.Zwischenwert, 1e308);
 }
 
 TEST_F(Funktionstasten, ProzentRechnetDasProduktUeberDenDoubleBereichHinaus) {
-    m.Panel2 = QStringLiteral("1E307");
+    m.anzeige = QStringLiteral("1E307");
     tasten(QStringLiteral("+"));
-    m.Panel2 = QStringLiteral("100");
+    m.anzeige = QStringLiteral("100");
     taste(QStringLiteral("%"));
-    EXPECT_EQ(m.Panel2, QStringLiteral("1E307"));
+    EXPECT_EQ(m.anzeige, QStringLiteral("1E307"));
 }
 
 TEST_F(Funktionstasten, FremderModusSchreibtNurProzentzeile) {
     w.RechnerModus = 0;
     tasten(QStringLiteral("5 M+ MR x² V¯ (-) AC 1 0 %"));
-    EXPECT_EQ(m.RichEdit1.zeilen(), QStringList{QStringLiteral("10 %  ")});
+    EXPECT_EQ(m.rolle.zeilen(), QStringList{QStringLiteral("10 %  ")});
 }
 
 TEST_F(Funktionstasten, StandardmodusSchreibtGruppiert) {
     w.RechnerModus = 2;
     tasten(QStringLiteral("1 2 3 4 M+"));
-    EXPECT_EQ(m.RichEdit1.zeilen(), QStringList{QStringLiteral("M+ 1.234,00  ")});
+    EXPECT_EQ(m.rolle.zeilen(), QStringList{QStringLiteral("M+ 1.234,00  ")});
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The administration window's model: locking and unlocking, the settings tab, the automatic
 // path, leaving and closing, clearing the roll copy, and the operator list.
+#include "hilfen/tasten.h"
 #include "rechner/kern/rollendatei.h"
-#include "rechner/kern/tasten.h"
 #include "start_fixture.h"
 
 namespace {
@@ -105,15 +105,14 @@ INSTANTIATE_TEST_SUITE_P(Werte, Einstellungsanzeige,
 TEST_F(Verwaltung, StandartRechnerGiltSofort) {
     entsperren();
     reg.RadioButton2Click();
-    for (const char* name : {"1", "2", "+"})
-        (haupt.*TasteNachName(QString::fromLatin1(name))->klick)();
-    EXPECT_EQ(haupt.RichEdit1.zeilen(), QStringList{QStringLiteral("12,00  ")});
+    druecke(haupt, QStringLiteral("1 2 +"));
+    EXPECT_EQ(haupt.rolle.zeilen(), QStringList{QStringLiteral("12,00  ")});
     EXPECT_EQ(w.RechnerModusText, QString()) << "the text changes only with the next write";
 }
 
 TEST_F(Verwaltung, VerlassenSchreibtBeideDateienUndUebergibtDieRolle) {
     ordnerAnlegen();
-    haupt.RichEdit1.ersetzen({QStringLiteral("alt")});
+    haupt.rolle.ersetzen({QStringLiteral("alt")});
     w.Autopfad = QStringLiteral("/rollen/Kasse.KRO");
     entsperren();
     reg.Edit2 = QStringLiteral("1234");
@@ -131,12 +130,11 @@ TEST_F(Verwaltung, VerlassenSchreibtBeideDateienUndUebergibtDieRolle) {
     EXPECT_EQ(lesen(QStringLiteral("KRAMV.txt")), QByteArray("1234  KASSE EINS\r\n77  LAGER\r\n"));
     EXPECT_EQ(lesen(QStringLiteral("AUTMV.txt")),
               QByteArray("True\r\n/rollen/Kasse.KRO\r\n3\r\n1\r\n2\r\nCaf\xe9 J\xf6rg\r\n"));
-    EXPECT_EQ(haupt.RichEdit1.zeilen(),
-              (QStringList{QStringLiteral("alt"), QStringLiteral("neu")}));
+    EXPECT_EQ(haupt.rolle.zeilen(), (QStringList{QStringLiteral("alt"), QStringLiteral("neu")}));
     EXPECT_FALSE(reg.Sichtbar);
-    EXPECT_TRUE(haupt.Anmelden1);
-    EXPECT_TRUE(haupt.Panel3Sichtbar);
-    EXPECT_EQ(haupt.Panel33, QStringLiteral("Café Jörg"));
+    EXPECT_TRUE(haupt.anmeldenAktiv());
+    EXPECT_TRUE(haupt.anmeldeDeckelSichtbar());
+    EXPECT_EQ(haupt.firmenText, QStringLiteral("Café Jörg"));
 }
 
 // Leaving while locked writes the list unchanged and the values the locked controls show.
@@ -155,22 +153,22 @@ TEST_F(Verwaltung, VerlassenOhneEntsperren) {
 // Without the data folder: the operator file fails with its message, the settings write raises
 // and leaving stops there, open and unlocked, with the main roll not replaced.
 TEST_F(Verwaltung, VerlassenMitScheiterndemEinstellungsschreiben) {
-    haupt.RichEdit1.ersetzen({QStringLiteral("alt")});
+    haupt.rolle.ersetzen({QStringLiteral("alt")});
     entsperren();
     reg.Memo1Getippt(QStringLiteral("1234  KASSE EINS\r\n"));
     reg.Edit4 = QStringLiteral("Neu");
     reg.RichEdit1.leeren();
-    haupt.Panel33 = QStringLiteral("vorher");
+    haupt.firmenText = QStringLiteral("vorher");
     EXPECT_EQ(fehlerVon([&] { reg.BitBtn1Click(); }), Fehlertexte::UngueltigerDateiname);
     EXPECT_EQ(dialoge.protokoll,
               QStringList{QStringLiteral("meldung: Fehler beim Speichern der Datei!")});
-    EXPECT_TRUE(haupt.Anmelden1);
+    EXPECT_TRUE(haupt.anmeldenAktiv());
     EXPECT_EQ(w.Firmenname, QStringLiteral("Neu"));
     EXPECT_EQ(w.KommastellenText, QStringLiteral("2"));
-    EXPECT_EQ(haupt.RichEdit1.zeilen(), QStringList{QStringLiteral("alt")});
+    EXPECT_EQ(haupt.rolle.zeilen(), QStringList{QStringLiteral("alt")});
     EXPECT_TRUE(reg.Sichtbar);
     EXPECT_FALSE(reg.Gesperrt);
-    EXPECT_EQ(haupt.Panel33, QStringLiteral("vorher")) << "FormClose did not run";
+    EXPECT_EQ(haupt.firmenText, QStringLiteral("vorher")) << "FormClose did not run";
     EXPECT_FALSE(QDir(ordner()).exists()) << "the program never creates the data folder";
 }
 
@@ -181,13 +179,12 @@ struct Schliessfall {
 class Schliessen : public Verwaltung, public ::testing::WithParamInterface<Schliessfall> {};
 TEST_P(Schliessen, SchaltetDeckelUndDrucken) {
     const Schliessfall& fall = GetParam();
-    haupt.Panel3Sichtbar = true;
-    haupt.Drucken2 = false;
+    haupt.nachAbmeldung();
     w.OhneAnmeldung = static_cast<quint8>(fall.ohneAnmeldung);
     reg.FormClose();
-    EXPECT_EQ(haupt.Panel3Sichtbar, fall.deckel);
-    EXPECT_EQ(haupt.Drucken2, fall.drucken);
-    EXPECT_EQ(haupt.Panel33, w.Firmenname);
+    EXPECT_EQ(haupt.anmeldeDeckelSichtbar(), fall.deckel);
+    EXPECT_EQ(haupt.druckenAktiv(), fall.drucken);
+    EXPECT_EQ(haupt.firmenText, w.Firmenname);
 }
 INSTANTIATE_TEST_SUITE_P(Modi, Schliessen,
                          ::testing::Values(Schliessfall{1, false, true},
@@ -202,8 +199,8 @@ TEST_F(Verwaltung, OhneHakenUndOhneNutzerBleibtAnmeldenAus) {
     reg.CheckBox1 = false;
     reg.CheckBox1Click();
     reg.BitBtn1Click();
-    EXPECT_TRUE(haupt.Panel3Sichtbar);
-    EXPECT_FALSE(haupt.Anmelden1);
+    EXPECT_TRUE(haupt.anmeldeDeckelSichtbar());
+    EXPECT_FALSE(haupt.anmeldenAktiv());
 }
 
 TEST_F(Verwaltung, AutopfadSpeichernNimmtDenRollenpfad) {
@@ -244,16 +241,16 @@ TEST_F(Verwaltung, AutopfadknopfMitScheiterndemSchreiben) {
 }
 
 TEST_F(Verwaltung, RollenkopieLeerenNurNachJa) {
-    haupt.RichEdit1.ersetzen({QStringLiteral("a"), QStringLiteral("b")});
-    haupt.Panel5 = QStringLiteral("07.12.2026 22:40:15");
+    haupt.rolle.ersetzen({QStringLiteral("a"), QStringLiteral("b")});
+    haupt.uhrText = QStringLiteral("07.12.2026 22:40:15");
     entsperren();
     dialoge.antworten = {Dialoge::Antwort::Nein, Dialoge::Antwort::Ja};
     reg.BitBtn29Click();
-    EXPECT_EQ(reg.RichEdit1.zeilen(), haupt.RichEdit1.zeilen());
+    EXPECT_EQ(reg.RichEdit1.zeilen(), haupt.rolle.zeilen());
     reg.BitBtn29Click();
     EXPECT_EQ(reg.RichEdit1.anzahl(), 7);
     EXPECT_EQ(reg.RichEdit1.zeile(2), QStringLiteral("07.12.2026 22:40:15  "));
-    EXPECT_EQ(haupt.RichEdit1.anzahl(), 2) << "the main roll takes the copy only on leaving";
+    EXPECT_EQ(haupt.rolle.anzahl(), 2) << "the main roll takes the copy only on leaving";
     EXPECT_EQ(dialoge.protokoll.size(), 2);
     EXPECT_EQ(dialoge.protokoll[0],
               QStringLiteral("frage: Achtung, möchten Sie wirklich die gesamte Rolle löschen ?"));
@@ -279,7 +276,7 @@ TEST_P(Hinzufuegen, OhnePruefungAlsEigeneZeile) {
     EXPECT_TRUE(reg.Memo1.endsWith(QStringLiteral("\r\n")));
     EXPECT_EQ(w.NutzerAnzahl, 2);
     EXPECT_EQ(reg.Label6, QStringLiteral("2"));
-    EXPECT_EQ(haupt.Statusleiste[1], QStringLiteral("Registrierte Nutzer: 2"));
+    EXPECT_EQ(haupt.statuszeile[1], QStringLiteral("Registrierte Nutzer: 2"));
     EXPECT_TRUE(reg.Edit2.isEmpty());
     EXPECT_TRUE(reg.Edit1.isEmpty());
     EXPECT_EQ(reg.Fokus, QStringLiteral("Edit2"));
@@ -309,7 +306,7 @@ TEST_F(Verwaltung, AlleLoeschenZaehltNull) {
     EXPECT_TRUE(reg.Memo1.isEmpty());
     EXPECT_EQ(reg.Label6, QStringLiteral("0"));
     EXPECT_EQ(w.NutzerAnzahl, 0);
-    EXPECT_EQ(haupt.Statusleiste[1], QStringLiteral("Registrierte Nutzer: 0"));
+    EXPECT_EQ(haupt.statuszeile[1], QStringLiteral("Registrierte Nutzer: 0"));
     EXPECT_TRUE(reg.Edit2.isEmpty());
 }
 
@@ -345,9 +342,9 @@ TEST_F(Verwaltung, PinAbdeckungWechselt) {
 }
 
 TEST_F(Verwaltung, ZeigenKopiertDieHauptrolle) {
-    haupt.RichEdit1.ersetzen({QStringLiteral("x"), QString()});
+    haupt.rolle.ersetzen({QStringLiteral("x"), QString()});
     reg.FormShow();
-    EXPECT_EQ(reg.RichEdit1.zeilen(), haupt.RichEdit1.zeilen());
+    EXPECT_EQ(reg.RichEdit1.zeilen(), haupt.rolle.zeilen());
 }
 
 // Lines appended to the main roll while the window is open (4 + 4 = on the keypad, a sign-out)
@@ -355,13 +352,12 @@ TEST_F(Verwaltung, ZeigenKopiertDieHauptrolle) {
 // administrator's hand edit and clearing done meanwhile.
 TEST_F(Verwaltung, ZeilenWaehrendDesOeffnensBleiben) {
     ordnerAnlegen();
-    haupt.RichEdit1.ersetzen({QStringLiteral("alt")});
+    haupt.rolle.ersetzen({QStringLiteral("alt")});
     haupt.Grundstellung();
     entsperren();
     reg.RichEdit1.bereichErsetzen(0, 1, {QStringLiteral("alt, von Hand")});
-    for (const char* name : {"4", "+", "4", "="})
-        (haupt.*TasteNachName(QString::fromLatin1(name))->klick)();
-    haupt.RichEdit1.anhaengen(QStringLiteral("\rABGEMELDET  \r\r"));
+    druecke(haupt, QStringLiteral("4 + 4 ="));
+    haupt.rolle.anhaengen(QStringLiteral("\rABGEMELDET  \r\r"));
     const QStringList neu{QStringLiteral("4,00 €  "),
                           QStringLiteral("+ 4,00 €  "),
                           QStringLiteral("= 8,00 €  "),
@@ -369,19 +365,19 @@ TEST_F(Verwaltung, ZeilenWaehrendDesOeffnensBleiben) {
                           QString(),
                           QStringLiteral("ABGEMELDET  "),
                           QString()};
-    EXPECT_EQ(haupt.RichEdit1.zeilen(), QStringList{QStringLiteral("alt")} + neu);
+    EXPECT_EQ(haupt.rolle.zeilen(), QStringList{QStringLiteral("alt")} + neu);
     EXPECT_EQ(reg.RichEdit1.zeilen(), QStringList{QStringLiteral("alt, von Hand")} + neu);
     reg.BitBtn1Click();
-    EXPECT_EQ(haupt.RichEdit1.zeilen(), QStringList{QStringLiteral("alt, von Hand")} + neu);
+    EXPECT_EQ(haupt.rolle.zeilen(), QStringList{QStringLiteral("alt, von Hand")} + neu);
 
     dialoge.antworten = {Dialoge::Antwort::Ja};
     entsperren();
     reg.BitBtn29Click();
-    haupt.RichEdit1.anhaengen(QStringLiteral("nach dem Leeren\r"));
+    haupt.rolle.anhaengen(QStringLiteral("nach dem Leeren\r"));
     reg.BitBtn1Click();
-    EXPECT_EQ(haupt.RichEdit1.anzahl(), 7 + 1);
-    EXPECT_EQ(haupt.RichEdit1.zeile(3), QStringLiteral("Administrator - Alles gelöscht!  "));
-    EXPECT_EQ(haupt.RichEdit1.zeile(7), QStringLiteral("nach dem Leeren"));
+    EXPECT_EQ(haupt.rolle.anzahl(), 7 + 1);
+    EXPECT_EQ(haupt.rolle.zeile(3), QStringLiteral("Administrator - Alles gelöscht!  "));
+    EXPECT_EQ(haupt.rolle.zeile(7), QStringLiteral("nach dem Leeren"));
 }
 
 // Once the window is closed the copy follows the main roll no more.
@@ -389,7 +385,7 @@ TEST_F(Verwaltung, GeschlossenFolgtDieKopieNichtMehr) {
     ordnerAnlegen();
     entsperren();
     reg.BitBtn1Click();
-    haupt.RichEdit1.anhaengen(QStringLiteral("danach\r"));
+    haupt.rolle.anhaengen(QStringLiteral("danach\r"));
     EXPECT_TRUE(reg.RichEdit1.zeilen().isEmpty());
     reg.FormShow();
     EXPECT_EQ(reg.RichEdit1.zeilen(), QStringList{QStringLiteral("danach")});

@@ -79,20 +79,20 @@ TEST_P(Startsequenz, FolgtDenSchrittenBisZumFehler) {
         QStringLiteral("%1 %2 %3").arg(w.Kommastellen).arg(w.RechnerModus).arg(w.OhneAnmeldung),
         QString::fromLatin1(fall.zahlen));
     QStringList an;
-    for (const auto& [wort, wert] : {std::pair{"deckel", haupt.Panel3Sichtbar},
-                                     {"anmelden", haupt.Anmelden1},
-                                     {"drucken", haupt.Drucken2},
-                                     {"titel", !haupt.Beschriftung.isEmpty()},
+    for (const auto& [wort, wert] : {std::pair{"deckel", haupt.anmeldeDeckelSichtbar()},
+                                     {"anmelden", haupt.anmeldenAktiv()},
+                                     {"drucken", haupt.druckenAktiv()},
+                                     {"titel", !haupt.fenstertitel.isEmpty()},
                                      {"autopfad", w.AutopfadGesetzt == 1}})
         if (wert)
             an << QString::fromLatin1(wort);
     EXPECT_EQ(an.join(u' '), QString::fromLatin1(fall.zustand));
     // What the steps before the settings file always do.
-    EXPECT_FALSE(haupt.Abmelden1);
-    EXPECT_FALSE(haupt.BitBtn29);
-    EXPECT_EQ(haupt.Panel4, QStringLiteral("0"));
-    EXPECT_EQ(haupt.Panel6, QStringLiteral("0"));
-    EXPECT_EQ(haupt.Statusleiste[2], QStringLiteral("Quorvendaltabulix Version 2.1.4.0"));
+    EXPECT_FALSE(haupt.abmeldenAktiv());
+    EXPECT_FALSE(haupt.stdMAktiv);
+    EXPECT_EQ(haupt.speicherText, QStringLiteral("0"));
+    EXPECT_EQ(haupt.zwischenwertText, QStringLiteral("0"));
+    EXPECT_EQ(haupt.statuszeile[2], QStringLiteral("Quorvendaltabulix Version 2.1.4.0"));
     EXPECT_TRUE(w.Rollenpfad.isEmpty());
 }
 
@@ -106,11 +106,10 @@ TEST_F(StartTest, GeladeneAutorolleGibtRollennamenUndZeilen) {
     nutzer({});
     schreiben(QStringLiteral("Montag.KRO"), crlf({QStringLiteral("a"), {}, QStringLiteral("b")}));
     start.FormShow();
-    EXPECT_EQ(haupt.RichEdit1.zeilen(),
-              (QStringList{QStringLiteral("a"), {}, QStringLiteral("b")}));
+    EXPECT_EQ(haupt.rolle.zeilen(), (QStringList{QStringLiteral("a"), {}, QStringLiteral("b")}));
     EXPECT_EQ(w.Rollenname, QStringLiteral("Montag.KRO"));
-    EXPECT_EQ(haupt.Panel33, QStringLiteral("Laden Nord"));
-    EXPECT_EQ(haupt.Beschriftung, QStringLiteral("Quorvendaltabulix"));
+    EXPECT_EQ(haupt.firmenText, QStringLiteral("Laden Nord"));
+    EXPECT_EQ(haupt.fenstertitel, QStringLiteral("Quorvendaltabulix"));
     EXPECT_TRUE(reg.RichEdit1.zeilen().isEmpty()) << "the roll copy is filled on showing";
 }
 
@@ -119,7 +118,7 @@ TEST_F(StartTest, NutzerdateiGibtAnzahlUndStatusleiste) {
     EXPECT_EQ(fehlerVon([&] { start.FormShow(); }), Fehlertexte::DateiNichtGefunden);
     EXPECT_EQ(w.NutzerAnzahl, 2);
     EXPECT_EQ(reg.Label6, QStringLiteral("2"));
-    EXPECT_EQ(haupt.Statusleiste[1], QStringLiteral("Registrierte Nutzer: 2"));
+    EXPECT_EQ(haupt.statuszeile[1], QStringLiteral("Registrierte Nutzer: 2"));
 }
 
 // The keyboard lock follows the settings text and the sign-in state.
@@ -129,14 +128,14 @@ TEST_F(StartTest, TastaturGesperrtBisZurAnmeldung) {
     nutzer({QStringLiteral("1234  KASSE EINS")});
     start.FormShow();
     EXPECT_TRUE(haupt.tastaturGesperrt());
-    haupt.Edit1KeyPress(QLatin1Char('7'));
-    EXPECT_EQ(haupt.Panel2, QStringLiteral("0"));
+    haupt.zeichenGetippt(QLatin1Char('7'));
+    EXPECT_EQ(haupt.anzeige, QStringLiteral("0"));
     anmeldung.Anmelden1Click();
     anmeldung.FormShow();
     anmeldung.Edit1Getippt(QStringLiteral("1234"));
     EXPECT_FALSE(haupt.tastaturGesperrt());
-    haupt.Edit1KeyPress(QLatin1Char('7'));
-    EXPECT_EQ(haupt.Panel2, QStringLiteral("7"));
+    haupt.zeichenGetippt(QLatin1Char('7'));
+    EXPECT_EQ(haupt.anzeige, QStringLiteral("7"));
     anmeldung.Abmelden1Click();
     anmeldung.FormShow();
     anmeldung.Edit1Getippt(QStringLiteral("1234"));
@@ -145,7 +144,7 @@ TEST_F(StartTest, TastaturGesperrtBisZurAnmeldung) {
 
 TEST_F(StartTest, VersionsmemoBeimErzeugen) {
     Programmstart::FormCreate(haupt);
-    EXPECT_EQ(haupt.Memo1, QStringLiteral("Aktuelle Version: ") + DateiVersion());
+    EXPECT_EQ(haupt.versionszeile, QStringLiteral("Aktuelle Version: ") + DateiVersion());
     EXPECT_EQ(DateiVersion(), QStringLiteral("2.1.4.0"));
 }
 

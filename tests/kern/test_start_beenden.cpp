@@ -1,7 +1,7 @@
 // The close query of the main window: refusal while signed in, the automatic save, the save
 // dialog and the save question.
+#include "hilfen/tasten.h"
 #include "rechner/kern/rollendatei.h"
-#include "rechner/kern/tasten.h"
 #include "start_fixture.h"
 
 namespace {
@@ -64,8 +64,8 @@ protected:
     Schliessen() {
         ordnerAnlegen();
         w.OhneAnmeldung = 2;
-        haupt.Abmelden1 = false;
-        haupt.RichEdit1.ersetzen({QStringLiteral("12,00 €  "), QString()});
+        haupt.nachAbmeldung();
+        haupt.rolle.ersetzen({QStringLiteral("12,00 €  "), QString()});
     }
     QString pfad(Pfad art, const QString& name) const {
         if (art == Pfad::Keiner)
@@ -75,7 +75,7 @@ protected:
     }
     bool enthaeltRolle(const QString& datei) const {
         return !datei.isEmpty() && QFile::exists(datei) &&
-               RollendateiLesen(datei) == haupt.RichEdit1.zeilen();
+               RollendateiLesen(datei) == haupt.rolle.zeilen();
     }
 };
 
@@ -118,15 +118,15 @@ TEST_F(StartTest, AngemeldetVerweigertUndSpeichertNicht) {
     w.OhneAnmeldung = 1;
     w.AutopfadText = QStringLiteral("True");
     w.Autopfad = ordner() + QStringLiteral("Auto.KRO");
-    haupt.Abmelden1 = true;
-    haupt.Edit2 = QStringLiteral("17,00");
+    haupt.nachAnmeldung();
+    haupt.gesamtText = QStringLiteral("17,00");
     const QStringList gesamt{QString(), QStringLiteral("Gesamtumsatz: 17,00   €"), QString()};
     for (int versuch = 1; versuch <= 2; ++versuch) {
         EXPECT_EQ(fehlerVon([&] { start.FormCloseQuery(); }), AbmeldenZuerst);
         QStringList erwartet;
         for (int i = 0; i < versuch; ++i)
             erwartet += gesamt;
-        EXPECT_EQ(haupt.RichEdit1.zeilen(), erwartet);
+        EXPECT_EQ(haupt.rolle.zeilen(), erwartet);
     }
     EXPECT_FALSE(QFile::exists(w.Autopfad));
     EXPECT_TRUE(dialoge.protokoll.isEmpty());
@@ -134,10 +134,10 @@ TEST_F(StartTest, AngemeldetVerweigertUndSpeichertNicht) {
 
 TEST_F(StartTest, OhneGesamtbetragVierBlankBisZumEuro) {
     w.OhneAnmeldung = 1;
-    haupt.Abmelden1 = false;
+    haupt.nachAbmeldung();
     w.AutopfadText = QStringLiteral("weder");
     EXPECT_TRUE(start.FormCloseQuery());
-    EXPECT_EQ(haupt.RichEdit1.zeilen(),
+    EXPECT_EQ(haupt.rolle.zeilen(),
               (QStringList{QString(),
                            QStringLiteral("Gesamtumsatz:") + QString(4, QLatin1Char(' ')) +
                                QStringLiteral("€"),
@@ -147,7 +147,7 @@ TEST_F(StartTest, OhneGesamtbetragVierBlankBisZumEuro) {
 // "Nein" runs Beenden, which asks the window to close again: that query neither saves nor asks.
 TEST_F(StartTest, NachBeendenFragtDieZweiteAnfrageNicht) {
     w.OhneAnmeldung = 2;
-    haupt.Abmelden1 = false;
+    haupt.nachAbmeldung();
     w.AutopfadText = QStringLiteral("False");
     dialoge.antworten.push_back(Dialoge::Antwort::Nein);
     EXPECT_TRUE(start.FormCloseQuery());
@@ -164,10 +164,9 @@ TEST_F(StartTest, AutomatischeRolleUeberstehtNeustart) {
     nutzer({});
     schreiben(QStringLiteral("Registrierrolle.KRO"), {});
     start.FormShow();
-    for (const char* name : {"1", "2", "+", "5", "="})
-        (haupt.*TasteNachName(QString::fromLatin1(name))->klick)();
+    druecke(haupt, QStringLiteral("1 2 + 5 ="));
     ASSERT_TRUE(start.FormCloseQuery());
-    const QStringList geschrieben = haupt.RichEdit1.zeilen();
+    const QStringList geschrieben = haupt.rolle.zeilen();
     EXPECT_EQ(geschrieben.size(), 7) << "four calculation lines and the grand-total block";
 
     Programmwerte w2;
@@ -175,7 +174,7 @@ TEST_F(StartTest, AutomatischeRolleUeberstehtNeustart) {
     Registrierung reg2(w2, haupt2, dialoge);
     Programmstart start2(reg2, Titel, [] {});
     start2.FormShow();
-    EXPECT_EQ(haupt2.RichEdit1.zeilen(), geschrieben);
+    EXPECT_EQ(haupt2.rolle.zeilen(), geschrieben);
 }
 
 // An automatic roll file that start-up could not read is not overwritten unasked at exit: the

@@ -38,7 +38,7 @@ struct Updatelauf {
     QStringList uebergeben() {
         Programmwerte werte;
         Hauptmodell rechner(werte);
-        rechner.Memo1 = QStringLiteral("Aktuelle Version: 2.1.4.0");
+        rechner.versionszeile = QStringLiteral("Aktuelle Version: 2.1.4.0");
         Rechnerwelt rechnerwelt;
         Onlineaktualisierung(rechner,
                              {rechnerwelt, rechnerwelt, rechnerwelt, Open_Internet,

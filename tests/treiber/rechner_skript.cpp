@@ -69,7 +69,7 @@ private:
                  }},
                 {QStringLiteral("uhr"),
                  [this](const QString& a) {
-                     m_modell.Panel5 = a;
+                     m_modell.uhrText = a;
                  }},
                 {QStringLiteral("zeige"),
                  [this](const QString&) {
@@ -110,16 +110,16 @@ private:
             aus(QStringLiteral("gesperrt"));
             return;
         }
-        (m_modell.*taste->klick)();
+        taste->druecken(m_modell);
     }
 
     void zeichen(const QString& a) {
         if (a == QLatin1String("Enter"))
-            m_modell.Edit1KeyPress(QChar(13));
+            m_modell.zeichenGetippt(QChar(13));
         else if (a == QLatin1String("Backspace"))
-            m_modell.Edit1KeyPress(QChar(8));
+            m_modell.zeichenGetippt(QChar(8));
         else if (a.size() == 1 || (a.size() == 2 && a[0].isHighSurrogate()))
-            m_modell.Edit1KeyPress(a[0]);
+            m_modell.zeichenGetippt(a[0]);
         else
             aus(QStringLiteral("Unbekannt: zeichen ") + a);
     }
@@ -131,7 +131,7 @@ private:
             aus(QStringLiteral("Unbekannt: fn ") + a);
             return;
         }
-        m_modell.Edit1KeyDown(nummer);
+        m_modell.funktionstaste(nummer);
     }
 
     void setze(const QString& a) {
@@ -151,30 +151,31 @@ private:
         else if (name == QLatin1String("OhneAnmeldungText"))
             w.OhneAnmeldungText = wert;
         else if (name == QLatin1String("Firmenname"))
-            w.Firmenname = m_modell.Panel33 = wert;
+            w.Firmenname = m_modell.firmenText = wert;
         else if (name == QLatin1String("Rollenname"))
             w.Rollenname = wert;
         else if (name == QLatin1String("Abmelden1"))
-            m_modell.Abmelden1 = wert.trimmed() == QLatin1String("1");
+            wert.trimmed() == QLatin1String("1") ? m_modell.nachAnmeldung()
+                                                 : m_modell.nachAbmeldung();
         else
             aus(QStringLiteral("Unbekannt: setze ") + a);
     }
 
     void zeige() {
         const Hauptmodell& m = m_modell;
-        aus(QStringLiteral("Panel2=") + m.Panel2);
-        aus(QStringLiteral("Panel34=") + m.Panel34);
-        aus(QStringLiteral("Panel6=") + m.Panel6);
-        aus(QStringLiteral("Panel4=") + m.Panel4);
-        aus(QStringLiteral("Edit2=") + m.Edit2);
+        aus(QStringLiteral("Panel2=") + m.anzeige);
+        aus(QStringLiteral("Panel34=") + m.operatorzeichen);
+        aus(QStringLiteral("Panel6=") + m.zwischenwertText);
+        aus(QStringLiteral("Panel4=") + m.speicherText);
+        aus(QStringLiteral("Edit2=") + m.gesamtText);
         const auto bit = [](bool an) {
             return an ? QLatin1Char('1') : QLatin1Char('0');
         };
-        aus(QStringLiteral("Zeittasten=") + bit(m.BitBtn24) + bit(m.BitBtn30) + bit(m.BitBtn29));
+        aus(QStringLiteral("Zeittasten=") + bit(m.mStdAktiv) + bit(m.mDezAktiv) + bit(m.stdMAktiv));
     }
 
     void rolle() {
-        const Rolle& r = m_modell.RichEdit1;
+        const Rolle& r = m_modell.rolle;
         std::string text = "Rolle " + std::to_string(r.anzahl()) + '\n';
         for (const QString& zeile : r.zeilen())
             text += '|' + zeile.toStdString() + "|\n";
@@ -215,7 +216,7 @@ private:
     // a failed load leaves the roll as it was.
     void speichern(const QString& pfad) {
         try {
-            RollendateiSchreiben(pfad, m_modell.RichEdit1.zeilen());
+            RollendateiSchreiben(pfad, m_modell.rolle.zeilen());
         } catch (const Fehler&) {
             aus(QStringLiteral("Fehler: ") + Fehlertexte::FehlerBeimSpeichern);
         }
@@ -223,7 +224,7 @@ private:
 
     void laden(const QString& pfad) {
         try {
-            m_modell.RichEdit1.ersetzen(RollendateiLesen(pfad));
+            m_modell.rolle.ersetzen(RollendateiLesen(pfad));
         } catch (const Fehler&) {
             aus(QStringLiteral("Fehler: ") + Fehlertexte::FehlerBeimLaden);
         }
