@@ -4,9 +4,8 @@
 #include "bench_zeilen.h"
 #include "rechner/fenster/rollenansicht.h"
 #include "rechner/fenster/rolleneditor.h"
-#include "rechner/fenster/tform1.h"
-#include "rechner/fenster/tform2.h"
 #include "speicher.h"
+#include "tests/hilfen/testrechner.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,23 +36,12 @@ void BM_AnsichtAnhaengen(benchmark::State& state) {
 }
 BENCHMARK(BM_AnsichtAnhaengen)->Arg(1000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 
-class KeineDialoge : public Dialoge {
-public:
-    void meldung(const QString&) override {}
-    Antwort frage(const QString&) override { return Antwort::Abgebrochen; }
-    std::optional<QString> speichernDialog(const QString&) override { return std::nullopt; }
-    std::optional<QString> oeffnenDialog(const std::optional<QString>&) override {
-        return std::nullopt;
-    }
-};
-
 // The main window and the administration window over a million-line main roll, with a data
 // folder for the files that leaving writes.
-struct Verwaltung {
-    Verwaltung() {
+struct Verwaltungslauf {
+    Verwaltungslauf() {
         qputenv("XDG_DATA_HOME", QFile::encodeName(daten.path()));
         QDir().mkpath(daten.path() + QStringLiteral("/Morvane/Rechner"));
-        hauptfenster.Form2 = &fenster;
         hauptfenster.modell().rolle.ersetzen(typischeZeilen(MillionZeilen));
         kopie = fenster.findChild<RollenEditor*>(QStringLiteral("RichEdit1"));
     }
@@ -75,15 +63,14 @@ struct Verwaltung {
     }
 
     QTemporaryDir daten;
-    Programmwerte werte;
-    TForm1 hauptfenster{werte};
-    KeineDialoge dialoge;
-    TForm2 fenster{hauptfenster, dialoge};
+    Testrechner rechner;
+    Hauptfenster& hauptfenster = rechner.hauptfenster;
+    Verwaltungsfenster& fenster = rechner.fenster.verwaltungsfenster;
     RollenEditor* kopie = nullptr;
 };
 
 void BM_KopieZeigen(benchmark::State& state) {
-    Verwaltung v;
+    Verwaltungslauf v;
     const double vorher = speicher::residentMB();
     double gezeigt = 0;
     for (auto _ : state) {
@@ -104,14 +91,14 @@ BENCHMARK(BM_KopieZeigen)->Unit(benchmark::kMillisecond);
 // iteration, each with its repaint. The first key also pays for the copy's own line list,
 // which it shared with the main roll until then. Leaving hands the copy back.
 void BM_KopieTippen(benchmark::State& state) {
-    Verwaltung v;
+    Verwaltungslauf v;
     const double vorher = speicher::residentMB();
     v.zeigen();
-    v.fenster.ausfuehren([&v] { v.fenster.modell().Edit3Getippt(QStringLiteral("573904")); });
+    v.fenster.ausfuehren([&v] { v.fenster.modell().passwortGetippt(QStringLiteral("573904")); });
     v.rollenseite();
     v.kopie->setFocus();
     v.kopie->cursorSetzen({state.range(0), 0});
-    const QString zeile = v.fenster.modell().RichEdit1.zeile(state.range(0));
+    const QString zeile = v.fenster.modell().rollenkopie.zeile(state.range(0));
     QElapsedTimer uhr;
     uhr.start();
     v.tippen(Qt::Key_X, QStringLiteral("x"));

@@ -45,10 +45,10 @@ void BM_DruckLangeRolle(benchmark::State& state) {
     Rolle rolle;
     rolle.ersetzen(typischeZeilen(100'000));
     Druckbericht bericht;
-    bericht.QRRichText1 = &rolle;
-    bericht.QRLabel97 = QStringLiteral("Bäckerei Müller");
-    bericht.QRLabel99 = QStringLiteral("07.12.2026 22:40:15");
-    bericht.QRLabel95 = QStringLiteral("Registrierrolle Montag.KRO");
+    bericht.rolle = &rolle;
+    bericht.firma = QStringLiteral("Bäckerei Müller");
+    bericht.uhrzeit = QStringLiteral("07.12.2026 22:40:15");
+    bericht.titel = QStringLiteral("Registrierrolle Montag.KRO");
     QTemporaryDir ordner;
     for (auto _ : state) {
         QPrinter drucker(QPrinter::HighResolution);

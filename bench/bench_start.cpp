@@ -2,12 +2,7 @@
 // program block builds them, the roll file read, the main window shown and painted once. (The
 // process start and the application object come on top, the same for every roll.)
 #include "bench_zeilen.h"
-#include "rechner/fenster/dialoge.h"
-#include "rechner/fenster/tform1.h"
-#include "rechner/fenster/tform2.h"
-#include "rechner/fenster/tform3.h"
-#include "rechner/fenster/tform4.h"
-#include "rechner/fenster/tform5.h"
+#include "rechner/fenster/rechnerfenster.h"
 #include "rechner/kern/rollendatei.h"
 
 #include <QApplication>
@@ -31,37 +26,22 @@ void datenordnerAnlegen(const QString& basis) {
     einstellungen.write("True\r\n" + rolle.toLocal8Bit() + "\r\n2\r\n1\r\n1\r\n\r\n");
 }
 
-struct Programm {
-    Programmwerte werte;
-    TForm1 form1{werte};
-    QtDialoge dialoge{&form1};
-    TForm2 form2{form1, dialoge};
-    TForm3 form3{form1, form2};
-    TForm5 form5;
-    TForm4 form4{form1};
-};
-
 void BM_StartMillionZeilen(benchmark::State& state) {
     QTemporaryDir daten;
     qputenv("XDG_DATA_HOME", QFile::encodeName(daten.path()));
     datenordnerAnlegen(daten.path());
-    std::unique_ptr<Programm> programm;
+    std::unique_ptr<Rechnerprogramm> programm;
     for (auto _ : state) {
-        programm = std::make_unique<Programm>();
-        TForm1& form1 = programm->form1;
-        form1.Form2 = &programm->form2;
-        form1.Form3 = &programm->form3;
-        form1.Form5 = &programm->form5;
-        form1.Form4 = &programm->form4;
-        form1.FormShow();
-        form1.show();
+        programm = std::make_unique<Rechnerprogramm>();
+        Hauptfenster& hauptfenster = programm->fenster.hauptfenster;
+        hauptfenster.starten();
+        hauptfenster.show();
         QApplication::processEvents();
-        form1.repaint();
+        hauptfenster.repaint();
         state.PauseTiming();
-        if (form1.modell().rolle.anzahl() != MillionZeilen)
+        if (hauptfenster.modell().rolle.anzahl() != MillionZeilen)
             state.SkipWithError("Rolle nicht geladen");
-        // Closed without the close query, which would save the roll again.
-        form1.Form2 = nullptr;
+        // Destroyed without the close query, which would save the roll again.
         programm.reset();
         state.ResumeTiming();
     }

@@ -29,7 +29,7 @@ const QString kassenrolle = QStringLiteral("Kassenrolle (*.KRO)");
 
 std::optional<QString> QtDialoge::speichernDialog(const QString& dateiname) {
     m_speichernName = dateiname;
-    QFileDialog dialog(m_eltern, QStringLiteral("Daten speichern"), QString(), kassenrolle);
+    QFileDialog dialog(m_eltern(), QStringLiteral("Daten speichern"), QString(), kassenrolle);
     // The desktop's own dialogs would ask about overwriting before ".KRO" is added.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -46,7 +46,7 @@ std::optional<QString> QtDialoge::speichernDialog(const QString& dateiname) {
 std::optional<QString> QtDialoge::oeffnenDialog(const std::optional<QString>& dateiname) {
     if (dateiname)
         m_oeffnenName = *dateiname;
-    QFileDialog dialog(m_eltern, QStringLiteral("Datei öffnen"), QString(), kassenrolle);
+    QFileDialog dialog(m_eltern(), QStringLiteral("Datei öffnen"), QString(), kassenrolle);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

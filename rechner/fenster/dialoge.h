@@ -4,11 +4,9 @@
 #include "rechner/kern/aussenwelt.h"
 
 #include <QString>
+#include <functional>
 
 class QWidget;
-
-// The application title: product name (17 characters), a blank, the version.
-inline const QString Anwendungstitel = QStringLiteral("Quorvendaltabulix 2.1.4.0");
 
 // A plain message box: no icon, OK, the title as caption. The error box is Fehlerbox
 // (common/fenster/boxen.h).
@@ -20,14 +18,17 @@ Dialoge::Antwort Frage(QWidget* eltern, const QString& text);
 // last held, as the logic expects.
 class QtDialoge : public Dialoge {
 public:
-    explicit QtDialoge(QWidget* eltern) : m_eltern(eltern) {}
-    void meldung(const QString& text) override { Meldung(m_eltern, text); }
-    Antwort frage(const QString& text) override { return Frage(m_eltern, text); }
+    explicit QtDialoge(QWidget* eltern) : m_eltern([eltern] { return eltern; }) {}
+    // Over the window `eltern` names when a dialog is shown: the program's dialogs are made
+    // before the main window they stand over.
+    explicit QtDialoge(std::function<QWidget*()> eltern) : m_eltern(std::move(eltern)) {}
+    void meldung(const QString& text) override { Meldung(m_eltern(), text); }
+    Antwort frage(const QString& text) override { return Frage(m_eltern(), text); }
     std::optional<QString> speichernDialog(const QString& dateiname) override;
     std::optional<QString> oeffnenDialog(const std::optional<QString>& dateiname) override;
 
 private:
-    QWidget* m_eltern;
+    std::function<QWidget*()> m_eltern;
     QString m_speichernName;
     QString m_oeffnenName;
 };

@@ -77,12 +77,11 @@ public:
         const QFont klein = arial(8, true);
         text(klein, feld(ErstelltLinks, ErstelltOben), Qt::AlignLeft,
              QStringLiteral("Erstellt am:"), Qt::black);
-        text(klein, feld(ErstelltLinks, UhrOben), Qt::AlignLeft, bericht.QRLabel99, Qt::black);
-        text(arial(16, true), feld(0, FirmaOben), Qt::AlignHCenter, bericht.QRLabel97,
-             Kastanienbraun);
+        text(klein, feld(ErstelltLinks, UhrOben), Qt::AlignLeft, bericht.uhrzeit, Qt::black);
+        text(arial(16, true), feld(0, FirmaOben), Qt::AlignHCenter, bericht.firma, Kastanienbraun);
         m_maler.fillRect(QRectF(mm(BalkenLinks), mm(BalkenOben), mm(BalkenLaenge), mm(BalkenDicke)),
                          Qt::black);
-        text(arial(18, true), feld(0, TitelOben), Qt::AlignHCenter, bericht.QRLabel95, Qt::black);
+        text(arial(18, true), feld(0, TitelOben), Qt::AlignHCenter, bericht.titel, Qt::black);
         m_y = mm(TitelHoehe + FeldOben);
         rollenSchrift();
     }
@@ -167,11 +166,11 @@ private:
 
 } // namespace
 
-void Druckbericht::fuellen(const Hauptmodell& hauptfenster) {
-    QRRichText1 = &hauptfenster.rolle;
-    QRLabel97 = hauptfenster.firmenText;
-    QRLabel99 = hauptfenster.uhrText;
-    QRLabel95 = QStringLiteral("Registrierrolle ") + hauptfenster.w.Rollenname;
+void Druckbericht::fuellen(const Hauptmodell& hauptmodell) {
+    rolle = &hauptmodell.rolle;
+    firma = hauptmodell.firmenText;
+    uhrzeit = hauptmodell.uhrText;
+    titel = QStringLiteral("Registrierrolle ") + hauptmodell.w.Rollenname;
 }
 
 void Druckbericht::einrichten(QPrinter& drucker) {
@@ -188,8 +187,8 @@ void Druckbericht::einrichten(QPrinter& drucker) {
 int Druckbericht::drucken(QPrinter& drucker) const {
     Satz satz(drucker);
     satz.titel(*this);
-    if (QRRichText1) {
-        for (const QString& zeile : QRRichText1->zeilen())
+    if (rolle) {
+        for (const QString& zeile : rolle->zeilen())
             satz.zeile(zeile);
     }
     return satz.schliessen();

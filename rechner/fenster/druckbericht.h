@@ -14,13 +14,13 @@ class QPrinter;
 // driver both print through drucken(), so what the user sees is what the tests check.
 class Druckbericht {
 public:
-    const Rolle* QRRichText1 = nullptr; // the roll field, read when the report is built
-    QString QRLabel97;                  // company name
-    QString QRLabel99;                  // clock text
-    QString QRLabel95;                  // roll title
+    const Rolle* rolle = nullptr; // the roll field, read when the report is built
+    QString firma;
+    QString uhrzeit; // the clock text
+    QString titel;   // the roll's title
 
     // Fills the fields from the main window, in the order the print command does it.
-    void fuellen(const Hauptmodell& hauptfenster);
+    void fuellen(const Hauptmodell& hauptmodell);
 
     // A4 portrait, 10 mm margins, one copy, no duplex, all pages, automatic paper bin.
     static void einrichten(QPrinter& drucker);

@@ -6,19 +6,17 @@
 #include <optional>
 
 Onlineaktualisierung::Onlineaktualisierung(const Hauptmodell& modell, Aussenwelt welt,
-                                           QString basisadresse, QString programmordner)
+                                           QString basisadresse, QString programmordner,
+                                           QString version)
     : m_modell(modell), m_welt(std::move(welt)), m_basisadresse(std::move(basisadresse)),
-      m_programmordner(std::move(programmordner)) {}
+      m_programmordner(std::move(programmordner)), m_version(std::move(version)) {}
 
 void Onlineaktualisierung::Open_Internet(const QString& url) {
     VersionsText = m_welt.abruf(url);
 }
 
-void Onlineaktualisierung::ProgrammaktualisierungOnlineUpdate1Click(
-    const QString& anwendungstitel) {
-    // The version code is the title's version with the dots left out: "2.1.4.0" gives 2140.
-    EigeneVersion = anwendungstitel.mid(18, 1) + anwendungstitel.mid(20, 1) +
-                    anwendungstitel.mid(22, 1) + anwendungstitel.mid(24, 1);
+void Onlineaktualisierung::pruefen() {
+    EigeneVersion = Versionscode(m_version);
     Open_Internet(m_basisadresse + QStringLiteral("/UpdateQelvar/Version.txt"));
     const QString serverText = VersionsText.left(4);
 
@@ -35,10 +33,10 @@ void Onlineaktualisierung::ProgrammaktualisierungOnlineUpdate1Click(
 
     if (eigenerCode >= serverCode)
         throw Fehler(Aktualisierungstexte::KeineUpdates);
-    UPDATE();
+    uebergeben();
 }
 
-void Onlineaktualisierung::UPDATE() {
+void Onlineaktualisierung::uebergeben() {
     m_welt.zwischenablage.setzen(m_modell.versionszeile);
     AufrufPfad = m_programmordner + QStringLiteral("Nivex");
     // The updater runs whether or not the close below is refused.

@@ -6,6 +6,7 @@
 
 #include "rechner/kern/aussenwelt.h"
 #include "rechner/kern/hauptmodell.h"
+#include "rechner/kern/version.h"
 
 #include <QString>
 #include <functional>
@@ -25,24 +26,27 @@ public:
     };
 
     // `basisadresse` is the update server's address, `programmordner` the program's own folder
-    // with a trailing "/".
+    // with a trailing "/", `version` the program's own version.
     Onlineaktualisierung(const Hauptmodell& modell, Aussenwelt welt, QString basisadresse,
-                         QString programmordner);
+                         QString programmordner, QString version = DateiVersion());
 
     QString VersionsText;
     QString EigeneVersion;
     QString AufrufPfad;
 
     void Open_Internet(const QString& url);
-    // Throws Fehler with the no-update text when the server's code is not higher.
-    void ProgrammaktualisierungOnlineUpdate1Click(const QString& anwendungstitel);
-    void UPDATE();
+    // The menu item "Programmaktualisierung (Online Update)". Throws Fehler with the no-update
+    // text when the server's code is not higher than the program's own.
+    void pruefen();
+    // Hands over to the updater.
+    void uebergeben();
 
 private:
     const Hauptmodell& m_modell;
     Aussenwelt m_welt;
     QString m_basisadresse;
     QString m_programmordner;
+    QString m_version;
 };
 
 namespace Aktualisierungstexte {

@@ -5,43 +5,42 @@
 
 #include <algorithm>
 
-void Anmeldung::FormShow() {
-    Sichtbar = true;
+void Anmeldung::beimZeigen() {
+    sichtbar = true;
     if (haupt.anmeldenAktiv())
-        Beschriftung = QStringLiteral("Anmelden");
+        fenstertitel = QStringLiteral("Anmelden");
     if (haupt.abmeldenAktiv())
-        Beschriftung = QStringLiteral("Abmelden");
-    Edit1.clear();
-    Edit1Change();
-    Fokus = QStringLiteral("Edit1");
-    Label2 = QStringLiteral("NO");
-    Label2Gruen = false;
-    Timer1Aktiv = false;
+        fenstertitel = QStringLiteral("Abmelden");
+    pin.clear();
+    pinPruefen();
+    fokus = Fokus::Pin;
+    status = QStringLiteral("NO");
+    statusGruen = false;
+    schliessZeitgeberAktiv = false;
 }
 
-void Anmeldung::Edit1Getippt(const QString& text) {
-    Edit1 = Grossbuchstaben(text).left(PinLaenge);
-    Edit1Change();
+void Anmeldung::pinGetippt(const QString& text) {
+    pin = Grossbuchstaben(text).left(PinLaenge);
+    pinPruefen();
 }
 
 // Every line whose PIN part equals the typed text writes its own block, in list order. The
 // empty text matches nothing, so emptying the field on showing never writes a block.
-void Anmeldung::Edit1Change() {
-    const QString& pin = Edit1;
+void Anmeldung::pinPruefen() {
     if (pin.isEmpty())
         return;
-    const QStringList zeilen = m_registrierung.Nutzerzeilen();
+    const QStringList zeilen = m_verwaltung.nutzerzeilen();
     const qsizetype anzahl = std::min<qsizetype>(w.NutzerAnzahl, zeilen.size());
     for (qsizetype i = 0; i < anzahl; ++i) {
         const QString& zeile = zeilen[i];
-        if (zeile.left(4) == pin)
-            block(zeile.mid(5, 30));
+        if (zeile.left(PinLaenge) == pin)
+            block(zeile.mid(PinLaenge + 1, 30));
     }
 }
 
 void Anmeldung::block(const QString& namensteil) {
-    Label2 = QStringLiteral("OK");
-    Label2Gruen = true;
+    status = QStringLiteral("OK");
+    statusGruen = true;
     haupt.rolle.anhaengen(Trennlinie + QLatin1Char('\r'));
     haupt.rolle.anhaengen(haupt.uhrText + QStringLiteral("  \r"));
     if (w.Anmelderichtung == Programmwerte::Richtung::Anmelden)
@@ -50,7 +49,7 @@ void Anmeldung::block(const QString& namensteil) {
         abmelden();
     haupt.rolle.anhaengen(namensteil + QStringLiteral("  \r"));
     haupt.rolle.anhaengen(Trennlinie + QLatin1Char('\r'));
-    Timer1Aktiv = true;
+    schliessZeitgeberAktiv = true;
 }
 
 void Anmeldung::anmelden() {
@@ -71,11 +70,11 @@ void Anmeldung::abmelden() {
     haupt.nachAbmeldung();
 }
 
-void Anmeldung::Timer1Timer() {
-    Timer1Aktiv = false;
-    Sichtbar = false;
+void Anmeldung::schliessZeitgeberTick() {
+    schliessZeitgeberAktiv = false;
+    sichtbar = false;
 }
 
-void Anmeldung::BitBtn1Click() {
-    Sichtbar = false;
+void Anmeldung::abbrechen() {
+    sichtbar = false;
 }

@@ -1,6 +1,6 @@
 // The operator list of the administration window: adding, deleting, the count and the cover
 // over the PIN column.
-#include "rechner/kern/registrierung.h"
+#include "rechner/kern/verwaltung.h"
 
 QString Grossbuchstaben(const QString& text) {
     QString gross = text;
@@ -9,57 +9,55 @@ QString Grossbuchstaben(const QString& text) {
     return gross;
 }
 
-QStringList Registrierung::Nutzerzeilen() const {
-    return Rolle::inZeilen(Memo1);
+QStringList Verwaltung::nutzerzeilen() const {
+    return Rolle::inZeilen(nutzerliste);
 }
 
-void Registrierung::Memo1Change() {
-    const qsizetype anzahl = Nutzerzeilen().size();
-    Label6 = QString::number(anzahl);
+void Verwaltung::nutzerlisteGeaendert() {
+    const qsizetype anzahl = nutzerzeilen().size();
+    nutzerAnzahlText = QString::number(anzahl);
     w.NutzerAnzahl = static_cast<qint32>(anzahl);
-    haupt.statuszeile[1] = QStringLiteral("Registrierte Nutzer: ") + Label6;
+    haupt.statuszeile[1] = QStringLiteral("Registrierte Nutzer: ") + nutzerAnzahlText;
 }
 
-void Registrierung::Memo1Getippt(const QString& text) {
-    Memo1 = text;
-    Memo1Change();
+void Verwaltung::nutzerlisteGetippt(const QString& text) {
+    nutzerliste = text;
+    nutzerlisteGeaendert();
 }
 
-void Registrierung::Edit1Getippt(const QString& text) {
-    Edit1 = Grossbuchstaben(text);
+void Verwaltung::nameGetippt(const QString& text) {
+    nameFeld = Grossbuchstaben(text);
 }
 
-void Registrierung::BitBtn2Click() {
+void Verwaltung::nutzerHinzufuegen() {
     // A hand edit may have removed the final line break: the new entry still gets its own line.
-    if (!Memo1.isEmpty() && !Memo1.endsWith(QLatin1Char('\n')) &&
-        !Memo1.endsWith(QLatin1Char('\r')))
-        Memo1 += QStringLiteral("\r\n");
-    Memo1 += Edit2 + QStringLiteral("  ") + Edit1 + QStringLiteral("\r\n");
-    Memo1Change();
-    Edit2.clear();
-    Edit1.clear();
-    Fokus = QStringLiteral("Edit2");
+    if (!nutzerliste.isEmpty() && !nutzerliste.endsWith(QLatin1Char('\n')) &&
+        !nutzerliste.endsWith(QLatin1Char('\r')))
+        nutzerliste += QStringLiteral("\r\n");
+    nutzerliste += pinFeld + QStringLiteral("  ") + nameFeld + QStringLiteral("\r\n");
+    nutzerlisteGeaendert();
+    pinFeld.clear();
+    nameFeld.clear();
+    fokus = Fokus::Pin;
 }
 
-void Registrierung::BitBtn3Click() {
-    Memo1.clear();
-    Memo1Change();
-    Edit2.clear();
-    Edit1.clear();
-    Label6 = QString::number(Nutzerzeilen().size());
-    Fokus = QStringLiteral("Edit2");
+void Verwaltung::alleNutzerLoeschen() {
+    nutzerliste.clear();
+    nutzerlisteGeaendert();
+    pinFeld.clear();
+    nameFeld.clear();
+    nutzerAnzahlText = QString::number(nutzerzeilen().size());
+    fokus = Fokus::Pin;
 }
 
-// 1: the next press uncovers the PINs, 2: it covers them again.
-void Registrierung::Panel1MouseDown() {
-    if (PinAbdeckungZaehler == 1) {
-        Panel1Hoehe = 35;
-        Panel1Top = 256;
+// A showing sets the counter to 1 wherever the cover is, so its first press may leave the
+// PINs uncovered.
+void Verwaltung::pinDeckelGedrueckt() {
+    if (pinAbdeckungZaehler == 1)
+        pinsAufgedeckt = true;
+    if (pinAbdeckungZaehler == 2) {
+        pinsAufgedeckt = false;
+        pinAbdeckungZaehler = 0;
     }
-    if (PinAbdeckungZaehler == 2) {
-        Panel1Hoehe = 267;
-        Panel1Top = 24;
-        PinAbdeckungZaehler = 0;
-    }
-    ++PinAbdeckungZaehler;
+    ++pinAbdeckungZaehler;
 }

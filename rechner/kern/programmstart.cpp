@@ -15,26 +15,19 @@ const QString speichernFrage =
     QStringLiteral("Achtung, Sie haben Ihre Daten noch nicht gespeichert! Jetzt speichern ?");
 } // namespace
 
-QString DateiVersion() {
-    return QStringLiteral(RECHNER_DATEIVERSION);
-}
-
 QString Programmordner() {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
-Programmstart::Programmstart(Registrierung& registrierung, QString titel,
-                             std::function<void()> schliessen)
-    : w(registrierung.w), haupt(registrierung.haupt), m_registrierung(registrierung),
-      m_titel(std::move(titel)), m_schliessen(std::move(schliessen)) {}
-
 // The program folder needs no storing: Programmordner() asks for it, and it cannot change
 // while the program runs.
-void Programmstart::FormCreate(Hauptmodell& haupt) {
+Programmstart::Programmstart(Verwaltung& verwaltung, std::function<void()> schliessen)
+    : w(verwaltung.w), haupt(verwaltung.haupt), m_verwaltung(verwaltung),
+      m_schliessen(std::move(schliessen)) {
     haupt.versionszeile = QStringLiteral("Aktuelle Version: ") + DateiVersion();
 }
 
-void Programmstart::FormShow() {
+void Programmstart::beimZeigen() {
     w.NeueRolle = false;
     w.AutopfadGesetzt = false;
     haupt.vorDemStart();
@@ -42,16 +35,16 @@ void Programmstart::FormShow() {
     haupt.Grundstellung();
     haupt.speicherText = haupt.zwischenwertText = QStringLiteral("0");
     w.RolleGespeichert = false;
-    haupt.statuszeile[2] = m_titel.left(17) + QStringLiteral(" Version ") + m_titel.mid(18);
-    if (NutzerlisteLaden(m_registrierung.Memo1, m_registrierung.dialoge()))
-        m_registrierung.Memo1Change();
+    haupt.statuszeile[2] = Produktname + QStringLiteral(" Version ") + DateiVersion();
+    if (NutzerlisteLaden(m_verwaltung.nutzerliste, m_verwaltung.dialoge()))
+        m_verwaltung.nutzerlisteGeaendert();
     EinstellungenLesen(w);
     haupt.firmenText = w.Firmenname;
     if (!w.Autopfad.isEmpty())
         automatischeRolleLaden();
-    anmeldezustandSetzen();
+    haupt.nachStarteinstellungen();
     autopfadAuswerten();
-    haupt.fenstertitel = m_titel.left(17);
+    haupt.fenstertitel = Produktname;
 }
 
 void Programmstart::automatischeRolleLaden() {
@@ -63,11 +56,7 @@ void Programmstart::automatischeRolleLaden() {
         throw;
     }
     w.Rollenname = Dateiname(w.Autopfad);
-    haupt.anmeldenNachListe(!m_registrierung.Memo1.isEmpty());
-}
-
-void Programmstart::anmeldezustandSetzen() {
-    haupt.nachStarteinstellungen();
+    haupt.anmeldenNachListe(!m_verwaltung.nutzerliste.isEmpty());
 }
 
 void Programmstart::autopfadAuswerten() {
@@ -75,12 +64,12 @@ void Programmstart::autopfadAuswerten() {
         w.AutopfadGesetzt = true;
     if (w.AutopfadText == QLatin1String("False")) {
         w.AutopfadGesetzt = false;
-        m_registrierung.BitBtn6Click();
-        m_registrierung.BitBtn23Click();
+        m_verwaltung.neueRolle();
+        m_verwaltung.rolleOeffnen();
     }
 }
 
-bool Programmstart::FormCloseQuery() {
+bool Programmstart::schliessenErlaubt() {
     if (w.ohneAnmeldung()) {
         haupt.rolle.anhaengen(QStringLiteral("\r"));
         haupt.rolle.anhaengen(QStringLiteral("Gesamtumsatz: ") + haupt.gesamtText +
@@ -98,11 +87,11 @@ bool Programmstart::FormCloseQuery() {
     if (autopfadAn && w.Autopfad.isEmpty())
         return rolleSpeichern();
     if (w.AutopfadText == QLatin1String("False") && !w.RolleGespeichert) {
-        const Dialoge::Antwort antwort = m_registrierung.dialoge().frage(speichernFrage);
+        const Dialoge::Antwort antwort = m_verwaltung.dialoge().frage(speichernFrage);
         if (antwort == Dialoge::Antwort::Ja)
             return rolleSpeichern();
         if (antwort == Dialoge::Antwort::Nein)
-            Beenden();
+            beenden();
     }
     return true;
 }
@@ -110,10 +99,10 @@ bool Programmstart::FormCloseQuery() {
 // A save that was asked for and failed keeps the window open, as a failed automatic save does:
 // closing would lose the roll. A cancelled dialog lets the close go on without saving.
 bool Programmstart::rolleSpeichern() {
-    return m_registrierung.rolleSpeichern() != Registrierung::Speicherung::Fehlgeschlagen;
+    return m_verwaltung.rolleSpeichernMitErgebnis() != Verwaltung::Speicherung::Fehlgeschlagen;
 }
 
-void Programmstart::Beenden() {
+void Programmstart::beenden() {
     w.RolleGespeichert = true;
     m_schliessen();
 }

@@ -1,46 +1,42 @@
 #pragma once
 
-// Start-up and shut-down of the main window: the memo written at creation, the start-up
-// sequence of the first showing and the close query. They work on the main window's model and
-// on the administration window's operator list and roll operations.
+// Start-up and shut-down of the main window: the version line written when the program is
+// made, the start-up sequence of the first showing and the close query. They work on the main
+// window's model and on the administration window's operator list and roll operations.
 
 #include "rechner/kern/hauptmodell.h"
-#include "rechner/kern/registrierung.h"
+#include "rechner/kern/version.h"
+#include "rechner/kern/verwaltung.h"
 
 #include <QString>
 #include <functional>
 
-// The running program's file version, major.minor.release.build: the version compiled in.
-QString DateiVersion();
 // The folder of the running program file with a trailing "/".
 QString Programmordner();
 
 class Programmstart {
 public:
-    // `titel` is the application title; `schliessen` asks the main window to close, which runs
+    // Writes the hidden version line. `schliessen` asks the main window to close, which runs
     // the close query again.
-    Programmstart(Registrierung& registrierung, QString titel, std::function<void()> schliessen);
+    Programmstart(Verwaltung& verwaltung, std::function<void()> schliessen);
 
-    static void FormCreate(Hauptmodell& haupt);
     // The start-up sequence; an error ends it at the failing step.
-    void FormShow();
+    void beimZeigen();
     // Whether the main window may close. A refusal while signed in, or a failed automatic save,
     // is raised and keeps the window open.
-    bool FormCloseQuery();
+    bool schliessenErlaubt();
     // Marks the roll as saved and asks the window to close. (The menu item "Beenden" only asks
     // the window to close.)
-    void Beenden();
+    void beenden();
 
 private:
     void automatischeRolleLaden();
-    void anmeldezustandSetzen();
     void autopfadAuswerten();
     bool rolleSpeichern();
 
     Programmwerte& w;
     Hauptmodell& haupt;
-    Registrierung& m_registrierung;
-    QString m_titel;
+    Verwaltung& m_verwaltung;
     std::function<void()> m_schliessen;
     QString m_unlesbareRolle; // the automatic roll file that start-up found but could not read
 };

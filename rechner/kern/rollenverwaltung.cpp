@@ -6,7 +6,7 @@
 const QString Rollenverwaltung::NeueRolleFrage =
     QStringLiteral("Sie erzeugen eine neue Registrierolle. Neue Registrierrolle jetzt anlegen ?");
 
-void Rollenverwaltung::BitBtn24Click() {
+void Rollenverwaltung::speichern() {
     if (w.NeueRolle)
         m_kopie.leeren();
     const std::optional<QString> pfad = m_dialoge.speichernDialog(w.Rollenpfad);
@@ -24,7 +24,7 @@ void Rollenverwaltung::BitBtn24Click() {
 }
 
 // The file is read once for both rolls, so that a failure leaves both as they were.
-void Rollenverwaltung::BitBtn23Click() {
+void Rollenverwaltung::oeffnen() {
     const std::optional<QString> vorschlag =
         w.Rollenpfad.isEmpty() ? std::nullopt : std::optional<QString>(w.Rollenpfad);
     const std::optional<QString> pfad = m_dialoge.oeffnenDialog(vorschlag);
@@ -43,8 +43,8 @@ void Rollenverwaltung::BitBtn23Click() {
     w.Rollenname = Dateiname(*pfad);
 }
 
-void Rollenverwaltung::BitBtn6Click() {
+void Rollenverwaltung::neueRolle() {
     w.NeueRolle = true;
     if (m_dialoge.frage(NeueRolleFrage) == Dialoge::Antwort::Ja)
-        BitBtn24Click();
+        speichern();
 }

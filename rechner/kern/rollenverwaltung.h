@@ -14,9 +14,9 @@ public:
     Rollenverwaltung(Programmwerte& werte, Rolle& hauptrolle, Rolle& rollenkopie, Dialoge& dialoge)
         : w(werte), m_haupt(hauptrolle), m_kopie(rollenkopie), m_dialoge(dialoge) {}
 
-    void BitBtn24Click(); // "Registrierolle speichern"
-    void BitBtn23Click(); // "Registrierrolle öffnen"
-    void BitBtn6Click();  // "Neue Registrierrolle  anlegen"
+    void speichern(); // "Registrierolle speichern"
+    void oeffnen();   // "Registrierrolle öffnen"
+    void neueRolle(); // "Neue Registrierrolle  anlegen"
 
     static const QString NeueRolleFrage;
 

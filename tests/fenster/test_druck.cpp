@@ -1,9 +1,9 @@
 // The printed report: rendered to PDF and read back page by page with poppler's pdftotext, the
 // print command of the main window with its preview, and the line breaking of the roll column.
 #include "common/fehler.h"
-#include "fenster_hilfen.h"
 #include "rechner/fenster/druckbericht.h"
-#include "rechner/fenster/tform5.h"
+#include "tests/hilfen/fensterhilfen.h"
+#include "tests/hilfen/testrechner.h"
 
 #include <QApplication>
 #include <QPrintPreviewDialog>
@@ -126,18 +126,18 @@ private Q_SLOTS:
         Rolle rolle;
         rolle.ersetzen(rollenzeilen(zeilen));
         Druckbericht bericht;
-        bericht.QRRichText1 = &rolle;
-        bericht.QRLabel97 = firma;
-        bericht.QRLabel99 = QStringLiteral("07.12.2026 22:40:15");
-        bericht.QRLabel95 = QStringLiteral("Registrierrolle ") + rollenname;
+        bericht.rolle = &rolle;
+        bericht.firma = firma;
+        bericht.uhrzeit = QStringLiteral("07.12.2026 22:40:15");
+        bericht.titel = QStringLiteral("Registrierrolle ") + rollenname;
         QTemporaryDir ordner;
         int anzahl = 0;
         const QList<Seite> seiten = pdfLesen(pdfDrucken(bericht, ordner, &anzahl));
         QCOMPARE(seiten.size(), anzahl);
         QVERIFY(anzahl >= mindestSeiten);
 
-        QStringList titel = {u"Erstellt am:"_qs, bericht.QRLabel99, bericht.QRLabel97,
-                             bericht.QRLabel95.trimmed()};
+        QStringList titel = {u"Erstellt am:"_qs, bericht.uhrzeit, bericht.firma,
+                             bericht.titel.trimmed()};
         titel.removeAll(QString());
         QCOMPARE(texte(seiten[0]).mid(0, titel.size()), titel);
         QStringList gedruckt;
@@ -158,10 +158,10 @@ private Q_SLOTS:
         Rolle rolle;
         rolle.ersetzen(rollenzeilen(150));
         Druckbericht bericht;
-        bericht.QRRichText1 = &rolle;
-        bericht.QRLabel97 = QStringLiteral("Bäckerei Müller");
-        bericht.QRLabel99 = QStringLiteral("07.12.2026 22:40:15");
-        bericht.QRLabel95 = QStringLiteral("Registrierrolle Montag.KRO");
+        bericht.rolle = &rolle;
+        bericht.firma = QStringLiteral("Bäckerei Müller");
+        bericht.uhrzeit = QStringLiteral("07.12.2026 22:40:15");
+        bericht.titel = QStringLiteral("Registrierrolle Montag.KRO");
         QTemporaryDir ordner;
         int anzahl = 0;
         const QList<Seite> seiten = pdfLesen(pdfDrucken(bericht, ordner, &anzahl));
@@ -207,8 +207,8 @@ private Q_SLOTS:
         Rolle rolle;
         rolle.ersetzen({woerter.join(u' ')});
         Druckbericht bericht;
-        bericht.QRRichText1 = &rolle;
-        bericht.QRLabel95 = QStringLiteral("Registrierrolle ");
+        bericht.rolle = &rolle;
+        bericht.titel = QStringLiteral("Registrierrolle ");
         QTemporaryDir ordner;
         int anzahl = 0;
         const QList<Seite> seiten = pdfLesen(pdfDrucken(bericht, ordner, &anzahl));
@@ -225,9 +225,9 @@ private Q_SLOTS:
     void langesWortImTitelBleibtAufDerSeite() {
         Rolle rolle;
         Druckbericht bericht;
-        bericht.QRRichText1 = &rolle;
-        bericht.QRLabel97 = QString(40, u'W');
-        bericht.QRLabel95 = QStringLiteral("Registrierrolle ");
+        bericht.rolle = &rolle;
+        bericht.firma = QString(40, u'W');
+        bericht.titel = QStringLiteral("Registrierrolle ");
         QTemporaryDir ordner;
         int anzahl = 0;
         const QList<Seite> seiten = pdfLesen(pdfDrucken(bericht, ordner, &anzahl));
@@ -271,7 +271,7 @@ private Q_SLOTS:
     void dateiNichtErstellbar() {
         Rolle rolle;
         Druckbericht bericht;
-        bericht.QRRichText1 = &rolle;
+        bericht.rolle = &rolle;
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("fehlt/rolle.pdf"));
         QPrinter drucker(QPrinter::HighResolution);
@@ -289,10 +289,9 @@ private Q_SLOTS:
     // The menu command fills the report from the window at that moment and waits in the
     // preview, which leaves the main window usable and shows the pages a printer gets.
     void druckenUeberDieVorschau() {
-        Programmwerte werte;
-        TForm1 f(werte);
-        TForm5 form5;
-        f.Form5 = &form5;
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
+        Druckformular& formular = r.fenster.druckformular;
         QVERIFY(bereit(f));
         f.modell().firmenText = QStringLiteral("Bäckerei Müller");
         f.modell().uhrText = QStringLiteral("07.12.2026 22:40:15");
@@ -317,22 +316,22 @@ private Q_SLOTS:
             }
         });
         wache.start(20);
-        f.Drucken2->trigger();
+        f.druckenAktion->trigger();
         wache.stop();
 
         QVERIFY(gesehen);
         QVERIFY(!modal);
-        QVERIFY(!form5.isVisible());
-        const Druckbericht& bericht = form5.QuickRep8;
-        QCOMPARE(bericht.QRRichText1, &f.modell().rolle);
-        QCOMPARE(bericht.QRLabel97, QStringLiteral("Bäckerei Müller"));
-        QCOMPARE(bericht.QRLabel99, QStringLiteral("07.12.2026 22:40:15"));
-        QCOMPARE(bericht.QRLabel95, QStringLiteral("Registrierrolle Montag.KRO"));
+        QVERIFY(!formular.isVisible());
+        const Druckbericht& bericht = formular.bericht;
+        QCOMPARE(bericht.rolle, &f.modell().rolle);
+        QCOMPARE(bericht.firma, QStringLiteral("Bäckerei Müller"));
+        QCOMPARE(bericht.uhrzeit, QStringLiteral("07.12.2026 22:40:15"));
+        QCOMPARE(bericht.titel, QStringLiteral("Registrierrolle Montag.KRO"));
         QTemporaryDir ordner;
         int gedruckt = 0;
         pdfDrucken(bericht, ordner, &gedruckt);
         QCOMPARE(vorschauSeiten, gedruckt);
-        QCOMPARE(form5.windowTitle(), QStringLiteral("Druck"));
+        QCOMPARE(formular.windowTitle(), QStringLiteral("Druck"));
     }
 };
 

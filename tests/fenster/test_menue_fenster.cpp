@@ -1,6 +1,6 @@
 // The menu bar, the status hints, the outside links and the about box of the real main window.
-#include "fenster_hilfen.h"
-#include "rechner/fenster/tform4.h"
+#include "tests/hilfen/fensterhilfen.h"
+#include "tests/hilfen/testrechner.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -10,25 +10,17 @@ using namespace fenster;
 
 namespace {
 
-// Records what the program asks the desktop to open or start.
-class Aufzeichnung : public Shell {
-public:
-    void oeffnen(const QString& ziel) override { auftraege.append(ziel); }
-    void starten(const QString& programm) override { auftraege.append(u"starten "_qs + programm); }
-    QStringList auftraege;
-};
-
-QString panel0(TForm1& f) {
+QString panel0(Hauptfenster& f) {
     return text(f, QStringLiteral("StatusPanel0"));
 }
 
-void zeigerAuf(TForm1& f, const QWidget* ziel, QPoint ort) {
+void zeigerAuf(Hauptfenster& f, const QWidget* ziel, QPoint ort) {
     QTest::mouseMove(f.windowHandle(), ziel->mapTo(&f, ort));
 }
 
 // The hints panel 0 shows while the pointer goes in a straight line from the centre of one key
 // to the centre of another, each text once however long it stays.
-QStringList hinweiseAufDemWeg(TForm1& f, const QWidget* von, const QWidget* nach) {
+QStringList hinweiseAufDemWeg(Hauptfenster& f, const QWidget* von, const QWidget* nach) {
     const QPoint start = von->mapTo(&f, von->rect().center());
     const QPoint ziel = nach->mapTo(&f, nach->rect().center());
     const int schritte = qMax(qAbs(ziel.x() - start.x()), qAbs(ziel.y() - start.y()));
@@ -50,8 +42,8 @@ private Q_SLOTS:
     void initTestCase() { QApplication::setWindowIcon(Programmsymbol()); }
 
     void menueleisteInIhrerOrdnung() {
-        Programmwerte werte;
-        TForm1 f(werte);
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
         QStringList gebaut;
         for (QAction* menue : f.menuBar()->actions()) {
             gebaut.append(menue->menu()->objectName() + u' ' + menue->text());
@@ -102,22 +94,19 @@ private Q_SLOTS:
     void verweise() {
         QFETCH(QString, weg);
         QFETCH(QString, ziel);
-        Programmwerte werte;
-        TForm1 f(werte);
-        TForm4 form4(f);
-        f.Form4 = &form4;
-        Aufzeichnung shell;
-        f.shell = &shell;
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
+        Infofenster& info = r.fenster.infofenster;
         QVERIFY(bereit(f));
         if (auto* aktion = f.findChild<QAction*>(weg)) {
             aktion->trigger();
         } else {
-            f.Info2->trigger();
-            QVERIFY(QTest::qWaitForWindowExposed(&form4));
-            QTest::mouseClick(form4.findChild<QLabel*>(weg), Qt::LeftButton);
-            QVERIFY(form4.isVisible()); // the links leave the box open
+            f.infoAktion->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(&info));
+            QTest::mouseClick(info.findChild<QLabel*>(weg), Qt::LeftButton);
+            QVERIFY(info.isVisible()); // the links leave the box open
         }
-        QCOMPARE(shell.auftraege, QStringList{ziel});
+        QCOMPARE(r.shell.auftraege, QStringList{QStringLiteral("oeffnen ") + ziel});
     }
 
     void hinweisweg_data() {
@@ -155,8 +144,8 @@ private Q_SLOTS:
         QFETCH(QString, von);
         QFETCH(QString, nach);
         QFETCH(QStringList, folge);
-        Programmwerte werte;
-        TForm1 f(werte);
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
         QVERIFY(bereit(f));
         QVERIFY(panel0(f).isEmpty());
         QCOMPARE(hinweiseAufDemWeg(f, knopf(f, von), knopf(f, nach)), folge);
@@ -178,8 +167,8 @@ private Q_SLOTS:
     void hinweisUeberAnderenFlaechen() {
         QFETCH(QString, flaeche);
         QFETCH(bool, bleibt);
-        Programmwerte werte;
-        TForm1 f(werte);
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
         QVERIFY(bereit(f));
         QPushButton* ac = knopf(f, QStringLiteral("AC"));
         zeigerAuf(f, ac, ac->rect().center());
@@ -208,22 +197,22 @@ private Q_SLOTS:
     }
 
     void infoboxZeigtProduktUndVersion() {
-        Programmwerte werte;
-        TForm1 f(werte);
-        TForm4 form4(f);
-        f.Form4 = &form4;
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
+        Infofenster& info = r.fenster.infofenster;
         QVERIFY(bereit(f));
-        QVERIFY(!form4.isVisible());
-        f.Info2->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(&form4));
-        QCOMPARE(form4.windowTitle(), QStringLiteral("Infos"));
-        QTRY_COMPARE(form4.Kont->text(), QStringLiteral("Quorvendaltabulix 2.1.4.0"));
-        QVERIFY(!form4.ProgramIcon->pixmap().isNull());
+        QVERIFY(!info.isVisible());
+        f.infoAktion->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(&info));
+        QCOMPARE(info.windowTitle(), QStringLiteral("Infos"));
+        QTRY_COMPARE(info.versionsText->text(),
+                     QStringLiteral("Quorvendaltabulix ") + DateiVersion());
+        QVERIFY(!info.programmsymbol->pixmap().isNull());
         // Modeless and without buttons in the title bar.
-        QVERIFY(!form4.isModal());
+        QVERIFY(!info.isModal());
         QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(!(form4.windowFlags() & Qt::WindowCloseButtonHint));
-        QVERIFY(!(form4.windowFlags() & Qt::WindowSystemMenuHint));
+        QVERIFY(!(info.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!(info.windowFlags() & Qt::WindowSystemMenuHint));
     }
 
     void programmsymbolIstEingebaut() { QVERIFY(!Programmsymbol().availableSizes().isEmpty()); }
@@ -231,28 +220,27 @@ private Q_SLOTS:
     // Each activation writes the text again: coming back from the main window, and showing the
     // box again after OK.
     void jedeAktivierungSchreibtDenText() {
-        Programmwerte werte;
-        TForm1 f(werte);
-        TForm4 form4(f);
-        f.Form4 = &form4;
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
+        Infofenster& info = r.fenster.infofenster;
         QVERIFY(bereit(f));
-        f.Info2->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(&form4));
-        const QString text = QStringLiteral("Quorvendaltabulix 2.1.4.0");
-        QTRY_COMPARE(form4.Kont->text(), text);
-        form4.Kont->clear();
+        f.infoAktion->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(&info));
+        const QString text = QStringLiteral("Quorvendaltabulix ") + DateiVersion();
+        QTRY_COMPARE(info.versionsText->text(), text);
+        info.versionsText->clear();
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        QVERIFY(form4.isVisible()); // the main window stays usable beside the box
-        form4.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form4));
-        QTRY_COMPARE(form4.Kont->text(), text);
-        QTest::mouseClick(form4.BitBtn1, Qt::LeftButton);
-        QVERIFY(!form4.isVisible());
-        form4.Kont->clear();
-        f.Info2->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(&form4));
-        QTRY_COMPARE(form4.Kont->text(), text);
+        QVERIFY(info.isVisible()); // the main window stays usable beside the box
+        info.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&info));
+        QTRY_COMPARE(info.versionsText->text(), text);
+        QTest::mouseClick(info.okKnopf, Qt::LeftButton);
+        QVERIFY(!info.isVisible());
+        info.versionsText->clear();
+        f.infoAktion->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(&info));
+        QTRY_COMPARE(info.versionsText->text(), text);
     }
 
     void schliessenNurMitOkOderEnter_data() {
@@ -264,15 +252,14 @@ private Q_SLOTS:
     void schliessenNurMitOkOderEnter() {
         QFETCH(int, taste);
         QFETCH(bool, offen);
-        Programmwerte werte;
-        TForm1 f(werte);
-        TForm4 form4(f);
-        f.Form4 = &form4;
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
+        Infofenster& info = r.fenster.infofenster;
         QVERIFY(bereit(f));
-        f.Info2->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(&form4));
-        QTest::keyClick(form4.windowHandle(), Qt::Key(taste));
-        QCOMPARE(form4.isVisible(), offen);
+        f.infoAktion->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(&info));
+        QTest::keyClick(info.windowHandle(), Qt::Key(taste));
+        QCOMPARE(info.isVisible(), offen);
     }
 };
 

@@ -1,6 +1,7 @@
 // The keyboard on the real main window offscreen: keys typed through the window system reach
 // the calculator like the keypad, the sink keeps or wins back the focus, the lock holds.
-#include "fenster_hilfen.h"
+#include "tests/hilfen/fensterhilfen.h"
+#include "tests/hilfen/testrechner.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -52,14 +53,14 @@ private Q_SLOTS:
     void tastaturWieTastenfeld() {
         QFETCH(QString, getippt);
         QFETCH(QString, geklickt);
-        Programmwerte werteA, werteB;
-        TForm1 tastatur(werteA), tasten(werteB);
+        Testrechner rechnerA, rechnerB;
+        Hauptfenster &tastatur = rechnerA.hauptfenster, &tasten = rechnerB.hauptfenster;
         QVERIFY(bereit(tasten));
         klicke(tasten, geklickt);
         QVERIFY(bereit(tastatur));
         tippe(tastatur, getippt);
         QCOMPARE(zustand(tastatur), zustand(tasten));
-        QVERIFY(tastatur.Edit1->hasFocus());
+        QVERIFY(tastatur.tastaturfeld->hasFocus());
     }
 
     void randfaelle_data() {
@@ -76,8 +77,8 @@ private Q_SLOTS:
     void randfaelle() {
         QFETCH(QString, getippt);
         QFETCH(QString, anzeige);
-        Programmwerte werte;
-        TForm1 f(werte);
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
         QVERIFY(bereit(f));
         tippe(f, getippt);
         QCOMPARE(text(f, QStringLiteral("Panel2")), anzeige);
@@ -87,8 +88,8 @@ private Q_SLOTS:
     // After "M-Dez" typed digits leave all three time keys off; a keypad digit starting a new
     // number switches "M-Std" and "M-Dez" on again.
     void getippteZiffernLassenZeittasten() {
-        Programmwerte werte;
-        TForm1 f(werte);
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
         QVERIFY(bereit(f));
         klicke(f, QStringLiteral("9 0 M-Dez"));
         tippe(f, QStringLiteral("1 2"));
@@ -102,8 +103,8 @@ private Q_SLOTS:
     // The typed comma sets the hours setting; a typed digit after an operator keeps it, so
     // "Std-M" converts the typed 5 as five hours.
     void stundenstellungBleibtNachOperator() {
-        Programmwerte werte;
-        TForm1 f(werte);
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
         QVERIFY(bereit(f));
         tippe(f, QStringLiteral("1 , 3 0 + 5"));
         QPushButton* stdM = knopf(f, QStringLiteral("Std-M"));
@@ -115,8 +116,8 @@ private Q_SLOTS:
 
     // Nobody signed in and sign-in required: characters do nothing, function keys still work.
     void sperreOhneAnmeldung() {
-        Programmwerte werte;
-        TForm1 f(werte);
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
         QVERIFY(bereit(f));
         f.modell().w.OhneAnmeldungText = QStringLiteral("2");
         tippe(f, QStringLiteral("1 2 + 5 Enter Backspace %"));
@@ -163,8 +164,8 @@ private Q_SLOTS:
         QFETCH(QString, halter);
         QFETCH(QString, getippt);
         QFETCH(QString, anzeige);
-        Programmwerte werte;
-        TForm1 f(werte);
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
         QVERIFY(bereit(f));
         tippe(f, QStringLiteral("5"));
         if (halter == QLatin1String("Panel3")) {
@@ -177,22 +178,22 @@ private Q_SLOTS:
             f.findChild<QWidget*>(halter)->setFocus();
         tippe(f, getippt);
         QCOMPARE(text(f, QStringLiteral("Panel2")), anzeige);
-        QVERIFY(f.Edit1->hasFocus());
+        QVERIFY(f.tastaturfeld->hasFocus());
     }
 
     void klickInDieRolleGibtFokusZurueck() {
-        Programmwerte werte;
-        TForm1 f(werte);
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
         QVERIFY(bereit(f));
         auto* ansicht = f.findChild<QAbstractScrollArea*>(QStringLiteral("RichEdit1"));
         QTest::mouseClick(ansicht->viewport(), Qt::LeftButton);
-        QVERIFY(f.Edit1->hasFocus());
+        QVERIFY(f.tastaturfeld->hasFocus());
     }
 
     // An error ends the key in the error box; the focus stays in the sink for the next key.
     void fehlerLaesstFokusImEingabefeld() {
-        Programmwerte werte;
-        TForm1 f(werte);
+        Testrechner r;
+        Hauptfenster& f = r.hauptfenster;
         QVERIFY(bereit(f));
         QString meldung;
         QTimer wache;
@@ -205,7 +206,7 @@ private Q_SLOTS:
         wache.start(10);
         tippe(f, QStringLiteral("5 / 0 Enter"));
         QCOMPARE(meldung, QStringLiteral("Gleitkommadivision durch Null."));
-        QCOMPARE(f.focusWidget(), f.Edit1);
+        QCOMPARE(f.focusWidget(), f.tastaturfeld);
         // The window system gives the window back its activation when the box has gone.
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));

@@ -1,19 +1,18 @@
 #pragma once
 
-// Rechner's outside world for the update check: every effect, in the order it happened.
+// Rechner's outside world for the update check: the dialogs, the shell and the clipboard, every
+// effect written into one list in the order it happened.
 
 #include "rechner/kern/aussenwelt.h"
+#include "tests/hilfen/skriptdialoge.h"
 
 #include <QStringList>
 
-struct Rechnerwelt : Dialoge, Shell, Zwischenablage {
+struct Rechnerwelt : Shell, Zwischenablage {
     QStringList ereignisse;
+    SkriptDialoge dialoge{ereignisse};
     QString ablage = QStringLiteral("vorher");
 
-    void meldung(const QString& text) override { ereignisse << QStringLiteral("Meldung ") + text; }
-    Antwort frage(const QString&) override { return Antwort::Nein; }
-    std::optional<QString> speichernDialog(const QString&) override { return {}; }
-    std::optional<QString> oeffnenDialog(const std::optional<QString>&) override { return {}; }
     void oeffnen(const QString&) override {}
     void starten(const QString& programm) override {
         ereignisse << QStringLiteral("Start ") + programm;

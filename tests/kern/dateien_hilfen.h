@@ -1,10 +1,10 @@
 #pragma once
 
-// Helpers of the file tests: bytes in and out, a scripted dialog seam, and a limit on the size
-// of written files that makes the platform fail a write in the middle.
+// Helpers of the file tests: bytes in and out, the scripted dialogs, and a limit on the size of
+// written files that makes the platform fail a write in the middle.
 
-#include "rechner/kern/aussenwelt.h"
 #include "tests/hilfen/ausgabe.h"
+#include "tests/hilfen/skriptdialoge.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -16,10 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <deque>
 #include <sys/resource.h>
 #include <unistd.h>
-#include <vector>
 
 inline QByteArray dateiBytes(const QString& pfad) {
     QFile datei(pfad);
@@ -67,46 +65,4 @@ public:
 private:
     rlimit m_alt{};
     void (*m_signal)(int) = nullptr;
-};
-
-// Dialogs answered from a script, remembering what the logic asked and showed.
-class SkriptDialoge : public Dialoge {
-public:
-    std::deque<Antwort> antworten;
-    std::deque<std::optional<QString>> dateien; // answers of both file dialogs, in order
-    QStringList meldungen;
-    QStringList fragen;
-    QStringList speichernVorschlaege;
-    std::vector<std::optional<QString>> oeffnenVorschlaege;
-
-    void meldung(const QString& text) override { meldungen.append(text); }
-    Antwort frage(const QString& text) override {
-        fragen.append(text);
-        if (antworten.empty()) {
-            ADD_FAILURE() << "unerwartete Frage: " << text.toStdString();
-            return Antwort::Abgebrochen;
-        }
-        const Antwort a = antworten.front();
-        antworten.pop_front();
-        return a;
-    }
-    std::optional<QString> speichernDialog(const QString& dateiname) override {
-        speichernVorschlaege.append(dateiname);
-        return naechsteDatei();
-    }
-    std::optional<QString> oeffnenDialog(const std::optional<QString>& dateiname) override {
-        oeffnenVorschlaege.push_back(dateiname);
-        return naechsteDatei();
-    }
-
-private:
-    std::optional<QString> naechsteDatei() {
-        if (dateien.empty()) {
-            ADD_FAILURE() << "unerwarteter Dateidialog";
-            return std::nullopt;
-        }
-        const std::optional<QString> d = dateien.front();
-        dateien.pop_front();
-        return d;
-    }
 };

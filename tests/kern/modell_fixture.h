@@ -1,10 +1,9 @@
 #pragma once
 
-#include "common/fehler.h"
-#include "hilfen/modellstart.h"
-#include "rechner/kern/hauptmodell.h"
-#include "rechner/kern/tasten.h"
 #include "tests/hilfen/ausgabe.h"
+#include "tests/hilfen/fehlervon.h"
+#include "tests/hilfen/modellstart.h"
+#include "tests/hilfen/tasten.h"
 
 #include <gtest/gtest.h>
 
@@ -14,23 +13,11 @@ protected:
     ModellTest() : m(w) { wieNachDemStart(m); }
 
     // Presses the keys named by their captions, blank-separated ("1 2 + 5 =").
-    void tasten(const QString& folge) {
-        for (const QString& name : folge.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            taste(name);
-    }
-    void taste(const QString& name) {
-        const Taste* t = TasteNachName(name);
-        ASSERT_NE(t, nullptr) << name.toStdString();
-        t->druecken(m);
-    }
+    void tasten(const QString& folge) { druecke(m, folge); }
+    void taste(const QString& name) { druecke(m, name); }
     // The error text a key raises, or empty.
     QString fehlerVon(const QString& name) {
-        try {
-            taste(name);
-        } catch (const Fehler& f) {
-            return f.text();
-        }
-        return {};
+        return ::fehlerVon([&] { taste(name); });
     }
     // Lines appended since the mark.
     QStringList neueZeilen() {

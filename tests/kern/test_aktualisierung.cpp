@@ -12,22 +12,26 @@
 
 namespace {
 
-const QString Titel = QStringLiteral("Quorvendaltabulix 2.1.4.0");
-const QString Versionszeile = QStringLiteral("Aktuelle Version: 2.1.4.0");
+const QString Versionszeile = QStringLiteral("Aktuelle Version: ") + DateiVersion();
+
+// The server's version code `abstand` above the program's own.
+QByteArray code(int abstand) {
+    return QByteArray::number(Versionscode(DateiVersion()).toInt() + abstand);
+}
 
 // Runs the check as the menu item does; the raised error and the close join the events.
 QStringList pruefen(const QString& basisadresse, const QString& ordner, Rechnerwelt& welt,
-                    const QString& titel = Titel) {
+                    const QString& version = DateiVersion()) {
     Programmwerte werte;
     Hauptmodell modell(werte);
     modell.versionszeile = Versionszeile;
     const auto schliessen = [&welt] {
         welt.ereignisse << QStringLiteral("Schließen");
     };
-    Onlineaktualisierung pruefung(modell, {welt, welt, welt, Open_Internet, schliessen},
-                                  basisadresse, ordner);
+    Onlineaktualisierung pruefung(modell, {welt.dialoge, welt, welt, Open_Internet, schliessen},
+                                  basisadresse, ordner, version);
     try {
-        pruefung.ProgrammaktualisierungOnlineUpdate1Click(titel);
+        pruefung.pruefen();
     } catch (const Fehler& fehler) {
         welt.ereignisse << QStringLiteral("Fehler ") + fehler.text();
     }
@@ -42,14 +46,14 @@ struct Fall {
     QByteArray versionsdatei;
     bool update;         // hands over to the updater
     bool ohneVerbindung; // the message box comes first
-    QString titel = Titel;
+    QString version = DateiVersion();
 };
 
 const Fall faelle[] = {
-    {"neuer", Server::Datei, "2150*\r\n\r\n\r\nNeu", true, false},
-    {"eineStufeHoeher", Server::Datei, "2141*", true, false},
-    {"gleich", Server::Datei, "2140*\r\nx", false, false},
-    {"aelter", Server::Datei, "2130*", false, false},
+    {"neuer", Server::Datei, code(10) + "*\r\n\r\n\r\nNeu", true, false},
+    {"eineStufeHoeher", Server::Datei, code(1) + "*", true, false},
+    {"gleich", Server::Datei, code(0) + "*\r\nx", false, false},
+    {"aelter", Server::Datei, code(-10) + "*", false, false},
     {"fuenfstellig", Server::Datei, "10150\r\n", false, false},
     {"kurz", Server::Datei, "215", false, false},
     {"nulBytSchneidet", Server::Datei,
@@ -61,8 +65,8 @@ const Fall faelle[] = {
     {"leer", Server::Datei, "", false, true},
     {"fehlerseite", Server::Fehlerseite, "<html><body>Not Found</body></html>", false, true},
     {"keinServer", Server::Keiner, "", false, true},
-    {"neuererTitel", Server::Datei, "2150*", false, false, "Quorvendaltabulix 2.1.6.0"},
-    {"titelOhneVersion", Server::Datei, "2150*", false, true, "Quorvendaltabulix"},
+    {"eigeneNeuer", Server::Datei, "2150*", false, false, QStringLiteral("2.1.6.0")},
+    {"eigeneOhneVersion", Server::Datei, "2150*", false, true, QString()},
 };
 
 void PrintTo(const Fall& fall, std::ostream* os) {
@@ -85,13 +89,13 @@ TEST_P(Updatepruefung, BoxenUndUebergabe) {
     Rechnerwelt welt;
     QStringList erwartet;
     if (fall.ohneVerbindung)
-        erwartet << QStringLiteral("Meldung ") + Aktualisierungstexte::KeineVerbindung;
+        erwartet << QStringLiteral("meldung: ") + Aktualisierungstexte::KeineVerbindung;
     if (fall.update)
         erwartet << QStringLiteral("Ablage ") + Versionszeile
                  << QStringLiteral("Start /ordner/Nivex") << QStringLiteral("Schließen");
     else
         erwartet << QStringLiteral("Fehler ") + Aktualisierungstexte::KeineUpdates;
-    EXPECT_EQ(pruefen(server.basisadresse(), QStringLiteral("/ordner/"), welt, fall.titel),
+    EXPECT_EQ(pruefen(server.basisadresse(), QStringLiteral("/ordner/"), welt, fall.version),
               erwartet);
 }
 
@@ -101,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Versionsdateien, Updatepruefung, ::testing::ValuesIn(fa
 // Rechner and Nivex lie in one program folder, so the updater's path names a real program.
 TEST(Updatepruefung, NivexLiegtImProgrammordner) {
     Testserver& server = Testserver::zurueckgesetzt();
-    server.veroeffentlichen(QStringLiteral("Version.txt"), "2150*");
+    server.veroeffentlichen(QStringLiteral("Version.txt"), code(10) + "*");
     Rechnerwelt welt;
     pruefen(server.basisadresse(), QCoreApplication::applicationDirPath() + u'/', welt);
     const QString start = welt.ereignisse.filter(QStringLiteral("Start ")).value(0).mid(6);

@@ -18,14 +18,15 @@ protected:
         haupt.nachAbmeldung();
         haupt.uhrText = Uhr;
         haupt.Grundstellung();
-        reg.Memo1Getippt(QStringLiteral("1234  KASSE EINS\r\n12  KASSE\r\nab12  KLEIN\r\n"));
+        verwaltung.nutzerlisteGetippt(
+            QStringLiteral("1234  KASSE EINS\r\n12  KASSE\r\nab12  KLEIN\r\n"));
     }
     // Types the PIN one character at a time into a freshly shown PIN window.
     void tippen(int richtung, const QString& pin) {
-        richtung == 1 ? anmeldung.Anmelden1Click() : anmeldung.Abmelden1Click();
-        anmeldung.FormShow();
+        richtung == 1 ? anmeldung.anmeldenGewaehlt() : anmeldung.abmeldenGewaehlt();
+        anmeldung.beimZeigen();
         for (qsizetype i = 1; i <= pin.size(); ++i)
-            anmeldung.Edit1Getippt(pin.left(i));
+            anmeldung.pinGetippt(pin.left(i));
     }
     QStringList neueZeilen() {
         QStringList neu = haupt.rolle.zeilen().mid(m_marke);
@@ -49,9 +50,9 @@ TEST_F(Anmelden, AnmeldeblockInEuroModus) {
     EXPECT_FALSE(haupt.registrierenAktiv());
     EXPECT_EQ(w.Gesamtumsatz, 0);
     EXPECT_EQ(haupt.gesamtText, QStringLiteral("0,00"));
-    EXPECT_EQ(anmeldung.Label2, QStringLiteral("OK"));
-    EXPECT_TRUE(anmeldung.Label2Gruen);
-    EXPECT_TRUE(anmeldung.Timer1Aktiv);
+    EXPECT_EQ(anmeldung.status, QStringLiteral("OK"));
+    EXPECT_TRUE(anmeldung.statusGruen);
+    EXPECT_TRUE(anmeldung.schliessZeitgeberAktiv);
 }
 
 TEST_F(Anmelden, AnmeldungImStandardModusLaesstGesamtbetrag) {
@@ -116,7 +117,7 @@ class Pinvergleich : public Anmelden, public ::testing::WithParamInterface<Pinfa
 // The text is matched after every typed character against the PIN part of every line.
 TEST_P(Pinvergleich, JedeGleicheZeileSchreibtIhrenBlock) {
     const Pinfall& fall = GetParam();
-    reg.Memo1Getippt(reg.Memo1 + QStringLiteral("1234  ZWEITE\r\n"));
+    verwaltung.nutzerlisteGetippt(verwaltung.nutzerliste + QStringLiteral("1234  ZWEITE\r\n"));
     tippen(1, QString::fromLatin1(fall.getippt));
     QStringList namen;
     const QStringList zeilen = haupt.rolle.zeilen();
@@ -124,7 +125,7 @@ TEST_P(Pinvergleich, JedeGleicheZeileSchreibtIhrenBlock) {
         if (zeilen[i + 1] == Trenn && zeilen[i] != Trenn)
             namen << zeilen[i];
     EXPECT_EQ(namen, fall.namen);
-    EXPECT_EQ(anmeldung.Label2 == QStringLiteral("OK"), !fall.namen.isEmpty());
+    EXPECT_EQ(anmeldung.status == QStringLiteral("OK"), !fall.namen.isEmpty());
 }
 INSTANTIATE_TEST_SUITE_P(
     Eingaben, Pinvergleich,
@@ -144,25 +145,25 @@ TEST_F(Anmelden, JederRegistriertePinMeldetAb) {
 // An empty line has an empty PIN part, but the empty field matches nothing: showing the window
 // writes no block.
 TEST_F(Anmelden, LeererPinPasstNie) {
-    reg.Memo1Getippt(QStringLiteral("\r\n1234  KASSE EINS\r\n"));
+    verwaltung.nutzerlisteGetippt(QStringLiteral("\r\n1234  KASSE EINS\r\n"));
     tippen(1, QString());
-    anmeldung.Edit1Getippt(QStringLiteral("1"));
-    anmeldung.Edit1Getippt(QString());
+    anmeldung.pinGetippt(QStringLiteral("1"));
+    anmeldung.pinGetippt(QString());
     EXPECT_TRUE(haupt.rolle.zeilen().isEmpty());
-    EXPECT_EQ(anmeldung.Label2, QStringLiteral("NO"));
-    EXPECT_FALSE(anmeldung.Timer1Aktiv);
+    EXPECT_EQ(anmeldung.status, QStringLiteral("NO"));
+    EXPECT_FALSE(anmeldung.schliessZeitgeberAktiv);
 }
 
 // Only the list's lines up to NutzerAnzahl are matched; the count follows every change.
 TEST_F(Anmelden, ListeOhneZeilenPasstNichts) {
-    reg.BitBtn3Click();
+    verwaltung.alleNutzerLoeschen();
     tippen(1, QStringLiteral("1234"));
     EXPECT_TRUE(haupt.rolle.zeilen().isEmpty());
 }
 
 TEST_F(Anmelden, FeldNimmtGrossbuchstabenUndVierZeichen) {
-    anmeldung.Edit1Getippt(QStringLiteral("äbc12"));
-    EXPECT_EQ(anmeldung.Edit1, QStringLiteral("ÄBC1"));
+    anmeldung.pinGetippt(QStringLiteral("äbc12"));
+    EXPECT_EQ(anmeldung.pin, QStringLiteral("ÄBC1"));
 }
 
 struct Titelfall {
@@ -172,13 +173,13 @@ struct Titelfall {
 class Beschriftung : public Anmelden, public ::testing::WithParamInterface<Titelfall> {};
 TEST_P(Beschriftung, FolgtDenMenuepunkten) {
     const Titelfall& fall = GetParam();
-    anmeldung.Beschriftung = QStringLiteral("vorher");
+    anmeldung.fenstertitel = QStringLiteral("vorher");
     haupt.vorDemStart();
     if (fall.abmelden)
         haupt.nachAnmeldung();
     haupt.anmeldenNachListe(fall.anmelden);
-    anmeldung.FormShow();
-    EXPECT_EQ(anmeldung.Beschriftung, QString::fromLatin1(fall.titel));
+    anmeldung.beimZeigen();
+    EXPECT_EQ(anmeldung.fenstertitel, QString::fromLatin1(fall.titel));
 }
 INSTANTIATE_TEST_SUITE_P(Menues, Beschriftung,
                          ::testing::Values(Titelfall{true, false, "Anmelden"},
@@ -190,35 +191,35 @@ INSTANTIATE_TEST_SUITE_P(Menues, Beschriftung,
 // meanwhile writes the block again and keeps the schedule.
 TEST_F(Anmelden, SchliesstBeimTimerNachDemErstenTreffer) {
     tippen(1, QStringLiteral("1234"));
-    anmeldung.Edit1Getippt(QStringLiteral("123"));
-    anmeldung.Edit1Getippt(QStringLiteral("1234"));
+    anmeldung.pinGetippt(QStringLiteral("123"));
+    anmeldung.pinGetippt(QStringLiteral("1234"));
     EXPECT_EQ(haupt.rolle.anzahl(), 10);
-    EXPECT_TRUE(anmeldung.Sichtbar);
-    anmeldung.Timer1Timer();
-    EXPECT_FALSE(anmeldung.Sichtbar);
-    EXPECT_FALSE(anmeldung.Timer1Aktiv);
-    anmeldung.FormShow();
-    EXPECT_EQ(anmeldung.Label2, QStringLiteral("NO"));
-    EXPECT_FALSE(anmeldung.Label2Gruen);
-    EXPECT_TRUE(anmeldung.Edit1.isEmpty());
-    EXPECT_EQ(anmeldung.Fokus, QStringLiteral("Edit1"));
+    EXPECT_TRUE(anmeldung.sichtbar);
+    anmeldung.schliessZeitgeberTick();
+    EXPECT_FALSE(anmeldung.sichtbar);
+    EXPECT_FALSE(anmeldung.schliessZeitgeberAktiv);
+    anmeldung.beimZeigen();
+    EXPECT_EQ(anmeldung.status, QStringLiteral("NO"));
+    EXPECT_FALSE(anmeldung.statusGruen);
+    EXPECT_TRUE(anmeldung.pin.isEmpty());
+    EXPECT_EQ(anmeldung.fokus, Anmeldung::Fokus::Pin);
 }
 
 TEST_F(Anmelden, AbbrechenAendertNichtsAusserDerSichtbarkeit) {
     tippen(1, QStringLiteral("99"));
-    anmeldung.BitBtn1Click();
-    EXPECT_FALSE(anmeldung.Sichtbar);
+    anmeldung.abbrechen();
+    EXPECT_FALSE(anmeldung.sichtbar);
     EXPECT_TRUE(haupt.anmeldenAktiv());
     EXPECT_TRUE(haupt.rolle.zeilen().isEmpty());
 }
 
 // "Abmelden" chosen while the window is open: the next match signs out under the old caption.
 TEST_F(Anmelden, RichtungWechseltBeiOffenemFenster) {
-    anmeldung.Anmelden1Click();
-    anmeldung.FormShow();
-    anmeldung.Abmelden1Click();
-    anmeldung.Edit1Getippt(QStringLiteral("1234"));
-    EXPECT_EQ(anmeldung.Beschriftung, QStringLiteral("Anmelden"));
+    anmeldung.anmeldenGewaehlt();
+    anmeldung.beimZeigen();
+    anmeldung.abmeldenGewaehlt();
+    anmeldung.pinGetippt(QStringLiteral("1234"));
+    EXPECT_EQ(anmeldung.fenstertitel, QStringLiteral("Anmelden"));
     EXPECT_TRUE(haupt.rolle.zeilen().contains(QStringLiteral("ABGEMELDET  ")));
     EXPECT_TRUE(haupt.anmeldenAktiv());
 }

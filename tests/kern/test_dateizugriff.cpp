@@ -51,7 +51,7 @@ QString nutzerSchreiben(const QString& pfad, const QByteArray& inhalt) {
     datenOrdnerFuer(pfad);
     SkriptDialoge dialoge;
     NutzerlisteSpeichern(QString::fromLatin1(inhalt), dialoge);
-    return dialoge.meldungen.value(0);
+    return dialoge.meldungen().value(0);
 }
 
 QString einstellungenSchreiben(const QString& pfad, const QByteArray& inhalt) {

@@ -156,7 +156,7 @@ TEST_F(Datenordner, FehlenderOrdner) {
     SkriptDialoge dialoge;
     QString liste;
     EXPECT_FALSE(NutzerlisteLaden(liste, dialoge));
-    EXPECT_EQ(dialoge.meldungen, QStringList{Fehlertexte::FehlerBeimLaden});
+    EXPECT_EQ(dialoge.meldungen(), QStringList{Fehlertexte::FehlerBeimLaden});
     EXPECT_FALSE(QFileInfo::exists(ordner()));
 }
 
@@ -243,7 +243,7 @@ TEST_P(NutzerlisteLadenFall, ZeilenumbruecheCrLf) {
     const bool geaendert = NutzerlisteLaden(liste, dialoge);
     EXPECT_EQ(liste, QString::fromUtf8(GetParam().text));
     EXPECT_EQ(geaendert, !liste.isEmpty());
-    EXPECT_TRUE(dialoge.meldungen.isEmpty());
+    EXPECT_TRUE(dialoge.meldungen().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Dateien, NutzerlisteLadenFall,
@@ -270,7 +270,7 @@ TEST_F(Datenordner, FehlendeNutzerdateiLaesstListe) {
     QString liste = QStringLiteral("1  A\r\n");
     EXPECT_FALSE(NutzerlisteLaden(liste, dialoge));
     EXPECT_EQ(liste, QStringLiteral("1  A\r\n"));
-    EXPECT_EQ(dialoge.meldungen, QStringList{Fehlertexte::FehlerBeimLaden});
+    EXPECT_EQ(dialoge.meldungen(), QStringList{Fehlertexte::FehlerBeimLaden});
 }
 
 TEST_F(Datenordner, NutzerlisteWirdByteFuerByteGespeichert) {
@@ -281,7 +281,7 @@ TEST_F(Datenordner, NutzerlisteWirdByteFuerByteGespeichert) {
     EXPECT_EQ(dateiBytes(nutzerdatei()), QByteArray("7  M\xdcLLER\r\n8  OHNE"));
     NutzerlisteSpeichern(QString(), dialoge);
     EXPECT_EQ(dateiBytes(nutzerdatei()), QByteArray());
-    EXPECT_TRUE(dialoge.meldungen.isEmpty());
+    EXPECT_TRUE(dialoge.meldungen().isEmpty());
 }
 
 TEST_F(Datenordner, LfDateiWirdMitCrLfGespeichert) {

@@ -16,11 +16,11 @@ protected:
     QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
     void speichernNach(const QString& ziel) {
         dialoge.dateien.push_back(ziel);
-        r.BitBtn24Click();
+        r.speichern();
     }
     void oeffnen(const QString& quelle) {
         dialoge.dateien.push_back(quelle);
-        r.BitBtn23Click();
+        r.oeffnen();
     }
 
     QTemporaryDir ordner;
@@ -38,7 +38,7 @@ TEST_F(Rollenoperationen, SpeichernUndOeffnenGibtDieselbenZeilen) {
     oeffnen(pfad("Montag.KRO"));
     EXPECT_EQ(haupt.zeilen(), zeilen);
     EXPECT_EQ(kopie.zeilen(), zeilen);
-    EXPECT_TRUE(dialoge.meldungen.isEmpty());
+    EXPECT_TRUE(dialoge.meldungen().isEmpty());
 }
 
 TEST_F(Rollenoperationen, OeffnenSetztPfadUndName) {
@@ -51,7 +51,7 @@ TEST_F(Rollenoperationen, OeffnenSetztPfadUndName) {
     speichernNach(pfad("Dienstag.KRO"));
     EXPECT_EQ(w.Rollenpfad, pfad("Dienstag.KRO"));
     EXPECT_EQ(w.Rollenname, QStringLiteral("Montag.KRO"));
-    EXPECT_EQ(w.RolleGespeichert, 1);
+    EXPECT_TRUE(w.RolleGespeichert);
 }
 
 TEST_F(Rollenoperationen, TextdateiGibtEineZeileJeTextzeile) {
@@ -65,65 +65,65 @@ TEST_F(Rollenoperationen, TextdateiGibtEineZeileJeTextzeile) {
 
 TEST_F(Rollenoperationen, DialogeSchlagenDenRollenpfadVor) {
     dialoge.dateien = {std::nullopt, std::nullopt};
-    r.BitBtn24Click();
-    r.BitBtn23Click();
-    EXPECT_EQ(dialoge.speichernVorschlaege, QStringList{QString()});
-    EXPECT_EQ(dialoge.oeffnenVorschlaege.back(), std::nullopt);
+    r.speichern();
+    r.oeffnen();
+    EXPECT_EQ(dialoge.speichernVorschlaege(), QStringList{QString()});
+    EXPECT_EQ(dialoge.oeffnenVorschlaege().back(), QStringLiteral("-"));
     speichernNach(pfad("Montag.KRO"));
     dialoge.dateien = {std::nullopt, std::nullopt};
-    r.BitBtn24Click();
-    r.BitBtn23Click();
-    EXPECT_EQ(dialoge.speichernVorschlaege.back(), pfad("Montag.KRO"));
-    EXPECT_EQ(dialoge.oeffnenVorschlaege.back(), std::optional<QString>(pfad("Montag.KRO")));
+    r.speichern();
+    r.oeffnen();
+    EXPECT_EQ(dialoge.speichernVorschlaege().back(), pfad("Montag.KRO"));
+    EXPECT_EQ(dialoge.oeffnenVorschlaege().back(), pfad("Montag.KRO"));
 }
 
 TEST_F(Rollenoperationen, AbbrechenAendertNichts) {
     dialoge.dateien = {std::nullopt, std::nullopt};
-    r.BitBtn24Click();
-    r.BitBtn23Click();
+    r.speichern();
+    r.oeffnen();
     EXPECT_EQ(kopie.anzahl(), 1);
     EXPECT_EQ(haupt.anzahl(), 2);
-    EXPECT_EQ(w.RolleGespeichert, 0);
+    EXPECT_FALSE(w.RolleGespeichert);
     EXPECT_TRUE(w.Rollenpfad.isEmpty());
     EXPECT_TRUE(eintraege(ordner.path()).isEmpty());
 }
 
 TEST_F(Rollenoperationen, NeueRolleNeinDannSpeichern) {
     dialoge.antworten = {Antwort::Nein};
-    r.BitBtn6Click();
-    EXPECT_EQ(dialoge.fragen, QStringList{QStringLiteral(
-                                  "Sie erzeugen eine neue Registrierolle. Neue Registrierrolle "
-                                  "jetzt anlegen ?")});
-    EXPECT_EQ(w.NeueRolle, 1);
-    EXPECT_TRUE(dialoge.speichernVorschlaege.isEmpty());
+    r.neueRolle();
+    EXPECT_EQ(dialoge.fragen(), QStringList{QStringLiteral(
+                                    "Sie erzeugen eine neue Registrierolle. Neue Registrierrolle "
+                                    "jetzt anlegen ?")});
+    EXPECT_TRUE(w.NeueRolle);
+    EXPECT_TRUE(dialoge.speichernVorschlaege().isEmpty());
     const QStringList zeilen = haupt.zeilen();
     speichernNach(pfad("Neu.KRO"));
     EXPECT_EQ(kopie.anzahl(), 0);
     EXPECT_EQ(RollendateiLesen(pfad("Neu.KRO")), zeilen);
-    EXPECT_EQ(w.NeueRolle, 0);
+    EXPECT_FALSE(w.NeueRolle);
 }
 
 TEST_F(Rollenoperationen, NeueRolleJaUndAbgebrochen) {
     dialoge.antworten = {Antwort::Ja};
     dialoge.dateien = {std::nullopt};
-    r.BitBtn6Click();
+    r.neueRolle();
     EXPECT_EQ(kopie.anzahl(), 0);
     EXPECT_EQ(haupt.anzahl(), 2);
-    EXPECT_EQ(w.NeueRolle, 1);
-    EXPECT_EQ(w.RolleGespeichert, 0);
+    EXPECT_TRUE(w.NeueRolle);
+    EXPECT_FALSE(w.RolleGespeichert);
     EXPECT_TRUE(eintraege(ordner.path()).isEmpty());
 }
 
 TEST_F(Rollenoperationen, NachNeuerRolleWirdDieDateiVorgeschlagen) {
     dialoge.antworten = {Antwort::Ja};
     dialoge.dateien = {pfad("Neu.KRO")};
-    r.BitBtn6Click();
+    r.neueRolle();
     EXPECT_EQ(w.Rollenpfad, pfad("Neu.KRO"));
-    EXPECT_EQ(w.NeueRolle, 0);
-    EXPECT_EQ(w.RolleGespeichert, 1);
+    EXPECT_FALSE(w.NeueRolle);
+    EXPECT_TRUE(w.RolleGespeichert);
     dialoge.dateien = {std::nullopt};
-    r.BitBtn24Click();
-    EXPECT_EQ(dialoge.speichernVorschlaege.back(), pfad("Neu.KRO"));
+    r.speichern();
+    EXPECT_EQ(dialoge.speichernVorschlaege().back(), pfad("Neu.KRO"));
 }
 
 // A file that cannot be read shows the load message; both rolls and the state stay.
@@ -137,7 +137,7 @@ TEST_P(Ladefehler, AllesBleibt) {
     if (!GetParam().isNull())
         dateiAnlegen(ziel, GetParam());
     oeffnen(ziel);
-    EXPECT_EQ(dialoge.meldungen, QStringList{Fehlertexte::FehlerBeimLaden});
+    EXPECT_EQ(dialoge.meldungen(), QStringList{Fehlertexte::FehlerBeimLaden});
     EXPECT_EQ(haupt.zeilen(), hauptVorher);
     EXPECT_EQ(kopie.zeilen(), kopieVorher);
     EXPECT_EQ(w.Rollenpfad, pfad("Montag.KRO"));
@@ -157,12 +157,12 @@ TEST_P(Speicherfehler, ZustandUndAlteDateiBleiben) {
     dateiAnlegen(pfad("Alt.KRO"), "alt");
     ASSERT_EQ(::chmod(QFile::encodeName(pfad("Alt.KRO")).constData(), 0444), 0);
     ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Ordner.KRO")));
-    w.NeueRolle = 1;
+    w.NeueRolle = true;
     speichernNach(pfad(GetParam()));
-    EXPECT_EQ(dialoge.meldungen, QStringList{Fehlertexte::FehlerBeimSpeichern});
+    EXPECT_EQ(dialoge.meldungen(), QStringList{Fehlertexte::FehlerBeimSpeichern});
     EXPECT_TRUE(w.Rollenpfad.isEmpty());
-    EXPECT_EQ(w.RolleGespeichert, 0);
-    EXPECT_EQ(w.NeueRolle, 1);
+    EXPECT_FALSE(w.RolleGespeichert);
+    EXPECT_TRUE(w.NeueRolle);
     EXPECT_EQ(dateiBytes(pfad("Alt.KRO")), QByteArray("alt"));
     EXPECT_EQ(eintraege(ordner.path()),
               (QStringList{QStringLiteral("Alt.KRO"), QStringLiteral("Ordner.KRO")}));

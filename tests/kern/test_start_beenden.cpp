@@ -27,7 +27,7 @@ struct Schliessfall {
     Pfad gewaehlt; // the file chosen in the save dialog; Keiner cancels it
     Ausgang ausgang;
     QStringList dialoge;
-    int schliessen;
+    int schliessAnfragen;
     quint8 rolleGespeichertDanach;
 };
 
@@ -90,7 +90,7 @@ TEST_P(Schliessen, SpeichertFragtOderBleibtOffen) {
     dialoge.dateien.push_back(gewaehlt.isEmpty() ? std::nullopt : std::optional(gewaehlt));
 
     bool darf = false;
-    const QString fehler = fehlerVon([&] { darf = start.FormCloseQuery(); });
+    const QString fehler = fehlerVon([&] { darf = start.schliessenErlaubt(); });
     switch (fall.ausgang) {
     case Ausgang::Fehler:
         EXPECT_EQ(fehler, Fehlertexte::dateiNichtErstellbar(w.Autopfad));
@@ -101,7 +101,7 @@ TEST_P(Schliessen, SpeichertFragtOderBleibtOffen) {
         EXPECT_EQ(darf, fall.ausgang == Ausgang::Schliesst);
     }
     EXPECT_EQ(dialoge.protokoll, fall.dialoge);
-    EXPECT_EQ(schliessen, fall.schliessen);
+    EXPECT_EQ(schliessAnfragen, fall.schliessAnfragen);
     EXPECT_EQ(w.RolleGespeichert, fall.rolleGespeichertDanach);
     EXPECT_EQ(enthaeltRolle(w.Autopfad),
               fall.autopfad == Pfad::Schreibbar && fall.autopfadText == True_);
@@ -122,7 +122,7 @@ TEST_F(StartTest, AngemeldetVerweigertUndSpeichertNicht) {
     haupt.gesamtText = QStringLiteral("17,00");
     const QStringList gesamt{QString(), QStringLiteral("Gesamtumsatz: 17,00   €"), QString()};
     for (int versuch = 1; versuch <= 2; ++versuch) {
-        EXPECT_EQ(fehlerVon([&] { start.FormCloseQuery(); }), AbmeldenZuerst);
+        EXPECT_EQ(fehlerVon([&] { start.schliessenErlaubt(); }), AbmeldenZuerst);
         QStringList erwartet;
         for (int i = 0; i < versuch; ++i)
             erwartet += gesamt;
@@ -136,7 +136,7 @@ TEST_F(StartTest, OhneGesamtbetragVierBlankBisZumEuro) {
     w.OhneAnmeldung = 1;
     haupt.nachAbmeldung();
     w.AutopfadText = QStringLiteral("weder");
-    EXPECT_TRUE(start.FormCloseQuery());
+    EXPECT_TRUE(start.schliessenErlaubt());
     EXPECT_EQ(haupt.rolle.zeilen(),
               (QStringList{QString(),
                            QStringLiteral("Gesamtumsatz:") + QString(4, QLatin1Char(' ')) +
@@ -150,9 +150,9 @@ TEST_F(StartTest, NachBeendenFragtDieZweiteAnfrageNicht) {
     haupt.nachAbmeldung();
     w.AutopfadText = QStringLiteral("False");
     dialoge.antworten.push_back(Dialoge::Antwort::Nein);
-    EXPECT_TRUE(start.FormCloseQuery());
-    ASSERT_EQ(schliessen, 1);
-    EXPECT_TRUE(start.FormCloseQuery());
+    EXPECT_TRUE(start.schliessenErlaubt());
+    ASSERT_EQ(schliessAnfragen, 1);
+    EXPECT_TRUE(start.schliessenErlaubt());
     EXPECT_EQ(dialoge.protokoll, QStringList{SpeichernFrage});
 }
 
@@ -163,18 +163,15 @@ TEST_F(StartTest, AutomatischeRolleUeberstehtNeustart) {
                    QStringLiteral("1"), QString()});
     nutzer({});
     schreiben(QStringLiteral("Registrierrolle.KRO"), {});
-    start.FormShow();
+    start.beimZeigen();
     druecke(haupt, QStringLiteral("1 2 + 5 ="));
-    ASSERT_TRUE(start.FormCloseQuery());
+    ASSERT_TRUE(start.schliessenErlaubt());
     const QStringList geschrieben = haupt.rolle.zeilen();
     EXPECT_EQ(geschrieben.size(), 7) << "four calculation lines and the grand-total block";
 
-    Programmwerte w2;
-    Hauptmodell haupt2(w2);
-    Registrierung reg2(w2, haupt2, dialoge);
-    Programmstart start2(reg2, Titel, [] {});
-    start2.FormShow();
-    EXPECT_EQ(haupt2.rolle.zeilen(), geschrieben);
+    Testprogramm neustart;
+    neustart.start.beimZeigen();
+    EXPECT_EQ(neustart.haupt.rolle.zeilen(), geschrieben);
 }
 
 // An automatic roll file that start-up could not read is not overwritten unasked at exit: the
@@ -186,8 +183,9 @@ TEST_F(StartTest, UnlesbareAutomatischeRolleWirdNichtUeberschrieben) {
     nutzer({});
     const QByteArray beschaedigt("{\\rtf1 12,00 \\'80\\par = 1");
     schreiben(QStringLiteral("Registrierrolle.KRO"), beschaedigt);
-    EXPECT_NE(fehlerVon([&] { start.FormShow(); }), QString());
-    EXPECT_TRUE(start.FormCloseQuery());
+    EXPECT_NE(fehlerVon([&] { start.beimZeigen(); }), QString());
+    dialoge.dateien.push_back(std::nullopt);
+    EXPECT_TRUE(start.schliessenErlaubt());
     EXPECT_EQ(dialoge.protokoll, QStringList{QStringLiteral("speichern: ")});
     QFile datei(pfad);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));

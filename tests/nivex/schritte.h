@@ -38,14 +38,14 @@ struct Updatelauf {
     QStringList uebergeben() {
         Programmwerte werte;
         Hauptmodell rechner(werte);
-        rechner.versionszeile = QStringLiteral("Aktuelle Version: 2.1.4.0");
+        rechner.versionszeile = QStringLiteral("Aktuelle Version: ") + DateiVersion();
         Rechnerwelt rechnerwelt;
         Onlineaktualisierung(rechner,
-                             {rechnerwelt, rechnerwelt, rechnerwelt, Open_Internet,
+                             {rechnerwelt.dialoge, rechnerwelt, rechnerwelt, Open_Internet,
                               [] {
                               }},
                              server.basisadresse(), ordner.path() + u'/')
-            .ProgrammaktualisierungOnlineUpdate1Click(QStringLiteral("Quorvendaltabulix 2.1.4.0"));
+            .pruefen();
         welt.ablage = rechnerwelt.ablage;
         return rechnerwelt.ereignisse;
     }

@@ -1,22 +1,22 @@
 // The administration window: showing and locking, unlocking, leaving, the automatic path and
 // the settings tab.
-#include "rechner/kern/registrierung.h"
+#include "rechner/kern/verwaltung.h"
 
 #include "rechner/kern/datendateien.h"
 
 #include <algorithm>
 
 namespace {
-const QString adminPasswort = QStringLiteral("573904");
+const QString festesPasswort = QStringLiteral("573904");
 const QString clearingFrage =
     QStringLiteral("Achtung, möchten Sie wirklich die gesamte Rolle löschen ?");
 } // namespace
 
-Registrierung::Registrierung(Programmwerte& werte, Hauptmodell& hauptmodell, Dialoge& dialoge)
+Verwaltung::Verwaltung(Programmwerte& werte, Hauptmodell& hauptmodell, Dialoge& dialoge)
     : w(werte), haupt(hauptmodell), m_dialoge(dialoge),
-      m_rollen(werte, hauptmodell.rolle, RichEdit1, m_dialoge) {}
+      m_rollen(werte, hauptmodell.rolle, rollenkopie, m_dialoge) {}
 
-Registrierung::~Registrierung() {
+Verwaltung::~Verwaltung() {
     haupt.rolle.nichtMehrBeobachten(&m_nachtrag);
 }
 
@@ -37,12 +37,12 @@ std::optional<QString> DialogProtokoll::speichernDialog(const QString& dateiname
 
 // Only a successful save sets RolleGespeichert, so it is cleared for the call and put back when
 // nothing was written.
-Registrierung::Speicherung Registrierung::rolleSpeichern() {
+Verwaltung::Speicherung Verwaltung::rolleSpeichernMitErgebnis() {
     const bool vorher = w.RolleGespeichert;
     w.RolleGespeichert = false;
     m_dialoge.dateiGewaehlt = false;
     try {
-        m_rollen.BitBtn24Click();
+        m_rollen.speichern();
     } catch (...) {
         w.RolleGespeichert = vorher;
         throw;
@@ -53,131 +53,132 @@ Registrierung::Speicherung Registrierung::rolleSpeichern() {
     return m_dialoge.dateiGewaehlt ? Speicherung::Fehlgeschlagen : Speicherung::Abgebrochen;
 }
 
-void Registrierung::FormShow() {
-    Sichtbar = true;
-    PageControl1 = Seite::Login;
-    Gesperrt = true;
-    AdminPasswort = adminPasswort;
-    Edit2.clear();
-    Edit1.clear();
-    Edit3.clear(); // the empty text never unlocks, so its change needs no check
-    Fokus = QStringLiteral("Edit3");
-    PinAbdeckungZaehler = 1;
+void Verwaltung::beimZeigen() {
+    sichtbar = true;
+    seite = Seite::Login;
+    gesperrt = true;
+    adminPasswort = festesPasswort;
+    pinFeld.clear();
+    nameFeld.clear();
+    passwortFeld.clear(); // the empty text never unlocks, so its change needs no check
+    fokus = Fokus::Passwort;
+    pinAbdeckungZaehler = 1;
     einstellungenZeigen();
-    RichEdit1.uebernehmen(haupt.rolle);
+    rollenkopie.uebernehmen(haupt.rolle);
     haupt.rolle.beobachten(&m_nachtrag);
 }
 
 // Selecting a radio button, changing the check box and moving the bar run their handlers, which
 // store the value just shown; a bar moved down from above 6 thereby sets the decimals to 6.
-void Registrierung::einstellungenZeigen() {
+void Verwaltung::einstellungenZeigen() {
     if (w.euroModus()) {
-        RadioButton2 = false;
-        if (!RadioButton1)
-            RadioButton1Click();
+        standardMarkiert = false;
+        if (!euroMarkiert)
+            euroWaehlen();
     }
     if (w.standardModus()) {
-        RadioButton1 = false;
-        if (!RadioButton2)
-            RadioButton2Click();
+        euroMarkiert = false;
+        if (!standardMarkiert)
+            standardWaehlen();
     }
-    const bool vorher = CheckBox1;
+    const bool vorher = ohneAnmeldungAngehakt;
     if (w.ohneAnmeldung())
-        CheckBox1 = true;
+        ohneAnmeldungAngehakt = true;
     if (w.anmeldungVerlangt())
-        CheckBox1 = false;
-    if (CheckBox1 != vorher)
-        CheckBox1Click();
+        ohneAnmeldungAngehakt = false;
+    if (ohneAnmeldungAngehakt != vorher)
+        ohneAnmeldungGeaendert();
     const int position = std::min<int>(w.Kommastellen, 6);
-    if (position != TrackBar1) {
-        TrackBar1 = position;
-        TrackBar1Change();
+    if (position != kommastellenRegler) {
+        kommastellenRegler = position;
+        kommastellenGeaendert();
     }
-    Label9 = QString::number(w.Kommastellen);
-    Edit4 = w.Firmenname;
+    kommastellenText = QString::number(w.Kommastellen);
+    firmaFeld = w.Firmenname;
 }
 
-void Registrierung::Edit3Change() {
-    if (Edit3.isEmpty() || Edit3 != AdminPasswort)
+void Verwaltung::passwortPruefen() {
+    if (passwortFeld.isEmpty() || passwortFeld != adminPasswort)
         return;
-    PageControl1 = Seite::Nutzerverwaltung;
-    Gesperrt = false;
-    Fokus = QStringLiteral("Edit2");
+    seite = Seite::Nutzerverwaltung;
+    gesperrt = false;
+    fokus = Fokus::Pin;
     if (w.AutopfadGesetzt)
-        Panel2 = w.Autopfad;
+        autopfadAnzeige = w.Autopfad;
 }
 
-void Registrierung::Edit3Getippt(const QString& text) {
-    Edit3 = text.left(PasswortLaenge);
-    Edit3Change();
+void Verwaltung::passwortGetippt(const QString& text) {
+    passwortFeld = text.left(PasswortLaenge);
+    passwortPruefen();
 }
 
-void Registrierung::zahlentexteAuffrischen() {
+void Verwaltung::zahlentexteAuffrischen() {
     w.KommastellenText = QString::number(w.Kommastellen);
     w.RechnerModusText = QString::number(w.RechnerModus);
     w.OhneAnmeldungText = QString::number(w.OhneAnmeldung);
-    w.Firmenname = Edit4;
+    w.Firmenname = firmaFeld;
 }
 
-void Registrierung::BitBtn1Click() {
-    NutzerlisteSpeichern(Memo1, m_dialoge);
-    haupt.anmeldenNachListe(!Memo1.isEmpty());
+void Verwaltung::verlassen() {
+    NutzerlisteSpeichern(nutzerliste, m_dialoge);
+    haupt.anmeldenNachListe(!nutzerliste.isEmpty());
     zahlentexteAuffrischen();
     EinstellungenSchreiben(w);
-    haupt.rolle.uebernehmen(RichEdit1);
-    FormClose();
+    haupt.rolle.uebernehmen(rollenkopie);
+    beimSchliessen();
 }
 
 // The next showing fills the copy again; until then it would only keep a second roll alive
 // beside the main roll.
-void Registrierung::FormClose() {
-    Sichtbar = false;
+void Verwaltung::beimSchliessen() {
+    sichtbar = false;
     haupt.rolle.nichtMehrBeobachten(&m_nachtrag);
-    RichEdit1.leeren();
+    rollenkopie.leeren();
     haupt.nachVerwaltung();
     haupt.firmenText = w.Firmenname;
 }
 
-void Registrierung::BitBtn4Click() {
+void Verwaltung::autopfadSpeichern() {
     w.AutopfadGesetzt = true;
     zahlentexteAuffrischen();
     w.AutopfadText = QStringLiteral("True");
     w.Autopfad = w.Rollenpfad;
     EinstellungenSchreiben(w);
-    Panel2 = w.Autopfad;
+    autopfadAnzeige = w.Autopfad;
 }
 
-void Registrierung::BitBtn5Click() {
+void Verwaltung::autopfadLoeschen() {
     w.AutopfadGesetzt = false;
     zahlentexteAuffrischen();
     w.AutopfadText = QStringLiteral("False");
     w.Autopfad.clear();
     EinstellungenSchreiben(w);
-    Panel2 = w.Autopfad;
+    autopfadAnzeige = w.Autopfad;
 }
 
-void Registrierung::TrackBar1Change() {
-    w.Kommastellen = static_cast<quint8>(TrackBar1);
-    Label9 = QString::number(TrackBar1);
+void Verwaltung::kommastellenGeaendert() {
+    w.Kommastellen = static_cast<quint8>(kommastellenRegler);
+    kommastellenText = QString::number(kommastellenRegler);
 }
 
-void Registrierung::RadioButton1Click() {
-    RadioButton1 = true;
-    RadioButton2 = false;
+void Verwaltung::euroWaehlen() {
+    euroMarkiert = true;
+    standardMarkiert = false;
     w.RechnerModus = Programmwerte::Euromodus;
 }
 
-void Registrierung::RadioButton2Click() {
-    RadioButton2 = true;
-    RadioButton1 = false;
+void Verwaltung::standardWaehlen() {
+    standardMarkiert = true;
+    euroMarkiert = false;
     w.RechnerModus = Programmwerte::Standardmodus;
 }
 
-void Registrierung::CheckBox1Click() {
-    w.OhneAnmeldung = CheckBox1 ? Programmwerte::AnmeldungAus : Programmwerte::AnmeldungEin;
+void Verwaltung::ohneAnmeldungGeaendert() {
+    w.OhneAnmeldung =
+        ohneAnmeldungAngehakt ? Programmwerte::AnmeldungAus : Programmwerte::AnmeldungEin;
 }
 
-void Registrierung::BitBtn29Click() {
+void Verwaltung::rolleLeeren() {
     if (m_dialoge.frage(clearingFrage) == Dialoge::Antwort::Ja)
-        haupt.allesLoeschen(RichEdit1);
+        haupt.allesLoeschen(rollenkopie);
 }

@@ -1,18 +1,27 @@
-#include "rechner/fenster/tform5.h"
+#include "rechner/fenster/druckformular.h"
 
 #include "common/fehler.h"
 #include "rechner/fenster/dialoge.h"
+#include "rechner/fenster/hauptfenster.h"
 
+#include <QAction>
 #include <QEventLoop>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-TForm5::TForm5(QWidget* eltern) : QWidget(eltern) {
+// Without a parent, as it has always been made: it is no window of its own.
+Druckformular::Druckformular(Hauptfenster& hauptfenster) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Druck"));
+    connect(hauptfenster.druckenAktion, &QAction::triggered, this, [this, &hauptfenster] {
+        hauptfenster.ausfuehren([this, &hauptfenster] {
+            bericht.fuellen(hauptfenster.modell());
+            vorschau(&hauptfenster);
+        });
+    });
 }
 
-void TForm5::Vorschau(QWidget* eltern) {
+void Druckformular::vorschau(QWidget* eltern) {
     QPrinter drucker(QPrinter::HighResolution);
     Druckbericht::einrichten(drucker);
     QPrintPreviewDialog vorschau(&drucker, eltern);
@@ -23,7 +32,7 @@ void TForm5::Vorschau(QWidget* eltern) {
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
                      [this, &vorschau](QPrinter* ziel) {
                          try {
-                             QuickRep8.drucken(*ziel);
+                             bericht.drucken(*ziel);
                          } catch (const Fehler& fehler) {
                              Fehlerbox(&vorschau, fehler.text());
                          }

@@ -1,11 +1,11 @@
 #pragma once
 
 // Helpers for driving the real main window offscreen: keys typed through the window system,
-// keypad clicks by caption, and the fields read back from the widgets.
+// keypad clicks by caption, and the fields read back from the widgets by object name.
 
-#include "nach_start.h"
-#include "rechner/fenster/tform1.h"
+#include "rechner/fenster/hauptfenster.h"
 #include "rechner/kern/tasten.h"
+#include "tests/hilfen/modellstart.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,31 +14,38 @@
 
 namespace fenster {
 
+// The main window as right after a successful start-up without sign-in, in euro mode with two
+// decimals: the state the test driver starts in, for tests of the main window alone.
+inline void wieNachDemStart(Hauptfenster& f) {
+    wieNachDemStart(f.modell());
+    f.aktualisieren();
+}
+
 // Shows the window, as after a start without sign-in, as the active one. The start stamp is
 // switched off (it would add a roll line after 1.5 s); the keyboard lock reads the settings
 // text, which stays "1".
-inline bool bereit(TForm1& f) {
+inline bool bereit(Hauptfenster& f) {
     wieNachDemStart(f);
-    f.modell().w.OhneAnmeldung = 2;
+    f.modell().w.OhneAnmeldung = Programmwerte::AnmeldungEin;
     f.show();
     f.activateWindow();
     return QTest::qWaitForWindowActive(&f);
 }
 
-inline QString text(TForm1& f, const QString& name) {
+inline QString text(Hauptfenster& f, const QString& name) {
     if (auto* label = f.findChild<QLabel*>(name))
         return label->text();
     return f.findChild<QLineEdit*>(name)->text();
 }
 
-inline QPushButton* knopf(TForm1& f, const QString& beschriftung) {
+inline QPushButton* knopf(Hauptfenster& f, const QString& beschriftung) {
     const Taste* taste = TasteNachName(beschriftung);
     return taste ? f.findChild<QPushButton*>(QStringLiteral("BitBtn%1").arg(taste->nummer))
                  : nullptr;
 }
 
 // Clicks keypad keys by caption, separated by blanks.
-inline void klicke(TForm1& f, const QString& folge) {
+inline void klicke(Hauptfenster& f, const QString& folge) {
     for (const QString& beschriftung : folge.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         QPushButton* taste = knopf(f, beschriftung);
         QVERIFY2(taste, qPrintable(beschriftung));
@@ -48,7 +55,7 @@ inline void klicke(TForm1& f, const QString& folge) {
 
 // Types keys into the active window, separated by blanks: a single character, "Enter",
 // "Backspace", "F1".."F12", "S-F8" (with Shift), "KP5" or "KPEnter" (numeric keypad).
-inline void tippe(TForm1& f, const QString& folge) {
+inline void tippe(Hauptfenster& f, const QString& folge) {
     QWindow* fenster = f.windowHandle();
     for (const QString& wort : folge.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const bool umschalt = wort.startsWith(QLatin1String("S-"));
@@ -69,13 +76,13 @@ inline void tippe(TForm1& f, const QString& folge) {
     }
 }
 
-// The main roll's lines (the view paints them wrapped, trailing blanks as no-break spaces).
-inline QStringList rolle(TForm1& f) {
+// The main roll's lines as the model holds them.
+inline QStringList rolle(Hauptfenster& f) {
     return f.modell().rolle.zeilen();
 }
 
 // What the calculator shows: the fields, the time keys' enabled states and the roll.
-inline QStringList zustand(TForm1& f) {
+inline QStringList zustand(Hauptfenster& f) {
     QStringList felder;
     for (const char* name : {"Panel2", "Panel34", "Panel6", "Panel4", "Edit2"})
         felder.append(QLatin1String(name) + QLatin1Char('=') + text(f, QLatin1String(name)));

@@ -1,30 +1,16 @@
 // Main window: the online update check.
 #include "common/web.h"
-#include "rechner/fenster/dialoge.h"
-#include "rechner/fenster/plattform.h"
-#include "rechner/fenster/tform1.h"
-#include "rechner/kern/aktualisierung.h"
+#include "rechner/fenster/hauptfenster.h"
+#include "rechner/kern/programmstart.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QTimer>
-#include <memory>
 #include <utility>
 
 namespace {
-
-// Starts the updater through the window's shell, which tests replace.
-class Fensterstart : public Shell {
-public:
-    explicit Fensterstart(TForm1* fenster) : m_fenster(fenster) {}
-    void oeffnen(const QString& ziel) override { m_fenster->shell->oeffnen(ziel); }
-    void starten(const QString& programm) override { m_fenster->shell->starten(programm); }
-
-private:
-    TForm1* m_fenster;
-};
 
 // On X11 the text on the clipboard lives in the program that put it there. After the hand-off
 // the program therefore stays, without windows, until the updater has pasted the text: it
@@ -61,7 +47,7 @@ private:
 
 // Asks the main window to close through its close query. When it closes, the program hides
 // its other windows and keeps the clipboard for the updater before it ends.
-void schliessenNachUebergabe(TForm1* fenster) {
+void schliessenNachUebergabe(QWidget* fenster) {
     if (!QGuiApplication::quitOnLastWindowClosed()) {
         fenster->close();
         return;
@@ -77,30 +63,20 @@ void schliessenNachUebergabe(TForm1* fenster) {
     new Ablagehalter(fenster);
 }
 
-// The check's values live as long as the menu item's connection. Closing goes through the main
-// window's close query, which may refuse.
-struct Updateanbindung {
-    explicit Updateanbindung(TForm1* fenster)
-        : dialoge(fenster), start(fenster),
-          pruefung(fenster->modell(),
-                   {dialoge, start, zwischenablage, Open_Internet,
-                    [fenster] {
-                        schliessenNachUebergabe(fenster);
-                    }},
-                   updateServer(), QCoreApplication::applicationDirPath() + QLatin1Char('/')) {}
-    QtDialoge dialoge;
-    Fensterstart start;
-    QtZwischenablage zwischenablage;
-    Onlineaktualisierung pruefung;
-};
-
 } // namespace
 
-void TForm1::updateVerbinden() {
-    auto anbindung = std::make_shared<Updateanbindung>(this);
-    connect(ProgrammaktualisierungOnlineUpdate1, &QAction::triggered, this, [this, anbindung] {
-        ausfuehren([&anbindung] {
-            anbindung->pruefung.ProgrammaktualisierungOnlineUpdate1Click(Anwendungstitel);
-        });
-    });
+// Closing goes through the main window's close query, which may refuse.
+Onlineaktualisierung Hauptfenster::aktualisierungBauen(Dialoge& dialoge, Shell& shell,
+                                                       Zwischenablage& zwischenablage) {
+    return Onlineaktualisierung(m_modell,
+                                {dialoge, shell, zwischenablage, Open_Internet,
+                                 [this] {
+                                     schliessenNachUebergabe(this);
+                                 }},
+                                updateServer(), Programmordner());
+}
+
+void Hauptfenster::updateVerbinden() {
+    connect(updateAktion, &QAction::triggered, this,
+            [this] { ausfuehren([this] { m_aktualisierung.pruefen(); }); });
 }

@@ -2,7 +2,7 @@
 
 // The PIN window: every change of the PIN field runs the model's match; a match writes its
 // block onto the main roll and switches the main window's menu items and cover, so the main
-// window is refreshed after each event too.
+// window is refreshed after each event too. The menu items "Anmelden" and "Abmelden" show it.
 
 #include "rechner/kern/anmeldung.h"
 
@@ -10,15 +10,14 @@
 #include <QWidget>
 #include <functional>
 
-class TForm1;
-class TForm2;
+class Hauptfenster;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TForm3 : public QWidget {
+class PinFenster : public QWidget {
 public:
-    TForm3(TForm1& form1, TForm2& form2);
+    PinFenster(Hauptfenster& hauptfenster, Anmeldung& anmeldung);
 
     Anmeldung& modell() { return m_modell; }
     // Shows the window without blocking, or brings it to the front when it is open already.
@@ -26,7 +25,7 @@ public:
     void ausfuehren(const std::function<void()>& operation);
     void aktualisieren();
     // The close timer's tick.
-    void Timer1Timer();
+    void schliessZeitgeberTick();
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -34,10 +33,12 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
-    TForm1& m_form1;
-    Anmeldung m_modell;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QTimer Timer1{this};
+    void menueVerbinden();
+
+    Hauptfenster& m_hauptfenster;
+    Anmeldung& m_modell;
+    QLabel* statusFeld = nullptr;
+    QLineEdit* pinFeld = nullptr;
+    QPushButton* abbrechenKnopf = nullptr;
+    QTimer schliessZeitgeber{this};
 };

@@ -6,7 +6,7 @@
 
 class QLabel;
 class QPushButton;
-class TForm1;
+class Hauptfenster;
 
 // The maker's addresses, shown here and opened by the main window's links.
 inline const QString MorvaneWebseite = QStringLiteral("https://www.morvane.example");
@@ -16,21 +16,22 @@ inline const QString MorvaneEMail = QStringLiteral("info@morvane.example");
 QIcon Programmsymbol();
 
 // The about box: product name and version, the icon, the mail and web links, OK. It is shown
-// modeless, has no buttons in its title bar and is only hidden by OK.
-class TForm4 : public QDialog {
+// modeless by the menu item "Info ...", has no buttons in its title bar and is only hidden by
+// OK.
+class Infofenster : public QDialog {
 public:
-    explicit TForm4(TForm1& form1);
+    explicit Infofenster(Hauptfenster& hauptfenster);
 
-    void FormActivate();
-    void BitBtn1Click();
-    void Label2Click();
-    void Label4Click();
+    void beimAktivieren();
+    void ok();
+    void emailSchreiben();
+    void webseiteOeffnen();
 
-    QLabel* ProgramIcon = nullptr;
-    QLabel* Kont = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label4 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    QLabel* programmsymbol = nullptr;
+    QLabel* versionsText = nullptr;
+    QLabel* emailLink = nullptr;
+    QLabel* webLink = nullptr;
+    QPushButton* okKnopf = nullptr;
 
 protected:
     bool event(QEvent* ereignis) override;
@@ -40,5 +41,5 @@ protected:
 private:
     void obenBauen();
     void untenBauen();
-    TForm1& m_form1;
+    Hauptfenster& m_hauptfenster;
 };

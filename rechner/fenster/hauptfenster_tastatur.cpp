@@ -1,6 +1,6 @@
-// Main window: the keyboard sink Edit1 and keeping the keyboard focus there.
+// Main window: the hidden keyboard sink and keeping the keyboard focus there.
+#include "rechner/fenster/hauptfenster.h"
 #include "rechner/fenster/rollenansicht.h"
-#include "rechner/fenster/tform1.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,32 +32,33 @@ QString getippt(const QKeyEvent* taste) {
 
 } // namespace
 
-void TForm1::tastaturVerbinden() {
+void Hauptfenster::tastaturVerbinden() {
     // Typed characters must arrive as key events, not as text composed by an input method.
-    Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
-    // Keys that reach the window itself while no control has the focus (FormKeyPress).
+    tastaturfeld->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Keys that reach the window itself while no control has the focus.
     installEventFilter(this);
 }
 
-void TForm1::funktionstaste(int nummer) {
+void Hauptfenster::funktionstaste(int nummer) {
     ausfuehren([this, nummer] { m_modell.funktionstaste(nummer); });
 }
 
-bool TForm1::tastaturEreignis(QObject* objekt, QEvent* ereignis) {
-    // Panel1 reports its children's arrival while the window is still being built.
-    const bool rolle = RichEdit1 && (objekt == RichEdit1 || objekt == RichEdit1->viewport());
-    if (ereignis->type() == QEvent::FocusIn && objekt == Panel3)
-        Edit1->setFocus(); // Panel3Enter
+bool Hauptfenster::tastaturEreignis(QObject* objekt, QEvent* ereignis) {
+    // The keypad body reports its children's arrival while the window is still being built.
+    const bool rolle =
+        rollenAnsicht && (objekt == rollenAnsicht || objekt == rollenAnsicht->viewport());
+    if (ereignis->type() == QEvent::FocusIn && objekt == anmeldeDeckel)
+        tastaturfeld->setFocus();
     if (ereignis->type() == QEvent::MouseButtonRelease && rolle)
-        Edit1->setFocus(); // RichEdit1MouseUp
+        tastaturfeld->setFocus();
     if (ereignis->type() != QEvent::KeyPress)
         return false;
     const auto* taste = static_cast<QKeyEvent*>(ereignis);
     const int nummer = fNummer(taste);
     const QString zeichen = getippt(taste);
-    if (objekt == Edit1) {
+    if (objekt == tastaturfeld) {
         if (nummer != 0)
-            funktionstaste(nummer); // Edit1KeyDown
+            funktionstaste(nummer);
         for (QChar z : zeichen)
             ausfuehren([this, z] { m_modell.zeichenGetippt(z); });
         return true;
@@ -66,7 +67,7 @@ bool TForm1::tastaturEreignis(QObject* objekt, QEvent* ereignis) {
     // back. A character only moves the focus; a function key still reaches its operation.
     if (nummer == 0 && zeichen.isEmpty() && !rolle)
         return false; // left to the toolkit
-    Edit1->setFocus();
+    tastaturfeld->setFocus();
     if (nummer != 0)
         funktionstaste(nummer);
     return true;

@@ -1,0 +1,125 @@
+#include "rechner/fenster/pinfenster.h"
+
+#include "common/fehler.h"
+#include "rechner/fenster/dialoge.h"
+#include "rechner/fenster/fensterhilfe.h"
+#include "rechner/fenster/hauptfenster.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <algorithm>
+
+PinFenster::PinFenster(Hauptfenster& hauptfenster, Anmeldung& anmeldung)
+    : QWidget(&hauptfenster, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_hauptfenster(hauptfenster), m_modell(anmeldung) {
+    setObjectName(QStringLiteral("TForm3"));
+    setFixedSize(311, 129);
+    QFont schrift(QStringLiteral("Liberation Sans"));
+    schrift.setStyleHint(QFont::SansSerif);
+    setFont(schrift);
+    auto* beschriftung = new QLabel(QStringLiteral("Pin"), this);
+    beschriftung->setObjectName(QStringLiteral("Label1"));
+    beschriftung->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 13px;"));
+    beschriftung->move(160, 32);
+    pinFeld = new QLineEdit(this);
+    pinFeld->setObjectName(QStringLiteral("Edit1"));
+    pinFeld->setGeometry(160, 56, 73, 26);
+    pinFeld->setMaxLength(PinLaenge);
+    pinFeld->setEchoMode(QLineEdit::Password);
+    pinFeld->setStyleSheet(
+        QStringLiteral("font-weight: bold; font-size: 16px; lineedit-password-character: 42;"));
+    statusFeld = new QLabel(this);
+    statusFeld->setObjectName(QStringLiteral("Label2"));
+    statusFeld->setGeometry(248, 58, 50, 22);
+    abbrechenKnopf = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                                     QStringLiteral("Abbrechen"), this);
+    abbrechenKnopf->setObjectName(QStringLiteral("BitBtn1"));
+    abbrechenKnopf->setGeometry(16, 56, 105, 25);
+    schliessZeitgeber.setObjectName(QStringLiteral("Timer1"));
+    schliessZeitgeber.setInterval(500);
+
+    connect(pinFeld, &QLineEdit::textEdited, this,
+            [this](const QString& text) { ausfuehren([&] { m_modell.pinGetippt(text); }); });
+    connect(abbrechenKnopf, &QPushButton::clicked, this,
+            [this] { ausfuehren([this] { m_modell.abbrechen(); }); });
+    connect(&schliessZeitgeber, &QTimer::timeout, this, [this] { schliessZeitgeberTick(); });
+    menueVerbinden();
+    aktualisieren();
+}
+
+// The direction is chosen as an event of the main window, then the window shows.
+void PinFenster::menueVerbinden() {
+    connect(m_hauptfenster.anmeldenAktion, &QAction::triggered, this, [this] {
+        m_hauptfenster.ausfuehren([this] { m_modell.anmeldenGewaehlt(); });
+        zeigen();
+    });
+    connect(m_hauptfenster.abmeldenAktion, &QAction::triggered, this, [this] {
+        m_hauptfenster.ausfuehren([this] { m_modell.abmeldenGewaehlt(); });
+        zeigen();
+    });
+}
+
+void PinFenster::zeigen() {
+    ModelessZeigen(this);
+}
+
+void PinFenster::schliessZeitgeberTick() {
+    ausfuehren([this] { m_modell.schliessZeitgeberTick(); });
+}
+
+void PinFenster::ausfuehren(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const Fehler& fehler) {
+        aktualisieren();
+        m_hauptfenster.aktualisieren();
+        Fehlerbox(this, fehler.text());
+        return;
+    }
+    aktualisieren();
+    m_hauptfenster.aktualisieren();
+}
+
+void PinFenster::showEvent(QShowEvent* ereignis) {
+    QWidget::showEvent(ereignis);
+    if (!ereignis->spontaneous())
+        ausfuehren([this] { m_modell.beimZeigen(); });
+}
+
+void PinFenster::keyPressEvent(QKeyEvent* ereignis) {
+    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
+        abbrechenKnopf->click();
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
+}
+
+void PinFenster::aktualisieren() {
+    const Anmeldung& m = m_modell;
+    setWindowTitle(m.fenstertitel);
+    if (pinFeld->text() != m.pin) {
+        const int cursor = pinFeld->cursorPosition();
+        pinFeld->setText(m.pin);
+        pinFeld->setCursorPosition(std::min<int>(cursor, m.pin.size()));
+    }
+    statusFeld->setText(m.status);
+    statusFeld->setStyleSheet(m.statusGruen
+                                  ? QStringLiteral("color: rgb(0, 128, 0); font-weight: bold; "
+                                                   "font-size: 16px;")
+                                  : QStringLiteral("color: red; font-weight: bold; "
+                                                   "font-size: 16px;"));
+    // A timer already running keeps its schedule.
+    if (m.schliessZeitgeberAktiv && !schliessZeitgeber.isActive())
+        schliessZeitgeber.start();
+    if (!m.schliessZeitgeberAktiv)
+        schliessZeitgeber.stop();
+    if (std::exchange(m_modell.fokus, Anmeldung::Fokus::Keiner) == Anmeldung::Fokus::Pin)
+        pinFeld->setFocus();
+    if (!m.sichtbar && isVisible())
+        hide();
+}
