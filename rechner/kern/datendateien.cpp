@@ -77,10 +77,41 @@ QString Einstellungsdateipfad() {
     return DatenOrdner() + QStringLiteral("Morvane/Rechner/AUTMV.txt");
 }
 
+QString NutzerlisteAus(QByteArrayView bytes) {
+    return mitCrLf(ansiZuText(bytes));
+}
+
+QByteArray NutzerlistenBytes(const QString& listenText) {
+    return textZuAnsi(listenText);
+}
+
+void EinstellungenAus(QByteArrayView bytes, Programmwerte& werte) {
+    const auto zeilen = sechsZeilen(bytes);
+    werte.AutopfadText = zeilen[0];
+    werte.Autopfad = zeilen[1];
+    werte.KommastellenText = zeilen[2];
+    werte.RechnerModusText = zeilen[3];
+    werte.OhneAnmeldungText = zeilen[4];
+    werte.Firmenname = zeilen[5];
+    // Stored in 8 bits without a range check: the value modulo 256.
+    werte.Kommastellen = static_cast<quint8>(StrToInt(werte.KommastellenText));
+    werte.RechnerModus = static_cast<quint8>(StrToInt(werte.RechnerModusText));
+    werte.OhneAnmeldung = static_cast<quint8>(StrToInt(werte.OhneAnmeldungText));
+}
+
+QByteArray EinstellungsBytes(const Programmwerte& werte) {
+    QByteArray bytes;
+    for (const QString* text :
+         {&werte.AutopfadText, &werte.Autopfad, &werte.KommastellenText, &werte.RechnerModusText,
+          &werte.OhneAnmeldungText, &werte.Firmenname})
+        bytes += textZuAnsi(*text) + "\r\n";
+    return bytes;
+}
+
 bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge) {
     QString neu;
     try {
-        neu = mitCrLf(ansiZuText(DateiLesen(Nutzerdateipfad(), HoechstBytes)));
+        neu = NutzerlisteAus(DateiLesen(Nutzerdateipfad(), HoechstBytes));
     } catch (const Fehler& fehler) {
         DateifehlerProtokollieren("Reading", Nutzerdateipfad(), fehler);
         dialoge.meldung(Fehlertexte::FehlerBeimLaden);
@@ -94,7 +125,7 @@ bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge) {
 
 void NutzerlisteSpeichern(const QString& listenText, Dialoge& dialoge) {
     try {
-        DateiErsetzen(Nutzerdateipfad(), textZuAnsi(listenText));
+        DateiErsetzen(Nutzerdateipfad(), NutzerlistenBytes(listenText));
     } catch (const Fehler& fehler) {
         DateifehlerProtokollieren("Writing", Nutzerdateipfad(), fehler);
         dialoge.meldung(Fehlertexte::FehlerBeimSpeichern);
@@ -102,24 +133,9 @@ void NutzerlisteSpeichern(const QString& listenText, Dialoge& dialoge) {
 }
 
 void EinstellungenLesen(Programmwerte& werte) {
-    const auto zeilen = sechsZeilen(einstellungsbytes(Einstellungsdateipfad()));
-    werte.AutopfadText = zeilen[0];
-    werte.Autopfad = zeilen[1];
-    werte.KommastellenText = zeilen[2];
-    werte.RechnerModusText = zeilen[3];
-    werte.OhneAnmeldungText = zeilen[4];
-    werte.Firmenname = zeilen[5];
-    // Stored in 8 bits without a range check: the value modulo 256.
-    werte.Kommastellen = static_cast<quint8>(StrToInt(werte.KommastellenText));
-    werte.RechnerModus = static_cast<quint8>(StrToInt(werte.RechnerModusText));
-    werte.OhneAnmeldung = static_cast<quint8>(StrToInt(werte.OhneAnmeldungText));
+    EinstellungenAus(einstellungsbytes(Einstellungsdateipfad()), werte);
 }
 
 void EinstellungenSchreiben(const Programmwerte& werte) {
-    QByteArray bytes;
-    for (const QString* text :
-         {&werte.AutopfadText, &werte.Autopfad, &werte.KommastellenText, &werte.RechnerModusText,
-          &werte.OhneAnmeldungText, &werte.Firmenname})
-        bytes += textZuAnsi(*text) + "\r\n";
-    DateiErsetzen(Einstellungsdateipfad(), bytes);
+    DateiErsetzen(Einstellungsdateipfad(), EinstellungsBytes(werte));
 }

@@ -6,6 +6,8 @@
 #include "rechner/kern/aussenwelt.h"
 #include "rechner/kern/programmwerte.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The per-user data folder with a trailing "/", or the program folder when there is none.
@@ -15,6 +17,23 @@ QString DatenOrdnerAus(const QString& plattformOrdner, const QString& programmOr
 QString Nutzerdateipfad();       // DatenOrdner + "Morvane/Rechner/KRAMV.txt"
 QString Einstellungsdateipfad(); // DatenOrdner + "Morvane/Rechner/AUTMV.txt"
 
+// The contents of the two files as bytes, without a disk: what the file functions below read
+// and write.
+
+// The operator list text of the operator file's bytes: Windows-1252, every line break made
+// CR LF.
+QString NutzerlisteAus(QByteArrayView bytes);
+// The operator file's bytes of the list text, byte for byte (its breaks are CR LF, as loading
+// makes them).
+QByteArray NutzerlistenBytes(const QString& listenText);
+// Takes the six settings lines of the settings file's bytes into `werte` and converts lines 3
+// to 5. A line ends at CR LF or a lone LF; a CR not followed by LF is dropped from the text;
+// lines missing at the end read as empty; anything after the sixth line is ignored. Raises
+// "'%s' ist kein gültiger Integerwert"; what was assigned before keeps its value.
+void EinstellungenAus(QByteArrayView bytes, Programmwerte& werte);
+// The six text variables in Windows-1252, each followed by CR LF.
+QByteArray EinstellungsBytes(const Programmwerte& werte);
+
 // Loads the operator file into the list text, line breaks made CR LF. A failure shows
 // "Fehler beim Laden der Datei!" and leaves the text. Returns whether the text changed.
 bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge);
@@ -22,9 +41,8 @@ bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge);
 // shows "Fehler beim Speichern der Datei!" and leaves the old file whole.
 void NutzerlisteSpeichern(const QString& listenText, Dialoge& dialoge);
 
-// Reads the six settings lines and converts lines 3 to 5; raises the platform's texts and
-// "'%s' ist kein gültiger Integerwert". What was assigned before a failure keeps its value.
+// Reads the settings file as EinstellungenAus takes it, the first six lines only; raises the
+// platform's texts as well.
 void EinstellungenLesen(Programmwerte& werte);
-// Writes the six text variables, each followed by CR LF; raises the platform's texts and
-// leaves the old file whole.
+// Writes EinstellungsBytes; raises the platform's texts and leaves the old file whole.
 void EinstellungenSchreiben(const Programmwerte& werte);

@@ -1,10 +1,11 @@
-// Any bytes as the settings file: reading ends with a platform or conversion error or gives six
-// texts; those written and read again are the same.
+// Any bytes as the settings file: taking them in ends with a conversion error or gives six texts;
+// those written out and taken in again are the same.
 #include "common/fehler.h"
 #include "rechner/kern/datendateien.h"
-#include "tests/fuzz/fuzz_dateien.h"
 
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -16,16 +17,15 @@ std::array<QString, 6> texte(const Programmwerte& w) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
-    fuzzDateiAnlegen(QStringLiteral("AUTMV.txt"), daten, groesse);
+    const QByteArrayView bytes(reinterpret_cast<const char*>(daten), qsizetype(groesse));
     Programmwerte werte;
     try {
-        EinstellungenLesen(werte);
+        EinstellungenAus(bytes, werte);
     } catch (const Fehler&) {
         return 0;
     }
-    EinstellungenSchreiben(werte);
     Programmwerte wieder;
-    EinstellungenLesen(wieder);
+    EinstellungenAus(EinstellungsBytes(werte), wieder);
     if (texte(wieder) != texte(werte) || wieder.Kommastellen != werte.Kommastellen ||
         wieder.RechnerModus != werte.RechnerModus || wieder.OhneAnmeldung != werte.OhneAnmeldung)
         std::abort();

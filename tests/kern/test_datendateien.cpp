@@ -1,5 +1,6 @@
 #include "common/fehler.h"
 #include "rechner/kern/datendateien.h"
+#include "tests/hilfen/fehlervon.h"
 #include "tests/kern/dateien_hilfen.h"
 
 #include <QFileInfo>
@@ -19,14 +20,9 @@ protected:
     QString einstellungsdatei() const { return ordner() + QStringLiteral("/AUTMV.txt"); }
     QString nutzerdatei() const { return ordner() + QStringLiteral("/KRAMV.txt"); }
 
-    // Reads the settings into `werte`; the error text, or empty.
+    // Reads the settings file into `werte`; the error text, or empty.
     QString lesen() {
-        try {
-            EinstellungenLesen(werte);
-        } catch (const Fehler& f) {
-            return f.text();
-        }
-        return {};
+        return fehlerVon([&] { EinstellungenLesen(werte); });
     }
     std::array<QString, 6> texte() const {
         return {werte.AutopfadText,     werte.Autopfad,          werte.KommastellenText,
@@ -76,11 +72,11 @@ void PrintTo(const Einstellungsfall& f, std::ostream* os) {
 class EinstellungenLesenFall : public Datenordner,
                                public ::testing::WithParamInterface<Einstellungsfall> {};
 
+// The bytes alone, without a file.
 TEST_P(EinstellungenLesenFall, TexteZahlenFehler) {
     const Einstellungsfall& fall = GetParam();
-    dateiAnlegen(einstellungsdatei(), fall.datei);
     alteWerte();
-    const QString fehler = lesen();
+    const QString fehler = fehlerVon([&] { EinstellungenAus(fall.datei, werte); });
     EXPECT_EQ(fehler, fall.fehlerText ? Fehlertexte::keinGueltigerIntegerwert(
                                             QString::fromUtf8(fall.fehlerText))
                                       : QString());
@@ -178,6 +174,16 @@ TEST_F(Datenordner, RiesigeZeileNimmtKeinenSpeicher) {
     EXPECT_EQ(werte.AutopfadText, QStringLiteral("alt"));
 }
 
+// The file reads as its bytes do.
+TEST_F(Datenordner, DateiWieIhreBytes) {
+    dateiAnlegen(einstellungsdatei(), "true\n/a b/K.KRO\n2\n2\n1\nFirma\n");
+    EXPECT_EQ(lesen(), QString());
+    EXPECT_EQ(texte(), (std::array<QString, 6>{QStringLiteral("true"), QStringLiteral("/a b/K.KRO"),
+                                               QStringLiteral("2"), QStringLiteral("2"),
+                                               QStringLiteral("1"), QStringLiteral("Firma")}));
+    EXPECT_EQ(zahlen(), (std::array<int, 3>{2, 2, 1}));
+}
+
 TEST_F(Datenordner, SchreibenGibtSechsZeilenMitCrLf) {
     werte.AutopfadText = QStringLiteral("True");
     werte.Autopfad = QStringLiteral("/rollen/Kasse.KRO");
@@ -207,10 +213,10 @@ TEST_P(EinstellungenRundreise, GleicheTexte) {
     werte.RechnerModusText = QStringLiteral("2");
     werte.OhneAnmeldungText = QStringLiteral("1");
     werte.Firmenname = QString::fromUtf8(GetParam().first);
-    EinstellungenSchreiben(werte);
+    const QByteArray bytes = EinstellungsBytes(werte);
     const auto geschrieben = texte();
     alteWerte();
-    ASSERT_EQ(lesen(), QString());
+    ASSERT_EQ(fehlerVon([&] { EinstellungenAus(bytes, werte); }), QString());
     auto erwartet = geschrieben;
     erwartet[5] = QString::fromUtf8(GetParam().second);
     EXPECT_EQ(texte(), erwartet);
@@ -237,12 +243,18 @@ class NutzerlisteLadenFall : public Datenordner,
                              public ::testing::WithParamInterface<Nutzerfall> {};
 
 TEST_P(NutzerlisteLadenFall, ZeilenumbruecheCrLf) {
-    dateiAnlegen(nutzerdatei(), GetParam().datei);
+    const QString liste = NutzerlisteAus(GetParam().datei);
+    EXPECT_EQ(liste, QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(NutzerlisteAus(NutzerlistenBytes(liste)), liste);
+}
+
+// Loading tells whether the list changed; the file reads as its bytes do.
+TEST_F(Datenordner, LadenMeldetAenderung) {
+    dateiAnlegen(nutzerdatei(), "1  A\n2  B");
     SkriptDialoge dialoge;
     QString liste;
-    const bool geaendert = NutzerlisteLaden(liste, dialoge);
-    EXPECT_EQ(liste, QString::fromUtf8(GetParam().text));
-    EXPECT_EQ(geaendert, !liste.isEmpty());
+    EXPECT_TRUE(NutzerlisteLaden(liste, dialoge));
+    EXPECT_EQ(liste, QStringLiteral("1  A\r\n2  B"));
     EXPECT_TRUE(dialoge.meldungen().isEmpty());
 }
 
