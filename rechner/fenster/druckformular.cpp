@@ -1,7 +1,6 @@
 #include "rechner/fenster/druckformular.h"
 
-#include "common/fehler.h"
-#include "rechner/fenster/dialoge.h"
+#include "common/fenster/ausfuehren.h"
 #include "rechner/fenster/hauptfenster.h"
 
 #include <QAction>
@@ -31,11 +30,8 @@ void Druckformular::vorschau(QWidget* eltern) {
     // there reaches the error box instead of unwinding through the preview.
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
                      [this, &vorschau](QPrinter* ziel) {
-                         try {
-                             bericht.drucken(*ziel);
-                         } catch (const Fehler& fehler) {
-                             Fehlerbox(&vorschau, fehler.text());
-                         }
+                         ::ausfuehren(
+                             &vorschau, [&] { bericht.drucken(*ziel); }, [] {});
                      });
     // Not modal: the main window stays usable while this command waits for the preview.
     vorschau.setWindowModality(Qt::NonModal);

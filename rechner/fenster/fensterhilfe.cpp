@@ -1,8 +1,10 @@
 #include "rechner/fenster/fensterhilfe.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 void Zentrieren(QWidget* fenster) {
     const QScreen* bildschirm =
@@ -18,4 +20,12 @@ void ModelessZeigen(QWidget* fenster) {
     }
     fenster->raise();
     fenster->activateWindow();
+}
+
+void TextSetzen(QLineEdit* feld, const QString& text) {
+    if (feld->text() == text)
+        return;
+    const int cursor = feld->cursorPosition();
+    feld->setText(text);
+    feld->setCursorPosition(std::min<int>(cursor, text.size()));
 }

@@ -1,7 +1,6 @@
 #include "rechner/fenster/hauptfenster.h"
 
-#include "common/fehler.h"
-#include "rechner/fenster/dialoge.h"
+#include "common/fenster/ausfuehren.h"
 #include "rechner/fenster/rollenansicht.h"
 #include "rechner/kern/tasten.h"
 
@@ -200,14 +199,8 @@ void Hauptfenster::tastenVerbinden() {
 }
 
 void Hauptfenster::ausfuehren(const std::function<void()>& operation) {
-    try {
-        operation();
-        aktualisieren();
+    if (::ausfuehren(this, operation, [this] { aktualisieren(); }))
         tastaturfeld->setFocus();
-    } catch (const Fehler& fehler) {
-        aktualisieren();
-        Fehlerbox(this, fehler.text());
-    }
 }
 
 void Hauptfenster::aktualisieren() {

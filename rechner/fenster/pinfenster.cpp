@@ -1,7 +1,6 @@
 #include "rechner/fenster/pinfenster.h"
 
-#include "common/fehler.h"
-#include "rechner/fenster/dialoge.h"
+#include "common/fenster/ausfuehren.h"
 #include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/hauptfenster.h"
 
@@ -12,7 +11,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
-#include <algorithm>
 
 PinFenster::PinFenster(Hauptfenster& hauptfenster, Anmeldung& anmeldung)
     : QWidget(&hauptfenster, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -72,17 +70,12 @@ void PinFenster::schliessZeitgeberTick() {
     ausfuehren([this] { m_modell.schliessZeitgeberTick(); });
 }
 
+// A match also changes the main window's menu items, cover and roll.
 void PinFenster::ausfuehren(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const Fehler& fehler) {
+    ::ausfuehren(this, operation, [this] {
         aktualisieren();
         m_hauptfenster.aktualisieren();
-        Fehlerbox(this, fehler.text());
-        return;
-    }
-    aktualisieren();
-    m_hauptfenster.aktualisieren();
+    });
 }
 
 void PinFenster::showEvent(QShowEvent* ereignis) {
@@ -102,11 +95,7 @@ void PinFenster::keyPressEvent(QKeyEvent* ereignis) {
 void PinFenster::aktualisieren() {
     const Anmeldung& m = m_modell;
     setWindowTitle(m.fenstertitel);
-    if (pinFeld->text() != m.pin) {
-        const int cursor = pinFeld->cursorPosition();
-        pinFeld->setText(m.pin);
-        pinFeld->setCursorPosition(std::min<int>(cursor, m.pin.size()));
-    }
+    TextSetzen(pinFeld, m.pin);
     statusFeld->setText(m.status);
     statusFeld->setStyleSheet(m.statusGruen
                                   ? QStringLiteral("color: rgb(0, 128, 0); font-weight: bold; "

@@ -1,6 +1,8 @@
 // The roll copy's editor: the cursor, the selection, the edits and the clipboard.
 #include "rechner/fenster/rolleneditor.h"
 
+#include "common/zeilen.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPainter>
@@ -69,7 +71,7 @@ void RollenEditor::einfuegen() {
 void RollenEditor::ersetzen(Stelle von, Stelle bis, const QString& text) {
     const QString hinten = zeilentext(bis.zeile).mid(bis.spalte);
     const QStringList neu =
-        Rolle::inZeilen(zeilentext(von.zeile).left(von.spalte) + text + hinten + QLatin1Char('\r'));
+        zeilenAus(zeilentext(von.zeile).left(von.spalte) + text + hinten + QLatin1Char('\r'));
     const qsizetype alteAnzahl = m_rolle.anzahl() == 0 ? 0 : bis.zeile - von.zeile + 1;
     const Stelle danach{von.zeile + neu.size() - 1, neu.last().size() - hinten.size()};
     m_eigeneAenderung = true;

@@ -1,7 +1,7 @@
 #include "rechner/fenster/verwaltungsfenster.h"
 
-#include "common/fehler.h"
-#include "rechner/fenster/dialoge.h"
+#include "common/fenster/ausfuehren.h"
+#include "common/zeilen.h"
 #include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/hauptfenster.h"
 #include "rechner/fenster/rolleneditor.h"
@@ -21,25 +21,6 @@
 #include <algorithm>
 
 namespace {
-
-// The list holds CR LF line breaks, the edit field LF alone.
-QString alsFeldtext(const QString& liste) {
-    return QString(liste).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString alsListe(const QString& feldtext) {
-    return QString(feldtext).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
-
-// Keeps the cursor where it was, so that a field turning letters to upper case can be typed
-// into anywhere.
-void setzeText(QLineEdit* feld, const QString& text) {
-    if (feld->text() == text)
-        return;
-    const int cursor = feld->cursorPosition();
-    feld->setText(text);
-    feld->setCursorPosition(std::min<int>(cursor, text.size()));
-}
 
 // Where the red cover over the PIN column stands, covering the PINs or pulled down to uncover
 // them.
@@ -94,16 +75,12 @@ void Verwaltungsfenster::zeigen() {
     ModelessZeigen(this);
 }
 
+// The operations also change the main window's cover, menu items, status bar and roll.
 void Verwaltungsfenster::ausfuehren(const std::function<void()>& operation) {
-    try {
-        operation();
+    ::ausfuehren(this, operation, [this] {
         aktualisieren();
         m_hauptfenster.aktualisieren();
-    } catch (const Fehler& fehler) {
-        aktualisieren();
-        m_hauptfenster.aktualisieren();
-        Fehlerbox(this, fehler.text());
-    }
+    });
 }
 
 void Verwaltungsfenster::verbinden() {
@@ -148,7 +125,7 @@ void Verwaltungsfenster::nutzerVerbinden() {
         });
     connect(nutzerliste, &QPlainTextEdit::textChanged, this, [this, &m] {
         if (!m_zeigtModell)
-            ausfuehren([&] { m.nutzerlisteGetippt(alsListe(nutzerliste->toPlainText())); });
+            ausfuehren([&] { m.nutzerlisteGetippt(ausAnzeige(nutzerliste->toPlainText())); });
     });
 }
 
@@ -237,14 +214,14 @@ void Verwaltungsfenster::felderAktualisieren() {
     const Verwaltung& m = m_modell;
     m_zeigtModell = true;
     seiten->setCurrentIndex(static_cast<int>(m.seite));
-    setzeText(passwortFeld, m.passwortFeld);
-    setzeText(pinFeld, m.pinFeld);
-    setzeText(nameFeld, m.nameFeld);
+    TextSetzen(passwortFeld, m.passwortFeld);
+    TextSetzen(pinFeld, m.pinFeld);
+    TextSetzen(nameFeld, m.nameFeld);
     // Typing is limited to 40 characters; a longer name from the settings file is shown whole.
     firmaFeld->setMaxLength(std::max<int>(Verwaltung::FirmennameLaenge, m.firmaFeld.size()));
-    setzeText(firmaFeld, m.firmaFeld);
-    if (alsListe(nutzerliste->toPlainText()) != m.nutzerliste)
-        nutzerliste->setPlainText(alsFeldtext(m.nutzerliste));
+    TextSetzen(firmaFeld, m.firmaFeld);
+    if (ausAnzeige(nutzerliste->toPlainText()) != m.nutzerliste)
+        nutzerliste->setPlainText(alsAnzeige(m.nutzerliste));
     nutzerAnzahl->setText(m.nutzerAnzahlText);
     pinDeckel->setGeometry(m.pinsAufgedeckt ? pinsAufgedeckt : pinsBedeckt);
     autopfadAnzeige->setText(m.autopfadAnzeige);

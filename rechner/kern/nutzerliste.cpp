@@ -2,6 +2,8 @@
 // over the PIN column.
 #include "rechner/kern/verwaltung.h"
 
+#include "common/zeilen.h"
+
 QString Grossbuchstaben(const QString& text) {
     QString gross = text;
     for (QChar& zeichen : gross)
@@ -10,7 +12,7 @@ QString Grossbuchstaben(const QString& text) {
 }
 
 QStringList Verwaltung::nutzerzeilen() const {
-    return Rolle::inZeilen(nutzerliste);
+    return zeilenAus(nutzerliste);
 }
 
 void Verwaltung::nutzerlisteGeaendert() {

@@ -1,28 +1,13 @@
 #include "rechner/kern/rolle.h"
 
+#include "common/zeilen.h"
+
 #include <algorithm>
 
 namespace {
 // Hand edits leave runs behind; past this many the roll is put into one list again.
 constexpr std::size_t hoechstensLaeufe = 4096;
 } // namespace
-
-QStringList Rolle::inZeilen(QStringView text) {
-    QStringList zeilen;
-    qsizetype anfang = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        zeilen.append(text.mid(anfang, i - anfang).toString());
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        anfang = i + 1;
-    }
-    if (anfang < text.size())
-        zeilen.append(text.mid(anfang).toString());
-    return zeilen;
-}
 
 void Rolle::beobachten(RollenBeobachter* beobachter) {
     if (std::find(m_beobachter.cbegin(), m_beobachter.cend(), beobachter) == m_beobachter.cend())
@@ -75,7 +60,7 @@ void Rolle::zeilenAnfuegen(QStringList neu) {
 }
 
 void Rolle::anhaengen(QStringView stueck) {
-    QStringList neu = inZeilen(stueck);
+    QStringList neu = zeilenAus(stueck);
     if (neu.isEmpty())
         return;
     const qsizetype erste = m_anzahl;
@@ -107,7 +92,7 @@ void Rolle::ersetzen(QStringList zeilen) {
     if (std::any_of(zeilen.cbegin(), zeilen.cend(), mitUmbruch)) {
         QStringList getrennt;
         for (const QString& zeile : zeilen)
-            getrennt.append(mitUmbruch(zeile) ? inZeilen(zeile + QLatin1Char('\r'))
+            getrennt.append(mitUmbruch(zeile) ? zeilenAus(zeile + QLatin1Char('\r'))
                                               : QStringList{zeile});
         zeilen = std::move(getrennt);
     }

@@ -55,9 +55,6 @@ public:
     void beobachten(RollenBeobachter* beobachter);
     void nichtMehrBeobachten(RollenBeobachter* beobachter);
 
-    // Splits a text into lines by the roll's rule.
-    static QStringList inZeilen(QStringView text);
-
 private:
     // Lines `von` to `von + anzahl` of a list that rolls may share.
     struct Lauf {

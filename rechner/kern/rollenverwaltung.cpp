@@ -1,5 +1,6 @@
 #include "rechner/kern/rollenverwaltung.h"
 
+#include "common/dateizugriff.h"
 #include "common/fehler.h"
 #include "rechner/kern/rollendatei.h"
 
@@ -14,7 +15,8 @@ void Rollenverwaltung::speichern() {
         return;
     try {
         RollendateiSchreiben(*pfad, m_haupt.zeilen());
-    } catch (const Fehler&) {
+    } catch (const Fehler& fehler) {
+        DateifehlerProtokollieren("Writing", *pfad, fehler);
         m_dialoge.meldung(Fehlertexte::FehlerBeimSpeichern);
         return;
     }
@@ -33,7 +35,8 @@ void Rollenverwaltung::oeffnen() {
     QStringList zeilen;
     try {
         zeilen = RollendateiLesen(*pfad);
-    } catch (const Fehler&) {
+    } catch (const Fehler& fehler) {
+        DateifehlerProtokollieren("Reading", *pfad, fehler);
         m_dialoge.meldung(Fehlertexte::FehlerBeimLaden);
         return;
     }

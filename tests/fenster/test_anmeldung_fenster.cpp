@@ -1,6 +1,8 @@
 // The main window, the administration window and the PIN window together, offscreen: first
 // start after the installation, registering an operator, signing in and out, the close query.
+#include "common/fehler.h"
 #include "rechner/fenster/rolleneditor.h"
+#include "tests/hilfen/boxrekorder.h"
 #include "tests/hilfen/fensterhilfen.h"
 #include "tests/hilfen/testrechner.h"
 
@@ -8,7 +10,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -18,25 +19,6 @@
 #include <QtTest>
 
 namespace {
-
-// Closes every message box as soon as it is shown and keeps its text, so that an error box
-// shows up in the test instead of blocking it.
-class Boxwaechter {
-public:
-    Boxwaechter() {
-        QObject::connect(&m_takt, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texte << box->text();
-                box->done(0);
-            }
-        });
-        m_takt.start(5);
-    }
-    QStringList texte;
-
-private:
-    QTimer m_takt;
-};
 
 // The windows as the program block makes them, over a fresh data folder.
 struct Programmlauf {
@@ -55,7 +37,7 @@ struct Programmlauf {
     PinFenster& f3 = rechner.fenster.pinFenster;
     SkriptDialoge& dialoge = rechner.dialoge;
     Programmwerte& werte = rechner.w;
-    Boxwaechter boxen;
+    Boxrekorder boxen;
 };
 
 const QString Trenn = QStringLiteral("------------------------------  ");
@@ -99,12 +81,15 @@ private:
     }
 
 private Q_SLOTS:
+    // The boxes are captioned with the title the program block sets.
+    void initTestCase() { QCoreApplication::setApplicationName(Anwendungstitel()); }
+
     // The installation lets the first start run without an error box, and closing writes the
     // roll into the automatic roll file.
     void ersterStartNachDerInstallation() {
         Programmlauf p;
         installiertStarten(p);
-        QCOMPARE(p.boxen.texte, QStringList());
+        QCOMPARE(p.boxen.abholen(), QList<Box>());
         QCOMPARE(p.dialoge.protokoll, QStringList());
         QCOMPARE(p.f1.windowTitle(), QStringLiteral("Quorvendaltabulix"));
         // Centred up to the window frame, which is unknown before the window is shown.
@@ -152,10 +137,11 @@ private Q_SLOTS:
         rolle.close();
         p.f1.starten();
         p.f1.show();
-        QCOMPARE(p.boxen.texte.size(), 1);
+        QCOMPARE(p.boxen.abholen(),
+                 QList<Box>{fehlerbox(fehlerboxText(Fehlertexte::FehlerBeimLaden))});
         p.dialoge.dateien.push_back(std::nullopt);
         QVERIFY(p.f1.close());
-        QCOMPARE(p.boxen.texte.size(), 1);
+        QCOMPARE(p.boxen.abholen(), QList<Box>());
         QVERIFY(rolle.open(QIODevice::ReadOnly));
         QCOMPARE(rolle.readAll(), beschaedigt);
     }
@@ -206,9 +192,9 @@ private Q_SLOTS:
 
         // Signed in, the close is refused with the error box and the window stays.
         QVERIFY(!p.f1.close());
-        QCOMPARE(p.boxen.texte,
-                 QStringList{QStringLiteral(
-                     "Sie müssen sich erst abmelden, um das Programm zu schließen!")});
+        QCOMPARE(p.boxen.abholen(),
+                 QList<Box>{fehlerbox(fehlerboxText(QStringLiteral(
+                     "Sie müssen sich erst abmelden, um das Programm zu schließen!")))});
         QVERIFY(p.f1.isVisible());
 
         const qsizetype angemeldet = p.rolle().size();

@@ -1,3 +1,4 @@
+#include "common/zeilen.h"
 #include "rechner/kern/rolle.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ QStringList nachRegel(const QStringList& zeilen, const QString& stueck) {
     QString text;
     for (const QString& z : zeilen)
         text += z + QStringLiteral("\r\n");
-    return Rolle::inZeilen(text + stueck);
+    return zeilenAus(text + stueck);
 }
 
 TEST(Rolle, DreiStueckeAusDemBeispiel) {

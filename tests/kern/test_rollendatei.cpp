@@ -1,5 +1,6 @@
 #include "common/ansi.h"
 #include "common/fehler.h"
+#include "common/zeilen.h"
 #include "rechner/kern/rolle.h"
 #include "rechner/kern/rollendatei.h"
 #include "rechner/kern/rtfleser.h"
@@ -141,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
 class TextLesen : public ::testing::TestWithParam<QByteArray> {};
 
 TEST_P(TextLesen, WieDieRolle) {
-    EXPECT_EQ(ZeilenAusDatei(GetParam()), Rolle::inZeilen(ansiZuText(GetParam())));
+    EXPECT_EQ(ZeilenAusDatei(GetParam()), zeilenAus(ansiZuText(GetParam())));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texte, TextLesen,

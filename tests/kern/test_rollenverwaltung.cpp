@@ -1,6 +1,7 @@
 #include "common/fehler.h"
 #include "rechner/kern/rollendatei.h"
 #include "rechner/kern/rollenverwaltung.h"
+#include "tests/hilfen/protokollfang.h"
 #include "tests/kern/dateien_hilfen.h"
 
 namespace {
@@ -126,7 +127,8 @@ TEST_F(Rollenoperationen, NachNeuerRolleWirdDieDateiVorgeschlagen) {
     EXPECT_EQ(dialoge.speichernVorschlaege().back(), pfad("Neu.KRO"));
 }
 
-// A file that cannot be read shows the load message; both rolls and the state stay.
+// A file that cannot be read shows the load message, and the log keeps the file and the cause
+// the message does not name; both rolls and the state stay.
 class Ladefehler : public Rollenoperationen, public ::testing::WithParamInterface<QByteArray> {};
 
 TEST_P(Ladefehler, AllesBleibt) {
@@ -136,8 +138,13 @@ TEST_P(Ladefehler, AllesBleibt) {
     const QString ziel = pfad("Kaputt.KRO");
     if (!GetParam().isNull())
         dateiAnlegen(ziel, GetParam());
+    Protokollfang protokoll;
     oeffnen(ziel);
     EXPECT_EQ(dialoge.meldungen(), QStringList{Fehlertexte::FehlerBeimLaden});
+    const QString ursache =
+        GetParam().isNull() ? Fehlertexte::dateiNichtOeffenbar(ziel) : Fehlertexte::FehlerBeimLaden;
+    EXPECT_EQ(protokoll.meldungen.value(protokoll.meldungen.size() - 1),
+              QStringLiteral("common.dateien: Reading \"%1\" failed: %2").arg(ziel, ursache));
     EXPECT_EQ(haupt.zeilen(), hauptVorher);
     EXPECT_EQ(kopie.zeilen(), kopieVorher);
     EXPECT_EQ(w.Rollenpfad, pfad("Montag.KRO"));
@@ -149,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(Dateien, Ladefehler,
                                            "{\\rtf1" + QByteArray(5000, '{'),
                                            "{\\rtf1{\\pict\\bin999 x}}"));
 
-// A file that cannot be written shows the save message; the state stays and the old file too.
+// A file that cannot be written shows the save message, and the log the file that could not be
+// made; the state stays and the old file too.
 class Speicherfehler : public Rollenoperationen,
                        public ::testing::WithParamInterface<const char*> {};
 
@@ -158,8 +166,12 @@ TEST_P(Speicherfehler, ZustandUndAlteDateiBleiben) {
     ASSERT_EQ(::chmod(QFile::encodeName(pfad("Alt.KRO")).constData(), 0444), 0);
     ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Ordner.KRO")));
     w.NeueRolle = true;
+    Protokollfang protokoll;
     speichernNach(pfad(GetParam()));
     EXPECT_EQ(dialoge.meldungen(), QStringList{Fehlertexte::FehlerBeimSpeichern});
+    EXPECT_EQ(protokoll.meldungen.value(protokoll.meldungen.size() - 1),
+              QStringLiteral("common.dateien: Writing \"%1\" failed: %2")
+                  .arg(pfad(GetParam()), Fehlertexte::dateiNichtErstellbar(pfad(GetParam()))));
     EXPECT_TRUE(w.Rollenpfad.isEmpty());
     EXPECT_FALSE(w.RolleGespeichert);
     EXPECT_TRUE(w.NeueRolle);
