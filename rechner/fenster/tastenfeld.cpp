@@ -28,8 +28,8 @@ constexpr int abstand = 72;
 constexpr int rahmen = 65;
 constexpr int knopf = 49;
 
-QFrame* rahmenBauen(QWidget* panel1, const QRect& feld) {
-    auto* frame = new QFrame(panel1);
+QFrame* rahmenBauen(QWidget* koerper, const QRect& feld) {
+    auto* frame = new QFrame(koerper);
     frame->setGeometry(feld);
     frame->setAutoFillBackground(true);
     frame->setStyleSheet(QStringLiteral("QFrame { background: #800080; }"));
@@ -59,13 +59,13 @@ QPushButton* knopfBauen(QFrame* frame, const Platz& taste, QSize groesse, int pi
 
 } // namespace
 
-Tasten TastenfeldBauen(QWidget* panel1, QPoint ursprung) {
+Tasten TastenfeldBauen(QWidget* koerper, QPoint ursprung) {
     Tasten ergebnis{};
     for (const Platz& taste : plaetze) {
         const int breite = taste.nummer == 12 ? abstand + rahmen : rahmen;
         QFrame* frame = rahmenBauen(
-            panel1, QRect(ursprung + QPoint(taste.spalte * abstand, taste.zeile * abstand),
-                          QSize(breite, rahmen)));
+            koerper, QRect(ursprung + QPoint(taste.spalte * abstand, taste.zeile * abstand),
+                           QSize(breite, rahmen)));
         const QSize groesse = taste.nummer == 12 ? QSize(121, knopf) : QSize(knopf, knopf);
         ergebnis[taste.nummer] = knopfBauen(frame, taste, groesse, 24);
     }
@@ -73,8 +73,8 @@ Tasten TastenfeldBauen(QWidget* panel1, QPoint ursprung) {
     ergebnis[25]->setIconSize(QSize(16, 16));
     for (const Platz& taste : zeitplaetze) {
         QFrame* frame = rahmenBauen(
-            panel1, QRect(ursprung + QPoint(5 * abstand, 3 * abstand + taste.zeile * 48),
-                          QSize(rahmen, 41)));
+            koerper, QRect(ursprung + QPoint(5 * abstand, 3 * abstand + taste.zeile * 48),
+                           QSize(rahmen, 41)));
         ergebnis[taste.nummer] = knopfBauen(frame, taste, QSize(knopf, 27), 11);
     }
     return ergebnis;

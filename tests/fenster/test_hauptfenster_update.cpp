@@ -12,7 +12,7 @@
 #include <QClipboard>
 #include <QtTest>
 
-class TestTForm1Update : public QObject {
+class TestHauptfensterUpdate : public QObject {
     Q_OBJECT
 
     Testserver server;
@@ -71,5 +71,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTForm1Update)
-#include "test_tform1_update.moc"
+QTEST_MAIN(TestHauptfensterUpdate)
+#include "test_hauptfenster_update.moc"
