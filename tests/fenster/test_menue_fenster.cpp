@@ -10,7 +10,7 @@ using namespace fenster;
 
 namespace {
 
-QString panel0(Hauptfenster& f) {
+QString hinweis(Hauptfenster& f) {
     return text(f, QStringLiteral("StatusPanel0"));
 }
 
@@ -27,8 +27,8 @@ QStringList hinweiseAufDemWeg(Hauptfenster& f, const QWidget* von, const QWidget
     QStringList folge;
     for (int i = 0; i <= schritte; ++i) {
         QTest::mouseMove(f.windowHandle(), start + (ziel - start) * i / qMax(schritte, 1));
-        if (folge.isEmpty() || folge.last() != panel0(f))
-            folge.append(panel0(f));
+        if (folge.isEmpty() || folge.last() != hinweis(f))
+            folge.append(hinweis(f));
     }
     return folge;
 }
@@ -147,7 +147,7 @@ private Q_SLOTS:
         Testrechner r;
         Hauptfenster& f = r.hauptfenster;
         QVERIFY(bereit(f));
-        QVERIFY(panel0(f).isEmpty());
+        QVERIFY(hinweis(f).isEmpty());
         QCOMPARE(hinweiseAufDemWeg(f, knopf(f, von), knopf(f, nach)), folge);
         QVERIFY(knopf(f, von)->toolTip().isEmpty());
     }
@@ -172,7 +172,7 @@ private Q_SLOTS:
         QVERIFY(bereit(f));
         QPushButton* ac = knopf(f, QStringLiteral("AC"));
         zeigerAuf(f, ac, ac->rect().center());
-        QCOMPARE(panel0(f), QStringLiteral("Alles löschen"));
+        QCOMPARE(hinweis(f), QStringLiteral("Alles löschen"));
         if (flaeche == QLatin1String("Rahmen")) {
             zeigerAuf(f, ac->parentWidget(), QPoint(2, 2));
         } else if (flaeche == QLatin1String("Statusleiste")) {
@@ -193,7 +193,7 @@ private Q_SLOTS:
             QVERIFY(f.centralWidget()->childAt(ziel->mapTo(f.centralWidget(), ort)));
             zeigerAuf(f, ziel, ort);
         }
-        QCOMPARE(panel0(f), bleibt ? QStringLiteral("Alles löschen") : QString());
+        QCOMPARE(hinweis(f), bleibt ? QStringLiteral("Alles löschen") : QString());
     }
 
     void infoboxZeigtProduktUndVersion() {

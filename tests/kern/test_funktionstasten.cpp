@@ -5,7 +5,7 @@ namespace {
 struct Schritt {
     const char* tasten;
     const char* anzeige;
-    const char* feld; // Panel6 or Panel4, as the example follows
+    const char* feld; // the Zwischenwert or the memory field, as the example follows
     const char* indikator;
     QStringList zeilen;
 };

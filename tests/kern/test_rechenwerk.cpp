@@ -10,9 +10,9 @@ TEST_F(Rechenwerk, BeispielSchrittFuerSchritt) {
         const char* taste;
         const char* anzeige;
         const char* indikator;
-        const char* panel6;
+        const char* zwischenwert;
         QStringList zeilen;
-        const char* edit2;
+        const char* gesamt;
     };
     const Schritt schritte[] = {
         {"1", "1", "", "0", {}, ""},
@@ -30,9 +30,9 @@ TEST_F(Rechenwerk, BeispielSchrittFuerSchritt) {
         taste(QString::fromUtf8(s.taste));
         EXPECT_EQ(m.anzeige, QString::fromUtf8(s.anzeige));
         EXPECT_EQ(m.operatorzeichen, QString::fromUtf8(s.indikator));
-        EXPECT_EQ(m.zwischenwertText, QString::fromUtf8(s.panel6));
+        EXPECT_EQ(m.zwischenwertText, QString::fromUtf8(s.zwischenwert));
         EXPECT_EQ(neueZeilen(), s.zeilen);
-        EXPECT_EQ(m.gesamtText, QString::fromUtf8(s.edit2));
+        EXPECT_EQ(m.gesamtText, QString::fromUtf8(s.gesamt));
         EXPECT_EQ(zeittasten(), QStringLiteral("110"));
     }
     EXPECT_EQ(m.Zwischenwert, 51);
