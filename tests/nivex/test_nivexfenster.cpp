@@ -35,13 +35,8 @@ class TestNivexfenster : public QObject {
     // Every box a test does not take fails it.
     std::optional<Boxrekorder> boxen;
 
-    // A window as started by Rechner: the version line on the clipboard; shown and activated.
     std::unique_ptr<Updatefenster> fenster(Probewelt& welt) {
-        welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
-        auto f = std::make_unique<Updatefenster>(welt, server.basisadresse(), ordner.path() + u'/');
-        f->show();
-        f->activateWindow();
-        return f;
+        return gestartetesFenster(welt, server.basisadresse(), ordner.path());
     }
 
 private Q_SLOTS:

@@ -61,11 +61,7 @@ class TestNivexfensterLauf : public QObject {
     std::optional<Boxrekorder> boxen;
 
     std::unique_ptr<Updatefenster> fenster(Probewelt& welt) {
-        welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
-        auto f = std::make_unique<Updatefenster>(welt, server.basisadresse(), ordner.path() + u'/');
-        f->show();
-        f->activateWindow();
-        return f;
+        return gestartetesFenster(welt, server.basisadresse(), ordner.path());
     }
     void veroeffentlichen(const QStringList& zeilen) {
         server.veroeffentlichen(QStringLiteral("Version.txt"), Versionsdatei(zeilen));
