@@ -67,18 +67,13 @@ public:
         veroeffentlichen(name + QStringLiteral(".antwort"), kopf + '\n' + inhalt);
     }
     // The server answers nothing, as one that is gone, until zuruecksetzen().
-    void anhalten() {
-        if (m_angehalten || !befehl("aus"))
-            return;
-        m_angehalten = true;
-    }
+    void anhalten() { befehl("aus"); }
     // Removes every published file and answers again.
     void zuruecksetzen() {
         QDir ordner(pfad(QString()));
         ordner.removeRecursively();
         ordner.mkpath(QStringLiteral("."));
-        if (m_angehalten && befehl("an"))
-            m_angehalten = false;
+        befehl("an");
     }
 
 private:
@@ -86,14 +81,21 @@ private:
         static std::unique_ptr<Testserver> server;
         return server;
     }
-    // Sends a command and waits until the server confirms it.
-    bool befehl(const QByteArray& wort) {
-        m_prozess.write(wort + '\n');
-        while (m_prozess.waitForReadyRead(10000)) {
-            if (m_prozess.canReadLine())
-                return m_prozess.readLine().trimmed() == wort;
+    // Sends a command and waits until the server has carried it out. Each command carries its
+    // own number, so that a confirmation can never be taken for a later one's; a line already
+    // read into the buffer counts without waiting. A server that does not confirm ends the test
+    // program: every later test would meet a server in the wrong state.
+    void befehl(const QByteArray& wort) {
+        const QByteArray zeile = wort + ' ' + QByteArray::number(++m_befehle);
+        m_prozess.write(zeile + '\n');
+        for (;;) {
+            while (!m_prozess.canReadLine()) {
+                if (!m_prozess.waitForReadyRead(60000))
+                    qFatal("Der Testserver bestaetigt \"%s\" nicht", zeile.constData());
+            }
+            if (m_prozess.readLine().trimmed() == zeile)
+                return;
         }
-        return false;
     }
     QString pfad(const QString& name) const {
         return m_ordner.path() + QStringLiteral("/UpdateQelvar/") + name;
@@ -102,5 +104,5 @@ private:
     QTemporaryDir m_ordner;
     QProcess m_prozess;
     int m_port = 0;
-    bool m_angehalten = false;
+    int m_befehle = 0;
 };

@@ -7,9 +7,10 @@ is the status, optionally followed by the announced length ("-" announces none) 
 "haengt", the rest is the body; the connection closes after the body, so a body shorter than
 announced arrives cut, unless the answer "haengt": then it stays open until the client goes.
 
-Commands on standard input, one a line, each confirmed by printing it back: "aus" makes the
-server close every connection at once without an answer, as a server that is gone gives none
-(the port stays taken, so that nobody else can take it meanwhile); "an" makes it answer again.
+Commands on standard input, one a line, each followed by its number and confirmed by printing
+the line back once it is carried out: "aus" makes the server close every connection at once
+without an answer, as a server that is gone gives none (the port stays taken, so that nobody
+else can take it meanwhile); "an" makes it answer again.
 The server ends when its standard input closes, so it never outlives the test program.
 """
 import functools
@@ -63,7 +64,7 @@ server = Server(("127.0.0.1", 0), functools.partial(Handler, directory=sys.argv[
 threading.Thread(target=server.serve_forever, args=(0.05,), daemon=True).start()
 print(server.server_address[1], flush=True)
 for zeile in sys.stdin:
-    befehl = zeile.strip()
-    server.aus = befehl == "aus"
-    print(befehl, flush=True)
+    worte = zeile.split()
+    server.aus = bool(worte) and worte[0] == "aus"
+    print(" ".join(worte), flush=True)
 server.shutdown()
