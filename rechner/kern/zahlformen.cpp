@@ -235,7 +235,7 @@ std::optional<qint32> Ganzzahl(QStringView text) {
     const qint64 grenze = hex ? 0xFFFFFFFFLL : (negativ ? 2147483648LL : 2147483647LL);
     qint64 wert = 0;
     for (; i < text.size(); ++i) {
-        const int ziffer = QChar(text[i]).digitValue();
+        const int ziffer = text[i].digitValue();
         const int hexZiffer = QStringLiteral("0123456789abcdef").indexOf(text[i].toLower());
         const int z = hex ? hexZiffer : (text[i] < u'0' || text[i] > u'9' ? -1 : ziffer);
         if (z < 0)
