@@ -117,12 +117,6 @@ void RollenEditor::ersetzt(qsizetype von, qsizetype alteAnzahl, qsizetype neueAn
     RollenFlaeche::ersetzt(von, alteAnzahl, neueAnzahl);
 }
 
-RollenFlaeche::Reihe RollenEditor::reiheVon(Stelle stelle) {
-    const QTextLine reihe =
-        satz(stelle.zeile)->lineForTextPosition(static_cast<int>(stelle.spalte));
-    return {stelle.zeile, reihe.isValid() ? reihe.lineNumber() : 0};
-}
-
 void RollenEditor::cursorZeigen() {
     const Reihe reihe = reiheVon(m_cursor);
     const qsizetype sicht = sichtbareReihen();

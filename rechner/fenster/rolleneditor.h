@@ -11,12 +11,6 @@ class QMenu;
 // the empty roll.
 class RollenEditor : public RollenFlaeche {
 public:
-    struct Stelle {
-        qsizetype zeile = 0;
-        qsizetype spalte = 0;
-        auto operator<=>(const Stelle&) const = default;
-    };
-
     RollenEditor(Rolle& rolle, QWidget* eltern);
 
     Stelle cursor() const { return m_cursor; }
@@ -71,9 +65,6 @@ private:
     Stelle zeichenweise(Stelle stelle, bool vor, QTextLayout::CursorMode art);
     Stelle zeichenZurueck(Stelle stelle) const;
     Stelle reihenweise(Stelle stelle, qsizetype reihen);
-    Stelle stelleBei(QPoint punkt);
-    Reihe reiheVon(Stelle stelle);
-    qsizetype zeilenlaenge(qsizetype zeile) const { return zeilentext(zeile).size(); }
     std::pair<Stelle, Stelle> geordnet() const { return std::minmax(m_anker, m_cursor); }
 
     // The one edit: the text between two places becomes `text`.

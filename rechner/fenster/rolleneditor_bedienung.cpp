@@ -191,12 +191,6 @@ RollenEditor::Stelle RollenEditor::reihenweise(Stelle stelle, qsizetype reihen) 
     return {nach.zeile, satz(nach.zeile)->lineAt(static_cast<int>(nach.reihe)).xToCursor(m_zielX)};
 }
 
-RollenEditor::Stelle RollenEditor::stelleBei(QPoint punkt) {
-    const Reihe reihe = reiheBei(punkt);
-    const QTextLine zeile = satz(reihe.zeile)->lineAt(static_cast<int>(reihe.reihe));
-    return {reihe.zeile, zeile.xToCursor(punkt.x() - randBreite)};
-}
-
 void RollenEditor::mousePressEvent(QMouseEvent* ereignis) {
     if (ereignis->button() != Qt::LeftButton)
         return;

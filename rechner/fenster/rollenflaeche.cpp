@@ -115,6 +115,37 @@ RollenFlaeche::Reihe RollenFlaeche::reiheBei(QPoint punkt) {
     return verschoben(m_oben, punkt.y() / reihenhoehe());
 }
 
+RollenFlaeche::Reihe RollenFlaeche::reiheVon(Stelle stelle) {
+    const QTextLine reihe =
+        satz(stelle.zeile)->lineForTextPosition(static_cast<int>(stelle.spalte));
+    return {stelle.zeile, reihe.isValid() ? reihe.lineNumber() : 0};
+}
+
+RollenFlaeche::Stelle RollenFlaeche::stelleBei(QPoint punkt) {
+    const Reihe reihe = reiheBei(punkt);
+    const QTextLine zeile = satz(reihe.zeile)->lineAt(static_cast<int>(reihe.reihe));
+    return {reihe.zeile, zeile.xToCursor(punkt.x() - randBreite)};
+}
+
+QRect RollenFlaeche::zeichenFeld(Stelle stelle) {
+    const QRect feld = zeilenfeld(stelle.zeile);
+    if (feld.isEmpty())
+        return {};
+    const std::shared_ptr<const QTextLayout> gesetzt = satz(stelle.zeile);
+    const int spalte =
+        static_cast<int>(std::clamp<qsizetype>(stelle.spalte, 0, zeilenlaenge(stelle.zeile)));
+    const QTextLine reihe = gesetzt->lineForTextPosition(spalte);
+    if (!reihe.isValid())
+        return {feld.x(), feld.y(), 1, reihenhoehe()};
+    const qreal links = reihe.cursorToX(spalte);
+    const qreal rechts = spalte < zeilenlaenge(stelle.zeile)
+                             ? reihe.cursorToX(gesetzt->nextCursorPosition(spalte))
+                             : links + 1;
+    return QRectF(feld.x() + std::min(links, rechts), feld.y() + reihe.y(),
+                  std::max<qreal>(1, std::abs(rechts - links)), reihenhoehe())
+        .toAlignedRect();
+}
+
 // The end is found from the last line upwards, over the rows that fill the view.
 RollenFlaeche::Reihe RollenFlaeche::endeBerechnen() {
     qsizetype platz = sichtbareReihen();

@@ -22,6 +22,12 @@ public:
         qsizetype reihe = 0;
         auto operator<=>(const Reihe&) const = default;
     };
+    // A place in the text: before column `spalte` of roll line `zeile`.
+    struct Stelle {
+        qsizetype zeile = 0;
+        qsizetype spalte = 0;
+        auto operator<=>(const Stelle&) const = default;
+    };
 
     RollenFlaeche(Rolle& rolle, QWidget* eltern);
     ~RollenFlaeche() override;
@@ -36,6 +42,11 @@ public:
     int reihenhoehe() const { return m_satz.reihenhoehe(); }
     // The parts of a line that its rows show, as laid out.
     QStringList reihentexte(qsizetype zeile);
+    // The place nearest to a point of the viewport, within the lines shown.
+    Stelle stelleBei(QPoint punkt);
+    // Where the character at a place is painted in the viewport (at a line's end, a cursor's
+    // width); empty when it is not in sight.
+    QRect zeichenFeld(Stelle stelle);
 
 protected:
     // The lines shown: the roll's lines; the editor shows the empty roll as one empty line.
@@ -55,6 +66,9 @@ protected:
     qsizetype abstand(Reihe von, Reihe bis, qsizetype grenze);
     // The row at a point of the viewport, within the lines shown.
     Reihe reiheBei(QPoint punkt);
+    // The row that shows a place.
+    Reihe reiheVon(Stelle stelle);
+    qsizetype zeilenlaenge(qsizetype zeile) const { return zeilentext(zeile).size(); }
     void obenSetzen(Reihe reihe);
     void scrollenUm(qsizetype anzahl) { obenSetzen(verschoben(m_oben, anzahl)); }
     void zumEndeEinreihen();
