@@ -1,6 +1,7 @@
 #include "nivex/fenster/updatefenster.h"
 
 #include "common/fenster/ausfuehren.h"
+#include "common/fenster/formbau.h"
 #include "common/zeilen.h"
 #include "nivex/fenster/stufenrahmen.h"
 #include "nivex/fenster/zeilenmass.h"
@@ -23,9 +24,7 @@ constexpr int Statushoehe = 19;
 
 QPlainTextEdit* textfeld(QWidget* eltern, const QString& name, const QRect& ort,
                          const QColor& farbe, bool nurLesen) {
-    auto* feld = new QPlainTextEdit(eltern);
-    feld->setObjectName(name);
-    feld->setGeometry(ort);
+    auto* feld = platziert<QPlainTextEdit>(eltern, name, ort);
     feld->setReadOnly(nurLesen);
     QPalette palette = feld->palette();
     palette.setColor(QPalette::Base, farbe);
@@ -34,44 +33,26 @@ QPlainTextEdit* textfeld(QWidget* eltern, const QString& name, const QRect& ort,
     return feld;
 }
 
-QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text, QPoint ort,
-                     int hoehe = 0) {
-    auto* label = new QLabel(text, eltern);
-    label->setObjectName(name);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    if (hoehe) {
-        QFont schrift = label->font();
-        schrift.setBold(true);
-        schrift.setPixelSize(hoehe);
-        label->setFont(schrift);
-    }
-    label->adjustSize();
-    label->move(ort);
-    return label;
+QLabel* schwarz(QWidget* eltern, const QString& name, const QString& text, QPoint ort) {
+    return beschriftung(eltern, name, text, ort, QStringLiteral("color: black;"));
+}
+
+// The big black bold captions of the two steps.
+QLabel* schwarzFett(QWidget* eltern, const QString& name, const QString& text, QPoint ort,
+                    int hoehe) {
+    return beschriftung(
+        eltern, name, text, ort,
+        QStringLiteral("color: black; font-weight: bold; font-size: %1px;").arg(hoehe));
 }
 
 // A picture stretched to its box, with a sunken bevel over its edge.
 void bild(QWidget* eltern, const QString& name, const QString& bevel, const QString& datei,
           const QRect& ort) {
-    auto* image = new QLabel(eltern);
-    image->setObjectName(name);
-    image->setGeometry(ort);
+    auto* image = platziert<QLabel>(eltern, name, ort);
     image->setScaledContents(true);
     image->setPixmap(QPixmap(datei));
-    auto* rahmen = new QFrame(eltern);
-    rahmen->setObjectName(bevel);
-    rahmen->setGeometry(ort);
-    rahmen->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    rahmen->setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, const QRect& ort) {
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(name);
-    b->setGeometry(ort);
-    return b;
+    rahmen(eltern, bevel, ort, QFrame::Box | QFrame::Sunken)
+        ->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void zeigen(QPlainTextEdit* feld, const QString& feldtext) {
@@ -141,15 +122,15 @@ Updatefenster::Updatefenster(NivexAussenwelt& welt, const QString& basisadresse,
 
 void Updatefenster::felderBauen() {
     const QColor creme(255, 251, 240);
-    beschriftung(this, QStringLiteral("Label1"), QStringLiteral("Download-Pfad"), {8, 96});
+    schwarz(this, QStringLiteral("Label1"), QStringLiteral("Download-Pfad"), {8, 96});
     downloadOrdnerFeld = textfeld(this, QStringLiteral("Memo1"), {8, 112, 505, 41}, creme, false);
-    beschriftung(this, QStringLiteral("Label2"), QStringLiteral("Dateiversionen"), {8, 168});
+    schwarz(this, QStringLiteral("Label2"), QStringLiteral("Dateiversionen"), {8, 168});
     aktuelleVersionFeld =
         textfeld(this, QStringLiteral("Memo5"), {8, 184, 177, 41}, QColor(192, 192, 192), false);
     neueVersionFeld =
         textfeld(this, QStringLiteral("Memo2"), {8, 232, 177, 41}, QColor(192, 220, 192), true);
-    beschriftung(this, QStringLiteral("Label3"), QStringLiteral("Informationen zum neuen Update"),
-                 {192, 168});
+    schwarz(this, QStringLiteral("Label3"), QStringLiteral("Informationen zum neuen Update"),
+            {192, 168});
     informationsFeld = textfeld(this, QStringLiteral("Memo3"), {192, 184, 409, 129}, creme, true);
     informationsFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     hilfeKennungFeld =
@@ -168,16 +149,13 @@ void Updatefenster::felderBauen() {
 
 void Updatefenster::schritteBauen() {
     const auto schritt = [this](const QString& name, int oben, int nummer, const QString& text) {
-        auto* rahmen = new Stufenrahmen(this);
-        rahmen->setObjectName(name);
-        rahmen->setGeometry(520, oben, 241, 57);
-        beschriftung(this, QStringLiteral("Label%1").arg(2 * nummer + 2), QString::number(nummer),
-                     {544, oben + 16}, 24);
-        beschriftung(this, QStringLiteral("Label%1").arg(2 * nummer + 3), text, {590, oben + 19},
-                     19);
-        auto* fortschritt = new QProgressBar(this);
-        fortschritt->setObjectName(QStringLiteral("ProgressBar%1").arg(nummer));
-        fortschritt->setGeometry(520, oben + 64, 241, 12);
+        auto* rahmen = platziert<Stufenrahmen>(this, name, QRect(520, oben, 241, 57));
+        schwarzFett(this, QStringLiteral("Label%1").arg(2 * nummer + 2), QString::number(nummer),
+                    {544, oben + 16}, 24);
+        schwarzFett(this, QStringLiteral("Label%1").arg(2 * nummer + 3), text, {590, oben + 19},
+                    19);
+        auto* fortschritt = platziert<QProgressBar>(
+            this, QStringLiteral("ProgressBar%1").arg(nummer), QRect(520, oben + 64, 241, 12));
         fortschritt->setRange(0, 100);
         fortschritt->setValue(0);
         fortschritt->setTextVisible(false);
@@ -216,14 +194,13 @@ void Updatefenster::knoepfeBauen() {
 }
 
 void Updatefenster::statusleisteBauen() {
-    auto* leiste = new QWidget(this);
-    leiste->setObjectName(QStringLiteral("StatusBar1"));
-    leiste->setGeometry(0, Innengroesse.height() - Statushoehe, Innengroesse.width(), Statushoehe);
+    auto* leiste = platziert<QWidget>(
+        this, QStringLiteral("StatusBar1"),
+        QRect(0, Innengroesse.height() - Statushoehe, Innengroesse.width(), Statushoehe));
     const int breiten[2] = {250, Innengroesse.width() - 250};
     for (int i = 0; i < 2; ++i) {
-        statusfelder[i] = new QLabel(leiste);
-        statusfelder[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        statusfelder[i]->setGeometry(i * breiten[0], 0, breiten[i], Statushoehe);
+        statusfelder[i] = platziert<QLabel>(leiste, QStringLiteral("StatusPanel%1").arg(i),
+                                            QRect(i * breiten[0], 0, breiten[i], Statushoehe));
         statusfelder[i]->setAlignment(Qt::AlignCenter);
         statusfelder[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }

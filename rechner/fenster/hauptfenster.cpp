@@ -1,6 +1,7 @@
 #include "rechner/fenster/hauptfenster.h"
 
 #include "common/fenster/ausfuehren.h"
+#include "common/fenster/formbau.h"
 #include "rechner/fenster/rollenansicht.h"
 #include "rechner/kern/tasten.h"
 
@@ -15,9 +16,7 @@
 namespace {
 
 QLabel* anzeigefeld(QWidget* eltern, const QString& name, const QRect& feld, const QString& stil) {
-    auto* feldWidget = new QLabel(eltern);
-    feldWidget->setObjectName(name);
-    feldWidget->setGeometry(feld);
+    auto* feldWidget = platziert<QLabel>(eltern, name, feld);
     feldWidget->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     feldWidget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     feldWidget->setStyleSheet(stil);
@@ -25,13 +24,7 @@ QLabel* anzeigefeld(QWidget* eltern, const QString& name, const QRect& feld, con
     return feldWidget;
 }
 
-QLabel* beschriftung(QWidget* eltern, const QString& text, QPoint ort) {
-    auto* label = new QLabel(text, eltern);
-    label->move(ort);
-    label->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    label->adjustSize();
-    return label;
-}
+const QString fett = QStringLiteral("font-weight: bold;");
 
 const QString cremeGruen = QStringLiteral(
     "background: #fffbf0; color: #008000; font-weight: bold; font-family: monospace;");
@@ -51,14 +44,10 @@ Hauptfenster::Hauptfenster(Programm& programm, Dialoge& dialoge, Shell& shell,
     setMouseTracking(true);
 
     // The keyboard sink lies beneath the keypad body, first in the tab order.
-    tastaturfeld = new QLineEdit(zentrum);
-    tastaturfeld->setObjectName(QStringLiteral("Edit1"));
-    tastaturfeld->setGeometry(40, 64, 121, 21);
+    tastaturfeld = platziert<QLineEdit>(zentrum, QStringLiteral("Edit1"), QRect(40, 64, 121, 21));
     tastaturfeld->installEventFilter(this);
 
-    tastenkoerper = new QWidget(zentrum);
-    tastenkoerper->setObjectName(QStringLiteral("Panel1"));
-    tastenkoerper->setGeometry(0, 0, 821, 560);
+    tastenkoerper = platziert<QWidget>(zentrum, QStringLiteral("Panel1"), QRect(0, 0, 821, 560));
     tastenkoerper->setAutoFillBackground(true);
     tastenkoerper->setStyleSheet(QStringLiteral("#Panel1 { background: #c0c0c0; }"));
     tastenkoerper->setMouseTracking(true);
@@ -68,11 +57,9 @@ Hauptfenster::Hauptfenster(Programm& programm, Dialoge& dialoge, Shell& shell,
     tastenVerbinden();
     statusleisteBauen();
 
-    anmeldeDeckel = new QLabel(
-        QStringLiteral("Im Hauptmenü - Anmelden unter Nutzer, - oder Rechner / Registrieren "),
-        zentrum);
-    anmeldeDeckel->setObjectName(QStringLiteral("Panel3"));
-    anmeldeDeckel->setGeometry(0, 0, 821, 560);
+    anmeldeDeckel = platziert<QLabel>(
+        zentrum, QStringLiteral("Panel3"), QRect(0, 0, 821, 560),
+        QStringLiteral("Im Hauptmenü - Anmelden unter Nutzer, - oder Rechner / Registrieren "));
     anmeldeDeckel->setAlignment(Qt::AlignCenter);
     anmeldeDeckel->setStyleSheet(
         QStringLiteral("background: #808080; color: white; font-weight: bold; "
@@ -150,12 +137,12 @@ void Hauptfenster::felderBauen(QWidget* koerper) {
     operatorzeichen->setAlignment(Qt::AlignCenter);
     anzeige = anzeigefeld(koerper, QStringLiteral("Panel2"), QRect(64, 40, 337, 41),
                           cremeGruen + QStringLiteral("font-size: 19px;"));
-    beschriftung(koerper, QStringLiteral("Zwischenwert"), QPoint(16, 92));
+    beschriftung(koerper, {}, QStringLiteral("Zwischenwert"), QPoint(16, 92), fett);
     zwischenwertFeld =
         anzeigefeld(koerper, QStringLiteral("Panel6"), QRect(160, 88, 281, 25),
                     QStringLiteral("background: #fffbf0; color: #800000; font-weight: bold; "
                                    "font-family: monospace;"));
-    beschriftung(koerper, QStringLiteral("M - Speicher"), QPoint(16, 122));
+    beschriftung(koerper, {}, QStringLiteral("M - Speicher"), QPoint(16, 122), fett);
     speicherFeld = anzeigefeld(koerper, QStringLiteral("Panel4"), QRect(160, 118, 281, 25),
                                QStringLiteral("background: #fffbf0; font-weight: bold;"));
 
@@ -166,14 +153,12 @@ void Hauptfenster::felderBauen(QWidget* koerper) {
     rollenAnsicht->installEventFilter(this);
     rollenAnsicht->viewport()->installEventFilter(this);
 
-    beschriftung(koerper, QStringLiteral("Gesamt:"), QPoint(470, 520));
-    gesamtFeld = new QLineEdit(koerper);
-    gesamtFeld->setObjectName(QStringLiteral("Edit2"));
-    gesamtFeld->setGeometry(540, 515, 190, 24);
+    beschriftung(koerper, {}, QStringLiteral("Gesamt:"), QPoint(470, 520), fett);
+    gesamtFeld = platziert<QLineEdit>(koerper, QStringLiteral("Edit2"), QRect(540, 515, 190, 24));
     gesamtFeld->setReadOnly(true);
     gesamtFeld->setEnabled(false);
     gesamtFeld->setAlignment(Qt::AlignRight);
-    beschriftung(koerper, QStringLiteral("€"), QPoint(740, 520));
+    beschriftung(koerper, {}, QStringLiteral("€"), QPoint(740, 520), fett);
 }
 
 void Hauptfenster::statusleisteBauen() {

@@ -1,5 +1,6 @@
 #include "rechner/fenster/infofenster.h"
 
+#include "common/fenster/formbau.h"
 #include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/hauptfenster.h"
 #include "rechner/kern/version.h"
@@ -13,25 +14,6 @@
 #include <QStyle>
 
 namespace {
-
-QLabel* feld(QWidget* eltern, const QString& name, const QString& text, QPoint ort,
-             const QString& stil) {
-    auto* label = new QLabel(text, eltern);
-    label->setObjectName(name);
-    label->move(ort);
-    label->setStyleSheet(stil);
-    label->adjustSize();
-    return label;
-}
-
-QFrame* rahmen(QWidget* eltern, const QString& name, const QRect& ort, QFrame::Shadow schatten) {
-    auto* frame = new QFrame(eltern);
-    frame->setObjectName(name);
-    frame->setGeometry(ort);
-    frame->setFrameStyle(QFrame::Panel | schatten);
-    frame->setLineWidth(2);
-    return frame;
-}
 
 const QString fett = QStringLiteral("font-weight: bold;");
 
@@ -55,35 +37,35 @@ Infofenster::Infofenster(Hauptfenster& hauptfenster)
 }
 
 void Infofenster::obenBauen() {
-    QFrame* rahmenOben =
-        rahmen(this, QStringLiteral("Panel1"), QRect(8, 8, 291, 265), QFrame::Raised);
-    QFrame* symbolrahmen =
-        rahmen(rahmenOben, QStringLiteral("Bevel1"), QRect(10, 10, 41, 41), QFrame::Sunken);
-    programmsymbol = new QLabel(symbolrahmen);
-    programmsymbol->setObjectName(QStringLiteral("ProgramIcon"));
-    programmsymbol->setGeometry(4, 4, 33, 33);
+    QFrame* rahmenOben = rahmen(this, QStringLiteral("Panel1"), QRect(8, 8, 291, 265),
+                                QFrame::Panel | QFrame::Raised, 2);
+    QFrame* symbolrahmen = rahmen(rahmenOben, QStringLiteral("Bevel1"), QRect(10, 10, 41, 41),
+                                  QFrame::Panel | QFrame::Sunken, 2);
+    programmsymbol =
+        platziert<QLabel>(symbolrahmen, QStringLiteral("ProgramIcon"), QRect(4, 4, 33, 33));
     programmsymbol->setScaledContents(true);
-    feld(rahmenOben, QStringLiteral("Label5"), QStringLiteral("Version"), QPoint(66, 12), fett);
-    versionsText = feld(rahmenOben, QStringLiteral("Kont"), QString(), QPoint(66, 34), QString());
+    beschriftung(rahmenOben, QStringLiteral("Label5"), QStringLiteral("Version"), QPoint(66, 12),
+                 fett);
+    versionsText = beschriftung(rahmenOben, QStringLiteral("Kont"), QString(), QPoint(66, 34));
     versionsText->setFixedWidth(215);
-    feld(rahmenOben, QStringLiteral("Label6"), QStringLiteral("E-Mail"), QPoint(10, 96), fett);
+    beschriftung(rahmenOben, QStringLiteral("Label6"), QStringLiteral("E-Mail"), QPoint(10, 96),
+                 fett);
     const QString link = fett + QStringLiteral(" text-decoration: underline;");
-    emailLink = feld(rahmenOben, QStringLiteral("Label2"), MorvaneEMail, QPoint(10, 118),
-                     link + QStringLiteral(" color: navy;"));
-    feld(rahmenOben, QStringLiteral("Label3"), QStringLiteral("Internet: "), QPoint(10, 168), link);
-    webLink = feld(rahmenOben, QStringLiteral("Label4"), MorvaneWebseite, QPoint(10, 190),
-                   link + QStringLiteral(" color: red;"));
+    emailLink = beschriftung(rahmenOben, QStringLiteral("Label2"), MorvaneEMail, QPoint(10, 118),
+                             link + QStringLiteral(" color: navy;"));
+    beschriftung(rahmenOben, QStringLiteral("Label3"), QStringLiteral("Internet: "),
+                 QPoint(10, 168), link);
+    webLink = beschriftung(rahmenOben, QStringLiteral("Label4"), MorvaneWebseite, QPoint(10, 190),
+                           link + QStringLiteral(" color: red;"));
     emailLink->installEventFilter(this);
     webLink->installEventFilter(this);
 }
 
 void Infofenster::untenBauen() {
-    QFrame* rahmenUnten =
-        rahmen(this, QStringLiteral("Panel2"), QRect(8, 281, 291, 56), QFrame::Sunken);
-    okKnopf = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), rahmenUnten);
-    okKnopf->setObjectName(QStringLiteral("BitBtn1"));
-    okKnopf->setGeometry(108, 14, 75, 28);
+    QFrame* rahmenUnten = rahmen(this, QStringLiteral("Panel2"), QRect(8, 281, 291, 56),
+                                 QFrame::Panel | QFrame::Sunken, 2);
+    okKnopf = knopf(rahmenUnten, QStringLiteral("BitBtn1"), QStringLiteral("OK"),
+                    QRect(108, 14, 75, 28), style()->standardIcon(QStyle::SP_DialogOkButton));
     okKnopf->setDefault(true);
     connect(okKnopf, &QPushButton::clicked, this, [this] { ok(); });
 }

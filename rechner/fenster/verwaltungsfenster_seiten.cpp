@@ -1,4 +1,5 @@
 // The administration window: the controls of its four tabs, at their places.
+#include "common/fenster/formbau.h"
 #include "rechner/fenster/rolleneditor.h"
 #include "rechner/fenster/verwaltungsfenster.h"
 
@@ -15,63 +16,45 @@ namespace {
 
 const QString fett13 = QStringLiteral("font-weight: bold; font-size: 13px;");
 
-QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text, QPoint ort,
-                     const QString& stil = fett13) {
-    auto* label = new QLabel(text, eltern);
-    label->setObjectName(name);
-    label->setStyleSheet(stil);
-    label->move(ort);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* feld(QWidget* eltern, const QString& name, const QRect& ort, const QString& stil,
-                int hoechstLaenge) {
-    auto* edit = new QLineEdit(eltern);
-    edit->setObjectName(name);
-    edit->setGeometry(ort);
-    edit->setStyleSheet(stil);
-    edit->setMaxLength(hoechstLaenge);
-    return edit;
-}
-
-QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, const QRect& ort,
-                   QStyle::StandardPixmap bild) {
-    auto* knopf = new QPushButton(eltern->style()->standardIcon(bild), text, eltern);
-    knopf->setObjectName(name);
-    knopf->setGeometry(ort);
-    knopf->setAutoDefault(false);
-    return knopf;
+// No button of the window becomes its default by taking the focus.
+QPushButton* seitenknopf(QWidget* eltern, const QString& name, const QString& text,
+                         const QRect& ort, QStyle::StandardPixmap bild) {
+    QPushButton* neu = knopf(eltern, name, text, ort, eltern->style()->standardIcon(bild));
+    neu->setAutoDefault(false);
+    return neu;
 }
 
 } // namespace
 
 void Verwaltungsfenster::loginBauen(QWidget* seite) {
     beschriftung(seite, QStringLiteral("Label1"),
-                 QStringLiteral("Eingabe 6-stelliges  Admin - Passwort: "), QPoint(208, 80));
-    passwortFeld = feld(seite, QStringLiteral("Edit3"), QRect(280, 136, 113, 43),
-                        QStringLiteral("color: red; font-weight: bold; font-size: 32px; "
-                                       "lineedit-password-character: 42;"),
-                        Verwaltung::PasswortLaenge);
+                 QStringLiteral("Eingabe 6-stelliges  Admin - Passwort: "), QPoint(208, 80),
+                 fett13);
+    passwortFeld = eingabefeld(seite, QStringLiteral("Edit3"), QRect(280, 136, 113, 43),
+                               QStringLiteral("color: red; font-weight: bold; font-size: 32px; "
+                                              "lineedit-password-character: 42;"),
+                               Verwaltung::PasswortLaenge);
     passwortFeld->setEchoMode(QLineEdit::Password);
 }
 
 void Verwaltungsfenster::nutzerBauen(QWidget* seite) {
-    beschriftung(seite, QStringLiteral("Label2"), QStringLiteral("Pin 4-stellig"), QPoint(16, 32));
-    pinFeld = feld(seite, QStringLiteral("Edit2"), QRect(16, 48, 57, 24),
-                   QStringLiteral("font-weight: bold; font-size: 16px;"), PinLaenge);
-    beschriftung(seite, QStringLiteral("Label3"), QStringLiteral("Vorname/Name"), QPoint(96, 32));
-    nameFeld = feld(seite, QStringLiteral("Edit1"), QRect(96, 48, 185, 24), fett13, 32767);
-    okKnopf = knopf(seite, QStringLiteral("BitBtn2"), QStringLiteral("OK"), QRect(16, 88, 65, 25),
-                    QStyle::SP_DialogOkButton);
-    alleLoeschenKnopf =
-        knopf(seite, QStringLiteral("BitBtn3"), QStringLiteral("Alle Registrierungen löschen"),
-              QRect(96, 88, 185, 25), QStyle::SP_DialogCancelButton);
-    beschriftung(seite, QStringLiteral("Label4"), QStringLiteral("Pin"), QPoint(328, 8));
-    beschriftung(seite, QStringLiteral("Label5"), QStringLiteral("Vorname/Name"), QPoint(408, 8));
-    nutzerliste = new QPlainTextEdit(seite);
-    nutzerliste->setObjectName(QStringLiteral("Memo1"));
-    nutzerliste->setGeometry(328, 24, 281, 233);
+    beschriftung(seite, QStringLiteral("Label2"), QStringLiteral("Pin 4-stellig"), QPoint(16, 32),
+                 fett13);
+    pinFeld = eingabefeld(seite, QStringLiteral("Edit2"), QRect(16, 48, 57, 24),
+                          QStringLiteral("font-weight: bold; font-size: 16px;"), PinLaenge);
+    beschriftung(seite, QStringLiteral("Label3"), QStringLiteral("Vorname/Name"), QPoint(96, 32),
+                 fett13);
+    nameFeld = eingabefeld(seite, QStringLiteral("Edit1"), QRect(96, 48, 185, 24), fett13, 32767);
+    okKnopf = seitenknopf(seite, QStringLiteral("BitBtn2"), QStringLiteral("OK"),
+                          QRect(16, 88, 65, 25), QStyle::SP_DialogOkButton);
+    alleLoeschenKnopf = seitenknopf(seite, QStringLiteral("BitBtn3"),
+                                    QStringLiteral("Alle Registrierungen löschen"),
+                                    QRect(96, 88, 185, 25), QStyle::SP_DialogCancelButton);
+    beschriftung(seite, QStringLiteral("Label4"), QStringLiteral("Pin"), QPoint(328, 8), fett13);
+    beschriftung(seite, QStringLiteral("Label5"), QStringLiteral("Vorname/Name"), QPoint(408, 8),
+                 fett13);
+    nutzerliste =
+        platziert<QPlainTextEdit>(seite, QStringLiteral("Memo1"), QRect(328, 24, 281, 233));
     nutzerliste->setStyleSheet(fett13);
     nutzerliste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     nutzerliste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -82,41 +65,38 @@ void Verwaltungsfenster::nutzerBauen(QWidget* seite) {
         QStringLiteral("background: red; color: white; font-weight: bold; font-size: 32px;"));
     pinDeckel->installEventFilter(this);
     beschriftung(seite, QStringLiteral("Label7"),
-                 QStringLiteral("Anzahl der registrierten Nutzer:"), QPoint(16, 261));
-    nutzerAnzahl =
-        beschriftung(seite, QStringLiteral("Label6"), QStringLiteral("0"), QPoint(240, 261));
+                 QStringLiteral("Anzahl der registrierten Nutzer:"), QPoint(16, 261), fett13);
+    nutzerAnzahl = beschriftung(seite, QStringLiteral("Label6"), QStringLiteral("0"),
+                                QPoint(240, 261), fett13);
     nutzerAnzahl->setMinimumWidth(60);
 }
 
 void Verwaltungsfenster::rollenBauen(QWidget* seite) {
     oeffnenKnopf =
-        knopf(seite, QStringLiteral("BitBtn23"), QStringLiteral("Registrierrolle öffnen"),
-              QRect(88, 40, 249, 25), QStyle::SP_DialogOpenButton);
+        seitenknopf(seite, QStringLiteral("BitBtn23"), QStringLiteral("Registrierrolle öffnen"),
+                    QRect(88, 40, 249, 25), QStyle::SP_DialogOpenButton);
     speichernKnopf =
-        knopf(seite, QStringLiteral("BitBtn24"), QStringLiteral("Registrierolle speichern"),
-              QRect(88, 80, 249, 25), QStyle::SP_DialogSaveButton);
-    neueRolleKnopf =
-        knopf(seite, QStringLiteral("BitBtn6"), QStringLiteral("Neue Registrierrolle  anlegen"),
-              QRect(88, 120, 249, 25), QStyle::SP_BrowserReload);
-    leerenKnopf =
-        knopf(seite, QStringLiteral("BitBtn29"), QStringLiteral("Aktuelle Registrierrolle  leeren"),
-              QRect(88, 160, 249, 25), QStyle::SP_TrashIcon);
+        seitenknopf(seite, QStringLiteral("BitBtn24"), QStringLiteral("Registrierolle speichern"),
+                    QRect(88, 80, 249, 25), QStyle::SP_DialogSaveButton);
+    neueRolleKnopf = seitenknopf(seite, QStringLiteral("BitBtn6"),
+                                 QStringLiteral("Neue Registrierrolle  anlegen"),
+                                 QRect(88, 120, 249, 25), QStyle::SP_BrowserReload);
+    leerenKnopf = seitenknopf(seite, QStringLiteral("BitBtn29"),
+                              QStringLiteral("Aktuelle Registrierrolle  leeren"),
+                              QRect(88, 160, 249, 25), QStyle::SP_TrashIcon);
     leerenKnopf->setToolTip(QStringLiteral("Kassenrolle löschen"));
-    rollenkopie = new RollenEditor(m_modell.rollenkopie, seite);
-    rollenkopie->setObjectName(QStringLiteral("RichEdit1"));
-    rollenkopie->setGeometry(382, 8, 289, 209);
-    autopfadAnzeige = new QLabel(seite);
-    autopfadAnzeige->setObjectName(QStringLiteral("Panel2"));
-    autopfadAnzeige->setGeometry(16, 220, 657, 33);
+    rollenkopie = platziert<RollenEditor>(seite, QStringLiteral("RichEdit1"),
+                                          QRect(382, 8, 289, 209), m_modell.rollenkopie);
+    autopfadAnzeige = platziert<QLabel>(seite, QStringLiteral("Panel2"), QRect(16, 220, 657, 33));
     autopfadAnzeige->setFrameStyle(QFrame::Box | QFrame::Plain);
     autopfadAnzeige->setAlignment(Qt::AlignCenter);
     autopfadAnzeige->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 11px;"));
     autopfadSpeichernKnopf =
-        knopf(seite, QStringLiteral("BitBtn4"), QStringLiteral("Autopfad speichern"),
-              QRect(16, 260, 145, 25), QStyle::SP_DialogOkButton);
+        seitenknopf(seite, QStringLiteral("BitBtn4"), QStringLiteral("Autopfad speichern"),
+                    QRect(16, 260, 145, 25), QStyle::SP_DialogOkButton);
     autopfadLoeschenKnopf =
-        knopf(seite, QStringLiteral("BitBtn5"), QStringLiteral("Autopfad löschen"),
-              QRect(184, 260, 145, 25), QStyle::SP_DialogCancelButton);
+        seitenknopf(seite, QStringLiteral("BitBtn5"), QStringLiteral("Autopfad löschen"),
+                    QRect(184, 260, 145, 25), QStyle::SP_DialogCancelButton);
 }
 
 void Verwaltungsfenster::einstellungenBauen(QWidget* seite) {
@@ -138,9 +118,8 @@ void Verwaltungsfenster::einstellungenBauen(QWidget* seite) {
     kommastellenText = beschriftung(seite, QStringLiteral("Label9"), QStringLiteral("0"),
                                     QPoint(208, 150), QStringLiteral("color: navy;") + fett13);
     kommastellenText->setMinimumWidth(40);
-    kommastellenRegler = new QSlider(Qt::Horizontal, seite);
-    kommastellenRegler->setObjectName(QStringLiteral("TrackBar1"));
-    kommastellenRegler->setGeometry(40, 176, 233, 45);
+    kommastellenRegler = platziert<QSlider>(seite, QStringLiteral("TrackBar1"),
+                                            QRect(40, 176, 233, 45), Qt::Horizontal);
     kommastellenRegler->setRange(0, 6);
     kommastellenRegler->setSingleStep(1);
     kommastellenRegler->setPageStep(1);
@@ -151,9 +130,9 @@ void Verwaltungsfenster::einstellungenBauen(QWidget* seite) {
     beschriftung(seite, QStringLiteral("Label11"), QStringLiteral("6"), QPoint(256, 224),
                  QStringLiteral("color: red;") + fett13);
     beschriftung(seite, QStringLiteral("Label12"), QStringLiteral("Bezeichnung/Unternehmen"),
-                 QPoint(320, 40));
-    firmaFeld = feld(seite, QStringLiteral("Edit4"), QRect(320, 64, 289, 22), fett13,
-                     Verwaltung::FirmennameLaenge);
+                 QPoint(320, 40), fett13);
+    firmaFeld = eingabefeld(seite, QStringLiteral("Edit4"), QRect(320, 64, 289, 22), fett13,
+                            Verwaltung::FirmennameLaenge);
     ohneAnmeldungFeld = new QCheckBox(QStringLiteral("Ohne Anmeldung starten"), seite);
     ohneAnmeldungFeld->setObjectName(QStringLiteral("CheckBox1"));
     ohneAnmeldungFeld->setStyleSheet(
