@@ -72,18 +72,29 @@ void Verwaltungsfenster::nutzerBauen(QWidget* seite) {
 }
 
 void Verwaltungsfenster::rollenBauen(QWidget* seite) {
-    oeffnenKnopf =
-        seitenknopf(seite, QStringLiteral("BitBtn23"), QStringLiteral("Registrierrolle öffnen"),
-                    QRect(88, 40, 249, 25), QStyle::SP_DialogOpenButton);
-    speichernKnopf =
-        seitenknopf(seite, QStringLiteral("BitBtn24"), QStringLiteral("Registrierolle speichern"),
-                    QRect(88, 80, 249, 25), QStyle::SP_DialogSaveButton);
-    neueRolleKnopf = seitenknopf(seite, QStringLiteral("BitBtn6"),
-                                 QStringLiteral("Neue Registrierrolle  anlegen"),
-                                 QRect(88, 120, 249, 25), QStyle::SP_BrowserReload);
-    leerenKnopf = seitenknopf(seite, QStringLiteral("BitBtn29"),
-                              QStringLiteral("Aktuelle Registrierrolle  leeren"),
-                              QRect(88, 160, 249, 25), QStyle::SP_TrashIcon);
+    const struct {
+        QPushButton* Verwaltungsfenster::*knopf;
+        const char* name;
+        const char* text;
+        QRect ort;
+        QStyle::StandardPixmap bild;
+    } knoepfe[] = {
+        {&Verwaltungsfenster::oeffnenKnopf, "BitBtn23", "Registrierrolle öffnen",
+         QRect(88, 40, 249, 25), QStyle::SP_DialogOpenButton},
+        {&Verwaltungsfenster::speichernKnopf, "BitBtn24", "Registrierolle speichern",
+         QRect(88, 80, 249, 25), QStyle::SP_DialogSaveButton},
+        {&Verwaltungsfenster::neueRolleKnopf, "BitBtn6", "Neue Registrierrolle  anlegen",
+         QRect(88, 120, 249, 25), QStyle::SP_BrowserReload},
+        {&Verwaltungsfenster::leerenKnopf, "BitBtn29", "Aktuelle Registrierrolle  leeren",
+         QRect(88, 160, 249, 25), QStyle::SP_TrashIcon},
+        {&Verwaltungsfenster::autopfadSpeichernKnopf, "BitBtn4", "Autopfad speichern",
+         QRect(16, 260, 145, 25), QStyle::SP_DialogOkButton},
+        {&Verwaltungsfenster::autopfadLoeschenKnopf, "BitBtn5", "Autopfad löschen",
+         QRect(184, 260, 145, 25), QStyle::SP_DialogCancelButton},
+    };
+    for (const auto& k : knoepfe)
+        this->*k.knopf = seitenknopf(seite, QString::fromLatin1(k.name), QString::fromUtf8(k.text),
+                                     k.ort, k.bild);
     leerenKnopf->setToolTip(QStringLiteral("Kassenrolle löschen"));
     rollenkopie = platziert<RollenEditor>(seite, QStringLiteral("RichEdit1"),
                                           QRect(382, 8, 289, 209), m_modell.rollenkopie);
@@ -91,12 +102,9 @@ void Verwaltungsfenster::rollenBauen(QWidget* seite) {
     autopfadAnzeige->setFrameStyle(QFrame::Box | QFrame::Plain);
     autopfadAnzeige->setAlignment(Qt::AlignCenter);
     autopfadAnzeige->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 11px;"));
-    autopfadSpeichernKnopf =
-        seitenknopf(seite, QStringLiteral("BitBtn4"), QStringLiteral("Autopfad speichern"),
-                    QRect(16, 260, 145, 25), QStyle::SP_DialogOkButton);
-    autopfadLoeschenKnopf =
-        seitenknopf(seite, QStringLiteral("BitBtn5"), QStringLiteral("Autopfad löschen"),
-                    QRect(184, 260, 145, 25), QStyle::SP_DialogCancelButton);
+    // The copy stands between the roll's buttons and the automatic path's in the tab order.
+    setTabOrder(leerenKnopf, rollenkopie);
+    setTabOrder(rollenkopie, autopfadSpeichernKnopf);
 }
 
 void Verwaltungsfenster::einstellungenBauen(QWidget* seite) {
