@@ -6,6 +6,27 @@ QStringList zeilenAus(QStringView text) {
     return zeilen;
 }
 
+QList<QByteArray> einstellungszeilen(QByteArrayView bytes, qsizetype anzahl) {
+    QList<QByteArray> zeilen(anzahl);
+    qsizetype anfang = 0;
+    for (QByteArray& zeile : zeilen) {
+        if (anfang >= bytes.size())
+            break;
+        qsizetype ende = bytes.indexOf('\n', anfang);
+        if (ende < 0)
+            ende = bytes.size();
+        zeile = bytes.sliced(anfang, ende - anfang).toByteArray();
+        zeile.replace('\r', QByteArrayView());
+        anfang = ende + 1;
+    }
+    return zeilen;
+}
+
+QString ohneErsteFeldzeile(QStringView text) {
+    const qsizetype umbruch = text.indexOf(QStringLiteral("\r\n"));
+    return umbruch < 0 ? QString() : text.sliced(umbruch + 2).toString();
+}
+
 QString mitCrLf(QStringView text) {
     QString ergebnis;
     ergebnis.reserve(text.size() + text.size() / 8);

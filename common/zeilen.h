@@ -1,11 +1,18 @@
 #pragma once
 
-// Lines and line breaks, one rule for every text both programs split, show and store. A line
-// ends at CR LF, at a lone CR or at a lone LF; text after the last break is a last line only when
-// it is not empty. Stored and shared texts break their lines with CR LF; a QPlainTextEdit shows
-// LF alone.
+// Lines and line breaks. Three rules, each for its own texts:
+// - the roll's rule (zeilenDurchgehen, zeilenAus, mitCrLf): a line ends at CR LF, at a lone CR or
+//   at a lone LF; text after the last break is a last line only when it is not empty. It splits
+//   the roll's pieces, plain-text roll files and the operator list;
+// - the settings file's rule (einstellungszeilen): a line ends at CR LF or at a lone LF, a CR not
+//   followed by LF is dropped from the text, and a line missing at the end reads as empty;
+// - the updater's text fields' rule (ohneErsteFeldzeile): a field holds CR LF breaks and a line
+//   ends only there; a lone CR or LF is part of its line.
+// Stored and shared texts break their lines with CR LF; a QPlainTextEdit shows LF alone.
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -40,6 +47,14 @@ void zeilenDurchgehen(Ansicht text, Abnehmer&& zeile) {
 
 // The lines of a text.
 QStringList zeilenAus(QStringView text);
+
+// The first `anzahl` lines of the settings file's bytes, by its rule, each without its break;
+// missing lines are empty.
+QList<QByteArray> einstellungszeilen(QByteArrayView bytes, qsizetype anzahl);
+
+// A field's text without its first line, which takes its CR LF with it; the empty text when the
+// text holds no CR LF.
+QString ohneErsteFeldzeile(QStringView text);
 
 // Every break made CR LF: CR LF stays, a lone CR and a lone LF each become CR LF.
 QString mitCrLf(QStringView text);

@@ -64,7 +64,7 @@ void Updatemodell::aktivieren() {
 
 QString Updatemodell::ohneErsteAngezeigteZeile(const QString& text, Textfeld feld) const {
     if (!angezeigteZeilen)
-        return OhneErsteZeile(text);
+        return ohneErsteFeldzeile(text);
     return OhneErsteAngezeigteZeile(
         text, [this, feld](const QString& zeile) { return angezeigteZeilen(feld, zeile); });
 }

@@ -1,9 +1,6 @@
 #include "nivex/kern/feldtext.h"
 
-QString OhneErsteZeile(const QString& text) {
-    const qsizetype umbruch = text.indexOf(QStringLiteral("\r\n"));
-    return umbruch < 0 ? QString() : text.mid(umbruch + 2);
-}
+#include "common/zeilen.h"
 
 QString OhneErsteAngezeigteZeile(const QString& text,
                                  const std::function<QList<qsizetype>(const QString&)>& zeilen) {
@@ -12,5 +9,5 @@ QString OhneErsteAngezeigteZeile(const QString& text,
     const QList<qsizetype> laengen = zeilen(ersteZeile);
     if (laengen.size() > 1 && laengen.first() > 0 && laengen.first() < ersteZeile.size())
         return text.mid(laengen.first());
-    return OhneErsteZeile(text);
+    return ohneErsteFeldzeile(text);
 }

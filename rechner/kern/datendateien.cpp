@@ -9,8 +9,6 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
-#include <array>
-
 namespace {
 
 // Both files are a few lines; a larger one is not taken into memory.
@@ -36,25 +34,6 @@ QByteArray einstellungsbytes(const QString& pfad) {
         zeilenenden += QByteArrayView(bytes).sliced(alt).count('\n');
     }
     return bytes;
-}
-
-// A line ends at CR LF or a lone LF; a CR not followed by LF is dropped from the text. Lines
-// missing at the end read as empty.
-std::array<QString, Einstellungszeilen> sechsZeilen(QByteArrayView bytes) {
-    std::array<QString, Einstellungszeilen> zeilen;
-    qsizetype anfang = 0;
-    for (QString& zeile : zeilen) {
-        if (anfang >= bytes.size())
-            break;
-        qsizetype ende = bytes.indexOf('\n', anfang);
-        if (ende < 0)
-            ende = bytes.size();
-        QByteArray roh = bytes.sliced(anfang, ende - anfang).toByteArray();
-        roh.replace('\r', QByteArrayView());
-        zeile = ansiZuText(roh);
-        anfang = ende + 1;
-    }
-    return zeilen;
 }
 
 } // namespace
@@ -86,13 +65,13 @@ QByteArray NutzerlistenBytes(const QString& listenText) {
 }
 
 void EinstellungenAus(QByteArrayView bytes, Programmwerte& werte) {
-    const auto zeilen = sechsZeilen(bytes);
-    werte.AutopfadText = zeilen[0];
-    werte.Autopfad = zeilen[1];
-    werte.KommastellenText = zeilen[2];
-    werte.RechnerModusText = zeilen[3];
-    werte.OhneAnmeldungText = zeilen[4];
-    werte.Firmenname = zeilen[5];
+    const QList<QByteArray> zeilen = einstellungszeilen(bytes, Einstellungszeilen);
+    werte.AutopfadText = ansiZuText(zeilen[0]);
+    werte.Autopfad = ansiZuText(zeilen[1]);
+    werte.KommastellenText = ansiZuText(zeilen[2]);
+    werte.RechnerModusText = ansiZuText(zeilen[3]);
+    werte.OhneAnmeldungText = ansiZuText(zeilen[4]);
+    werte.Firmenname = ansiZuText(zeilen[5]);
     // Stored in 8 bits without a range check: the value modulo 256.
     werte.Kommastellen = static_cast<quint8>(StrToInt(werte.KommastellenText));
     werte.RechnerModus = static_cast<quint8>(StrToInt(werte.RechnerModusText));

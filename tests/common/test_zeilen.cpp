@@ -1,4 +1,5 @@
-// The one rule for lines and line breaks: split, made CR LF, shown in a text field and back.
+// The rules for lines and line breaks: the roll's (split, made CR LF, shown in a text field and
+// back), the settings file's and the updater's text fields', side by side on the same texts.
 #include "common/zeilen.h"
 #include "tests/hilfen/ausgabe.h"
 
@@ -10,8 +11,10 @@ struct Fall {
     const char* name;
     QString text;
     QStringList zeilen;
-    QString crLf;    // mitCrLf
-    QString anzeige; // alsAnzeige
+    QString crLf;              // mitCrLf
+    QString anzeige;           // alsAnzeige
+    QStringList einstellungen; // the first three lines by the settings file's rule
+    QString feldRest;          // ohneErsteFeldzeile
 };
 
 void PrintTo(const Fall& fall, std::ostream* os) {
@@ -21,23 +24,45 @@ void PrintTo(const Fall& fall, std::ostream* os) {
 const QString Leer;
 
 const Fall faelle[] = {
-    {"leer", "", {}, "", ""},
-    {"ohneUmbruch", "a", {"a"}, "a", "a"},
-    {"crLf", "a\r\n", {"a"}, "a\r\n", "a\n"},
-    {"nurCr", "a\r", {"a"}, "a\r\n", "a\r"},
-    {"nurLf", "a\n", {"a"}, "a\r\n", "a\n"},
-    {"crVorCrLf", "a\r\r\n", {"a", Leer}, "a\r\n\r\n", "a\r\n"},
-    {"zweiLf", "\n\n", {Leer, Leer}, "\r\n\r\n", "\n\n"},
-    {"gemischt", "a\rb\nc\r\nd", {"a", "b", "c", "d"}, "a\r\nb\r\nc\r\nd", "a\rb\nc\nd"},
-    {"crLfDannCr", "\r\n\r", {Leer, Leer}, "\r\n\r\n", "\n\r"},
+    {"leer", "", {}, "", "", {Leer, Leer, Leer}, ""},
+    {"ohneUmbruch", "a", {"a"}, "a", "a", {"a", Leer, Leer}, ""},
+    {"crLf", "a\r\n", {"a"}, "a\r\n", "a\n", {"a", Leer, Leer}, ""},
+    {"nurCr", "a\r", {"a"}, "a\r\n", "a\r", {"a", Leer, Leer}, ""},
+    {"nurLf", "a\n", {"a"}, "a\r\n", "a\n", {"a", Leer, Leer}, ""},
+    {"crVorCrLf", "a\r\r\n", {"a", Leer}, "a\r\n\r\n", "a\r\n", {"a", Leer, Leer}, ""},
+    {"zweiLf", "\n\n", {Leer, Leer}, "\r\n\r\n", "\n\n", {Leer, Leer, Leer}, ""},
+    {"gemischt",
+     "a\rb\nc\r\nd",
+     {"a", "b", "c", "d"},
+     "a\r\nb\r\nc\r\nd",
+     "a\rb\nc\nd",
+     {"ab", "c", "d"},
+     "d"},
+    {"crLfDannCr", "\r\n\r", {Leer, Leer}, "\r\n\r\n", "\n\r", {Leer, Leer, Leer}, "\r"},
     // LF before CR is two breaks, not one.
-    {"lfVorCr", "x\n\r", {"x", Leer}, "x\r\n\r\n", "x\n\r"},
-    {"rollenzeile", "12,00 €  \r\n\r\n", {"12,00 €  ", Leer}, "12,00 €  \r\n\r\n", "12,00 €  \n\n"},
+    {"lfVorCr", "x\n\r", {"x", Leer}, "x\r\n\r\n", "x\n\r", {"x", Leer, Leer}, ""},
+    {"rollenzeile",
+     "12,00 €  \r\n\r\n",
+     {"12,00 €  ", Leer},
+     "12,00 €  \r\n\r\n",
+     "12,00 €  \n\n",
+     {"12,00 €  ", Leer, Leer},
+     "\r\n"},
     {"letzteZeileOhneUmbruch",
      " eins \r\nzwei",
      {" eins ", "zwei"},
      " eins \r\nzwei",
-     " eins \nzwei"},
+     " eins \nzwei",
+     {" eins ", "zwei", Leer},
+     "zwei"},
+    // Lines after the third are not read by the settings file's rule.
+    {"vierLf",
+     "1\n2\n3\n4",
+     {"1", "2", "3", "4"},
+     "1\r\n2\r\n3\r\n4",
+     "1\n2\n3\n4",
+     {"1", "2", "3"},
+     ""},
 };
 
 class Zeilen : public ::testing::TestWithParam<Fall> {};
@@ -67,6 +92,17 @@ TEST_P(Zeilen, AlsAnzeige) {
 TEST_P(Zeilen, AnzeigeUndZurueck) {
     const QString gespeichert = mitCrLf(GetParam().text);
     EXPECT_EQ(ausAnzeige(alsAnzeige(gespeichert)), gespeichert);
+}
+
+TEST_P(Zeilen, Einstellungszeilen) {
+    QStringList zeilen;
+    for (const QByteArray& zeile : einstellungszeilen(GetParam().text.toUtf8(), 3))
+        zeilen << QString::fromUtf8(zeile);
+    EXPECT_EQ(zeilen, GetParam().einstellungen);
+}
+
+TEST_P(Zeilen, OhneErsteFeldzeile) {
+    EXPECT_EQ(ohneErsteFeldzeile(GetParam().text), GetParam().feldRest);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texte, Zeilen, ::testing::ValuesIn(faelle),
