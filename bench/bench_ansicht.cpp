@@ -42,7 +42,7 @@ struct Verwaltungslauf {
     Verwaltungslauf() {
         qputenv("XDG_DATA_HOME", QFile::encodeName(daten.path()));
         QDir().mkpath(daten.path() + QStringLiteral("/Morvane/Rechner"));
-        hauptfenster.modell().rolle.ersetzen(typischeZeilen(MillionZeilen));
+        hauptfenster.modell().rolle().ersetzen(typischeZeilen(MillionZeilen));
         kopie = fenster.findChild<RollenEditor*>(QStringLiteral("RichEdit1"));
     }
     // Shows the window with the roll copy's tab and paints the copy once.
@@ -98,7 +98,7 @@ void BM_KopieTippen(benchmark::State& state) {
     v.rollenseite();
     v.kopie->setFocus();
     v.kopie->cursorSetzen({state.range(0), 0});
-    const QString zeile = v.fenster.modell().rollenkopie.zeile(state.range(0));
+    const QString zeile = v.fenster.modell().rollenkopie().zeile(state.range(0));
     QElapsedTimer uhr;
     uhr.start();
     v.tippen(Qt::Key_X, QStringLiteral("x"));
@@ -111,7 +111,7 @@ void BM_KopieTippen(benchmark::State& state) {
     v.fenster.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     QApplication::processEvents();
     if (v.fenster.isVisible() ||
-        v.hauptfenster.modell().rolle.zeile(state.range(0)) != QLatin1Char('x') + zeile)
+        v.hauptfenster.modell().rolle().zeile(state.range(0)) != QLatin1Char('x') + zeile)
         state.SkipWithError("verlassen ohne die Handeingabe");
     state.counters["je_Taste"] =
         benchmark::Counter(2.0 * static_cast<double>(state.iterations()),

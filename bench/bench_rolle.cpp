@@ -28,7 +28,7 @@ void BM_KettenrechnungLangeRolle(benchmark::State& state) {
     werte.Kommastellen = 2;
     werte.RechnerModus = 1;
     Hauptmodell modell(werte);
-    modell.rolle.ersetzen(typischeZeilen(MillionZeilen));
+    modell.rolle().ersetzen(typischeZeilen(MillionZeilen));
     modell.Grundstellung();
     for (auto _ : state) {
         modell.ziffer(1);

@@ -39,7 +39,7 @@ void BM_StartMillionZeilen(benchmark::State& state) {
         QApplication::processEvents();
         hauptfenster.repaint();
         state.PauseTiming();
-        if (hauptfenster.modell().rolle.anzahl() != MillionZeilen)
+        if (hauptfenster.modell().rolle().anzahl() != MillionZeilen)
             state.SkipWithError("Rolle nicht geladen");
         // Destroyed without the close query, which would save the roll again.
         programm.reset();

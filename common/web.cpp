@@ -9,11 +9,6 @@
 
 namespace {
 
-QString& basisadresse() {
-    static QString adresse = QStringLiteral(RECHNER_UPDATE_SERVER);
-    return adresse;
-}
-
 // The fetch buffer of the version file: 10001 bytes, one read.
 constexpr qsizetype Puffergroesse = 10001;
 
@@ -126,14 +121,6 @@ bool gueltigerDateipfad(const QString& pfad) {
 }
 
 } // namespace
-
-QString updateServer() {
-    return basisadresse();
-}
-
-void setzeUpdateServer(const QString& adresse) {
-    basisadresse() = adresse;
-}
 
 QString Open_Internet(const QString& url) {
     QByteArray puffer;

@@ -1,6 +1,5 @@
 // The program block Nivex.
 #include "common/sprache.h"
-#include "common/web.h"
 #include "nivex/fenster/plattform.h"
 #include "nivex/fenster/updatefenster.h"
 
@@ -11,7 +10,8 @@ int main(int argc, char** argv) {
     deutscheQtTexteLaden();
     QApplication::setApplicationName(Nivextexte::Titel);
     NivexPlattform plattform;
-    Updatefenster fenster(plattform, updateServer(), QCoreApplication::applicationDirPath() + u'/');
+    Updatefenster fenster(plattform, QStringLiteral(RECHNER_UPDATE_SERVER),
+                          QCoreApplication::applicationDirPath() + u'/');
     plattform.setzeEltern(&fenster);
     fenster.show();
     // The window takes the keyboard at once, as the program's only window.

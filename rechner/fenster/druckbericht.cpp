@@ -167,10 +167,10 @@ private:
 } // namespace
 
 void Druckbericht::fuellen(const Hauptmodell& hauptmodell) {
-    rolle = &hauptmodell.rolle;
-    firma = hauptmodell.firmenText;
-    uhrzeit = hauptmodell.uhrText;
-    titel = QStringLiteral("Registrierrolle ") + hauptmodell.w.Rollenname;
+    rolle = &hauptmodell.rolle();
+    firma = hauptmodell.firmenText();
+    uhrzeit = hauptmodell.uhrText();
+    titel = QStringLiteral("Registrierrolle ") + hauptmodell.werte().Rollenname;
 }
 
 void Druckbericht::einrichten(QPrinter& drucker) {

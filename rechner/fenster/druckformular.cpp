@@ -12,7 +12,7 @@
 Druckformular::Druckformular(Hauptfenster& hauptfenster) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Druck"));
-    connect(hauptfenster.druckenAktion, &QAction::triggered, this, [this, &hauptfenster] {
+    hauptfenster.beiMenuepunkt(Hauptfenster::Menuepunkt::Drucken, [this, &hauptfenster] {
         hauptfenster.ausfuehren([this, &hauptfenster] {
             bericht.fuellen(hauptfenster.modell());
             vorschau(&hauptfenster);

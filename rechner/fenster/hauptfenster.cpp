@@ -31,10 +31,8 @@ const QString cremeGruen = QStringLiteral(
 
 } // namespace
 
-Hauptfenster::Hauptfenster(Programm& programm, Dialoge& dialoge, Shell& shell,
-                           Zwischenablage& zwischenablage)
-    : m_programm(programm), m_modell(programm.hauptmodell), m_shell(shell),
-      m_aktualisierung(aktualisierungBauen(dialoge, shell, zwischenablage)) {
+Hauptfenster::Hauptfenster(Programm& programm, Shell& shell)
+    : m_programm(programm), m_modell(programm.hauptmodell()), m_shell(shell) {
     setObjectName(QStringLiteral("TForm1"));
     resize(821, 620);
     menueBauen();
@@ -44,49 +42,49 @@ Hauptfenster::Hauptfenster(Programm& programm, Dialoge& dialoge, Shell& shell,
     setMouseTracking(true);
 
     // The keyboard sink lies beneath the keypad body, first in the tab order.
-    tastaturfeld = platziert<QLineEdit>(zentrum, QStringLiteral("Edit1"), QRect(40, 64, 121, 21));
-    tastaturfeld->installEventFilter(this);
+    m_tastaturfeld = platziert<QLineEdit>(zentrum, QStringLiteral("Edit1"), QRect(40, 64, 121, 21));
+    m_tastaturfeld->installEventFilter(this);
 
-    tastenkoerper = platziert<QWidget>(zentrum, QStringLiteral("Panel1"), QRect(0, 0, 821, 560));
-    tastenkoerper->setAutoFillBackground(true);
-    tastenkoerper->setStyleSheet(QStringLiteral("#Panel1 { background: #c0c0c0; }"));
-    tastenkoerper->setMouseTracking(true);
-    tastenkoerper->installEventFilter(this);
-    felderBauen(tastenkoerper);
-    m_tasten = TastenfeldBauen(tastenkoerper, QPoint(16, 152));
+    m_tastenkoerper = platziert<QWidget>(zentrum, QStringLiteral("Panel1"), QRect(0, 0, 821, 560));
+    m_tastenkoerper->setAutoFillBackground(true);
+    m_tastenkoerper->setStyleSheet(QStringLiteral("#Panel1 { background: #c0c0c0; }"));
+    m_tastenkoerper->setMouseTracking(true);
+    m_tastenkoerper->installEventFilter(this);
+    felderBauen(m_tastenkoerper);
+    m_tasten = TastenfeldBauen(m_tastenkoerper, QPoint(16, 152));
     tastenVerbinden();
     statusleisteBauen();
 
-    anmeldeDeckel = platziert<QLabel>(
+    m_anmeldeDeckel = platziert<QLabel>(
         zentrum, QStringLiteral("Panel3"), QRect(0, 0, 821, 560),
         QStringLiteral("Im Hauptmenü - Anmelden unter Nutzer, - oder Rechner / Registrieren "));
-    anmeldeDeckel->setAlignment(Qt::AlignCenter);
-    anmeldeDeckel->setStyleSheet(
+    m_anmeldeDeckel->setAlignment(Qt::AlignCenter);
+    m_anmeldeDeckel->setStyleSheet(
         QStringLiteral("background: #808080; color: white; font-weight: bold; "
                        "font-style: italic; font-size: 16px;"));
-    anmeldeDeckel->setFocusPolicy(Qt::StrongFocus);
-    anmeldeDeckel->installEventFilter(this);
+    m_anmeldeDeckel->setFocusPolicy(Qt::StrongFocus);
+    m_anmeldeDeckel->installEventFilter(this);
 
-    versionszeile = new QPlainTextEdit(this);
-    versionszeile->setObjectName(QStringLiteral("Memo1"));
-    versionszeile->hide();
+    m_versionszeile = new QPlainTextEdit(this);
+    m_versionszeile->setObjectName(QStringLiteral("Memo1"));
+    m_versionszeile->hide();
 
-    connect(&uhr, &QTimer::timeout, this, [this] {
+    connect(&m_uhr, &QTimer::timeout, this, [this] {
         m_modell.uhrTick(QDateTime::currentDateTime());
-        uhrFeld->setText(m_modell.uhrText);
+        m_uhrFeld->setText(m_modell.uhrText());
     });
-    uhr.start(1000);
-    startstempelZeitgeber.setSingleShot(true);
-    connect(&startstempelZeitgeber, &QTimer::timeout, this,
+    m_uhr.start(1000);
+    m_startstempelZeitgeber.setSingleShot(true);
+    connect(&m_startstempelZeitgeber, &QTimer::timeout, this,
             [this] { ausfuehren([this] { m_modell.startstempel(); }); });
-    startstempelZeitgeber.start(1500);
+    m_startstempelZeitgeber.start(1500);
 
     startVerbinden();
     menueVerbinden();
     updateVerbinden();
     tastaturVerbinden();
     aktualisieren();
-    tastaturfeld->setFocus();
+    m_tastaturfeld->setFocus();
 }
 
 void Hauptfenster::menueBauen() {
@@ -98,77 +96,77 @@ void Hauptfenster::menueBauen() {
     };
     QMenu* datei = leiste->addMenu(QStringLiteral("Rechner"));
     datei->setObjectName(QStringLiteral("Datei1"));
-    registrierenAktion =
+    m_registrierenAktion =
         eintrag(datei, QStringLiteral("Registrieren"), QStringLiteral("Registrieren1"));
     datei->addSeparator()->setObjectName(QStringLiteral("N1"));
-    beendenAktion = eintrag(datei, QStringLiteral("Beenden"), QStringLiteral("Beenden1"));
+    m_beendenAktion = eintrag(datei, QStringLiteral("Beenden"), QStringLiteral("Beenden1"));
     QMenu* nutzer = leiste->addMenu(QStringLiteral("Nutzer"));
     nutzer->setObjectName(QStringLiteral("Rolle1"));
-    anmeldenAktion = eintrag(nutzer, QStringLiteral("Anmelden"), QStringLiteral("Anmelden1"));
-    abmeldenAktion = eintrag(nutzer, QStringLiteral("Abmelden"), QStringLiteral("Abmelden1"));
+    m_anmeldenAktion = eintrag(nutzer, QStringLiteral("Anmelden"), QStringLiteral("Anmelden1"));
+    m_abmeldenAktion = eintrag(nutzer, QStringLiteral("Abmelden"), QStringLiteral("Abmelden1"));
     QMenu* rolle = leiste->addMenu(QStringLiteral("Registrierrolle"));
     rolle->setObjectName(QStringLiteral("Registrierrolle1"));
-    druckenAktion = eintrag(rolle, QStringLiteral("Drucken"), QStringLiteral("Drucken2"));
+    m_druckenAktion = eintrag(rolle, QStringLiteral("Drucken"), QStringLiteral("Drucken2"));
     QMenu* info = leiste->addMenu(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("Info1"));
-    infoAktion = eintrag(info, QStringLiteral("Info ..."), QStringLiteral("Info2"));
+    m_infoAktion = eintrag(info, QStringLiteral("Info ..."), QStringLiteral("Info2"));
     QMenu* kontakte = info->addMenu(QStringLiteral("Morvane Kontakte"));
     kontakte->setObjectName(QStringLiteral("MorvaneKontakte1"));
-    webseiteAktion =
+    m_webseiteAktion =
         eintrag(kontakte, QStringLiteral("Morvane Webseite"), QStringLiteral("MorvaneWebseite1"));
-    emailAktion = eintrag(kontakte, QStringLiteral("Fragen (E-Mail Fragen an Morvane)"),
-                          QStringLiteral("FragenEMailFragenanMorvane1"));
-    updateAktion = eintrag(kontakte, QStringLiteral("Programmaktualisierung  (Online Update)"),
-                           QStringLiteral("ProgrammaktualisierungOnlineUpdate1"));
-    hilfeAktion = eintrag(info, QStringLiteral("Morvane-Hilfe"), QStringLiteral("Hilfe1"));
+    m_emailAktion = eintrag(kontakte, QStringLiteral("Fragen (E-Mail Fragen an Morvane)"),
+                            QStringLiteral("FragenEMailFragenanMorvane1"));
+    m_updateAktion = eintrag(kontakte, QStringLiteral("Programmaktualisierung  (Online Update)"),
+                             QStringLiteral("ProgrammaktualisierungOnlineUpdate1"));
+    m_hilfeAktion = eintrag(info, QStringLiteral("Morvane-Hilfe"), QStringLiteral("Hilfe1"));
 }
 
 void Hauptfenster::felderBauen(QWidget* koerper) {
-    firmenFeld = anzeigefeld(koerper, QStringLiteral("Panel33"), QRect(16, 8, 250, 24),
-                             QStringLiteral("font-weight: bold; font-style: italic;"));
-    firmenFeld->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    firmenFeld->setFrameStyle(QFrame::NoFrame);
-    uhrFeld = anzeigefeld(koerper, QStringLiteral("Panel5"), QRect(272, 8, 170, 24),
-                          QStringLiteral("font-weight: bold;"));
-    uhrFeld->setAlignment(Qt::AlignCenter);
-    operatorzeichen = anzeigefeld(koerper, QStringLiteral("Panel34"), QRect(16, 40, 41, 41),
-                                  QStringLiteral("background: #fffbf0; color: #008000; "
-                                                 "font-weight: bold; font-size: 24px;"));
-    operatorzeichen->setAlignment(Qt::AlignCenter);
-    anzeige = anzeigefeld(koerper, QStringLiteral("Panel2"), QRect(64, 40, 337, 41),
-                          cremeGruen + QStringLiteral("font-size: 19px;"));
+    m_firmenFeld = anzeigefeld(koerper, QStringLiteral("Panel33"), QRect(16, 8, 250, 24),
+                               QStringLiteral("font-weight: bold; font-style: italic;"));
+    m_firmenFeld->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_firmenFeld->setFrameStyle(QFrame::NoFrame);
+    m_uhrFeld = anzeigefeld(koerper, QStringLiteral("Panel5"), QRect(272, 8, 170, 24),
+                            QStringLiteral("font-weight: bold;"));
+    m_uhrFeld->setAlignment(Qt::AlignCenter);
+    m_operatorzeichen = anzeigefeld(koerper, QStringLiteral("Panel34"), QRect(16, 40, 41, 41),
+                                    QStringLiteral("background: #fffbf0; color: #008000; "
+                                                   "font-weight: bold; font-size: 24px;"));
+    m_operatorzeichen->setAlignment(Qt::AlignCenter);
+    m_anzeige = anzeigefeld(koerper, QStringLiteral("Panel2"), QRect(64, 40, 337, 41),
+                            cremeGruen + QStringLiteral("font-size: 19px;"));
     beschriftung(koerper, {}, QStringLiteral("Zwischenwert"), QPoint(16, 92), fett);
-    zwischenwertFeld =
+    m_zwischenwertFeld =
         anzeigefeld(koerper, QStringLiteral("Panel6"), QRect(160, 88, 281, 25),
                     QStringLiteral("background: #fffbf0; color: #800000; font-weight: bold; "
                                    "font-family: monospace;"));
     beschriftung(koerper, {}, QStringLiteral("M - Speicher"), QPoint(16, 122), fett);
-    speicherFeld = anzeigefeld(koerper, QStringLiteral("Panel4"), QRect(160, 118, 281, 25),
-                               QStringLiteral("background: #fffbf0; font-weight: bold;"));
+    m_speicherFeld = anzeigefeld(koerper, QStringLiteral("Panel4"), QRect(160, 118, 281, 25),
+                                 QStringLiteral("background: #fffbf0; font-weight: bold;"));
 
-    rollenAnsicht = new RollenAnsicht(m_modell.rolle, koerper);
-    rollenAnsicht->setObjectName(QStringLiteral("RichEdit1"));
-    rollenAnsicht->setGeometry(470, 16, 289, 489);
-    rollenAnsicht->setAttribute(Qt::WA_NoMousePropagation);
-    rollenAnsicht->installEventFilter(this);
-    rollenAnsicht->viewport()->installEventFilter(this);
+    m_rollenAnsicht = new RollenAnsicht(m_modell.rolle(), koerper);
+    m_rollenAnsicht->setObjectName(QStringLiteral("RichEdit1"));
+    m_rollenAnsicht->setGeometry(470, 16, 289, 489);
+    m_rollenAnsicht->setAttribute(Qt::WA_NoMousePropagation);
+    m_rollenAnsicht->installEventFilter(this);
+    m_rollenAnsicht->viewport()->installEventFilter(this);
 
     beschriftung(koerper, {}, QStringLiteral("Gesamt:"), QPoint(470, 520), fett);
-    gesamtFeld = platziert<QLineEdit>(koerper, QStringLiteral("Edit2"), QRect(540, 515, 190, 24));
-    gesamtFeld->setReadOnly(true);
-    gesamtFeld->setEnabled(false);
-    gesamtFeld->setAlignment(Qt::AlignRight);
+    m_gesamtFeld = platziert<QLineEdit>(koerper, QStringLiteral("Edit2"), QRect(540, 515, 190, 24));
+    m_gesamtFeld->setReadOnly(true);
+    m_gesamtFeld->setEnabled(false);
+    m_gesamtFeld->setAlignment(Qt::AlignRight);
     beschriftung(koerper, {}, QStringLiteral("€"), QPoint(740, 520), fett);
 }
 
 void Hauptfenster::statusleisteBauen() {
     const int breiten[3] = {230, 200, 50};
     for (int i = 0; i < 3; ++i) {
-        statusfelder[i] = new QLabel(this);
-        statusfelder[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        statusfelder[i]->setAlignment(Qt::AlignCenter);
-        statusfelder[i]->setMinimumWidth(breiten[i]);
-        statusBar()->addWidget(statusfelder[i], i == 2 ? 1 : 0);
+        m_statusfelder[i] = new QLabel(this);
+        m_statusfelder[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        m_statusfelder[i]->setAlignment(Qt::AlignCenter);
+        m_statusfelder[i]->setMinimumWidth(breiten[i]);
+        statusBar()->addWidget(m_statusfelder[i], i == 2 ? 1 : 0);
     }
     statusBar()->setSizeGripEnabled(false);
 }
@@ -185,32 +183,59 @@ void Hauptfenster::tastenVerbinden() {
 
 void Hauptfenster::ausfuehren(const std::function<void()>& operation) {
     if (::ausfuehren(this, operation, [this] { aktualisieren(); }))
-        tastaturfeld->setFocus();
+        tastaturfokusZurueck();
 }
 
 void Hauptfenster::aktualisieren() {
     const Hauptmodell& m = m_modell;
-    anzeige->setText(m.anzeige);
-    operatorzeichen->setText(m.operatorzeichen);
-    zwischenwertFeld->setText(m.zwischenwertText);
-    speicherFeld->setText(m.speicherText);
-    uhrFeld->setText(m.uhrText);
-    firmenFeld->setText(m.firmenText);
-    gesamtFeld->setText(m.gesamtText);
+    m_anzeige->setText(m.anzeige());
+    m_operatorzeichen->setText(m.operatorzeichen());
+    m_zwischenwertFeld->setText(m.zwischenwertText());
+    m_speicherFeld->setText(m.speicherText());
+    m_uhrFeld->setText(m.uhrText());
+    m_firmenFeld->setText(m.firmenText());
+    m_gesamtFeld->setText(m.gesamtText());
     // The line is written once when the program is made; refilling the hidden memo on every key
     // would rebuild its document.
-    if (versionszeile->toPlainText() != m.versionszeile)
-        versionszeile->setPlainText(m.versionszeile);
-    for (int i = 0; i < 3; ++i)
-        statusfelder[i]->setText(m.statuszeile[i]);
-    setWindowTitle(m.fenstertitel);
+    if (m_versionszeile->toPlainText() != m.versionszeile())
+        m_versionszeile->setPlainText(m.versionszeile());
+    m_statusfelder[0]->setText(m.hinweis());
+    m_statusfelder[1]->setText(m_programm.verwaltung().nutzerstatus());
+    m_statusfelder[2]->setText(m.produktzeile());
+    setWindowTitle(m.fenstertitel());
     for (int nummer : {24, 29, 30})
         m_tasten[nummer]->setEnabled(TasteAktiv(m, nummer));
-    anmeldenAktion->setEnabled(m.anmeldenAktiv());
-    abmeldenAktion->setEnabled(m.abmeldenAktiv());
-    druckenAktion->setEnabled(m.druckenAktiv());
-    registrierenAktion->setEnabled(m.registrierenAktiv());
-    anmeldeDeckel->setVisible(m.anmeldeDeckelSichtbar());
+    m_anmeldenAktion->setEnabled(m.anmeldenAktiv());
+    m_abmeldenAktion->setEnabled(m.abmeldenAktiv());
+    m_druckenAktion->setEnabled(m.druckenAktiv());
+    m_registrierenAktion->setEnabled(m.registrierenAktiv());
+    m_anmeldeDeckel->setVisible(m.anmeldeDeckelSichtbar());
+}
+
+void Hauptfenster::beiMenuepunkt(Menuepunkt punkt, const std::function<void()>& wirkung) {
+    QAction* aktion = nullptr;
+    switch (punkt) {
+    case Menuepunkt::Registrieren:
+        aktion = m_registrierenAktion;
+        break;
+    case Menuepunkt::Anmelden:
+        aktion = m_anmeldenAktion;
+        break;
+    case Menuepunkt::Abmelden:
+        aktion = m_abmeldenAktion;
+        break;
+    case Menuepunkt::Drucken:
+        aktion = m_druckenAktion;
+        break;
+    case Menuepunkt::Info:
+        aktion = m_infoAktion;
+        break;
+    }
+    connect(aktion, &QAction::triggered, this, wirkung);
+}
+
+void Hauptfenster::tastaturfokusZurueck() {
+    m_tastaturfeld->setFocus();
 }
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
@@ -223,7 +248,6 @@ bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 // The pointer over the window's free area empties the hint.
 void Hauptfenster::mouseMoveEvent(QMouseEvent* ereignis) {
-    m_modell.statuszeile[0].clear();
-    statusfelder[0]->clear();
+    hinweisZeigen({});
     QMainWindow::mouseMoveEvent(ereignis);
 }

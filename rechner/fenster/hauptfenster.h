@@ -12,7 +12,6 @@
 // themselves to the menu items that show them.
 
 #include "rechner/fenster/tastenfeld.h"
-#include "rechner/kern/aktualisierung.h"
 #include "rechner/kern/programm.h"
 
 #include <QMainWindow>
@@ -27,10 +26,8 @@ class RollenAnsicht;
 
 class Hauptfenster : public QMainWindow {
 public:
-    // `dialoge`, `shell` and `zwischenablage` are the outside world the windows show to and
-    // start from; they and `programm` outlive the window.
-    Hauptfenster(Programm& programm, Dialoge& dialoge, Shell& shell,
-                 Zwischenablage& zwischenablage);
+    // `shell` opens the outside links; it and `programm` outlive the window.
+    Hauptfenster(Programm& programm, Shell& shell);
 
     Hauptmodell& modell() { return m_modell; }
 
@@ -43,26 +40,20 @@ public:
     // shows the window.
     void starten();
 
-    QAction* registrierenAktion = nullptr;
-    QAction* beendenAktion = nullptr;
-    QAction* anmeldenAktion = nullptr;
-    QAction* abmeldenAktion = nullptr;
-    QAction* druckenAktion = nullptr;
-    QAction* infoAktion = nullptr;
-    QAction* webseiteAktion = nullptr;
-    QAction* emailAktion = nullptr;
-    QAction* updateAktion = nullptr;
-    QAction* hilfeAktion = nullptr;
-
-    QLineEdit* tastaturfeld = nullptr; // the hidden keyboard sink
+    // The menu items that show the other windows, which hook themselves to them.
+    enum class Menuepunkt { Registrieren, Anmelden, Abmelden, Drucken, Info };
+    void beiMenuepunkt(Menuepunkt punkt, const std::function<void()>& wirkung);
+    // Gives the keyboard focus back to the hidden keyboard sink, as every key operation does.
+    void tastaturfokusZurueck();
+    // Asks the window to close after the hand-off to the updater (hauptfenster_update.cpp):
+    // when the close query lets it close, the program keeps the clipboard for the updater
+    // before it ends.
+    void schliessenNachUebergabe();
 
     // The outside links (hauptfenster_menue.cpp); the about box's links open the same two
     // addresses.
     void webseiteOeffnen();
     void emailSchreiben();
-    void hilfeOeffnen();
-    void aufrufExtern();
-    QString aufrufPfad; // the file the shell is asked to open
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -79,33 +70,46 @@ private:
     void startVerbinden();  // hauptfenster_start.cpp: "Beenden"
     void menueVerbinden();  // hauptfenster_menue.cpp: links, hints
     void updateVerbinden(); // hauptfenster_update.cpp: the online update check
-    Onlineaktualisierung aktualisierungBauen(Dialoge& dialoge, Shell& shell,
-                                             Zwischenablage& zwischenablage);
     // Keyboard sink and focus (hauptfenster_tastatur.cpp); true when the event is used up.
     void tastaturVerbinden();
     bool tastaturEreignis(QObject* objekt, QEvent* ereignis);
     void funktionstaste(int nummer);
     // Status hints of panel 0 (hauptfenster_menue.cpp).
     void hinweisBeiBewegung(QObject* objekt);
+    void hinweisZeigen(const QString& text);
+    // The help file, handed to the shell (hauptfenster_menue.cpp).
+    void hilfeOeffnen();
+    void aufrufExtern(const QString& pfad);
 
     Programm& m_programm;
     Hauptmodell& m_modell;
     Shell& m_shell;
-    Onlineaktualisierung m_aktualisierung;
 
-    QWidget* tastenkoerper = nullptr;
-    QLabel* anmeldeDeckel = nullptr;
-    QLabel* anzeige = nullptr;
-    QLabel* operatorzeichen = nullptr;
-    QLabel* zwischenwertFeld = nullptr;
-    QLabel* speicherFeld = nullptr;
-    QLabel* uhrFeld = nullptr;
-    QLabel* firmenFeld = nullptr;
-    QLineEdit* gesamtFeld = nullptr;
-    QPlainTextEdit* versionszeile = nullptr;
-    RollenAnsicht* rollenAnsicht = nullptr;
-    QLabel* statusfelder[3] = {};
+    QAction* m_registrierenAktion = nullptr;
+    QAction* m_beendenAktion = nullptr;
+    QAction* m_anmeldenAktion = nullptr;
+    QAction* m_abmeldenAktion = nullptr;
+    QAction* m_druckenAktion = nullptr;
+    QAction* m_infoAktion = nullptr;
+    QAction* m_webseiteAktion = nullptr;
+    QAction* m_emailAktion = nullptr;
+    QAction* m_updateAktion = nullptr;
+    QAction* m_hilfeAktion = nullptr;
+
+    QLineEdit* m_tastaturfeld = nullptr; // the hidden keyboard sink
+    QWidget* m_tastenkoerper = nullptr;
+    QLabel* m_anmeldeDeckel = nullptr;
+    QLabel* m_anzeige = nullptr;
+    QLabel* m_operatorzeichen = nullptr;
+    QLabel* m_zwischenwertFeld = nullptr;
+    QLabel* m_speicherFeld = nullptr;
+    QLabel* m_uhrFeld = nullptr;
+    QLabel* m_firmenFeld = nullptr;
+    QLineEdit* m_gesamtFeld = nullptr;
+    QPlainTextEdit* m_versionszeile = nullptr;
+    RollenAnsicht* m_rollenAnsicht = nullptr;
+    QLabel* m_statusfelder[3] = {};
     Tasten m_tasten{};
-    QTimer uhr;
-    QTimer startstempelZeitgeber;
+    QTimer m_uhr;
+    QTimer m_startstempelZeitgeber;
 };

@@ -36,32 +36,34 @@ constexpr Hinweis Hinweise[] = {
 } // namespace
 
 void Hauptfenster::menueVerbinden() {
-    connect(webseiteAktion, &QAction::triggered, this, [this] { webseiteOeffnen(); });
-    connect(emailAktion, &QAction::triggered, this, [this] { emailSchreiben(); });
-    connect(hilfeAktion, &QAction::triggered, this, [this] { hilfeOeffnen(); });
+    connect(m_webseiteAktion, &QAction::triggered, this, [this] { webseiteOeffnen(); });
+    connect(m_emailAktion, &QAction::triggered, this, [this] { emailSchreiben(); });
+    connect(m_hilfeAktion, &QAction::triggered, this, [this] { hilfeOeffnen(); });
 
     for (const Hinweis& hinweis : Hinweise)
         m_tasten[hinweis.nummer]->setMouseTracking(true);
     // Only the keypad body and the window's free area empty the hint; the cover, the bars and
     // the captions on the keypad body leave it as it is.
-    for (QWidget* ohneHinweis : QList<QWidget*>{anmeldeDeckel, menuBar(), statusBar()})
+    for (QWidget* ohneHinweis : QList<QWidget*>{m_anmeldeDeckel, menuBar(), statusBar()})
         ohneHinweis->setAttribute(Qt::WA_NoMousePropagation);
-    for (QLabel* beschriftung : tastenkoerper->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+    for (QLabel* beschriftung : m_tastenkoerper->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         beschriftung->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void Hauptfenster::hinweisBeiBewegung(QObject* objekt) {
-    if (objekt == tastenkoerper) {
-        m_modell.statuszeile[0].clear();
-    } else {
-        const auto* hinweis =
-            std::find_if(std::begin(Hinweise), std::end(Hinweise),
-                         [&](const Hinweis& h) { return m_tasten[h.nummer] == objekt; });
-        if (hinweis == std::end(Hinweise))
-            return;
-        m_modell.statuszeile[0] = QString::fromUtf16(hinweis->text);
-    }
-    statusfelder[0]->setText(m_modell.statuszeile[0]);
+    if (objekt == m_tastenkoerper)
+        return hinweisZeigen({});
+    const auto* hinweis =
+        std::find_if(std::begin(Hinweise), std::end(Hinweise),
+                     [&](const Hinweis& h) { return m_tasten[h.nummer] == objekt; });
+    if (hinweis != std::end(Hinweise))
+        hinweisZeigen(QString::fromUtf16(hinweis->text));
+}
+
+// Only the hint's panel is refreshed: a move of the mouse is no event of the calculator.
+void Hauptfenster::hinweisZeigen(const QString& text) {
+    m_modell.hinweisZeigen(text);
+    m_statusfelder[0]->setText(m_modell.hinweis());
 }
 
 void Hauptfenster::webseiteOeffnen() {
@@ -74,10 +76,9 @@ void Hauptfenster::emailSchreiben() {
 
 // The help file is handed to the shell without looking whether it exists.
 void Hauptfenster::hilfeOeffnen() {
-    aufrufPfad = Programmordner() + QStringLiteral("RechnerHilfe.chm");
-    aufrufExtern();
+    aufrufExtern(Programmordner() + QStringLiteral("RechnerHilfe.chm"));
 }
 
-void Hauptfenster::aufrufExtern() {
-    m_shell.oeffnen(aufrufPfad);
+void Hauptfenster::aufrufExtern(const QString& pfad) {
+    m_shell.oeffnen(pfad);
 }

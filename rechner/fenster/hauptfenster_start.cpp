@@ -7,18 +7,18 @@
 
 // "Beenden" asks the window to close; the close query decides.
 void Hauptfenster::startVerbinden() {
-    connect(beendenAktion, &QAction::triggered, this, [this] { close(); });
+    connect(m_beendenAktion, &QAction::triggered, this, [this] { close(); });
 }
 
 // Centred before start-up, so that its message boxes stand over the centred window.
 void Hauptfenster::starten() {
     Zentrieren(this);
-    ausfuehren([this] { m_programm.start.beimZeigen(); });
+    ausfuehren([this] { m_programm.start().beimZeigen(); });
 }
 
 // An error raised by the query, or its refusal, keeps the window open.
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     bool schliessen = false;
-    ausfuehren([this, &schliessen] { schliessen = m_programm.start.schliessenErlaubt(); });
+    ausfuehren([this, &schliessen] { schliessen = m_programm.start().schliessenErlaubt(); });
     ereignis->setAccepted(schliessen);
 }

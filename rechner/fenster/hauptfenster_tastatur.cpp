@@ -34,7 +34,7 @@ QString getippt(const QKeyEvent* taste) {
 
 void Hauptfenster::tastaturVerbinden() {
     // Typed characters must arrive as key events, not as text composed by an input method.
-    tastaturfeld->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_tastaturfeld->setAttribute(Qt::WA_InputMethodEnabled, false);
     // Keys that reach the window itself while no control has the focus.
     installEventFilter(this);
 }
@@ -46,17 +46,17 @@ void Hauptfenster::funktionstaste(int nummer) {
 bool Hauptfenster::tastaturEreignis(QObject* objekt, QEvent* ereignis) {
     // The keypad body reports its children's arrival while the window is still being built.
     const bool rolle =
-        rollenAnsicht && (objekt == rollenAnsicht || objekt == rollenAnsicht->viewport());
-    if (ereignis->type() == QEvent::FocusIn && objekt == anmeldeDeckel)
-        tastaturfeld->setFocus();
+        m_rollenAnsicht && (objekt == m_rollenAnsicht || objekt == m_rollenAnsicht->viewport());
+    if (ereignis->type() == QEvent::FocusIn && objekt == m_anmeldeDeckel)
+        m_tastaturfeld->setFocus();
     if (ereignis->type() == QEvent::MouseButtonRelease && rolle)
-        tastaturfeld->setFocus();
+        m_tastaturfeld->setFocus();
     if (ereignis->type() != QEvent::KeyPress)
         return false;
     const auto* taste = static_cast<QKeyEvent*>(ereignis);
     const int nummer = fNummer(taste);
     const QString zeichen = getippt(taste);
-    if (objekt == tastaturfeld) {
+    if (objekt == m_tastaturfeld) {
         if (nummer != 0)
             funktionstaste(nummer);
         for (QChar z : zeichen)
@@ -67,7 +67,7 @@ bool Hauptfenster::tastaturEreignis(QObject* objekt, QEvent* ereignis) {
     // back. A character only moves the focus; a function key still reaches its operation.
     if (nummer == 0 && zeichen.isEmpty() && !rolle)
         return false; // left to the toolkit
-    tastaturfeld->setFocus();
+    m_tastaturfeld->setFocus();
     if (nummer != 0)
         funktionstaste(nummer);
     return true;

@@ -1,5 +1,4 @@
 // Main window: the online update check.
-#include "common/web.h"
 #include "rechner/fenster/hauptfenster.h"
 #include "rechner/kern/programmstart.h"
 
@@ -45,38 +44,27 @@ private:
     QTimer m_frist;
 };
 
-// Asks the main window to close through its close query. When it closes, the program hides
-// its other windows and keeps the clipboard for the updater before it ends.
-void schliessenNachUebergabe(QWidget* fenster) {
+} // namespace
+
+// When the window closes, the program hides its other windows and keeps the clipboard for the
+// updater before it ends.
+void Hauptfenster::schliessenNachUebergabe() {
     if (!QGuiApplication::quitOnLastWindowClosed()) {
-        fenster->close();
+        close();
         return;
     }
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    fenster->close();
-    if (fenster->isVisible()) {
+    close();
+    if (isVisible()) {
         QGuiApplication::setQuitOnLastWindowClosed(true);
         return;
     }
     for (QWidget* anderes : QApplication::topLevelWidgets())
         anderes->hide();
-    new Ablagehalter(fenster);
-}
-
-} // namespace
-
-// Closing goes through the main window's close query, which may refuse.
-Onlineaktualisierung Hauptfenster::aktualisierungBauen(Dialoge& dialoge, Shell& shell,
-                                                       Zwischenablage& zwischenablage) {
-    return Onlineaktualisierung(m_modell,
-                                {dialoge, shell, zwischenablage, Open_Internet,
-                                 [this] {
-                                     schliessenNachUebergabe(this);
-                                 }},
-                                updateServer(), Programmordner());
+    new Ablagehalter(this);
 }
 
 void Hauptfenster::updateVerbinden() {
-    connect(updateAktion, &QAction::triggered, this,
-            [this] { ausfuehren([this] { m_aktualisierung.pruefen(); }); });
+    connect(m_updateAktion, &QAction::triggered, this,
+            [this] { ausfuehren([this] { m_programm.aktualisierung().pruefen(); }); });
 }

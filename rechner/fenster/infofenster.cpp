@@ -33,7 +33,7 @@ Infofenster::Infofenster(Hauptfenster& hauptfenster)
     untenBauen();
     Zentrieren(this);
     // Shown beside the main window; when it is open already it comes to the front.
-    connect(hauptfenster.infoAktion, &QAction::triggered, this, [this] { ModelessZeigen(this); });
+    hauptfenster.beiMenuepunkt(Hauptfenster::Menuepunkt::Info, [this] { ModelessZeigen(this); });
 }
 
 void Infofenster::obenBauen() {

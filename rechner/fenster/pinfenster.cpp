@@ -52,11 +52,11 @@ PinFenster::PinFenster(Hauptfenster& hauptfenster, Anmeldung& anmeldung)
 
 // The direction is chosen as an event of the main window, then the window shows.
 void PinFenster::menueVerbinden() {
-    connect(m_hauptfenster.anmeldenAktion, &QAction::triggered, this, [this] {
+    m_hauptfenster.beiMenuepunkt(Hauptfenster::Menuepunkt::Anmelden, [this] {
         m_hauptfenster.ausfuehren([this] { m_modell.anmeldenGewaehlt(); });
         zeigen();
     });
-    connect(m_hauptfenster.abmeldenAktion, &QAction::triggered, this, [this] {
+    m_hauptfenster.beiMenuepunkt(Hauptfenster::Menuepunkt::Abmelden, [this] {
         m_hauptfenster.ausfuehren([this] { m_modell.abmeldenGewaehlt(); });
         zeigen();
     });
@@ -94,21 +94,21 @@ void PinFenster::keyPressEvent(QKeyEvent* ereignis) {
 
 void PinFenster::aktualisieren() {
     const Anmeldung& m = m_modell;
-    setWindowTitle(m.fenstertitel);
-    TextSetzen(pinFeld, m.pin);
-    statusFeld->setText(m.status);
-    statusFeld->setStyleSheet(m.statusGruen
+    setWindowTitle(m.fenstertitel());
+    TextSetzen(pinFeld, m.pin());
+    statusFeld->setText(m.status());
+    statusFeld->setStyleSheet(m.statusGruen()
                                   ? QStringLiteral("color: rgb(0, 128, 0); font-weight: bold; "
                                                    "font-size: 16px;")
                                   : QStringLiteral("color: red; font-weight: bold; "
                                                    "font-size: 16px;"));
     // A timer already running keeps its schedule.
-    if (m.schliessZeitgeberAktiv && !schliessZeitgeber.isActive())
+    if (m.schliessZeitgeberAktiv() && !schliessZeitgeber.isActive())
         schliessZeitgeber.start();
-    if (!m.schliessZeitgeberAktiv)
+    if (!m.schliessZeitgeberAktiv())
         schliessZeitgeber.stop();
-    if (std::exchange(m_modell.fokus, Anmeldung::Fokus::Keiner) == Anmeldung::Fokus::Pin)
+    if (m_modell.fokusNehmen() == Anmeldung::Fokus::Pin)
         pinFeld->setFocus();
-    if (!m.sichtbar && isVisible())
+    if (!m.sichtbar() && isVisible())
         hide();
 }

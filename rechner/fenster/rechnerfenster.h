@@ -13,12 +13,12 @@
 #include "rechner/fenster/verwaltungsfenster.h"
 #include "rechner/kern/programm.h"
 
+#include "common/web.h"
+
 struct Rechnerfenster {
-    Rechnerfenster(Programm& programm, Dialoge& dialoge, Shell& shell,
-                   Zwischenablage& zwischenablage)
-        : hauptfenster(programm, dialoge, shell, zwischenablage),
-          verwaltungsfenster(hauptfenster, programm.verwaltung),
-          pinFenster(hauptfenster, programm.anmeldung), druckformular(hauptfenster),
+    Rechnerfenster(Programm& programm, Shell& shell)
+        : hauptfenster(programm, shell), verwaltungsfenster(hauptfenster, programm.verwaltung()),
+          pinFenster(hauptfenster, programm.anmeldung()), druckformular(hauptfenster),
           infofenster(hauptfenster) {}
 
     Hauptfenster hauptfenster;
@@ -38,8 +38,11 @@ struct Rechnerprogramm {
     }};
     QtShell shell;
     QtZwischenablage zwischenablage;
-    Programm programm{dialoge, [this] {
-                          fenster.hauptfenster.close();
-                      }};
-    Rechnerfenster fenster{programm, dialoge, shell, zwischenablage};
+    Programm programm{{dialoge, shell, zwischenablage, Open_Internet,
+                       [this] { fenster.hauptfenster.close(); },
+                       [this] {
+                           fenster.hauptfenster.schliessenNachUebergabe();
+                       }},
+                      QStringLiteral(RECHNER_UPDATE_SERVER)};
+    Rechnerfenster fenster{programm, shell};
 };

@@ -85,17 +85,16 @@ void Verwaltungsfenster::ausfuehren(const std::function<void()>& operation) {
 
 void Verwaltungsfenster::verbinden() {
     Verwaltung& m = m_modell;
-    connect(m_hauptfenster.registrierenAktion, &QAction::triggered, this, [this] { zeigen(); });
+    m_hauptfenster.beiMenuepunkt(Hauptfenster::Menuepunkt::Registrieren, [this] { zeigen(); });
     connect(verlassenKnopf, &QPushButton::clicked, this, [this] { verlassen(); });
     connect(seiten, &QTabWidget::currentChanged, this, [this, &m](int index) {
         if (!m_zeigtModell)
-            m.seite = static_cast<Verwaltung::Seite>(index);
+            m.seiteGewaehlt(static_cast<Verwaltung::Seite>(index));
     });
     connect(passwortFeld, &QLineEdit::textEdited, this,
             [this, &m](const QString& text) { ausfuehren([&] { m.passwortGetippt(text); }); });
     const std::pair<QPushButton*, void (Verwaltung::*)()> knoepfe[] = {
         {oeffnenKnopf, &Verwaltung::rolleOeffnen},
-        {speichernKnopf, &Verwaltung::rolleSpeichern},
         {neueRolleKnopf, &Verwaltung::neueRolle},
         {leerenKnopf, &Verwaltung::rolleLeeren},
         {autopfadSpeichernKnopf, &Verwaltung::autopfadSpeichern},
@@ -108,13 +107,17 @@ void Verwaltungsfenster::verbinden() {
         connect(knopf, &QPushButton::clicked, this,
                 [this, &m, aufruf] { ausfuehren([&] { (m.*aufruf)(); }); });
     }
+    // The button reports its outcome in its own message box.
+    connect(speichernKnopf, &QPushButton::clicked, this,
+            [this, &m] { ausfuehren([&] { m.rolleSpeichern(); }); });
     nutzerVerbinden();
     einstellungenVerbinden();
 }
 
 void Verwaltungsfenster::nutzerVerbinden() {
     Verwaltung& m = m_modell;
-    connect(pinFeld, &QLineEdit::textEdited, this, [&m](const QString& text) { m.pinFeld = text; });
+    connect(pinFeld, &QLineEdit::textEdited, this,
+            [&m](const QString& text) { m.pinGetippt(text); });
     connect(nameFeld, &QLineEdit::textEdited, this,
             [this, &m](const QString& text) { ausfuehren([&] { m.nameGetippt(text); }); });
     // OK is the window's default button for the PIN and the name field.
@@ -132,41 +135,25 @@ void Verwaltungsfenster::nutzerVerbinden() {
 void Verwaltungsfenster::einstellungenVerbinden() {
     Verwaltung& m = m_modell;
     // A click on the radio button already selected runs nothing.
-    connect(euroKnopf, &QRadioButton::clicked, this, [this, &m] {
-        ausfuehren([&] {
-            if (!m.euroMarkiert)
-                m.euroWaehlen();
-        });
-    });
-    connect(standardKnopf, &QRadioButton::clicked, this, [this, &m] {
-        ausfuehren([&] {
-            if (!m.standardMarkiert)
-                m.standardWaehlen();
-        });
-    });
-    connect(ohneAnmeldungFeld, &QCheckBox::clicked, this, [this, &m](bool angehakt) {
-        ausfuehren([&] {
-            m.ohneAnmeldungAngehakt = angehakt;
-            m.ohneAnmeldungGeaendert();
-        });
-    });
-    connect(kommastellenRegler, &QSlider::valueChanged, this, [this, &m](int position) {
-        ausfuehren([&] {
-            m.kommastellenRegler = position;
-            m.kommastellenGeaendert();
-        });
-    });
+    connect(euroKnopf, &QRadioButton::clicked, this,
+            [this, &m] { ausfuehren([&] { m.euroGeklickt(); }); });
+    connect(standardKnopf, &QRadioButton::clicked, this,
+            [this, &m] { ausfuehren([&] { m.standardGeklickt(); }); });
+    connect(ohneAnmeldungFeld, &QCheckBox::clicked, this,
+            [this, &m](bool angehakt) { ausfuehren([&] { m.ohneAnmeldungGeklickt(angehakt); }); });
+    connect(kommastellenRegler, &QSlider::valueChanged, this,
+            [this, &m](int position) { ausfuehren([&] { m.kommastellenGeschoben(position); }); });
     connect(firmaFeld, &QLineEdit::textEdited, this,
-            [&m](const QString& text) { m.firmaFeld = text; });
+            [&m](const QString& text) { m.firmaGetippt(text); });
 }
 
 // Leaving writes both files, hands the roll copy back and closes; a failed settings write
 // keeps the window open and unlocked.
 void Verwaltungsfenster::verlassen() {
     ausfuehren([this] { m_modell.verlassen(); });
-    if (!m_modell.sichtbar) {
+    if (!m_modell.sichtbar()) {
         hide();
-        m_hauptfenster.tastaturfeld->setFocus();
+        m_hauptfenster.tastaturfokusZurueck();
     }
 }
 
@@ -178,7 +165,7 @@ void Verwaltungsfenster::showEvent(QShowEvent* ereignis) {
 
 void Verwaltungsfenster::closeEvent(QCloseEvent* ereignis) {
     ausfuehren([this] { m_modell.beimSchliessen(); });
-    m_hauptfenster.tastaturfeld->setFocus();
+    m_hauptfenster.tastaturfokusZurueck();
     QWidget::closeEvent(ereignis);
 }
 
@@ -198,7 +185,7 @@ void Verwaltungsfenster::aktualisieren() {
 }
 
 void Verwaltungsfenster::fokusSetzen() {
-    switch (std::exchange(m_modell.fokus, Verwaltung::Fokus::Keiner)) {
+    switch (m_modell.fokusNehmen()) {
     case Verwaltung::Fokus::Passwort:
         passwortFeld->setFocus();
         break;
@@ -213,29 +200,29 @@ void Verwaltungsfenster::fokusSetzen() {
 void Verwaltungsfenster::felderAktualisieren() {
     const Verwaltung& m = m_modell;
     m_zeigtModell = true;
-    seiten->setCurrentIndex(static_cast<int>(m.seite));
-    TextSetzen(passwortFeld, m.passwortFeld);
-    TextSetzen(pinFeld, m.pinFeld);
-    TextSetzen(nameFeld, m.nameFeld);
+    seiten->setCurrentIndex(static_cast<int>(m.seite()));
+    TextSetzen(passwortFeld, m.passwortFeld());
+    TextSetzen(pinFeld, m.pinFeld());
+    TextSetzen(nameFeld, m.nameFeld());
     // Typing is limited to 40 characters; a longer name from the settings file is shown whole.
-    firmaFeld->setMaxLength(std::max<int>(Verwaltung::FirmennameLaenge, m.firmaFeld.size()));
-    TextSetzen(firmaFeld, m.firmaFeld);
-    if (ausAnzeige(nutzerliste->toPlainText()) != m.nutzerliste)
-        nutzerliste->setPlainText(alsAnzeige(m.nutzerliste));
-    nutzerAnzahl->setText(m.nutzerAnzahlText);
-    pinDeckel->setGeometry(m.pinsAufgedeckt ? pinsAufgedeckt : pinsBedeckt);
-    autopfadAnzeige->setText(m.autopfadAnzeige);
-    kommastellenText->setText(m.kommastellenText);
+    firmaFeld->setMaxLength(std::max<int>(Verwaltung::FirmennameLaenge, m.firmaFeld().size()));
+    TextSetzen(firmaFeld, m.firmaFeld());
+    if (ausAnzeige(nutzerliste->toPlainText()) != m.nutzerliste())
+        nutzerliste->setPlainText(alsAnzeige(m.nutzerliste()));
+    nutzerAnzahl->setText(m.nutzerAnzahlText());
+    pinDeckel->setGeometry(m.pinsAufgedeckt() ? pinsAufgedeckt : pinsBedeckt);
+    autopfadAnzeige->setText(m.autopfadAnzeige());
+    kommastellenText->setText(m.kommastellenText());
     const QSignalBlocker sperre(kommastellenRegler);
-    kommastellenRegler->setValue(m.kommastellenRegler);
-    euroKnopf->setChecked(m.euroMarkiert);
-    standardKnopf->setChecked(m.standardMarkiert);
-    ohneAnmeldungFeld->setChecked(m.ohneAnmeldungAngehakt);
+    kommastellenRegler->setValue(m.kommastellenRegler());
+    euroKnopf->setChecked(m.modus() == Verwaltung::Modus::Euro);
+    standardKnopf->setChecked(m.modus() == Verwaltung::Modus::Standard);
+    ohneAnmeldungFeld->setChecked(m.ohneAnmeldungAngehakt());
     m_zeigtModell = false;
 }
 
 void Verwaltungsfenster::sperreAktualisieren() {
-    const bool frei = !m_modell.gesperrt;
+    const bool frei = !m_modell.gesperrt();
     for (QWidget* steuerelement : std::initializer_list<QWidget*>{
              okKnopf, alleLoeschenKnopf, autopfadSpeichernKnopf, autopfadLoeschenKnopf,
              neueRolleKnopf, oeffnenKnopf, speichernKnopf, leerenKnopf, kommastellenRegler,

@@ -97,7 +97,7 @@ void Verwaltungsfenster::rollenBauen(QWidget* seite) {
                                      k.ort, k.bild);
     leerenKnopf->setToolTip(QStringLiteral("Kassenrolle löschen"));
     rollenkopie = platziert<RollenEditor>(seite, QStringLiteral("RichEdit1"),
-                                          QRect(382, 8, 289, 209), m_modell.rollenkopie);
+                                          QRect(382, 8, 289, 209), m_modell.rollenkopie());
     autopfadAnzeige = platziert<QLabel>(seite, QStringLiteral("Panel2"), QRect(16, 220, 657, 33));
     autopfadAnzeige->setFrameStyle(QFrame::Box | QFrame::Plain);
     autopfadAnzeige->setAlignment(Qt::AlignCenter);

@@ -11,18 +11,15 @@ Onlineaktualisierung::Onlineaktualisierung(const Hauptmodell& modell, Aussenwelt
     : m_modell(modell), m_welt(std::move(welt)), m_basisadresse(std::move(basisadresse)),
       m_programmordner(std::move(programmordner)), m_version(std::move(version)) {}
 
-void Onlineaktualisierung::Open_Internet(const QString& url) {
-    VersionsText = m_welt.abruf(url);
-}
-
 void Onlineaktualisierung::pruefen() {
-    EigeneVersion = Versionscode(m_version);
-    Open_Internet(m_basisadresse + QStringLiteral("/UpdateQelvar/Version.txt"));
-    const QString serverText = VersionsText.left(4);
+    const QString eigeneVersion = Versionscode(m_version);
+    const QString versionsText =
+        m_welt.abruf(m_basisadresse + QStringLiteral("/UpdateQelvar/Version.txt"));
+    const QString serverText = versionsText.left(4);
 
     qint32 eigenerCode = 0;
     qint32 serverCode = 0;
-    const std::optional<qint32> eigener = Ganzzahl(EigeneVersion);
+    const std::optional<qint32> eigener = Ganzzahl(eigeneVersion);
     const std::optional<qint32> server = eigener ? Ganzzahl(serverText) : std::nullopt;
     if (eigener)
         eigenerCode = *eigener;
@@ -37,9 +34,8 @@ void Onlineaktualisierung::pruefen() {
 }
 
 void Onlineaktualisierung::uebergeben() {
-    m_welt.zwischenablage.setzen(m_modell.versionszeile);
-    AufrufPfad = m_programmordner + QStringLiteral("Nivex");
+    m_welt.zwischenablage.setzen(m_modell.versionszeile());
     // The updater runs whether or not the close below is refused.
-    m_welt.shell.starten(AufrufPfad);
+    m_welt.shell.starten(m_programmordner + QStringLiteral("Nivex"));
     m_welt.schliessen();
 }

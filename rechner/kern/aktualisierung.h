@@ -30,18 +30,14 @@ public:
     Onlineaktualisierung(const Hauptmodell& modell, Aussenwelt welt, QString basisadresse,
                          QString programmordner, QString version = DateiVersion());
 
-    QString VersionsText;
-    QString EigeneVersion;
-    QString AufrufPfad;
-
-    void Open_Internet(const QString& url);
     // The menu item "Programmaktualisierung (Online Update)". Throws Fehler with the no-update
     // text when the server's code is not higher than the program's own.
     void pruefen();
+
+private:
     // Hands over to the updater.
     void uebergeben();
 
-private:
     const Hauptmodell& m_modell;
     Aussenwelt m_welt;
     QString m_basisadresse;

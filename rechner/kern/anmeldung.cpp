@@ -6,75 +6,69 @@
 #include <algorithm>
 
 void Anmeldung::beimZeigen() {
-    sichtbar = true;
-    if (haupt.anmeldenAktiv())
-        fenstertitel = QStringLiteral("Anmelden");
-    if (haupt.abmeldenAktiv())
-        fenstertitel = QStringLiteral("Abmelden");
-    pin.clear();
+    m_sichtbar = true;
+    if (m_haupt.anmeldenAktiv())
+        m_fenstertitel = QStringLiteral("Anmelden");
+    if (m_haupt.abmeldenAktiv())
+        m_fenstertitel = QStringLiteral("Abmelden");
+    m_pin.clear();
     pinPruefen();
-    fokus = Fokus::Pin;
-    status = QStringLiteral("NO");
-    statusGruen = false;
-    schliessZeitgeberAktiv = false;
+    m_fokus = Fokus::Pin;
+    m_status = QStringLiteral("NO");
+    m_statusGruen = false;
+    m_schliessZeitgeberAktiv = false;
 }
 
 void Anmeldung::pinGetippt(const QString& text) {
-    pin = Grossbuchstaben(text).left(PinLaenge);
+    m_pin = Grossbuchstaben(text).left(PinLaenge);
     pinPruefen();
 }
 
 // Every line whose PIN part equals the typed text writes its own block, in list order. The
 // empty text matches nothing, so emptying the field on showing never writes a block.
 void Anmeldung::pinPruefen() {
-    if (pin.isEmpty())
+    if (m_pin.isEmpty())
         return;
-    const QStringList zeilen = m_verwaltung.nutzerzeilen();
-    const qsizetype anzahl = std::min<qsizetype>(w.NutzerAnzahl, zeilen.size());
-    for (qsizetype i = 0; i < anzahl; ++i) {
-        const QString& zeile = zeilen[i];
-        if (zeile.left(PinLaenge) == pin)
+    for (const QString& zeile : m_verwaltung.nutzerzeilen())
+        if (zeile.left(PinLaenge) == m_pin)
             block(zeile.mid(PinLaenge + 1, 30));
-    }
 }
 
 void Anmeldung::block(const QString& namensteil) {
-    status = QStringLiteral("OK");
-    statusGruen = true;
-    haupt.rolle.anhaengen(Trennlinie + QLatin1Char('\r'));
-    haupt.rolle.anhaengen(haupt.uhrText + QStringLiteral("  \r"));
-    if (w.Anmelderichtung == Programmwerte::Richtung::Anmelden)
+    m_status = QStringLiteral("OK");
+    m_statusGruen = true;
+    m_haupt.rolle().anhaengen(Trennlinie + QLatin1Char('\r'));
+    m_haupt.rolle().anhaengen(m_haupt.uhrText() + QStringLiteral("  \r"));
+    if (m_werte.Anmelderichtung == Programmwerte::Richtung::Anmelden)
         anmelden();
-    if (w.Anmelderichtung == Programmwerte::Richtung::Abmelden)
+    if (m_werte.Anmelderichtung == Programmwerte::Richtung::Abmelden)
         abmelden();
-    haupt.rolle.anhaengen(namensteil + QStringLiteral("  \r"));
-    haupt.rolle.anhaengen(Trennlinie + QLatin1Char('\r'));
-    schliessZeitgeberAktiv = true;
+    m_haupt.rolle().anhaengen(namensteil + QStringLiteral("  \r"));
+    m_haupt.rolle().anhaengen(Trennlinie + QLatin1Char('\r'));
+    m_schliessZeitgeberAktiv = true;
 }
 
 void Anmeldung::anmelden() {
-    haupt.rolle.anhaengen(QStringLiteral("ANGEMELDET  \r"));
-    haupt.nachAnmeldung();
-    if (w.euroModus()) {
-        w.Gesamtumsatz = 0;
-        haupt.gesamtText = Gruppiert(w.Gesamtumsatz, w.Kommastellen);
-    }
+    m_haupt.rolle().anhaengen(QStringLiteral("ANGEMELDET  \r"));
+    m_haupt.nachAnmeldung();
+    if (m_werte.euroModus())
+        m_haupt.gesamtumsatzZuruecksetzen();
 }
 
 void Anmeldung::abmelden() {
-    haupt.rolle.anhaengen(QStringLiteral("\r"));
-    if (w.euroModus())
-        haupt.rolle.anhaengen(QStringLiteral("Gesamtumsatz: ") + haupt.gesamtText +
-                              QStringLiteral("   €\r\r"));
-    haupt.rolle.anhaengen(QStringLiteral("ABGEMELDET  \r\r"));
-    haupt.nachAbmeldung();
+    m_haupt.rolle().anhaengen(QStringLiteral("\r"));
+    if (m_werte.euroModus())
+        m_haupt.rolle().anhaengen(QStringLiteral("Gesamtumsatz: ") + m_haupt.gesamtText() +
+                                  QStringLiteral("   €\r\r"));
+    m_haupt.rolle().anhaengen(QStringLiteral("ABGEMELDET  \r\r"));
+    m_haupt.nachAbmeldung();
 }
 
 void Anmeldung::schliessZeitgeberTick() {
-    schliessZeitgeberAktiv = false;
-    sichtbar = false;
+    m_schliessZeitgeberAktiv = false;
+    m_sichtbar = false;
 }
 
 void Anmeldung::abbrechen() {
-    sichtbar = false;
+    m_sichtbar = false;
 }

@@ -9,79 +9,79 @@ const QString ergebnisEnde = QStringLiteral("  \r");
 } // namespace
 
 void Hauptmodell::speicherPlus() {
-    MPlusWert = ParseAnzeige(anzeige); // no empty-display rule here
-    zeileInRollenform(QStringLiteral("M+ "), MPlusWert, zweiBlanks);
-    Speicher = geprueft(Speicher + MPlusWert);
-    speicherText = Anzeigeform(Speicher);
-    operatorzeichen = QStringLiteral("M+");
-    anzeige = QStringLiteral("0");
+    m_mPlusWert = ParseAnzeige(m_anzeige); // no empty-display rule here
+    zeileInRollenform(QStringLiteral("M+ "), m_mPlusWert, zweiBlanks);
+    m_speicher = geprueft(m_speicher + m_mPlusWert);
+    m_speicherText = Anzeigeform(m_speicher);
+    m_operatorzeichen = QStringLiteral("M+");
+    m_anzeige = QStringLiteral("0");
 }
 
 void Hauptmodell::speicherMinus() {
-    MMinusWert = ParseAnzeige(anzeige);
-    zeileInRollenform(QStringLiteral("M- "), MMinusWert, zweiBlanks);
-    Speicher = geprueft(Speicher - MMinusWert);
-    speicherText = Anzeigeform(Speicher);
-    operatorzeichen = QStringLiteral("M-");
-    anzeige = QStringLiteral("0");
+    m_mMinusWert = ParseAnzeige(m_anzeige);
+    zeileInRollenform(QStringLiteral("M- "), m_mMinusWert, zweiBlanks);
+    m_speicher = geprueft(m_speicher - m_mMinusWert);
+    m_speicherText = Anzeigeform(m_speicher);
+    m_operatorzeichen = QStringLiteral("M-");
+    m_anzeige = QStringLiteral("0");
 }
 
 // "MR" recalls the memory through the text of its field, as the display form shows it.
 void Hauptmodell::speicherAbruf() {
-    anzeige = speicherText;
+    m_anzeige = m_speicherText;
     zeitTastenFuerAnzeige();
-    Eingabewert = ParseAnzeige(anzeige);
-    zeileInRollenform(QStringLiteral("\rMS "), Eingabewert, zweiBlanks);
-    operatorzeichen.clear();
+    m_eingabewert = ParseAnzeige(m_anzeige);
+    zeileInRollenform(QStringLiteral("\rMS "), m_eingabewert, zweiBlanks);
+    m_operatorzeichen.clear();
 }
 
 void Hauptmodell::speicherLoeschen() {
-    speicherText = QStringLiteral("0");
-    operatorzeichen.clear();
-    Speicher = 0;
+    m_speicherText = QStringLiteral("0");
+    m_operatorzeichen.clear();
+    m_speicher = 0;
 }
 
 void Hauptmodell::quadrat() {
-    Eingabewert = AnzeigeOderNull(anzeige);
-    zeileInRollenform(QStringLiteral("x² "), Eingabewert, zweiBlanks);
-    Eingabewert = geprueft(Eingabewert * Eingabewert);
-    anzeige = Anzeigeform(Eingabewert);
-    zeileInRollenform(QStringLiteral("= "), Eingabewert, ergebnisEnde);
-    operatorzeichen = QStringLiteral("x²");
+    m_eingabewert = AnzeigeOderNull(m_anzeige);
+    zeileInRollenform(QStringLiteral("x² "), m_eingabewert, zweiBlanks);
+    m_eingabewert = geprueft(m_eingabewert * m_eingabewert);
+    m_anzeige = Anzeigeform(m_eingabewert);
+    zeileInRollenform(QStringLiteral("= "), m_eingabewert, ergebnisEnde);
+    m_operatorzeichen = QStringLiteral("x²");
 }
 
 void Hauptmodell::wurzel() {
-    Eingabewert = AnzeigeOderNull(anzeige);
-    zeileInRollenform(QStringLiteral("V¯ "), Eingabewert, zweiBlanks);
-    if (Eingabewert < 0)
+    m_eingabewert = AnzeigeOderNull(m_anzeige);
+    zeileInRollenform(QStringLiteral("V¯ "), m_eingabewert, zweiBlanks);
+    if (m_eingabewert < 0)
         throw Fehler(Fehlertexte::UngueltigeOperation);
-    Eingabewert = std::sqrt(Eingabewert);
-    anzeige = Anzeigeform(Eingabewert);
-    zeileInRollenform(QStringLiteral("= "), Eingabewert, ergebnisEnde);
-    operatorzeichen = QStringLiteral("V¯");
+    m_eingabewert = std::sqrt(m_eingabewert);
+    m_anzeige = Anzeigeform(m_eingabewert);
+    zeileInRollenform(QStringLiteral("= "), m_eingabewert, ergebnisEnde);
+    m_operatorzeichen = QStringLiteral("V¯");
     zeitTastenFuerAnzeige();
 }
 
 void Hauptmodell::vorzeichenwechsel() {
-    Eingabewert = AnzeigeOderNull(anzeige) * -1;
-    anzeige = Anzeigeform(Eingabewert);
-    zeileInRollenform(QStringLiteral("*(-1) "), Eingabewert, zweiBlanks);
-    operatorzeichen = QStringLiteral("(-)");
+    m_eingabewert = AnzeigeOderNull(m_anzeige) * -1;
+    m_anzeige = Anzeigeform(m_eingabewert);
+    zeileInRollenform(QStringLiteral("*(-1) "), m_eingabewert, zweiBlanks);
+    m_operatorzeichen = QStringLiteral("(-)");
 }
 
 // The percentage is taken of the running subtotal; a pending operator is dropped, and the
 // base that a following "=" adds is the subtotal as its field shows it now.
 void Hauptmodell::prozent() {
     Grundstellung();
-    Eingabewert = AnzeigeOderNull(anzeige);
-    KommaErlaubt = true;
-    offenerOperator = Operator::Prozent;
-    Prozentbasis = AnzeigeOderNull(zwischenwertText);
+    m_eingabewert = AnzeigeOderNull(m_anzeige);
+    m_kommaErlaubt = true;
+    m_offenerOperator = Operator::Prozent;
+    m_prozentbasis = AnzeigeOderNull(m_zwischenwertText);
     Berechnung();
-    zeileInRollenform(QStringLiteral("= "), Zwischenwert, ergebnisEnde);
-    anzeige = Anzeigeform(Zwischenwert);
-    zwischenwertText = QStringLiteral("0");
-    NeueEingabe = true;
+    zeileInRollenform(QStringLiteral("= "), m_zwischenwert, ergebnisEnde);
+    m_anzeige = Anzeigeform(m_zwischenwert);
+    m_zwischenwertText = QStringLiteral("0");
+    m_neueEingabe = true;
     Grundstellung();
-    operatorzeichen = QStringLiteral("%");
+    m_operatorzeichen = QStringLiteral("%");
 }

@@ -3,6 +3,7 @@
 #include "rechner/kern/verwaltung.h"
 
 #include "common/zeilen.h"
+#include "rechner/kern/datendateien.h"
 
 QString Grossbuchstaben(const QString& text) {
     QString gross = text;
@@ -12,54 +13,65 @@ QString Grossbuchstaben(const QString& text) {
 }
 
 QStringList Verwaltung::nutzerzeilen() const {
-    return zeilenAus(nutzerliste);
+    return zeilenAus(m_nutzerliste);
 }
 
+qint32 Verwaltung::nutzerAnzahl() const {
+    return static_cast<qint32>(nutzerzeilen().size());
+}
+
+QString Verwaltung::nutzerstatus() const {
+    return m_nutzerGezaehlt ? QStringLiteral("Registrierte Nutzer: ") + nutzerAnzahlText()
+                            : QString();
+}
+
+// The count and the status line follow the list when read; from now on the status line shows.
 void Verwaltung::nutzerlisteGeaendert() {
-    const qsizetype anzahl = nutzerzeilen().size();
-    nutzerAnzahlText = QString::number(anzahl);
-    w.NutzerAnzahl = static_cast<qint32>(anzahl);
-    haupt.statuszeile[1] = QStringLiteral("Registrierte Nutzer: ") + nutzerAnzahlText;
+    m_nutzerGezaehlt = true;
+}
+
+void Verwaltung::nutzerlisteLaden() {
+    if (NutzerlisteLaden(m_nutzerliste, m_dialoge))
+        nutzerlisteGeaendert();
 }
 
 void Verwaltung::nutzerlisteGetippt(const QString& text) {
-    nutzerliste = text;
+    m_nutzerliste = text;
     nutzerlisteGeaendert();
 }
 
 void Verwaltung::nameGetippt(const QString& text) {
-    nameFeld = Grossbuchstaben(text);
+    m_nameFeld = Grossbuchstaben(text);
 }
 
 void Verwaltung::nutzerHinzufuegen() {
     // A hand edit may have removed the final line break: the new entry still gets its own line.
-    if (!nutzerliste.isEmpty() && !nutzerliste.endsWith(QLatin1Char('\n')) &&
-        !nutzerliste.endsWith(QLatin1Char('\r')))
-        nutzerliste += QStringLiteral("\r\n");
-    nutzerliste += pinFeld + QStringLiteral("  ") + nameFeld + QStringLiteral("\r\n");
+    if (!m_nutzerliste.isEmpty() && !m_nutzerliste.endsWith(QLatin1Char('\n')) &&
+        !m_nutzerliste.endsWith(QLatin1Char('\r')))
+        m_nutzerliste += QStringLiteral("\r\n");
+    m_nutzerliste += m_pinFeld + QStringLiteral("  ") + m_nameFeld + QStringLiteral("\r\n");
     nutzerlisteGeaendert();
-    pinFeld.clear();
-    nameFeld.clear();
-    fokus = Fokus::Pin;
+    m_pinFeld.clear();
+    m_nameFeld.clear();
+    m_fokus = Fokus::Pin;
 }
 
 void Verwaltung::alleNutzerLoeschen() {
-    nutzerliste.clear();
+    m_nutzerliste.clear();
     nutzerlisteGeaendert();
-    pinFeld.clear();
-    nameFeld.clear();
-    nutzerAnzahlText = QString::number(nutzerzeilen().size());
-    fokus = Fokus::Pin;
+    m_pinFeld.clear();
+    m_nameFeld.clear();
+    m_fokus = Fokus::Pin;
 }
 
 // A showing sets the counter to 1 wherever the cover is, so its first press may leave the
 // PINs uncovered.
 void Verwaltung::pinDeckelGedrueckt() {
-    if (pinAbdeckungZaehler == 1)
-        pinsAufgedeckt = true;
-    if (pinAbdeckungZaehler == 2) {
-        pinsAufgedeckt = false;
-        pinAbdeckungZaehler = 0;
+    if (m_pinAbdeckungZaehler == 1)
+        m_pinsAufgedeckt = true;
+    if (m_pinAbdeckungZaehler == 2) {
+        m_pinsAufgedeckt = false;
+        m_pinAbdeckungZaehler = 0;
     }
-    ++pinAbdeckungZaehler;
+    ++m_pinAbdeckungZaehler;
 }

@@ -21,73 +21,67 @@ QString Programmordner() {
 
 // The program folder needs no storing: Programmordner() asks for it, and it cannot change
 // while the program runs.
-Programmstart::Programmstart(Verwaltung& verwaltung, std::function<void()> schliessen)
-    : w(verwaltung.w), haupt(verwaltung.haupt), m_verwaltung(verwaltung),
-      m_schliessen(std::move(schliessen)) {
-    haupt.versionszeile = QStringLiteral("Aktuelle Version: ") + DateiVersion();
-}
+Programmstart::Programmstart(Programmwerte& werte, Hauptmodell& hauptmodell, Verwaltung& verwaltung,
+                             Dialoge& dialoge, std::function<void()> schliessen)
+    : m_werte(werte), m_haupt(hauptmodell), m_verwaltung(verwaltung), m_dialoge(dialoge),
+      m_schliessen(std::move(schliessen)) {}
 
 void Programmstart::beimZeigen() {
-    w.NeueRolle = false;
-    w.AutopfadGesetzt = false;
-    haupt.vorDemStart();
-    haupt.stdMAktiv = false;
-    haupt.Grundstellung();
-    haupt.speicherText = haupt.zwischenwertText = QStringLiteral("0");
-    w.RolleGespeichert = false;
-    haupt.statuszeile[2] = Produktname + QStringLiteral(" Version ") + DateiVersion();
-    if (NutzerlisteLaden(m_verwaltung.nutzerliste, m_verwaltung.dialoge()))
-        m_verwaltung.nutzerlisteGeaendert();
-    EinstellungenLesen(w);
-    haupt.firmenText = w.Firmenname;
-    if (!w.Autopfad.isEmpty())
+    m_werte.NeueRolle = false;
+    m_werte.AutopfadGesetzt = false;
+    m_haupt.vorDemStart();
+    m_werte.RolleGespeichert = false;
+    m_verwaltung.nutzerlisteLaden();
+    EinstellungenLesen(m_werte);
+    m_haupt.firmennameZeigen();
+    if (!m_werte.Autopfad.isEmpty())
         automatischeRolleLaden();
-    haupt.nachStarteinstellungen();
+    m_haupt.nachStarteinstellungen();
     autopfadAuswerten();
-    haupt.fenstertitel = Produktname;
+    m_haupt.nachDemStart();
 }
 
 void Programmstart::automatischeRolleLaden() {
     try {
-        haupt.rolle.ersetzen(RollendateiLesen(w.Autopfad));
+        m_haupt.rolle().ersetzen(RollendateiLesen(m_werte.Autopfad));
     } catch (const Fehler&) {
-        if (QFileInfo::exists(w.Autopfad))
-            m_unlesbareRolle = w.Autopfad;
+        if (QFileInfo::exists(m_werte.Autopfad))
+            m_unlesbareRolle = m_werte.Autopfad;
         throw;
     }
-    w.Rollenname = Dateiname(w.Autopfad);
-    haupt.anmeldenNachListe(!m_verwaltung.nutzerliste.isEmpty());
+    m_werte.Rollenname = Dateiname(m_werte.Autopfad);
+    m_haupt.anmeldenNachListe(!m_verwaltung.nutzerliste().isEmpty());
 }
 
 void Programmstart::autopfadAuswerten() {
-    if (w.AutopfadText == QLatin1String("True"))
-        w.AutopfadGesetzt = true;
-    if (w.AutopfadText == QLatin1String("False")) {
-        w.AutopfadGesetzt = false;
+    if (m_werte.AutopfadText == QLatin1String("True"))
+        m_werte.AutopfadGesetzt = true;
+    if (m_werte.AutopfadText == QLatin1String("False")) {
+        m_werte.AutopfadGesetzt = false;
         m_verwaltung.neueRolle();
         m_verwaltung.rolleOeffnen();
     }
 }
 
 bool Programmstart::schliessenErlaubt() {
-    if (w.ohneAnmeldung()) {
-        haupt.rolle.anhaengen(QStringLiteral("\r"));
-        haupt.rolle.anhaengen(QStringLiteral("Gesamtumsatz: ") + haupt.gesamtText +
-                              QStringLiteral("  ") + QStringLiteral(" €\r\r"));
+    if (m_werte.ohneAnmeldung()) {
+        m_haupt.rolle().anhaengen(QStringLiteral("\r"));
+        m_haupt.rolle().anhaengen(QStringLiteral("Gesamtumsatz: ") + m_haupt.gesamtText() +
+                                  QStringLiteral("  ") + QStringLiteral(" €\r\r"));
     }
-    if (haupt.istAngemeldet())
+    if (m_haupt.istAngemeldet())
         throw Fehler(abmeldenZuerst);
-    const bool autopfadAn = w.AutopfadText == QLatin1String("True");
+    const bool autopfadAn = m_werte.AutopfadText == QLatin1String("True");
     // A roll file that exists but could not be read at start is not overwritten unasked: the
     // save dialog lets the user choose, so the old roll is never lost without a question.
-    if (autopfadAn && !w.Autopfad.isEmpty() && w.Autopfad == m_unlesbareRolle)
+    if (autopfadAn && !m_werte.Autopfad.isEmpty() && m_werte.Autopfad == m_unlesbareRolle)
         return rolleSpeichern();
-    if (autopfadAn && !w.Autopfad.isEmpty())
-        RollendateiSchreiben(w.Autopfad, haupt.rolle.zeilen());
-    if (autopfadAn && w.Autopfad.isEmpty())
+    if (autopfadAn && !m_werte.Autopfad.isEmpty())
+        RollendateiSchreiben(m_werte.Autopfad, m_haupt.rolle().zeilen());
+    if (autopfadAn && m_werte.Autopfad.isEmpty())
         return rolleSpeichern();
-    if (w.AutopfadText == QLatin1String("False") && !w.RolleGespeichert) {
-        const Dialoge::Antwort antwort = m_verwaltung.dialoge().frage(speichernFrage);
+    if (m_werte.AutopfadText == QLatin1String("False") && !m_werte.RolleGespeichert) {
+        const Dialoge::Antwort antwort = m_dialoge.frage(speichernFrage);
         if (antwort == Dialoge::Antwort::Ja)
             return rolleSpeichern();
         if (antwort == Dialoge::Antwort::Nein)
@@ -99,10 +93,10 @@ bool Programmstart::schliessenErlaubt() {
 // A save that was asked for and failed keeps the window open, as a failed automatic save does:
 // closing would lose the roll. A cancelled dialog lets the close go on without saving.
 bool Programmstart::rolleSpeichern() {
-    return m_verwaltung.rolleSpeichernMitErgebnis() != Verwaltung::Speicherung::Fehlgeschlagen;
+    return m_verwaltung.rolleSpeichern() != Verwaltung::Speicherung::Fehlgeschlagen;
 }
 
 void Programmstart::beenden() {
-    w.RolleGespeichert = true;
+    m_werte.RolleGespeichert = true;
     m_schliessen();
 }

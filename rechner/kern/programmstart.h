@@ -16,9 +16,9 @@ QString Programmordner();
 
 class Programmstart {
 public:
-    // Writes the hidden version line. `schliessen` asks the main window to close, which runs
-    // the close query again.
-    Programmstart(Verwaltung& verwaltung, std::function<void()> schliessen);
+    // `schliessen` asks the main window to close, which runs the close query again.
+    Programmstart(Programmwerte& werte, Hauptmodell& hauptmodell, Verwaltung& verwaltung,
+                  Dialoge& dialoge, std::function<void()> schliessen);
 
     // The start-up sequence; an error ends it at the failing step.
     void beimZeigen();
@@ -34,9 +34,10 @@ private:
     void autopfadAuswerten();
     bool rolleSpeichern();
 
-    Programmwerte& w;
-    Hauptmodell& haupt;
+    Programmwerte& m_werte;
+    Hauptmodell& m_haupt;
     Verwaltung& m_verwaltung;
+    Dialoge& m_dialoge;
     std::function<void()> m_schliessen;
     QString m_unlesbareRolle; // the automatic roll file that start-up found but could not read
 };

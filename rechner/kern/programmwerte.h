@@ -35,7 +35,6 @@ struct Programmwerte {
     enum class Richtung { Abmelden, Anmelden };
     Richtung Anmelderichtung = Richtung::Abmelden; // what a PIN match in the PIN window does
     double Gesamtumsatz = 0;
-    qint32 NutzerAnzahl = 0;
 
     bool euroModus() const { return RechnerModus == Euromodus; }
     bool standardModus() const { return RechnerModus == Standardmodus; }

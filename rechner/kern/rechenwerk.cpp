@@ -4,55 +4,55 @@
 #include "rechner/kern/zahlformen.h"
 
 QString Hauptmodell::rollenform(double wert) const {
-    return Rollenform(wert, w.Kommastellen, w.RechnerModus);
+    return Rollenform(wert, m_werte.Kommastellen, m_werte.RechnerModus);
 }
 
 void Hauptmodell::zeileInRollenform(const QString& vorsatz, double wert, const QString& ende) {
-    if (w.schreibtRollenform())
+    if (m_werte.schreibtRollenform())
         anhaengen(vorsatz + rollenform(wert) + ende + QLatin1Char('\r'));
 }
 
 void Hauptmodell::ziffer(int ziffer) {
-    if (NeueEingabe) {
-        anzeige = QStringLiteral("0");
+    if (m_neueEingabe) {
+        m_anzeige = QStringLiteral("0");
         Zeitgrund();
     }
-    NeueEingabe = false;
-    if (anzeige == QLatin1String("0"))
-        anzeige.clear();
-    anzeige += QChar(u'0' + ziffer);
-    operatorzeichen.clear();
+    m_neueEingabe = false;
+    if (m_anzeige == QLatin1String("0"))
+        m_anzeige.clear();
+    m_anzeige += QChar(u'0' + ziffer);
+    m_operatorzeichen.clear();
 }
 
 void Hauptmodell::komma() {
-    Stundenstellung();
-    if (KommaErlaubt)
-        anzeige += QLatin1Char(',');
-    KommaErlaubt = false;
-    operatorzeichen = QStringLiteral(",");
+    stundenstellung();
+    if (m_kommaErlaubt)
+        m_anzeige += QLatin1Char(',');
+    m_kommaErlaubt = false;
+    m_operatorzeichen = QStringLiteral(",");
 }
 
-// Applies a pending "+", "-", "x" or "/" to Eingabewert and writes its operand line; the new
+// Applies a pending "+", "-", "x" or "/" to m_eingabewert and writes its operand line; the new
 // value is computed before the line, so a failing step writes nothing.
 bool Hauptmodell::offenenOperatorAnwenden() {
-    if (!offenerOperator)
+    if (!m_offenerOperator)
         return false;
-    switch (*offenerOperator) {
+    switch (*m_offenerOperator) {
     case Operator::Plus:
-        Zwischenwert = geprueft(Zwischenwert + Eingabewert);
-        zeileInRollenform(QStringLiteral("+ "), Eingabewert, QStringLiteral("  "));
+        m_zwischenwert = geprueft(m_zwischenwert + m_eingabewert);
+        zeileInRollenform(QStringLiteral("+ "), m_eingabewert, QStringLiteral("  "));
         return true;
     case Operator::Minus:
-        Zwischenwert = geprueft(Zwischenwert - Eingabewert);
-        zeileInRollenform(QStringLiteral("- "), Eingabewert, QStringLiteral("  "));
+        m_zwischenwert = geprueft(m_zwischenwert - m_eingabewert);
+        zeileInRollenform(QStringLiteral("- "), m_eingabewert, QStringLiteral("  "));
         return true;
     case Operator::Mal:
-        Zwischenwert = geprueft(Zwischenwert * Eingabewert);
-        anhaengen(QStringLiteral("* ") + Anzeigeform(Eingabewert) + QStringLiteral("  \r"));
+        m_zwischenwert = geprueft(m_zwischenwert * m_eingabewert);
+        anhaengen(QStringLiteral("* ") + Anzeigeform(m_eingabewert) + QStringLiteral("  \r"));
         return true;
     case Operator::Geteilt:
-        Zwischenwert = ::geteilt(Zwischenwert, Eingabewert);
-        anhaengen(QStringLiteral("/ ") + Anzeigeform(Eingabewert) + QStringLiteral("  \r"));
+        m_zwischenwert = ::geteilt(m_zwischenwert, m_eingabewert);
+        anhaengen(QStringLiteral("/ ") + Anzeigeform(m_eingabewert) + QStringLiteral("  \r"));
         return true;
     case Operator::Prozent:
         return false;
@@ -62,44 +62,45 @@ bool Hauptmodell::offenenOperatorAnwenden() {
 
 void Hauptmodell::Berechnung() {
     if (!offenenOperatorAnwenden()) {
-        if (offenerOperator == Operator::Prozent) {
+        if (m_offenerOperator == Operator::Prozent) {
             // In extended precision, so that a product beyond the double range that the
             // division brings back into it does not overflow.
-            const long double prozent = static_cast<long double>(Zwischenwert) * Eingabewert / 100;
-            Zwischenwert = geprueft(static_cast<double>(prozent));
-            anhaengen(Anzeigeform(Eingabewert) + QStringLiteral(" %  \r"));
+            const long double prozent =
+                static_cast<long double>(m_zwischenwert) * m_eingabewert / 100;
+            m_zwischenwert = geprueft(static_cast<double>(prozent));
+            anhaengen(Anzeigeform(m_eingabewert) + QStringLiteral(" %  \r"));
         } else {
-            zeileInRollenform({}, Eingabewert, QStringLiteral("  "));
-            Zwischenwert = Eingabewert;
+            zeileInRollenform({}, m_eingabewert, QStringLiteral("  "));
+            m_zwischenwert = m_eingabewert;
         }
     }
-    anzeige = QStringLiteral("0");
-    zwischenwertText = Anzeigeform(Zwischenwert);
+    m_anzeige = QStringLiteral("0");
+    m_zwischenwertText = Anzeigeform(m_zwischenwert);
 }
 
 void Hauptmodell::Grundstellung() {
-    KommaErlaubt = true;
-    NeueEingabe = true;
-    offenerOperator.reset();
+    m_kommaErlaubt = true;
+    m_neueEingabe = true;
+    m_offenerOperator.reset();
 }
 
 void Hauptmodell::Zeitgrund() {
-    mStdAktiv = true;
-    mDezAktiv = true;
-    stdMAktiv = false;
+    m_mStdAktiv = true;
+    m_mDezAktiv = true;
+    m_stdMAktiv = false;
 }
 
-void Hauptmodell::Stundenstellung() {
-    mStdAktiv = false;
-    mDezAktiv = false;
-    stdMAktiv = true;
+void Hauptmodell::stundenstellung() {
+    m_mStdAktiv = false;
+    m_mDezAktiv = false;
+    m_stdMAktiv = true;
 }
 
 void Hauptmodell::zeitTastenFuerAnzeige() {
-    if (IstGanzzahl(anzeige))
+    if (IstGanzzahl(m_anzeige))
         Zeitgrund();
     else
-        Stundenstellung();
+        stundenstellung();
 }
 
 namespace {
@@ -121,14 +122,14 @@ QString operatorzeichenVon(Hauptmodell::Operator op) {
 } // namespace
 
 void Hauptmodell::operatorTaste(Operator op) {
-    Eingabewert = AnzeigeOderNull(anzeige);
-    KommaErlaubt = true;
+    m_eingabewert = AnzeigeOderNull(m_anzeige);
+    m_kommaErlaubt = true;
     // The display "0" means nothing entered: a second operator only replaces the pending one.
-    if (anzeige != QLatin1String("0"))
+    if (m_anzeige != QLatin1String("0"))
         Berechnung();
     Grundstellung();
-    offenerOperator = op;
-    operatorzeichen = operatorzeichenVon(op);
+    m_offenerOperator = op;
+    m_operatorzeichen = operatorzeichenVon(op);
 }
 
 void Hauptmodell::plus() {
@@ -146,40 +147,40 @@ void Hauptmodell::geteilt() {
 
 void Hauptmodell::gleich() {
     // The indicator doubles as state: right after "%" it makes "=" add the percent base.
-    if (operatorzeichen != QLatin1String("%")) {
-        Eingabewert = AnzeigeOderNull(anzeige);
+    if (m_operatorzeichen != QLatin1String("%")) {
+        m_eingabewert = AnzeigeOderNull(m_anzeige);
         offenenOperatorAnwenden();
     } else {
-        Zwischenwert = geprueft(Zwischenwert + Prozentbasis);
+        m_zwischenwert = geprueft(m_zwischenwert + m_prozentbasis);
     }
-    zeileInRollenform(QStringLiteral("= "), Zwischenwert, QStringLiteral("  \r"));
-    anzeige = Anzeigeform(Zwischenwert);
+    zeileInRollenform(QStringLiteral("= "), m_zwischenwert, QStringLiteral("  \r"));
+    m_anzeige = Anzeigeform(m_zwischenwert);
     zeitTastenFuerAnzeige();
-    zwischenwertText = QStringLiteral("0");
-    NeueEingabe = true;
+    m_zwischenwertText = QStringLiteral("0");
+    m_neueEingabe = true;
     Grundstellung();
-    operatorzeichen = QStringLiteral("=");
-    if (w.euroModus()) {
-        w.Gesamtumsatz = geprueft(w.Gesamtumsatz + Zwischenwert);
-        gesamtText = Gruppiert(w.Gesamtumsatz, w.Kommastellen);
+    m_operatorzeichen = QStringLiteral("=");
+    if (m_werte.euroModus()) {
+        m_werte.Gesamtumsatz = geprueft(m_werte.Gesamtumsatz + m_zwischenwert);
+        m_gesamtText = Gruppiert(m_werte.Gesamtumsatz, m_werte.Kommastellen);
     }
 }
 
 void Hauptmodell::ce() {
     Zeitgrund();
-    anzeige = QStringLiteral("0");
-    Eingabewert = 0;
-    KommaErlaubt = true;
-    operatorzeichen.clear();
+    m_anzeige = QStringLiteral("0");
+    m_eingabewert = 0;
+    m_kommaErlaubt = true;
+    m_operatorzeichen.clear();
 }
 
 void Hauptmodell::ac() {
     Zeitgrund();
-    anzeige = QStringLiteral("0");
-    zwischenwertText = QStringLiteral("0");
-    Eingabewert = 0;
-    Zwischenwert = 0;
+    m_anzeige = QStringLiteral("0");
+    m_zwischenwertText = QStringLiteral("0");
+    m_eingabewert = 0;
+    m_zwischenwert = 0;
     Grundstellung();
-    KommaErlaubt = true;
-    operatorzeichen.clear();
+    m_kommaErlaubt = true;
+    m_operatorzeichen.clear();
 }

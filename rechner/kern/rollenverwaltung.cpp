@@ -7,28 +7,29 @@
 const QString Rollenverwaltung::NeueRolleFrage =
     QStringLiteral("Sie erzeugen eine neue Registrierolle. Neue Registrierrolle jetzt anlegen ?");
 
-void Rollenverwaltung::speichern() {
-    if (w.NeueRolle)
+Rollenverwaltung::Speicherung Rollenverwaltung::speichern() {
+    if (m_werte.NeueRolle)
         m_kopie.leeren();
-    const std::optional<QString> pfad = m_dialoge.speichernDialog(w.Rollenpfad);
+    const std::optional<QString> pfad = m_dialoge.speichernDialog(m_werte.Rollenpfad);
     if (!pfad)
-        return;
+        return Speicherung::Abgebrochen;
     try {
         RollendateiSchreiben(*pfad, m_haupt.zeilen());
     } catch (const Fehler& fehler) {
         DateifehlerProtokollieren("Writing", *pfad, fehler);
         m_dialoge.meldung(Fehlertexte::FehlerBeimSpeichern);
-        return;
+        return Speicherung::Fehlgeschlagen;
     }
-    w.Rollenpfad = *pfad;
-    w.RolleGespeichert = true;
-    w.NeueRolle = false;
+    m_werte.Rollenpfad = *pfad;
+    m_werte.RolleGespeichert = true;
+    m_werte.NeueRolle = false;
+    return Speicherung::Gespeichert;
 }
 
 // The file is read once for both rolls, so that a failure leaves both as they were.
 void Rollenverwaltung::oeffnen() {
     const std::optional<QString> vorschlag =
-        w.Rollenpfad.isEmpty() ? std::nullopt : std::optional<QString>(w.Rollenpfad);
+        m_werte.Rollenpfad.isEmpty() ? std::nullopt : std::optional<QString>(m_werte.Rollenpfad);
     const std::optional<QString> pfad = m_dialoge.oeffnenDialog(vorschlag);
     if (!pfad)
         return;
@@ -42,12 +43,12 @@ void Rollenverwaltung::oeffnen() {
     }
     m_haupt.ersetzen(zeilen);
     m_kopie.ersetzen(std::move(zeilen));
-    w.Rollenpfad = *pfad;
-    w.Rollenname = Dateiname(*pfad);
+    m_werte.Rollenpfad = *pfad;
+    m_werte.Rollenname = Dateiname(*pfad);
 }
 
 void Rollenverwaltung::neueRolle() {
-    w.NeueRolle = true;
+    m_werte.NeueRolle = true;
     if (m_dialoge.frage(NeueRolleFrage) == Dialoge::Antwort::Ja)
         speichern();
 }

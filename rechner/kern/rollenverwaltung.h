@@ -12,16 +12,20 @@
 class Rollenverwaltung {
 public:
     Rollenverwaltung(Programmwerte& werte, Rolle& hauptrolle, Rolle& rollenkopie, Dialoge& dialoge)
-        : w(werte), m_haupt(hauptrolle), m_kopie(rollenkopie), m_dialoge(dialoge) {}
+        : m_werte(werte), m_haupt(hauptrolle), m_kopie(rollenkopie), m_dialoge(dialoge) {}
 
-    void speichern(); // "Registrierolle speichern"
-    void oeffnen();   // "Registrierrolle öffnen"
-    void neueRolle(); // "Neue Registrierrolle  anlegen"
+    // What became of a save: the close query goes on after a cancelled save and stays after a
+    // failed one.
+    enum class Speicherung { Gespeichert, Abgebrochen, Fehlgeschlagen };
+
+    Speicherung speichern(); // "Registrierolle speichern"
+    void oeffnen();          // "Registrierrolle öffnen"
+    void neueRolle();        // "Neue Registrierrolle  anlegen"
 
     static const QString NeueRolleFrage;
 
 private:
-    Programmwerte& w;
+    Programmwerte& m_werte;
     Rolle& m_haupt;
     Rolle& m_kopie;
     Dialoge& m_dialoge;

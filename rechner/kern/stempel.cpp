@@ -10,24 +10,24 @@ QString Uhrtext(const QDateTime& jetzt) {
 }
 
 void Hauptmodell::datumsstempel() {
-    anhaengen(QStringLiteral("\r\r") + uhrText + QStringLiteral("      \r\r"));
-    operatorzeichen.clear();
+    anhaengen(QStringLiteral("\r\r") + m_uhrText + QStringLiteral("      \r\r"));
+    m_operatorzeichen.clear();
 }
 
 // The start stamp; the window's one-shot timer ticks only once, which switches it off.
 void Hauptmodell::startstempel() {
-    if (w.ohneAnmeldung())
+    if (m_werte.ohneAnmeldung())
         datumsstempel();
 }
 
 void Hauptmodell::uhrTick(const QDateTime& jetzt) {
-    uhrText = Uhrtext(jetzt);
+    m_uhrText = Uhrtext(jetzt);
 }
 
 void Hauptmodell::allesLoeschen(Rolle& rollenkopie) {
     rollenkopie.leeren();
     rollenkopie.anhaengen(Trennlinie + QStringLiteral("\r\r"));
-    rollenkopie.anhaengen(uhrText + QStringLiteral("  \r"));
+    rollenkopie.anhaengen(m_uhrText + QStringLiteral("  \r"));
     rollenkopie.anhaengen(QStringLiteral("Administrator - Alles gelöscht!  \r\r"));
     rollenkopie.anhaengen(Trennlinie + QStringLiteral("\r\r"));
 }

@@ -4,7 +4,7 @@
 // Typed characters are locked out while nobody is signed in, unless the settings text says
 // to start without sign-in. The lock reads the text, not the number.
 bool Hauptmodell::tastaturGesperrt() const {
-    return !istAngemeldet() && w.OhneAnmeldungText != QLatin1String("1");
+    return !istAngemeldet() && m_werte.OhneAnmeldungText != QLatin1String("1");
 }
 
 void Hauptmodell::zeichenGetippt(QChar zeichen) {
@@ -12,10 +12,10 @@ void Hauptmodell::zeichenGetippt(QChar zeichen) {
         return;
     switch (zeichen.unicode()) {
     case u',':
-        if (KommaErlaubt) {
-            Stundenstellung();
-            anzeige += QLatin1Char(',');
-            KommaErlaubt = false;
+        if (m_kommaErlaubt) {
+            stundenstellung();
+            m_anzeige += QLatin1Char(',');
+            m_kommaErlaubt = false;
         }
         return;
     case u'+':
@@ -38,13 +38,13 @@ void Hauptmodell::zeichenGetippt(QChar zeichen) {
     if (zeichen < u'0' || zeichen > u'9')
         return; // swallowed, the point included
     // The keypad's digit steps, except that a typed digit leaves the time keys as they are.
-    if (NeueEingabe)
-        anzeige = QStringLiteral("0");
-    NeueEingabe = false;
-    if (anzeige == QLatin1String("0"))
-        anzeige.clear();
-    anzeige += zeichen;
-    operatorzeichen.clear();
+    if (m_neueEingabe)
+        m_anzeige = QStringLiteral("0");
+    m_neueEingabe = false;
+    if (m_anzeige == QLatin1String("0"))
+        m_anzeige.clear();
+    m_anzeige += zeichen;
+    m_operatorzeichen.clear();
 }
 
 void Hauptmodell::funktionstaste(int funktionstaste) {

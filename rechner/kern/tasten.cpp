@@ -63,11 +63,11 @@ const Taste* TasteNachName(const QString& name) {
 bool TasteAktiv(const Hauptmodell& modell, int nummer) {
     switch (nummer) {
     case 24:
-        return modell.mStdAktiv;
+        return modell.mStdAktiv();
     case 29:
-        return modell.stdMAktiv;
+        return modell.stdMAktiv();
     case 30:
-        return modell.mDezAktiv;
+        return modell.mDezAktiv();
     default:
         return true;
     }

@@ -13,11 +13,11 @@ const QString clearingFrage =
 } // namespace
 
 Verwaltung::Verwaltung(Programmwerte& werte, Hauptmodell& hauptmodell, Dialoge& dialoge)
-    : w(werte), haupt(hauptmodell), m_dialoge(dialoge),
-      m_rollen(werte, hauptmodell.rolle, rollenkopie, m_dialoge) {}
+    : m_werte(werte), m_haupt(hauptmodell), m_dialoge(dialoge),
+      m_rollen(werte, hauptmodell.rolle(), m_rollenkopie, dialoge) {}
 
 Verwaltung::~Verwaltung() {
-    haupt.rolle.nichtMehrBeobachten(&m_nachtrag);
+    m_haupt.rolle().nichtMehrBeobachten(&m_nachtrag);
 }
 
 // The new lines hold no break, so each of them ended by CR is a piece that gives exactly these
@@ -29,156 +29,144 @@ void Rollennachtrag::angehaengt(qsizetype erste) {
     m_kopie.anhaengen(stueck);
 }
 
-std::optional<QString> DialogProtokoll::speichernDialog(const QString& dateiname) {
-    std::optional<QString> pfad = m_dialoge.speichernDialog(dateiname);
-    dateiGewaehlt = pfad.has_value();
-    return pfad;
-}
-
-// Only a successful save sets RolleGespeichert, so it is cleared for the call and put back when
-// nothing was written.
-Verwaltung::Speicherung Verwaltung::rolleSpeichernMitErgebnis() {
-    const bool vorher = w.RolleGespeichert;
-    w.RolleGespeichert = false;
-    m_dialoge.dateiGewaehlt = false;
-    try {
-        m_rollen.speichern();
-    } catch (...) {
-        w.RolleGespeichert = vorher;
-        throw;
-    }
-    if (w.RolleGespeichert)
-        return Speicherung::Gespeichert;
-    w.RolleGespeichert = vorher;
-    return m_dialoge.dateiGewaehlt ? Speicherung::Fehlgeschlagen : Speicherung::Abgebrochen;
-}
-
 void Verwaltung::beimZeigen() {
-    sichtbar = true;
-    seite = Seite::Login;
-    gesperrt = true;
-    adminPasswort = festesPasswort;
-    pinFeld.clear();
-    nameFeld.clear();
-    passwortFeld.clear(); // the empty text never unlocks, so its change needs no check
-    fokus = Fokus::Passwort;
-    pinAbdeckungZaehler = 1;
+    m_sichtbar = true;
+    m_seite = Seite::Login;
+    m_gesperrt = true;
+    m_adminPasswort = festesPasswort;
+    m_pinFeld.clear();
+    m_nameFeld.clear();
+    m_passwortFeld.clear(); // the empty text never unlocks, so its change needs no check
+    m_fokus = Fokus::Passwort;
+    m_pinAbdeckungZaehler = 1;
     einstellungenZeigen();
-    rollenkopie.uebernehmen(haupt.rolle);
-    haupt.rolle.beobachten(&m_nachtrag);
+    m_rollenkopie.uebernehmen(m_haupt.rolle());
+    m_haupt.rolle().beobachten(&m_nachtrag);
 }
 
 // Selecting a radio button, changing the check box and moving the bar run their handlers, which
 // store the value just shown; a bar moved down from above 6 thereby sets the decimals to 6.
 void Verwaltung::einstellungenZeigen() {
-    if (w.euroModus()) {
-        standardMarkiert = false;
-        if (!euroMarkiert)
-            euroWaehlen();
-    }
-    if (w.standardModus()) {
-        euroMarkiert = false;
-        if (!standardMarkiert)
-            standardWaehlen();
-    }
-    const bool vorher = ohneAnmeldungAngehakt;
-    if (w.ohneAnmeldung())
-        ohneAnmeldungAngehakt = true;
-    if (w.anmeldungVerlangt())
-        ohneAnmeldungAngehakt = false;
-    if (ohneAnmeldungAngehakt != vorher)
+    if (m_werte.euroModus())
+        euroGeklickt();
+    if (m_werte.standardModus())
+        standardGeklickt();
+    const bool vorher = m_ohneAnmeldungAngehakt;
+    if (m_werte.ohneAnmeldung())
+        m_ohneAnmeldungAngehakt = true;
+    if (m_werte.anmeldungVerlangt())
+        m_ohneAnmeldungAngehakt = false;
+    if (m_ohneAnmeldungAngehakt != vorher)
         ohneAnmeldungGeaendert();
-    const int position = std::min<int>(w.Kommastellen, 6);
-    if (position != kommastellenRegler) {
-        kommastellenRegler = position;
+    const int position = std::min<int>(m_werte.Kommastellen, 6);
+    if (position != m_kommastellenRegler) {
+        m_kommastellenRegler = position;
         kommastellenGeaendert();
     }
-    kommastellenText = QString::number(w.Kommastellen);
-    firmaFeld = w.Firmenname;
+    m_kommastellenText = QString::number(m_werte.Kommastellen);
+    m_firmaFeld = m_werte.Firmenname;
 }
 
 void Verwaltung::passwortPruefen() {
-    if (passwortFeld.isEmpty() || passwortFeld != adminPasswort)
+    if (m_passwortFeld.isEmpty() || m_passwortFeld != m_adminPasswort)
         return;
-    seite = Seite::Nutzerverwaltung;
-    gesperrt = false;
-    fokus = Fokus::Pin;
-    if (w.AutopfadGesetzt)
-        autopfadAnzeige = w.Autopfad;
+    m_seite = Seite::Nutzerverwaltung;
+    m_gesperrt = false;
+    m_fokus = Fokus::Pin;
+    if (m_werte.AutopfadGesetzt)
+        m_autopfadAnzeige = m_werte.Autopfad;
 }
 
 void Verwaltung::passwortGetippt(const QString& text) {
-    passwortFeld = text.left(PasswortLaenge);
+    m_passwortFeld = text.left(PasswortLaenge);
     passwortPruefen();
 }
 
 void Verwaltung::zahlentexteAuffrischen() {
-    w.KommastellenText = QString::number(w.Kommastellen);
-    w.RechnerModusText = QString::number(w.RechnerModus);
-    w.OhneAnmeldungText = QString::number(w.OhneAnmeldung);
-    w.Firmenname = firmaFeld;
+    m_werte.KommastellenText = QString::number(m_werte.Kommastellen);
+    m_werte.RechnerModusText = QString::number(m_werte.RechnerModus);
+    m_werte.OhneAnmeldungText = QString::number(m_werte.OhneAnmeldung);
+    m_werte.Firmenname = m_firmaFeld;
 }
 
 void Verwaltung::verlassen() {
-    NutzerlisteSpeichern(nutzerliste, m_dialoge);
-    haupt.anmeldenNachListe(!nutzerliste.isEmpty());
+    NutzerlisteSpeichern(m_nutzerliste, m_dialoge);
+    m_haupt.anmeldenNachListe(!m_nutzerliste.isEmpty());
     zahlentexteAuffrischen();
-    EinstellungenSchreiben(w);
-    haupt.rolle.uebernehmen(rollenkopie);
+    EinstellungenSchreiben(m_werte);
+    m_haupt.rolle().uebernehmen(m_rollenkopie);
     beimSchliessen();
 }
 
 // The next showing fills the copy again; until then it would only keep a second roll alive
 // beside the main roll.
 void Verwaltung::beimSchliessen() {
-    sichtbar = false;
-    haupt.rolle.nichtMehrBeobachten(&m_nachtrag);
-    rollenkopie.leeren();
-    haupt.nachVerwaltung();
-    haupt.firmenText = w.Firmenname;
+    m_sichtbar = false;
+    m_haupt.rolle().nichtMehrBeobachten(&m_nachtrag);
+    m_rollenkopie.leeren();
+    m_haupt.nachVerwaltung();
+    m_haupt.firmennameZeigen();
 }
 
 void Verwaltung::autopfadSpeichern() {
-    w.AutopfadGesetzt = true;
+    m_werte.AutopfadGesetzt = true;
     zahlentexteAuffrischen();
-    w.AutopfadText = QStringLiteral("True");
-    w.Autopfad = w.Rollenpfad;
-    EinstellungenSchreiben(w);
-    autopfadAnzeige = w.Autopfad;
+    m_werte.AutopfadText = QStringLiteral("True");
+    m_werte.Autopfad = m_werte.Rollenpfad;
+    EinstellungenSchreiben(m_werte);
+    m_autopfadAnzeige = m_werte.Autopfad;
 }
 
 void Verwaltung::autopfadLoeschen() {
-    w.AutopfadGesetzt = false;
+    m_werte.AutopfadGesetzt = false;
     zahlentexteAuffrischen();
-    w.AutopfadText = QStringLiteral("False");
-    w.Autopfad.clear();
-    EinstellungenSchreiben(w);
-    autopfadAnzeige = w.Autopfad;
+    m_werte.AutopfadText = QStringLiteral("False");
+    m_werte.Autopfad.clear();
+    EinstellungenSchreiben(m_werte);
+    m_autopfadAnzeige = m_werte.Autopfad;
+}
+
+void Verwaltung::kommastellenGeschoben(int position) {
+    m_kommastellenRegler = position;
+    kommastellenGeaendert();
 }
 
 void Verwaltung::kommastellenGeaendert() {
-    w.Kommastellen = static_cast<quint8>(kommastellenRegler);
-    kommastellenText = QString::number(kommastellenRegler);
+    m_werte.Kommastellen = static_cast<quint8>(m_kommastellenRegler);
+    m_kommastellenText = QString::number(m_kommastellenRegler);
+}
+
+void Verwaltung::euroGeklickt() {
+    if (m_modus != Modus::Euro)
+        euroWaehlen();
+}
+
+void Verwaltung::standardGeklickt() {
+    if (m_modus != Modus::Standard)
+        standardWaehlen();
 }
 
 void Verwaltung::euroWaehlen() {
-    euroMarkiert = true;
-    standardMarkiert = false;
-    w.RechnerModus = Programmwerte::Euromodus;
+    m_modus = Modus::Euro;
+    m_werte.RechnerModus = Programmwerte::Euromodus;
 }
 
 void Verwaltung::standardWaehlen() {
-    standardMarkiert = true;
-    euroMarkiert = false;
-    w.RechnerModus = Programmwerte::Standardmodus;
+    m_modus = Modus::Standard;
+    m_werte.RechnerModus = Programmwerte::Standardmodus;
+}
+
+void Verwaltung::ohneAnmeldungGeklickt(bool angehakt) {
+    m_ohneAnmeldungAngehakt = angehakt;
+    ohneAnmeldungGeaendert();
 }
 
 void Verwaltung::ohneAnmeldungGeaendert() {
-    w.OhneAnmeldung =
-        ohneAnmeldungAngehakt ? Programmwerte::AnmeldungAus : Programmwerte::AnmeldungEin;
+    m_werte.OhneAnmeldung =
+        m_ohneAnmeldungAngehakt ? Programmwerte::AnmeldungAus : Programmwerte::AnmeldungEin;
 }
 
 void Verwaltung::rolleLeeren() {
     if (m_dialoge.frage(clearingFrage) == Dialoge::Antwort::Ja)
-        haupt.allesLoeschen(rollenkopie);
+        m_haupt.allesLoeschen(m_rollenkopie);
 }

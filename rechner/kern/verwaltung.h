@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 // A line of the operator list is the PIN, two blanks and the name. The PIN part is its first
 // PinLaenge characters.
@@ -22,23 +23,6 @@ constexpr int PinLaenge = 4;
 // Every letter turned to upper case one character at a time, as an upper-case edit field does:
 // the text keeps its length ("ß" stays "ß").
 QString Grossbuchstaben(const QString& text);
-
-// Forwards to the dialogs and notes whether a save dialog returned a file, so that a caller of
-// the save-roll operation can tell a cancelled save from a failed one.
-class DialogProtokoll : public Dialoge {
-public:
-    explicit DialogProtokoll(Dialoge& dialoge) : m_dialoge(dialoge) {}
-    void meldung(const QString& text) override { m_dialoge.meldung(text); }
-    Antwort frage(const QString& text) override { return m_dialoge.frage(text); }
-    std::optional<QString> speichernDialog(const QString& dateiname) override;
-    std::optional<QString> oeffnenDialog(const std::optional<QString>& dateiname) override {
-        return m_dialoge.oeffnenDialog(dateiname);
-    }
-    bool dateiGewaehlt = false;
-
-private:
-    Dialoge& m_dialoge;
-};
 
 // Lets the roll copy follow the main roll while the administration window is open: every piece
 // appended to the main roll is appended to the copy as well, so that leaving the window, which
@@ -67,41 +51,48 @@ public:
 
     enum class Seite { Login, Nutzerverwaltung, Rollenverwaltung, Programmeinstellungen };
     enum class Fokus { Keiner, Passwort, Pin };
+    // The calculator's radio buttons; neither is selected until a showing selects one.
+    enum class Modus { Euro, Standard };
+    using Speicherung = Rollenverwaltung::Speicherung;
 
-    Programmwerte& w;
-    Hauptmodell& haupt;
-
-    QString adminPasswort;
-    // Which press on the PIN cover comes next: 1 uncovers the PINs, 2 covers them again.
-    qint32 pinAbdeckungZaehler = 0;
-
-    bool sichtbar = false;       // the window is shown
-    bool gesperrt = false;       // the lock of every showing, lifted by the password
-    Seite seite = Seite::Login;  // the selected tab
-    Fokus fokus = Fokus::Keiner; // the field that gets the focus next
+    bool sichtbar() const { return m_sichtbar; } // the window is shown
+    bool gesperrt() const {
+        return m_gesperrt;
+    }                                       // the lock of every showing, lifted by the password
+    Seite seite() const { return m_seite; } // the selected tab
+    // The field that gets the keyboard focus next; taking it leaves none.
+    Fokus fokusNehmen() { return std::exchange(m_fokus, Fokus::Keiner); }
 
     // Tab "Login".
-    QString passwortFeld;
+    const QString& passwortFeld() const { return m_passwortFeld; }
     // Tab "Nutzerverwaltung".
-    QString pinFeld;                                // PIN to register, as typed
-    QString nameFeld;                               // name to register, upper case
-    QString nutzerliste;                            // the operator list, lines ended by CR LF
-    QString nutzerAnzahlText = QStringLiteral("0"); // operator count
-    bool pinsAufgedeckt = false;                    // the red cover is pulled off the PINs
+    const QString& pinFeld() const { return m_pinFeld; }   // PIN to register, as typed
+    const QString& nameFeld() const { return m_nameFeld; } // name to register, upper case
+    // The operator list, lines ended by CR LF.
+    const QString& nutzerliste() const { return m_nutzerliste; }
+    // The list's lines: a final line break starts no further line.
+    QStringList nutzerzeilen() const;
+    // The number of registered operators: the list's lines.
+    qint32 nutzerAnzahl() const;
+    QString nutzerAnzahlText() const { return QString::number(nutzerAnzahl()); }
+    // Panel 1 of the main window's status bar: empty until the list first changes, then the
+    // count.
+    QString nutzerstatus() const;
+    bool pinsAufgedeckt() const { return m_pinsAufgedeckt; } // the red cover is pulled off
     // Tab "Rollenverwaltung/Autopfad".
-    Rolle rollenkopie;
-    QString autopfadAnzeige;
+    Rolle& rollenkopie() { return m_rollenkopie; }
+    const Rolle& rollenkopie() const { return m_rollenkopie; }
+    const QString& autopfadAnzeige() const { return m_autopfadAnzeige; }
     // Tab "Programmeinstellungen".
-    bool euroMarkiert = false;          // "Euro - Rechner"
-    bool standardMarkiert = false;      // "Standart - Rechner"
-    bool ohneAnmeldungAngehakt = false; // "Ohne Anmeldung starten"
-    int kommastellenRegler = 0;         // decimals, 0 to 6
-    QString kommastellenText = QStringLiteral("0");
-    QString firmaFeld;
+    std::optional<Modus> modus() const { return m_modus; }
+    bool ohneAnmeldungAngehakt() const { return m_ohneAnmeldungAngehakt; }
+    int kommastellenRegler() const { return m_kommastellenRegler; } // decimals, 0 to 6
+    const QString& kommastellenText() const { return m_kommastellenText; }
+    const QString& firmaFeld() const { return m_firmaFeld; }
 
     // Showing, unlocking, leaving, closing.
     void beimZeigen();
-    void passwortPruefen();
+    void seiteGewaehlt(Seite seite) { m_seite = seite; }
     void passwortGetippt(const QString& text);
     void verlassen(); // "Speichern und Registrierung verlassen"
     void beimSchliessen();
@@ -109,39 +100,67 @@ public:
     // Automatic path and settings.
     void autopfadSpeichern();
     void autopfadLoeschen();
+    void kommastellenGeschoben(int position);
+    // A click on the radio button already selected runs nothing.
+    void euroGeklickt();
+    void standardGeklickt();
+    void ohneAnmeldungGeklickt(bool angehakt);
+    void firmaGetippt(const QString& text) { m_firmaFeld = text; }
+
+    // Operator list.
+    // Start-up loads the operator file into the list; a failure shows its message box.
+    void nutzerlisteLaden();
+    void nutzerlisteGetippt(const QString& text);
+    void pinGetippt(const QString& text) { m_pinFeld = text; }
+    void nameGetippt(const QString& text);
+    void nutzerHinzufuegen();  // OK
+    void alleNutzerLoeschen(); // "Alle Registrierungen löschen"
+    void pinDeckelGedrueckt();
+
+    // Roll buttons. Saving tells what became of it, for the close query; it shows a failed
+    // write in its own message box.
+    void rolleOeffnen() { m_rollen.oeffnen(); }                   // "Registrierrolle öffnen"
+    Speicherung rolleSpeichern() { return m_rollen.speichern(); } // "Registrierolle speichern"
+    void neueRolle() { m_rollen.neueRolle(); }                    // "Neue Registrierrolle  anlegen"
+    void rolleLeeren(); // "Aktuelle Registrierrolle  leeren"
+
+private:
+    void passwortPruefen();
+    void nutzerlisteGeaendert();
+    void einstellungenZeigen();
+    void zahlentexteAuffrischen();
     void kommastellenGeaendert();
     void euroWaehlen();
     void standardWaehlen();
     void ohneAnmeldungGeaendert();
 
-    // Operator list.
-    void nutzerlisteGeaendert();
-    void nutzerlisteGetippt(const QString& text);
-    void nameGetippt(const QString& text);
-    void nutzerHinzufuegen();  // OK
-    void alleNutzerLoeschen(); // "Alle Registrierungen löschen"
-    void pinDeckelGedrueckt();
-    // The list's lines: a final line break starts no further line.
-    QStringList nutzerzeilen() const;
+    Programmwerte& m_werte;
+    Hauptmodell& m_haupt;
+    Dialoge& m_dialoge;
 
-    // Roll buttons.
-    void rolleOeffnen() { m_rollen.oeffnen(); }     // "Registrierrolle öffnen"
-    void rolleSpeichern() { m_rollen.speichern(); } // "Registrierolle speichern"
-    void neueRolle() { m_rollen.neueRolle(); }      // "Neue Registrierrolle  anlegen"
-    void rolleLeeren();                             // "Aktuelle Registrierrolle  leeren"
+    QString m_adminPasswort;
+    // Which press on the PIN cover comes next: 1 uncovers the PINs, 2 covers them again.
+    qint32 m_pinAbdeckungZaehler = 0;
 
-    // The save-roll operation, telling what became of it: the operation itself reports a
-    // failed write in its message box.
-    enum class Speicherung { Gespeichert, Abgebrochen, Fehlgeschlagen };
-    Speicherung rolleSpeichernMitErgebnis();
+    bool m_sichtbar = false;
+    bool m_gesperrt = false;
+    Seite m_seite = Seite::Login;
+    Fokus m_fokus = Fokus::Keiner;
 
-    Dialoge& dialoge() { return m_dialoge; }
+    QString m_passwortFeld;
+    QString m_pinFeld;
+    QString m_nameFeld;
+    QString m_nutzerliste;
+    bool m_nutzerGezaehlt = false; // the list has changed since the start
+    bool m_pinsAufgedeckt = false;
+    Rolle m_rollenkopie;
+    QString m_autopfadAnzeige;
+    std::optional<Modus> m_modus;
+    bool m_ohneAnmeldungAngehakt = false;
+    int m_kommastellenRegler = 0;
+    QString m_kommastellenText = QStringLiteral("0");
+    QString m_firmaFeld;
 
-private:
-    void einstellungenZeigen();
-    void zahlentexteAuffrischen();
-
-    DialogProtokoll m_dialoge;
     Rollenverwaltung m_rollen;
-    Rollennachtrag m_nachtrag{haupt.rolle, rollenkopie};
+    Rollennachtrag m_nachtrag{m_haupt.rolle(), m_rollenkopie};
 };

@@ -45,36 +45,36 @@ const QString minutenEnde = QStringLiteral("  Min\r= \r");
 
 void Hauptmodell::minutenInStunden() {
     anhaengen(QStringLiteral("Minuten -> Stunden\r"));
-    anhaengen(anzeige + minutenEnde);
-    Stundenstellung();
-    const double minuten = ParseAnzeige(anzeige);
+    anhaengen(m_anzeige + minutenEnde);
+    stundenstellung();
+    const double minuten = ParseAnzeige(m_anzeige);
     // A negative count gives the negated hours of its absolute value.
     const double betrag = std::fabs(minuten);
     const QString uhrzeit = Tageszeit(betrag);
     const auto mitVorzeichen = [&](const QString& text) {
         return minuten < 0 && text != QLatin1String("00,00") ? QLatin1Char('-') + text : text;
     };
-    anzeige = mitVorzeichen(uhrzeit);
+    m_anzeige = mitVorzeichen(uhrzeit);
     const double tage = betrag / 1440;
     if (tage >= 1)
-        anzeige = mitVorzeichen(Festform(ParseAnzeige(uhrzeit) + mal24(tage)));
-    anhaengen(stundenZeile(anzeige, anzeige.right(2)) + QStringLiteral("\r\r"));
-    NeueEingabe = true;
+        m_anzeige = mitVorzeichen(Festform(ParseAnzeige(uhrzeit) + mal24(tage)));
+    anhaengen(stundenZeile(m_anzeige, m_anzeige.right(2)) + QStringLiteral("\r\r"));
+    m_neueEingabe = true;
     Grundstellung();
 }
 
 void Hauptmodell::stundenInMinuten() {
     anhaengen(QStringLiteral("Stunden -> Minuten\r"));
-    Eingabewert = ParseAnzeige(anzeige);
-    anzeige = Festform(Eingabewert);
-    const QString minutenText = anzeige.right(2);
+    m_eingabewert = ParseAnzeige(m_anzeige);
+    m_anzeige = Festform(m_eingabewert);
+    const QString minutenText = m_anzeige.right(2);
     if (StrToInt(minutenText) > 59)
         throw Fehler(QStringLiteral("Achtung, Eingabe von Minuten > als 59 ist nicht möglich !"));
-    anhaengen(stundenZeile(anzeige, minutenText) + QStringLiteral("\r= \r"));
-    anzeige = TimeToMin(anzeige);
+    anhaengen(stundenZeile(m_anzeige, minutenText) + QStringLiteral("\r= \r"));
+    m_anzeige = TimeToMin(m_anzeige);
     Zeitgrund();
-    anhaengen(anzeige + QStringLiteral("  Min\r\r"));
-    NeueEingabe = true;
+    anhaengen(m_anzeige + QStringLiteral("  Min\r\r"));
+    m_neueEingabe = true;
     Grundstellung();
 }
 
@@ -96,12 +96,12 @@ QString Hauptmodell::TimeToMin(const QString& stundenMinuten) {
 }
 
 void Hauptmodell::minutenInDezimal() {
-    Stundenstellung();
+    stundenstellung();
     anhaengen(QStringLiteral("Minuten -> Dezimalzahl\r"));
-    anhaengen(anzeige + minutenEnde);
-    anzeige = Festform(ParseAnzeige(anzeige) / 60);
-    anhaengen(anzeige + QStringLiteral("\r\r"));
-    NeueEingabe = true;
+    anhaengen(m_anzeige + minutenEnde);
+    m_anzeige = Festform(ParseAnzeige(m_anzeige) / 60);
+    anhaengen(m_anzeige + QStringLiteral("\r\r"));
+    m_neueEingabe = true;
     Grundstellung();
-    stdMAktiv = false;
+    m_stdMAktiv = false;
 }

@@ -292,12 +292,13 @@ private Q_SLOTS:
         Testrechner r;
         Hauptfenster& f = r.hauptfenster;
         Druckformular& formular = r.fenster.druckformular;
-        QVERIFY(bereit(f));
-        f.modell().firmenText = QStringLiteral("Bäckerei Müller");
-        f.modell().uhrText = QStringLiteral("07.12.2026 22:40:15");
-        f.modell().w.Rollenname = QStringLiteral("Montag.KRO");
+        QVERIFY(bereit(r));
+        r.w.Firmenname = QStringLiteral("Bäckerei Müller");
+        f.modell().firmennameZeigen();
+        f.modell().uhrtextSetzen(QStringLiteral("07.12.2026 22:40:15"));
+        r.w.Rollenname = QStringLiteral("Montag.KRO");
         f.aktualisieren();
-        f.modell().rolle.ersetzen(rollenzeilen(150));
+        f.modell().rolle().ersetzen(rollenzeilen(150));
 
         bool gesehen = false, modal = true;
         int vorschauSeiten = 0;
@@ -311,19 +312,19 @@ private Q_SLOTS:
                 modal = vorschau->isModal() || QApplication::activeModalWidget();
                 vorschauSeiten = vorschau->findChild<QPrintPreviewWidget*>()->pageCount();
                 // The clock goes on; the report keeps the text of the moment of the command.
-                f.modell().uhrText = QStringLiteral("07.12.2026 22:40:16");
+                f.modell().uhrtextSetzen(QStringLiteral("07.12.2026 22:40:16"));
                 vorschau->close();
             }
         });
         wache.start(20);
-        f.druckenAktion->trigger();
+        aktion(f, "Drucken2")->trigger();
         wache.stop();
 
         QVERIFY(gesehen);
         QVERIFY(!modal);
         QVERIFY(!formular.isVisible());
         const Druckbericht& bericht = formular.bericht;
-        QCOMPARE(bericht.rolle, &f.modell().rolle);
+        QCOMPARE(bericht.rolle, &f.modell().rolle());
         QCOMPARE(bericht.firma, QStringLiteral("Bäckerei Müller"));
         QCOMPARE(bericht.uhrzeit, QStringLiteral("07.12.2026 22:40:15"));
         QCOMPARE(bericht.titel, QStringLiteral("Registrierrolle Montag.KRO"));

@@ -1,7 +1,6 @@
 // The menu item "Programmaktualisierung  (Online Update)" of the real main window, offscreen,
 // with the update server gone: the message of the check and the error box.
 #include "common/fehler.h"
-#include "common/web.h"
 #include "rechner/kern/aktualisierung.h"
 #include "tests/hilfen/boxrekorder.h"
 #include "tests/hilfen/fensterhilfen.h"
@@ -27,10 +26,9 @@ private Q_SLOTS:
 
     void ohneServerMeldungUndFehlerbox() {
         server.anhalten();
-        setzeUpdateServer(server.basisadresse());
-        Testrechner r;
+        Testrechner r(server.basisadresse());
         Boxrekorder boxen;
-        r.hauptfenster.updateAktion->trigger();
+        fenster::aktion(r.hauptfenster, "ProgrammaktualisierungOnlineUpdate1")->trigger();
         QCOMPARE(r.dialoge.meldungen(), QStringList{Aktualisierungstexte::KeineVerbindung});
         QCOMPARE(boxen.abholen(),
                  QList<Box>{fehlerbox(fehlerboxText(Aktualisierungstexte::KeineUpdates))});
@@ -41,17 +39,16 @@ private Q_SLOTS:
     // clipboard over.
     void uebergabeHaeltDieAblage() {
         server.veroeffentlichen(QStringLiteral("Version.txt"), "2150*");
-        setzeUpdateServer(server.basisadresse());
-        Testrechner r;
+        Testrechner r(server.basisadresse());
         Hauptfenster& f = r.hauptfenster;
         // Nobody signed in, so that the close query lets the window close.
-        fenster::wieNachDemStart(f);
+        fenster::wieNachDemStart(r);
         Boxrekorder boxen;
         f.show();
         bool offen = true;
         QString ablage;
         QTimer::singleShot(0, &f, [&] {
-            f.updateAktion->trigger();
+            fenster::aktion(f, "ProgrammaktualisierungOnlineUpdate1")->trigger();
             QTimer::singleShot(50, &f, [&] {
                 offen = f.isVisible();
                 ablage = QGuiApplication::clipboard()->text();

@@ -97,11 +97,11 @@ private Q_SLOTS:
         Testrechner r;
         Hauptfenster& f = r.hauptfenster;
         Infofenster& info = r.fenster.infofenster;
-        QVERIFY(bereit(f));
+        QVERIFY(bereit(r));
         if (auto* aktion = f.findChild<QAction*>(weg)) {
             aktion->trigger();
         } else {
-            f.infoAktion->trigger();
+            fenster::aktion(f, "Info2")->trigger();
             QVERIFY(QTest::qWaitForWindowExposed(&info));
             QTest::mouseClick(info.findChild<QLabel*>(weg), Qt::LeftButton);
             QVERIFY(info.isVisible()); // the links leave the box open
@@ -146,7 +146,7 @@ private Q_SLOTS:
         QFETCH(QStringList, folge);
         Testrechner r;
         Hauptfenster& f = r.hauptfenster;
-        QVERIFY(bereit(f));
+        QVERIFY(bereit(r));
         QVERIFY(hinweis(f).isEmpty());
         QCOMPARE(hinweiseAufDemWeg(f, knopf(f, von), knopf(f, nach)), folge);
         QVERIFY(knopf(f, von)->toolTip().isEmpty());
@@ -169,7 +169,7 @@ private Q_SLOTS:
         QFETCH(bool, bleibt);
         Testrechner r;
         Hauptfenster& f = r.hauptfenster;
-        QVERIFY(bereit(f));
+        QVERIFY(bereit(r));
         QPushButton* ac = knopf(f, QStringLiteral("AC"));
         zeigerAuf(f, ac, ac->rect().center());
         QCOMPARE(hinweis(f), QStringLiteral("Alles löschen"));
@@ -200,9 +200,9 @@ private Q_SLOTS:
         Testrechner r;
         Hauptfenster& f = r.hauptfenster;
         Infofenster& info = r.fenster.infofenster;
-        QVERIFY(bereit(f));
+        QVERIFY(bereit(r));
         QVERIFY(!info.isVisible());
-        f.infoAktion->trigger();
+        aktion(f, "Info2")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(&info));
         QCOMPARE(info.windowTitle(), QStringLiteral("Infos"));
         QTRY_COMPARE(info.versionsText->text(),
@@ -223,8 +223,8 @@ private Q_SLOTS:
         Testrechner r;
         Hauptfenster& f = r.hauptfenster;
         Infofenster& info = r.fenster.infofenster;
-        QVERIFY(bereit(f));
-        f.infoAktion->trigger();
+        QVERIFY(bereit(r));
+        aktion(f, "Info2")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(&info));
         const QString text = QStringLiteral("Quorvendaltabulix ") + DateiVersion();
         QTRY_COMPARE(info.versionsText->text(), text);
@@ -238,7 +238,7 @@ private Q_SLOTS:
         QTest::mouseClick(info.okKnopf, Qt::LeftButton);
         QVERIFY(!info.isVisible());
         info.versionsText->clear();
-        f.infoAktion->trigger();
+        aktion(f, "Info2")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(&info));
         QTRY_COMPARE(info.versionsText->text(), text);
     }
@@ -255,8 +255,8 @@ private Q_SLOTS:
         Testrechner r;
         Hauptfenster& f = r.hauptfenster;
         Infofenster& info = r.fenster.infofenster;
-        QVERIFY(bereit(f));
-        f.infoAktion->trigger();
+        QVERIFY(bereit(r));
+        aktion(f, "Info2")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(&info));
         QTest::keyClick(info.windowHandle(), Qt::Key(taste));
         QCOMPARE(info.isVisible(), offen);

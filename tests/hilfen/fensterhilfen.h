@@ -6,7 +6,9 @@
 #include "rechner/fenster/hauptfenster.h"
 #include "rechner/kern/tasten.h"
 #include "tests/hilfen/modellstart.h"
+#include "tests/hilfen/testrechner.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,20 +18,34 @@ namespace fenster {
 
 // The main window as right after a successful start-up without sign-in, in euro mode with two
 // decimals: the state the test driver starts in, for tests of the main window alone.
-inline void wieNachDemStart(Hauptfenster& f) {
-    wieNachDemStart(f.modell());
-    f.aktualisieren();
+inline void wieNachDemStart(Testrechner& r) {
+    wieNachDemStart(r.haupt, r.w);
+    r.hauptfenster.aktualisieren();
 }
 
 // Shows the window, as after a start without sign-in, as the active one. The start stamp is
 // switched off (it would add a roll line after 1.5 s); the keyboard lock reads the settings
 // text, which stays "1".
-inline bool bereit(Hauptfenster& f) {
-    wieNachDemStart(f);
-    f.modell().w.OhneAnmeldung = Programmwerte::AnmeldungEin;
+inline bool bereit(Testrechner& r) {
+    wieNachDemStart(r);
+    r.w.OhneAnmeldung = Programmwerte::AnmeldungEin;
+    Hauptfenster& f = r.hauptfenster;
     f.show();
     f.activateWindow();
     return QTest::qWaitForWindowActive(&f);
+}
+
+// A menu item of the main window by its objectName.
+inline QAction* aktion(Hauptfenster& f, const char* name) {
+    auto* gefunden = f.findChild<QAction*>(QLatin1String(name));
+    if (!gefunden)
+        qFatal("Kein Menüpunkt heißt %s", name);
+    return gefunden;
+}
+
+// The hidden keyboard sink.
+inline QLineEdit* tastaturfeld(Hauptfenster& f) {
+    return f.findChild<QLineEdit*>(QStringLiteral("Edit1"));
 }
 
 inline QString text(Hauptfenster& f, const QString& name) {
@@ -78,7 +94,7 @@ inline void tippe(Hauptfenster& f, const QString& folge) {
 
 // The main roll's lines as the model holds them.
 inline QStringList rolle(Hauptfenster& f) {
-    return f.modell().rolle.zeilen();
+    return f.modell().rolle().zeilen();
 }
 
 // What the calculator shows: the fields, the time keys' enabled states and the roll.

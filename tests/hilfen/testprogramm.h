@@ -1,30 +1,70 @@
 #pragma once
 
 // The program's models as the program block makes them, over scripted dialogs: the one way
-// model tests and window tests build them. A request to close the main window is counted and
-// passed on.
+// model tests and window tests build them. The shell's jobs are written down instead of run; a
+// request to close the main window is counted and passed on.
 
+#include "common/web.h"
 #include "rechner/kern/programm.h"
 #include "tests/hilfen/skriptdialoge.h"
 
+#include <QStringList>
 #include <functional>
 
+// The shell's jobs, in order: "oeffnen ziel", "starten programm".
+struct Shellprotokoll : Shell {
+    QStringList auftraege;
+    void oeffnen(const QString& ziel) override { auftraege << QStringLiteral("oeffnen ") + ziel; }
+    void starten(const QString& programm) override {
+        auftraege << QStringLiteral("starten ") + programm;
+    }
+};
+
+// A clipboard of the test's own.
+struct Textablage : Zwischenablage {
+    QString inhalt;
+    void setzen(const QString& text) override { inhalt = text; }
+    QString text() const override { return inhalt; }
+};
+
+// An update server that answers nothing: nobody listens on the discard port.
+inline const QString KeinUpdateServer = QStringLiteral("http://127.0.0.1:9");
+
 struct Testprogramm {
-    explicit Testprogramm(std::function<void()> schliessen = [] {})
-        : m_schliessen(std::move(schliessen)) {}
+    // `schliessen` is what a request to close the main window does besides being counted,
+    // `nachUebergabe` the close after the hand-off to the updater; `ablage` the clipboard
+    // (the test's own when none is given).
+    explicit Testprogramm(
+        std::function<void()> schliessen = [] {}, std::function<void()> nachUebergabe = [] {},
+        Zwischenablage* ablage = nullptr, const QString& updateServer = KeinUpdateServer)
+        : m_schliessen(std::move(schliessen)), m_nachUebergabe(std::move(nachUebergabe)),
+          m_ablage(ablage ? *ablage : eigeneAblage), m_updateServer(updateServer) {}
 
     SkriptDialoge dialoge;
+    Shellprotokoll shell;
+    Textablage eigeneAblage;
     int schliessAnfragen = 0; // how often the main window was asked to close
-    Programm programm{dialoge, [this] {
-                          ++schliessAnfragen;
-                          m_schliessen();
-                      }};
-    Programmwerte& w = programm.werte;
-    Hauptmodell& haupt = programm.hauptmodell;
-    Verwaltung& verwaltung = programm.verwaltung;
-    Anmeldung& anmeldung = programm.anmeldung;
-    Programmstart& start = programm.start;
 
 private:
     std::function<void()> m_schliessen;
+    std::function<void()> m_nachUebergabe;
+    Zwischenablage& m_ablage;
+    QString m_updateServer;
+
+public:
+    Programm programm{{dialoge, shell, m_ablage, Open_Internet,
+                       [this] {
+                           ++schliessAnfragen;
+                           m_schliessen();
+                       },
+                       [this] {
+                           ++schliessAnfragen;
+                           m_nachUebergabe();
+                       }},
+                      m_updateServer};
+    Programmwerte& w = programm.werte();
+    Hauptmodell& haupt = programm.hauptmodell();
+    Verwaltung& verwaltung = programm.verwaltung();
+    Anmeldung& anmeldung = programm.anmeldung();
+    Programmstart& start = programm.start();
 };

@@ -8,22 +8,17 @@
 #include "rechner/fenster/rechnerfenster.h"
 #include "tests/hilfen/testprogramm.h"
 
-#include <QStringList>
-
-// The shell's jobs, in order: "oeffnen ziel", "starten programm".
-struct Shellprotokoll : Shell {
-    QStringList auftraege;
-    void oeffnen(const QString& ziel) override { auftraege << QStringLiteral("oeffnen ") + ziel; }
-    void starten(const QString& programm) override {
-        auftraege << QStringLiteral("starten ") + programm;
-    }
-};
+inline QtZwischenablage* desktopAblage() {
+    static QtZwischenablage ablage;
+    return &ablage;
+}
 
 struct Testrechner : Testprogramm {
-    Testrechner() : Testprogramm([this] { hauptfenster.close(); }) {}
+    explicit Testrechner(const QString& updateServer = KeinUpdateServer)
+        : Testprogramm([this] { hauptfenster.close(); },
+                       [this] { hauptfenster.schliessenNachUebergabe(); }, desktopAblage(),
+                       updateServer) {}
 
-    Shellprotokoll shell;
-    QtZwischenablage zwischenablage;
-    Rechnerfenster fenster{programm, dialoge, shell, zwischenablage};
+    Rechnerfenster fenster{programm, shell};
     Hauptfenster& hauptfenster = fenster.hauptfenster;
 };

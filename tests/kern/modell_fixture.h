@@ -3,6 +3,7 @@
 #include "tests/hilfen/ausgabe.h"
 #include "tests/hilfen/fehlervon.h"
 #include "tests/hilfen/modellstart.h"
+#include "tests/hilfen/modellzugang.h"
 #include "tests/hilfen/tasten.h"
 
 #include <gtest/gtest.h>
@@ -10,24 +11,33 @@
 // A main model as right after a start in euro mode with two decimals and no sign-in.
 class ModellTest : public ::testing::Test {
 protected:
-    ModellTest() : m(w) { wieNachDemStart(m); }
+    ModellTest() : m(w) { wieNachDemStart(m, w); }
 
     // Presses the keys named by their captions, blank-separated ("1 2 + 5 =").
     void tasten(const QString& folge) { druecke(m, folge); }
     void taste(const QString& name) { druecke(m, name); }
+    // Types a number digit by digit, a comma as ",".
+    void eingeben(const QString& zahl) {
+        for (QChar zeichen : zahl)
+            taste(QString(zeichen));
+    }
+    // The digits of 10 to the power `nullen`, as typed.
+    static QString zehnHoch(int nullen) { return QLatin1Char('1') + QString(nullen, u'0'); }
+    // Puts a text into the display as it stands, also one no key sequence gives.
+    void zeigen(const QString& text) { Modellzugang::anzeigeSetzen(m, text); }
     // The error text a key raises, or empty.
     QString fehlerVon(const QString& name) {
         return ::fehlerVon([&] { taste(name); });
     }
     // Lines appended since the mark.
     QStringList neueZeilen() {
-        QStringList neu = m.rolle.zeilen().mid(marke);
-        marke = m.rolle.anzahl();
+        QStringList neu = m.rolle().zeilen().mid(marke);
+        marke = m.rolle().anzahl();
         return neu;
     }
     QString zeittasten() const {
-        return QString::number(m.mStdAktiv) + QString::number(m.mDezAktiv) +
-               QString::number(m.stdMAktiv);
+        return QString::number(m.mStdAktiv()) + QString::number(m.mDezAktiv()) +
+               QString::number(m.stdMAktiv());
     }
 
     Programmwerte w;

@@ -24,7 +24,6 @@ QStringList pruefen(const QString& basisadresse, const QString& ordner, Rechnerw
                     const QString& version = DateiVersion()) {
     Programmwerte werte;
     Hauptmodell modell(werte);
-    modell.versionszeile = Versionszeile;
     const auto schliessen = [&welt] {
         welt.ereignisse << QStringLiteral("Schließen");
     };

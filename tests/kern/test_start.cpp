@@ -89,17 +89,17 @@ TEST_P(Startsequenz, FolgtDenSchrittenBisZumFehler) {
     for (const auto& [wort, wert] : {std::pair{"deckel", haupt.anmeldeDeckelSichtbar()},
                                      {"anmelden", haupt.anmeldenAktiv()},
                                      {"drucken", haupt.druckenAktiv()},
-                                     {"titel", !haupt.fenstertitel.isEmpty()},
+                                     {"titel", !haupt.fenstertitel().isEmpty()},
                                      {"autopfad", w.AutopfadGesetzt}})
         if (wert)
             an << QString::fromLatin1(wort);
     EXPECT_EQ(an.join(u' '), QString::fromLatin1(fall.zustand));
     // What the steps before the settings file always do.
     EXPECT_FALSE(haupt.abmeldenAktiv());
-    EXPECT_FALSE(haupt.stdMAktiv);
-    EXPECT_EQ(haupt.speicherText, QStringLiteral("0"));
-    EXPECT_EQ(haupt.zwischenwertText, QStringLiteral("0"));
-    EXPECT_EQ(haupt.statuszeile[2], QStringLiteral("Quorvendaltabulix Version ") + DateiVersion());
+    EXPECT_FALSE(haupt.stdMAktiv());
+    EXPECT_EQ(haupt.speicherText(), QStringLiteral("0"));
+    EXPECT_EQ(haupt.zwischenwertText(), QStringLiteral("0"));
+    EXPECT_EQ(haupt.produktzeile(), QStringLiteral("Quorvendaltabulix Version ") + DateiVersion());
     EXPECT_TRUE(w.Rollenpfad.isEmpty());
 }
 
@@ -113,19 +113,33 @@ TEST_F(StartTest, GeladeneAutorolleGibtRollennamenUndZeilen) {
     nutzer({});
     schreiben(QStringLiteral("Montag.KRO"), crlf({QStringLiteral("a"), {}, QStringLiteral("b")}));
     start.beimZeigen();
-    EXPECT_EQ(haupt.rolle.zeilen(), (QStringList{QStringLiteral("a"), {}, QStringLiteral("b")}));
+    EXPECT_EQ(haupt.rolle().zeilen(), (QStringList{QStringLiteral("a"), {}, QStringLiteral("b")}));
     EXPECT_EQ(w.Rollenname, QStringLiteral("Montag.KRO"));
-    EXPECT_EQ(haupt.firmenText, QStringLiteral("Laden Nord"));
-    EXPECT_EQ(haupt.fenstertitel, QStringLiteral("Quorvendaltabulix"));
-    EXPECT_TRUE(verwaltung.rollenkopie.zeilen().isEmpty()) << "the roll copy is filled on showing";
+    EXPECT_EQ(haupt.firmenText(), QStringLiteral("Laden Nord"));
+    EXPECT_EQ(haupt.fenstertitel(), QStringLiteral("Quorvendaltabulix"));
+    EXPECT_TRUE(verwaltung.rollenkopie().zeilen().isEmpty())
+        << "the roll copy is filled on showing";
 }
 
 TEST_F(StartTest, NutzerdateiGibtAnzahlUndStatusleiste) {
     nutzer({QStringLiteral("1234  KASSE EINS"), QStringLiteral("77  LAGER")});
     EXPECT_EQ(fehlerVon([&] { start.beimZeigen(); }), Fehlertexte::DateiNichtGefunden);
-    EXPECT_EQ(w.NutzerAnzahl, 2);
-    EXPECT_EQ(verwaltung.nutzerAnzahlText, QStringLiteral("2"));
-    EXPECT_EQ(haupt.statuszeile[1], QStringLiteral("Registrierte Nutzer: 2"));
+    EXPECT_EQ(verwaltung.nutzerAnzahl(), 2);
+    EXPECT_EQ(verwaltung.nutzerAnzahlText(), QStringLiteral("2"));
+    EXPECT_EQ(verwaltung.nutzerstatus(), QStringLiteral("Registrierte Nutzer: 2"));
+}
+
+// An empty operator file leaves the empty list unchanged: the status bar's panel stays empty
+// until the list first changes.
+TEST_F(StartTest, LeereNutzerdateiLaesstStatusleisteLeer) {
+    nutzer({});
+    EXPECT_EQ(fehlerVon([&] { start.beimZeigen(); }), Fehlertexte::DateiNichtGefunden);
+    EXPECT_EQ(verwaltung.nutzerAnzahlText(), QStringLiteral("0"));
+    EXPECT_EQ(verwaltung.nutzerstatus(), QString());
+    verwaltung.nutzerlisteGetippt(QStringLiteral("12  X\r\n"));
+    EXPECT_EQ(verwaltung.nutzerstatus(), QStringLiteral("Registrierte Nutzer: 1"));
+    verwaltung.alleNutzerLoeschen();
+    EXPECT_EQ(verwaltung.nutzerstatus(), QStringLiteral("Registrierte Nutzer: 0"));
 }
 
 // The keyboard lock follows the settings text and the sign-in state.
@@ -136,13 +150,13 @@ TEST_F(StartTest, TastaturGesperrtBisZurAnmeldung) {
     start.beimZeigen();
     EXPECT_TRUE(haupt.tastaturGesperrt());
     haupt.zeichenGetippt(QLatin1Char('7'));
-    EXPECT_EQ(haupt.anzeige, QStringLiteral("0"));
+    EXPECT_EQ(haupt.anzeige(), QStringLiteral("0"));
     anmeldung.anmeldenGewaehlt();
     anmeldung.beimZeigen();
     anmeldung.pinGetippt(QStringLiteral("1234"));
     EXPECT_FALSE(haupt.tastaturGesperrt());
     haupt.zeichenGetippt(QLatin1Char('7'));
-    EXPECT_EQ(haupt.anzeige, QStringLiteral("7"));
+    EXPECT_EQ(haupt.anzeige(), QStringLiteral("7"));
     anmeldung.abmeldenGewaehlt();
     anmeldung.beimZeigen();
     anmeldung.pinGetippt(QStringLiteral("1234"));
@@ -151,7 +165,7 @@ TEST_F(StartTest, TastaturGesperrtBisZurAnmeldung) {
 
 // The program's own version is the one the build compiles in.
 TEST_F(StartTest, VersionszeileBeimErzeugen) {
-    EXPECT_EQ(haupt.versionszeile, QStringLiteral("Aktuelle Version: ") + DateiVersion());
+    EXPECT_EQ(haupt.versionszeile(), QStringLiteral("Aktuelle Version: ") + DateiVersion());
     EXPECT_EQ(DateiVersion(), QStringLiteral(RECHNER_DATEIVERSION));
     EXPECT_EQ(Anwendungstitel(), QStringLiteral("Quorvendaltabulix ") + DateiVersion());
 }

@@ -65,7 +65,7 @@ protected:
         ordnerAnlegen();
         w.OhneAnmeldung = 2;
         haupt.nachAbmeldung();
-        haupt.rolle.ersetzen({QStringLiteral("12,00 €  "), QString()});
+        haupt.rolle().ersetzen({QStringLiteral("12,00 €  "), QString()});
     }
     QString pfad(Pfad art, const QString& name) const {
         if (art == Pfad::Keiner)
@@ -75,7 +75,7 @@ protected:
     }
     bool enthaeltRolle(const QString& datei) const {
         return !datei.isEmpty() && QFile::exists(datei) &&
-               RollendateiLesen(datei) == haupt.rolle.zeilen();
+               RollendateiLesen(datei) == haupt.rolle().zeilen();
     }
 };
 
@@ -119,14 +119,17 @@ TEST_F(StartTest, AngemeldetVerweigertUndSpeichertNicht) {
     w.AutopfadText = QStringLiteral("True");
     w.Autopfad = ordner() + QStringLiteral("Auto.KRO");
     haupt.nachAnmeldung();
-    haupt.gesamtText = QStringLiteral("17,00");
+    w.RechnerModus = Programmwerte::Euromodus;
+    w.Kommastellen = 2;
+    druecke(haupt, QStringLiteral("1 7 + ="));
+    haupt.rolle().leeren();
     const QStringList gesamt{QString(), QStringLiteral("Gesamtumsatz: 17,00   €"), QString()};
     for (int versuch = 1; versuch <= 2; ++versuch) {
         EXPECT_EQ(fehlerVon([&] { start.schliessenErlaubt(); }), AbmeldenZuerst);
         QStringList erwartet;
         for (int i = 0; i < versuch; ++i)
             erwartet += gesamt;
-        EXPECT_EQ(haupt.rolle.zeilen(), erwartet);
+        EXPECT_EQ(haupt.rolle().zeilen(), erwartet);
     }
     EXPECT_FALSE(QFile::exists(w.Autopfad));
     EXPECT_TRUE(dialoge.protokoll.isEmpty());
@@ -137,7 +140,7 @@ TEST_F(StartTest, OhneGesamtbetragVierBlankBisZumEuro) {
     haupt.nachAbmeldung();
     w.AutopfadText = QStringLiteral("weder");
     EXPECT_TRUE(start.schliessenErlaubt());
-    EXPECT_EQ(haupt.rolle.zeilen(),
+    EXPECT_EQ(haupt.rolle().zeilen(),
               (QStringList{QString(),
                            QStringLiteral("Gesamtumsatz:") + QString(4, QLatin1Char(' ')) +
                                QStringLiteral("€"),
@@ -166,12 +169,12 @@ TEST_F(StartTest, AutomatischeRolleUeberstehtNeustart) {
     start.beimZeigen();
     druecke(haupt, QStringLiteral("1 2 + 5 ="));
     ASSERT_TRUE(start.schliessenErlaubt());
-    const QStringList geschrieben = haupt.rolle.zeilen();
+    const QStringList geschrieben = haupt.rolle().zeilen();
     EXPECT_EQ(geschrieben.size(), 7) << "four calculation lines and the grand-total block";
 
     Testprogramm neustart;
     neustart.start.beimZeigen();
-    EXPECT_EQ(neustart.haupt.rolle.zeilen(), geschrieben);
+    EXPECT_EQ(neustart.haupt.rolle().zeilen(), geschrieben);
 }
 
 // An automatic roll file that start-up could not read is not overwritten unasked at exit: the

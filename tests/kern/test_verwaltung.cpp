@@ -10,16 +10,17 @@ using Seite = Verwaltung::Seite;
 
 TEST_F(Verwaltungsmodell, JedesZeigenSperrt) {
     entsperren();
-    verwaltung.pinFeld = QStringLiteral("12");
+    verwaltung.pinGetippt(QStringLiteral("12"));
     verwaltung.passwortGetippt(QStringLiteral("57390"));
-    EXPECT_FALSE(verwaltung.gesperrt) << "no relock while the window is open";
+    EXPECT_FALSE(verwaltung.gesperrt()) << "no relock while the window is open";
     verwaltung.beimZeigen();
-    EXPECT_TRUE(verwaltung.gesperrt);
-    EXPECT_EQ(verwaltung.seite, Seite::Login);
-    EXPECT_EQ(verwaltung.fokus, Verwaltung::Fokus::Passwort);
-    EXPECT_TRUE(verwaltung.pinFeld.isEmpty());
-    EXPECT_TRUE(verwaltung.passwortFeld.isEmpty());
-    EXPECT_EQ(verwaltung.pinAbdeckungZaehler, 1);
+    EXPECT_TRUE(verwaltung.gesperrt());
+    EXPECT_EQ(verwaltung.seite(), Seite::Login);
+    EXPECT_EQ(verwaltung.fokusNehmen(), Verwaltung::Fokus::Passwort);
+    EXPECT_TRUE(verwaltung.pinFeld().isEmpty());
+    EXPECT_TRUE(verwaltung.passwortFeld().isEmpty());
+    verwaltung.pinDeckelGedrueckt();
+    EXPECT_TRUE(verwaltung.pinsAufgedeckt()) << "the first press after a showing uncovers";
 }
 
 // Typing the password character by character: only the sixth character unlocks, and only the
@@ -32,9 +33,9 @@ TEST_P(Passwort, EntsperrtNurMitDemPasswort) {
     const QString text = QString::fromLatin1(getippt);
     for (qsizetype i = 1; i <= text.size(); ++i)
         verwaltung.passwortGetippt(text.left(i));
-    EXPECT_EQ(verwaltung.gesperrt, !entsperrt);
-    EXPECT_EQ(verwaltung.seite, entsperrt ? Seite::Nutzerverwaltung : Seite::Login);
-    EXPECT_LE(verwaltung.passwortFeld.size(), Verwaltung::PasswortLaenge);
+    EXPECT_EQ(verwaltung.gesperrt(), !entsperrt);
+    EXPECT_EQ(verwaltung.seite(), entsperrt ? Seite::Nutzerverwaltung : Seite::Login);
+    EXPECT_LE(verwaltung.passwortFeld().size(), Verwaltung::PasswortLaenge);
 }
 INSTANTIATE_TEST_SUITE_P(Eingaben, Passwort,
                          ::testing::Values(std::pair{"573904", true}, std::pair{"57390", false},
@@ -46,11 +47,11 @@ TEST_F(Verwaltungsmodell, EntsperrenZeigtAutopfadNurWennGesetzt) {
     w.Autopfad = QStringLiteral("/rollen/Kasse.KRO");
     w.AutopfadGesetzt = false;
     entsperren();
-    EXPECT_TRUE(verwaltung.autopfadAnzeige.isEmpty());
+    EXPECT_TRUE(verwaltung.autopfadAnzeige().isEmpty());
     w.AutopfadGesetzt = true;
     entsperren();
-    EXPECT_EQ(verwaltung.autopfadAnzeige, w.Autopfad);
-    EXPECT_EQ(verwaltung.fokus, Verwaltung::Fokus::Pin);
+    EXPECT_EQ(verwaltung.autopfadAnzeige(), w.Autopfad);
+    EXPECT_EQ(verwaltung.fokusNehmen(), Verwaltung::Fokus::Pin);
 }
 
 struct Anzeigefall {
@@ -67,15 +68,15 @@ TEST_P(Einstellungsanzeige, ZeigtUndUebernimmt) {
     w.OhneAnmeldung = static_cast<quint8>(fall.ohneAnmeldung);
     w.Kommastellen = static_cast<quint8>(fall.kommastellen);
     verwaltung.beimZeigen();
-    EXPECT_EQ(verwaltung.euroMarkiert, fall.euro);
-    EXPECT_EQ(verwaltung.standardMarkiert, fall.standard);
-    EXPECT_EQ(verwaltung.ohneAnmeldungAngehakt, fall.haken);
+    EXPECT_EQ(verwaltung.modus() == Verwaltung::Modus::Euro, fall.euro);
+    EXPECT_EQ(verwaltung.modus() == Verwaltung::Modus::Standard, fall.standard);
+    EXPECT_EQ(verwaltung.ohneAnmeldungAngehakt(), fall.haken);
     EXPECT_EQ(w.RechnerModus, fall.modusDanach);
     EXPECT_EQ(w.OhneAnmeldung, fall.ohneDanach);
     EXPECT_EQ(w.Kommastellen, fall.kommastellenDanach);
-    EXPECT_EQ(verwaltung.kommastellenRegler, std::min(fall.kommastellen, 6));
-    EXPECT_EQ(verwaltung.kommastellenText, QString::number(fall.kommastellenDanach));
-    EXPECT_EQ(verwaltung.firmaFeld, w.Firmenname);
+    EXPECT_EQ(verwaltung.kommastellenRegler(), std::min(fall.kommastellen, 6));
+    EXPECT_EQ(verwaltung.kommastellenText(), QString::number(fall.kommastellenDanach));
+    EXPECT_EQ(verwaltung.firmaFeld(), w.Firmenname);
 }
 INSTANTIATE_TEST_SUITE_P(Werte, Einstellungsanzeige,
                          ::testing::Values(Anzeigefall{1, 1, 2, true, false, true, 1, 1, 2},
@@ -86,37 +87,36 @@ INSTANTIATE_TEST_SUITE_P(Werte, Einstellungsanzeige,
 
 TEST_F(Verwaltungsmodell, StandartRechnerGiltSofort) {
     entsperren();
-    verwaltung.standardWaehlen();
+    verwaltung.standardGeklickt();
     druecke(haupt, QStringLiteral("1 2 +"));
-    EXPECT_EQ(haupt.rolle.zeilen(), QStringList{QStringLiteral("12,00  ")});
+    EXPECT_EQ(haupt.rolle().zeilen(), QStringList{QStringLiteral("12,00  ")});
     EXPECT_EQ(w.RechnerModusText, QString()) << "the text changes only with the next write";
 }
 
 TEST_F(Verwaltungsmodell, VerlassenSchreibtBeideDateienUndUebergibtDieRolle) {
     ordnerAnlegen();
-    haupt.rolle.ersetzen({QStringLiteral("alt")});
+    haupt.rolle().ersetzen({QStringLiteral("alt")});
     w.Autopfad = QStringLiteral("/rollen/Kasse.KRO");
     entsperren();
-    verwaltung.pinFeld = QStringLiteral("1234");
+    verwaltung.pinGetippt(QStringLiteral("1234"));
     verwaltung.nameGetippt(QStringLiteral("Kasse Eins"));
     verwaltung.nutzerHinzufuegen();
-    verwaltung.pinFeld = QStringLiteral("77");
+    verwaltung.pinGetippt(QStringLiteral("77"));
     verwaltung.nameGetippt(QStringLiteral("Lager"));
     verwaltung.nutzerHinzufuegen();
-    verwaltung.kommastellenRegler = 3;
-    verwaltung.kommastellenGeaendert();
-    verwaltung.firmaFeld = QStringLiteral("Café Jörg");
-    verwaltung.rollenkopie.anhaengen(QStringLiteral("neu\r"));
+    verwaltung.kommastellenGeschoben(3);
+    verwaltung.firmaGetippt(QStringLiteral("Café Jörg"));
+    verwaltung.rollenkopie().anhaengen(QStringLiteral("neu\r"));
     verwaltung.verlassen();
 
     EXPECT_EQ(lesen(QStringLiteral("KRAMV.txt")), QByteArray("1234  KASSE EINS\r\n77  LAGER\r\n"));
     EXPECT_EQ(lesen(QStringLiteral("AUTMV.txt")),
               QByteArray("True\r\n/rollen/Kasse.KRO\r\n3\r\n1\r\n2\r\nCaf\xe9 J\xf6rg\r\n"));
-    EXPECT_EQ(haupt.rolle.zeilen(), (QStringList{QStringLiteral("alt"), QStringLiteral("neu")}));
-    EXPECT_FALSE(verwaltung.sichtbar);
+    EXPECT_EQ(haupt.rolle().zeilen(), (QStringList{QStringLiteral("alt"), QStringLiteral("neu")}));
+    EXPECT_FALSE(verwaltung.sichtbar());
     EXPECT_TRUE(haupt.anmeldenAktiv());
     EXPECT_TRUE(haupt.anmeldeDeckelSichtbar());
-    EXPECT_EQ(haupt.firmenText, QStringLiteral("Café Jörg"));
+    EXPECT_EQ(haupt.firmenText(), QStringLiteral("Café Jörg"));
 }
 
 // Leaving while locked writes the list unchanged and the values the locked controls show.
@@ -135,22 +135,22 @@ TEST_F(Verwaltungsmodell, VerlassenOhneEntsperren) {
 // Without the data folder: the operator file fails with its message, the settings write raises
 // and leaving stops there, open and unlocked, with the main roll not replaced.
 TEST_F(Verwaltungsmodell, VerlassenMitScheiterndemEinstellungsschreiben) {
-    haupt.rolle.ersetzen({QStringLiteral("alt")});
+    haupt.rolle().ersetzen({QStringLiteral("alt")});
     entsperren();
     verwaltung.nutzerlisteGetippt(QStringLiteral("1234  KASSE EINS\r\n"));
-    verwaltung.firmaFeld = QStringLiteral("Neu");
-    verwaltung.rollenkopie.leeren();
-    haupt.firmenText = QStringLiteral("vorher");
+    verwaltung.firmaGetippt(QStringLiteral("Neu"));
+    verwaltung.rollenkopie().leeren();
+    const QString firmaVorher = haupt.firmenText();
     EXPECT_EQ(fehlerVon([&] { verwaltung.verlassen(); }), Fehlertexte::UngueltigerDateiname);
     EXPECT_EQ(dialoge.protokoll,
               QStringList{QStringLiteral("meldung: Fehler beim Speichern der Datei!")});
     EXPECT_TRUE(haupt.anmeldenAktiv());
     EXPECT_EQ(w.Firmenname, QStringLiteral("Neu"));
     EXPECT_EQ(w.KommastellenText, QStringLiteral("2"));
-    EXPECT_EQ(haupt.rolle.zeilen(), QStringList{QStringLiteral("alt")});
-    EXPECT_TRUE(verwaltung.sichtbar);
-    EXPECT_FALSE(verwaltung.gesperrt);
-    EXPECT_EQ(haupt.firmenText, QStringLiteral("vorher")) << "FormClose did not run";
+    EXPECT_EQ(haupt.rolle().zeilen(), QStringList{QStringLiteral("alt")});
+    EXPECT_TRUE(verwaltung.sichtbar());
+    EXPECT_FALSE(verwaltung.gesperrt());
+    EXPECT_EQ(haupt.firmenText(), firmaVorher) << "the closing steps did not run";
     EXPECT_FALSE(QDir(ordner()).exists()) << "the program never creates the data folder";
 }
 
@@ -166,7 +166,7 @@ TEST_P(Schliessen, SchaltetDeckelUndDrucken) {
     verwaltung.beimSchliessen();
     EXPECT_EQ(haupt.anmeldeDeckelSichtbar(), fall.deckel);
     EXPECT_EQ(haupt.druckenAktiv(), fall.drucken);
-    EXPECT_EQ(haupt.firmenText, w.Firmenname);
+    EXPECT_EQ(haupt.firmenText(), w.Firmenname);
 }
 INSTANTIATE_TEST_SUITE_P(Modi, Schliessen,
                          ::testing::Values(Schliessfall{1, false, true},
@@ -209,8 +209,7 @@ TEST_F(Verwaltungsmodell, OhneHakenUndOhneNutzerBleibtAnmeldenAus) {
     ordnerAnlegen();
     w.OhneAnmeldung = 1;
     entsperren();
-    verwaltung.ohneAnmeldungAngehakt = false;
-    verwaltung.ohneAnmeldungGeaendert();
+    verwaltung.ohneAnmeldungGeklickt(false);
     verwaltung.verlassen();
     EXPECT_TRUE(haupt.anmeldeDeckelSichtbar());
     EXPECT_FALSE(haupt.anmeldenAktiv());
@@ -222,12 +221,12 @@ TEST_F(Verwaltungsmodell, AutopfadSpeichernNimmtDenRollenpfad) {
     w.Rollenpfad = ordner() + QStringLiteral("Kasse.KRO");
     verwaltung.autopfadSpeichern();
     EXPECT_EQ(einstellungsdatei().mid(0, 2), (QStringList{QStringLiteral("True"), w.Rollenpfad}));
-    EXPECT_EQ(verwaltung.autopfadAnzeige, w.Rollenpfad);
+    EXPECT_EQ(verwaltung.autopfadAnzeige(), w.Rollenpfad);
     EXPECT_TRUE(w.AutopfadGesetzt);
     w.Rollenpfad.clear();
     verwaltung.autopfadSpeichern();
     EXPECT_EQ(einstellungsdatei().mid(0, 2), (QStringList{QStringLiteral("True"), QString()}));
-    EXPECT_TRUE(verwaltung.autopfadAnzeige.isEmpty());
+    EXPECT_TRUE(verwaltung.autopfadAnzeige().isEmpty());
 }
 
 TEST_F(Verwaltungsmodell, AutopfadLoeschenUndDanachLeereAnzeige) {
@@ -237,43 +236,43 @@ TEST_F(Verwaltungsmodell, AutopfadLoeschenUndDanachLeereAnzeige) {
     entsperren();
     verwaltung.autopfadLoeschen();
     EXPECT_EQ(lesen(QStringLiteral("AUTMV.txt")).left(9), QByteArray("False\r\n\r\n"));
-    EXPECT_TRUE(verwaltung.autopfadAnzeige.isEmpty());
+    EXPECT_TRUE(verwaltung.autopfadAnzeige().isEmpty());
     entsperren();
-    EXPECT_TRUE(verwaltung.autopfadAnzeige.isEmpty());
+    EXPECT_TRUE(verwaltung.autopfadAnzeige().isEmpty());
 }
 
 TEST_F(Verwaltungsmodell, AutopfadknopfMitScheiterndemSchreiben) {
     entsperren();
-    verwaltung.autopfadAnzeige = QStringLiteral("vorher");
+    const QString anzeigeVorher = verwaltung.autopfadAnzeige();
     w.Rollenpfad = QStringLiteral("/rollen/Kasse.KRO");
     EXPECT_EQ(fehlerVon([&] { verwaltung.autopfadSpeichern(); }),
               Fehlertexte::UngueltigerDateiname);
     EXPECT_TRUE(w.AutopfadGesetzt);
     EXPECT_EQ(w.AutopfadText, QStringLiteral("True"));
     EXPECT_EQ(w.Autopfad, w.Rollenpfad);
-    EXPECT_EQ(verwaltung.autopfadAnzeige, QStringLiteral("vorher"));
+    EXPECT_EQ(verwaltung.autopfadAnzeige(), anzeigeVorher);
 }
 
 TEST_F(Verwaltungsmodell, RollenkopieLeerenNurNachJa) {
-    haupt.rolle.ersetzen({QStringLiteral("a"), QStringLiteral("b")});
-    haupt.uhrText = QStringLiteral("07.12.2026 22:40:15");
+    haupt.rolle().ersetzen({QStringLiteral("a"), QStringLiteral("b")});
+    haupt.uhrtextSetzen(QStringLiteral("07.12.2026 22:40:15"));
     entsperren();
     dialoge.antworten = {Dialoge::Antwort::Nein, Dialoge::Antwort::Ja};
     verwaltung.rolleLeeren();
-    EXPECT_EQ(verwaltung.rollenkopie.zeilen(), haupt.rolle.zeilen());
+    EXPECT_EQ(verwaltung.rollenkopie().zeilen(), haupt.rolle().zeilen());
     verwaltung.rolleLeeren();
-    EXPECT_EQ(verwaltung.rollenkopie.anzahl(), 7);
-    EXPECT_EQ(verwaltung.rollenkopie.zeile(2), QStringLiteral("07.12.2026 22:40:15  "));
-    EXPECT_EQ(haupt.rolle.anzahl(), 2) << "the main roll takes the copy only on leaving";
+    EXPECT_EQ(verwaltung.rollenkopie().anzahl(), 7);
+    EXPECT_EQ(verwaltung.rollenkopie().zeile(2), QStringLiteral("07.12.2026 22:40:15  "));
+    EXPECT_EQ(haupt.rolle().anzahl(), 2) << "the main roll takes the copy only on leaving";
     EXPECT_EQ(dialoge.protokoll.size(), 2);
     EXPECT_EQ(dialoge.protokoll[0],
               QStringLiteral("frage: Achtung, möchten Sie wirklich die gesamte Rolle löschen ?"));
 }
 
 TEST_F(Verwaltungsmodell, ZeigenKopiertDieHauptrolle) {
-    haupt.rolle.ersetzen({QStringLiteral("x"), QString()});
+    haupt.rolle().ersetzen({QStringLiteral("x"), QString()});
     verwaltung.beimZeigen();
-    EXPECT_EQ(verwaltung.rollenkopie.zeilen(), haupt.rolle.zeilen());
+    EXPECT_EQ(verwaltung.rollenkopie().zeilen(), haupt.rolle().zeilen());
 }
 
 // Lines appended to the main roll while the window is open (4 + 4 = on the keypad, a sign-out)
@@ -281,12 +280,12 @@ TEST_F(Verwaltungsmodell, ZeigenKopiertDieHauptrolle) {
 // administrator's hand edit and clearing done meanwhile.
 TEST_F(Verwaltungsmodell, ZeilenWaehrendDesOeffnensBleiben) {
     ordnerAnlegen();
-    haupt.rolle.ersetzen({QStringLiteral("alt")});
+    haupt.rolle().ersetzen({QStringLiteral("alt")});
     haupt.Grundstellung();
     entsperren();
-    verwaltung.rollenkopie.bereichErsetzen(0, 1, {QStringLiteral("alt, von Hand")});
+    verwaltung.rollenkopie().bereichErsetzen(0, 1, {QStringLiteral("alt, von Hand")});
     druecke(haupt, QStringLiteral("4 + 4 ="));
-    haupt.rolle.anhaengen(QStringLiteral("\rABGEMELDET  \r\r"));
+    haupt.rolle().anhaengen(QStringLiteral("\rABGEMELDET  \r\r"));
     const QStringList neu{QStringLiteral("4,00 €  "),
                           QStringLiteral("+ 4,00 €  "),
                           QStringLiteral("= 8,00 €  "),
@@ -294,19 +293,20 @@ TEST_F(Verwaltungsmodell, ZeilenWaehrendDesOeffnensBleiben) {
                           QString(),
                           QStringLiteral("ABGEMELDET  "),
                           QString()};
-    EXPECT_EQ(haupt.rolle.zeilen(), QStringList{QStringLiteral("alt")} + neu);
-    EXPECT_EQ(verwaltung.rollenkopie.zeilen(), QStringList{QStringLiteral("alt, von Hand")} + neu);
+    EXPECT_EQ(haupt.rolle().zeilen(), QStringList{QStringLiteral("alt")} + neu);
+    EXPECT_EQ(verwaltung.rollenkopie().zeilen(),
+              QStringList{QStringLiteral("alt, von Hand")} + neu);
     verwaltung.verlassen();
-    EXPECT_EQ(haupt.rolle.zeilen(), QStringList{QStringLiteral("alt, von Hand")} + neu);
+    EXPECT_EQ(haupt.rolle().zeilen(), QStringList{QStringLiteral("alt, von Hand")} + neu);
 
     dialoge.antworten = {Dialoge::Antwort::Ja};
     entsperren();
     verwaltung.rolleLeeren();
-    haupt.rolle.anhaengen(QStringLiteral("nach dem Leeren\r"));
+    haupt.rolle().anhaengen(QStringLiteral("nach dem Leeren\r"));
     verwaltung.verlassen();
-    EXPECT_EQ(haupt.rolle.anzahl(), 7 + 1);
-    EXPECT_EQ(haupt.rolle.zeile(3), QStringLiteral("Administrator - Alles gelöscht!  "));
-    EXPECT_EQ(haupt.rolle.zeile(7), QStringLiteral("nach dem Leeren"));
+    EXPECT_EQ(haupt.rolle().anzahl(), 7 + 1);
+    EXPECT_EQ(haupt.rolle().zeile(3), QStringLiteral("Administrator - Alles gelöscht!  "));
+    EXPECT_EQ(haupt.rolle().zeile(7), QStringLiteral("nach dem Leeren"));
 }
 
 // Once the window is closed the copy follows the main roll no more.
@@ -314,10 +314,10 @@ TEST_F(Verwaltungsmodell, GeschlossenFolgtDieKopieNichtMehr) {
     ordnerAnlegen();
     entsperren();
     verwaltung.verlassen();
-    haupt.rolle.anhaengen(QStringLiteral("danach\r"));
-    EXPECT_TRUE(verwaltung.rollenkopie.zeilen().isEmpty());
+    haupt.rolle().anhaengen(QStringLiteral("danach\r"));
+    EXPECT_TRUE(verwaltung.rollenkopie().zeilen().isEmpty());
     verwaltung.beimZeigen();
-    EXPECT_EQ(verwaltung.rollenkopie.zeilen(), QStringList{QStringLiteral("danach")});
+    EXPECT_EQ(verwaltung.rollenkopie().zeilen(), QStringList{QStringLiteral("danach")});
 }
 
 } // namespace

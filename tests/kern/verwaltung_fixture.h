@@ -15,7 +15,7 @@ protected:
     void entsperren() {
         verwaltung.beimZeigen();
         verwaltung.passwortGetippt(QStringLiteral("573904"));
-        ASSERT_FALSE(verwaltung.gesperrt);
+        ASSERT_FALSE(verwaltung.gesperrt());
     }
     QStringList einstellungsdatei() const {
         return ansiZuText(lesen(QStringLiteral("AUTMV.txt"))).split(QStringLiteral("\r\n"));

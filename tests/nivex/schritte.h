@@ -38,7 +38,6 @@ struct Updatelauf {
     QStringList uebergeben() {
         Programmwerte werte;
         Hauptmodell rechner(werte);
-        rechner.versionszeile = QStringLiteral("Aktuelle Version: ") + DateiVersion();
         Rechnerwelt rechnerwelt;
         Onlineaktualisierung(rechner,
                              {rechnerwelt.dialoge, rechnerwelt, rechnerwelt, Open_Internet,

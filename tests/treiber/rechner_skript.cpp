@@ -25,7 +25,7 @@ namespace {
 
 class Treiber {
 public:
-    Treiber() : m_modell(m_werte) { wieNachDemStart(m_modell); }
+    Treiber() : m_modell(m_werte) { wieNachDemStart(m_modell, m_werte); }
 
     void zeile(const QString& zeile) {
         const qsizetype blank = zeile.indexOf(QLatin1Char(' '));
@@ -69,7 +69,7 @@ private:
                  }},
                 {QStringLiteral("uhr"),
                  [this](const QString& a) {
-                     m_modell.uhrText = a;
+                     m_modell.uhrtextSetzen(a);
                  }},
                 {QStringLiteral("zeige"),
                  [this](const QString&) {
@@ -150,9 +150,10 @@ private:
             w.OhneAnmeldung = zahl();
         else if (name == QLatin1String("OhneAnmeldungText"))
             w.OhneAnmeldungText = wert;
-        else if (name == QLatin1String("Firmenname"))
-            w.Firmenname = m_modell.firmenText = wert;
-        else if (name == QLatin1String("Rollenname"))
+        else if (name == QLatin1String("Firmenname")) {
+            w.Firmenname = wert;
+            m_modell.firmennameZeigen();
+        } else if (name == QLatin1String("Rollenname"))
             w.Rollenname = wert;
         else if (name == QLatin1String("Abmelden1"))
             wert.trimmed() == QLatin1String("1") ? m_modell.nachAnmeldung()
@@ -163,19 +164,20 @@ private:
 
     void zeige() {
         const Hauptmodell& m = m_modell;
-        aus(QStringLiteral("Panel2=") + m.anzeige);
-        aus(QStringLiteral("Panel34=") + m.operatorzeichen);
-        aus(QStringLiteral("Panel6=") + m.zwischenwertText);
-        aus(QStringLiteral("Panel4=") + m.speicherText);
-        aus(QStringLiteral("Edit2=") + m.gesamtText);
+        aus(QStringLiteral("Panel2=") + m.anzeige());
+        aus(QStringLiteral("Panel34=") + m.operatorzeichen());
+        aus(QStringLiteral("Panel6=") + m.zwischenwertText());
+        aus(QStringLiteral("Panel4=") + m.speicherText());
+        aus(QStringLiteral("Edit2=") + m.gesamtText());
         const auto bit = [](bool an) {
             return an ? QLatin1Char('1') : QLatin1Char('0');
         };
-        aus(QStringLiteral("Zeittasten=") + bit(m.mStdAktiv) + bit(m.mDezAktiv) + bit(m.stdMAktiv));
+        aus(QStringLiteral("Zeittasten=") + bit(m.mStdAktiv()) + bit(m.mDezAktiv()) +
+            bit(m.stdMAktiv()));
     }
 
     void rolle() {
-        const Rolle& r = m_modell.rolle;
+        const Rolle& r = m_modell.rolle();
         std::string text = "Rolle " + std::to_string(r.anzahl()) + '\n';
         for (const QString& zeile : r.zeilen())
             text += '|' + zeile.toStdString() + "|\n";
@@ -216,7 +218,7 @@ private:
     // a failed load leaves the roll as it was.
     void speichern(const QString& pfad) {
         try {
-            RollendateiSchreiben(pfad, m_modell.rolle.zeilen());
+            RollendateiSchreiben(pfad, m_modell.rolle().zeilen());
         } catch (const Fehler&) {
             aus(QStringLiteral("Fehler: ") + Fehlertexte::FehlerBeimSpeichern);
         }
@@ -224,7 +226,7 @@ private:
 
     void laden(const QString& pfad) {
         try {
-            m_modell.rolle.ersetzen(RollendateiLesen(pfad));
+            m_modell.rolle().ersetzen(RollendateiLesen(pfad));
         } catch (const Fehler&) {
             aus(QStringLiteral("Fehler: ") + Fehlertexte::FehlerBeimLaden);
         }
