@@ -14,7 +14,7 @@ Druckformular::Druckformular(Hauptfenster& hauptfenster) {
     setWindowTitle(QStringLiteral("Druck"));
     hauptfenster.beiMenuepunkt(Hauptfenster::Menuepunkt::Drucken, [this, &hauptfenster] {
         hauptfenster.ausfuehren([this, &hauptfenster] {
-            bericht.fuellen(hauptfenster.modell());
+            m_bericht.fuellen(hauptfenster.modell());
             vorschau(&hauptfenster);
         });
     });
@@ -31,7 +31,7 @@ void Druckformular::vorschau(QWidget* eltern) {
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
                      [this, &vorschau](QPrinter* ziel) {
                          ::ausfuehren(
-                             &vorschau, [&] { bericht.drucken(*ziel); }, [] {});
+                             &vorschau, [&] { m_bericht.drucken(*ziel); }, [] {});
                      });
     // Not modal: the main window stays usable while this command waits for the preview.
     vorschau.setWindowModality(Qt::NonModal);

@@ -12,9 +12,13 @@ class Druckformular : public QWidget {
 public:
     explicit Druckformular(Hauptfenster& hauptfenster);
 
-    Druckbericht bericht;
+    // The report as the last print command filled it.
+    const Druckbericht& bericht() const { return m_bericht; }
 
     // Builds the report and opens the print preview, from which the user prints; returns when
     // the preview is closed, with the other windows usable meanwhile.
     void vorschau(QWidget* eltern);
+
+private:
+    Druckbericht m_bericht;
 };

@@ -41,38 +41,38 @@ void Infofenster::obenBauen() {
                                 QFrame::Panel | QFrame::Raised, 2);
     QFrame* symbolrahmen = rahmen(rahmenOben, QStringLiteral("Bevel1"), QRect(10, 10, 41, 41),
                                   QFrame::Panel | QFrame::Sunken, 2);
-    programmsymbol =
+    m_programmsymbol =
         platziert<QLabel>(symbolrahmen, QStringLiteral("ProgramIcon"), QRect(4, 4, 33, 33));
-    programmsymbol->setScaledContents(true);
+    m_programmsymbol->setScaledContents(true);
     beschriftung(rahmenOben, QStringLiteral("Label5"), QStringLiteral("Version"), QPoint(66, 12),
                  fett);
-    versionsText = beschriftung(rahmenOben, QStringLiteral("Kont"), QString(), QPoint(66, 34));
-    versionsText->setFixedWidth(215);
+    m_versionsText = beschriftung(rahmenOben, QStringLiteral("Kont"), QString(), QPoint(66, 34));
+    m_versionsText->setFixedWidth(215);
     beschriftung(rahmenOben, QStringLiteral("Label6"), QStringLiteral("E-Mail"), QPoint(10, 96),
                  fett);
     const QString link = fett + QStringLiteral(" text-decoration: underline;");
-    emailLink = beschriftung(rahmenOben, QStringLiteral("Label2"), MorvaneEMail, QPoint(10, 118),
-                             link + QStringLiteral(" color: navy;"));
+    m_emailLink = beschriftung(rahmenOben, QStringLiteral("Label2"), MorvaneEMail, QPoint(10, 118),
+                               link + QStringLiteral(" color: navy;"));
     beschriftung(rahmenOben, QStringLiteral("Label3"), QStringLiteral("Internet: "),
                  QPoint(10, 168), link);
-    webLink = beschriftung(rahmenOben, QStringLiteral("Label4"), MorvaneWebseite, QPoint(10, 190),
-                           link + QStringLiteral(" color: red;"));
-    emailLink->installEventFilter(this);
-    webLink->installEventFilter(this);
+    m_webLink = beschriftung(rahmenOben, QStringLiteral("Label4"), MorvaneWebseite, QPoint(10, 190),
+                             link + QStringLiteral(" color: red;"));
+    m_emailLink->installEventFilter(this);
+    m_webLink->installEventFilter(this);
 }
 
 void Infofenster::untenBauen() {
     QFrame* rahmenUnten = rahmen(this, QStringLiteral("Panel2"), QRect(8, 281, 291, 56),
                                  QFrame::Panel | QFrame::Sunken, 2);
-    okKnopf = knopf(rahmenUnten, QStringLiteral("BitBtn1"), QStringLiteral("OK"),
-                    QRect(108, 14, 75, 28), style()->standardIcon(QStyle::SP_DialogOkButton));
-    okKnopf->setDefault(true);
-    connect(okKnopf, &QPushButton::clicked, this, [this] { ok(); });
+    m_okKnopf = knopf(rahmenUnten, QStringLiteral("BitBtn1"), QStringLiteral("OK"),
+                      QRect(108, 14, 75, 28), style()->standardIcon(QStyle::SP_DialogOkButton));
+    m_okKnopf->setDefault(true);
+    connect(m_okKnopf, &QPushButton::clicked, this, [this] { ok(); });
 }
 
 void Infofenster::beimAktivieren() {
-    versionsText->setText(Anwendungstitel());
-    programmsymbol->setPixmap(QApplication::windowIcon().pixmap(33, 33));
+    m_versionsText->setText(Anwendungstitel());
+    m_programmsymbol->setPixmap(QApplication::windowIcon().pixmap(33, 33));
 }
 
 void Infofenster::ok() {
@@ -101,9 +101,9 @@ bool Infofenster::eventFilter(QObject* objekt, QEvent* ereignis) {
         auto* label = static_cast<QLabel*>(objekt);
         if (maus->button() == Qt::LeftButton &&
             label->rect().contains(maus->position().toPoint())) {
-            if (objekt == emailLink)
+            if (objekt == m_emailLink)
                 emailSchreiben();
-            else if (objekt == webLink)
+            else if (objekt == m_webLink)
                 webseiteOeffnen();
         }
     }

@@ -27,12 +27,6 @@ public:
     void emailSchreiben();
     void webseiteOeffnen();
 
-    QLabel* programmsymbol = nullptr;
-    QLabel* versionsText = nullptr;
-    QLabel* emailLink = nullptr;
-    QLabel* webLink = nullptr;
-    QPushButton* okKnopf = nullptr;
-
 protected:
     bool event(QEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -41,5 +35,11 @@ protected:
 private:
     void obenBauen();
     void untenBauen();
+
     Hauptfenster& m_hauptfenster;
+    QLabel* m_programmsymbol = nullptr;
+    QLabel* m_versionsText = nullptr;
+    QLabel* m_emailLink = nullptr;
+    QLabel* m_webLink = nullptr;
+    QPushButton* m_okKnopf = nullptr;
 };

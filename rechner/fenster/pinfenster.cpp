@@ -24,28 +24,28 @@ PinFenster::PinFenster(Hauptfenster& hauptfenster, Anmeldung& anmeldung)
     beschriftung->setObjectName(QStringLiteral("Label1"));
     beschriftung->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 13px;"));
     beschriftung->move(160, 32);
-    pinFeld = new QLineEdit(this);
-    pinFeld->setObjectName(QStringLiteral("Edit1"));
-    pinFeld->setGeometry(160, 56, 73, 26);
-    pinFeld->setMaxLength(PinLaenge);
-    pinFeld->setEchoMode(QLineEdit::Password);
-    pinFeld->setStyleSheet(
+    m_pinFeld = new QLineEdit(this);
+    m_pinFeld->setObjectName(QStringLiteral("Edit1"));
+    m_pinFeld->setGeometry(160, 56, 73, 26);
+    m_pinFeld->setMaxLength(PinLaenge);
+    m_pinFeld->setEchoMode(QLineEdit::Password);
+    m_pinFeld->setStyleSheet(
         QStringLiteral("font-weight: bold; font-size: 16px; lineedit-password-character: 42;"));
-    statusFeld = new QLabel(this);
-    statusFeld->setObjectName(QStringLiteral("Label2"));
-    statusFeld->setGeometry(248, 58, 50, 22);
-    abbrechenKnopf = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                     QStringLiteral("Abbrechen"), this);
-    abbrechenKnopf->setObjectName(QStringLiteral("BitBtn1"));
-    abbrechenKnopf->setGeometry(16, 56, 105, 25);
-    schliessZeitgeber.setObjectName(QStringLiteral("Timer1"));
-    schliessZeitgeber.setInterval(500);
+    m_statusFeld = new QLabel(this);
+    m_statusFeld->setObjectName(QStringLiteral("Label2"));
+    m_statusFeld->setGeometry(248, 58, 50, 22);
+    m_abbrechenKnopf = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                                       QStringLiteral("Abbrechen"), this);
+    m_abbrechenKnopf->setObjectName(QStringLiteral("BitBtn1"));
+    m_abbrechenKnopf->setGeometry(16, 56, 105, 25);
+    m_schliessZeitgeber.setObjectName(QStringLiteral("Timer1"));
+    m_schliessZeitgeber.setInterval(500);
 
-    connect(pinFeld, &QLineEdit::textEdited, this,
+    connect(m_pinFeld, &QLineEdit::textEdited, this,
             [this](const QString& text) { ausfuehren([&] { m_modell.pinGetippt(text); }); });
-    connect(abbrechenKnopf, &QPushButton::clicked, this,
+    connect(m_abbrechenKnopf, &QPushButton::clicked, this,
             [this] { ausfuehren([this] { m_modell.abbrechen(); }); });
-    connect(&schliessZeitgeber, &QTimer::timeout, this, [this] { schliessZeitgeberTick(); });
+    connect(&m_schliessZeitgeber, &QTimer::timeout, this, [this] { schliessZeitgeberTick(); });
     menueVerbinden();
     aktualisieren();
 }
@@ -86,7 +86,7 @@ void PinFenster::showEvent(QShowEvent* ereignis) {
 
 void PinFenster::keyPressEvent(QKeyEvent* ereignis) {
     if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
-        abbrechenKnopf->click();
+        m_abbrechenKnopf->click();
         return;
     }
     QWidget::keyPressEvent(ereignis);
@@ -95,20 +95,20 @@ void PinFenster::keyPressEvent(QKeyEvent* ereignis) {
 void PinFenster::aktualisieren() {
     const Anmeldung& m = m_modell;
     setWindowTitle(m.fenstertitel());
-    TextSetzen(pinFeld, m.pin());
-    statusFeld->setText(m.status());
-    statusFeld->setStyleSheet(m.statusGruen()
-                                  ? QStringLiteral("color: rgb(0, 128, 0); font-weight: bold; "
-                                                   "font-size: 16px;")
-                                  : QStringLiteral("color: red; font-weight: bold; "
-                                                   "font-size: 16px;"));
+    TextSetzen(m_pinFeld, m.pin());
+    m_statusFeld->setText(m.status());
+    m_statusFeld->setStyleSheet(m.statusGruen()
+                                    ? QStringLiteral("color: rgb(0, 128, 0); font-weight: bold; "
+                                                     "font-size: 16px;")
+                                    : QStringLiteral("color: red; font-weight: bold; "
+                                                     "font-size: 16px;"));
     // A timer already running keeps its schedule.
-    if (m.schliessZeitgeberAktiv() && !schliessZeitgeber.isActive())
-        schliessZeitgeber.start();
+    if (m.schliessZeitgeberAktiv() && !m_schliessZeitgeber.isActive())
+        m_schliessZeitgeber.start();
     if (!m.schliessZeitgeberAktiv())
-        schliessZeitgeber.stop();
+        m_schliessZeitgeber.stop();
     if (m_modell.fokusNehmen() == Anmeldung::Fokus::Pin)
-        pinFeld->setFocus();
+        m_pinFeld->setFocus();
     if (!m.sichtbar() && isVisible())
         hide();
 }

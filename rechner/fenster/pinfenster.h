@@ -37,8 +37,8 @@ private:
 
     Hauptfenster& m_hauptfenster;
     Anmeldung& m_modell;
-    QLabel* statusFeld = nullptr;
-    QLineEdit* pinFeld = nullptr;
-    QPushButton* abbrechenKnopf = nullptr;
-    QTimer schliessZeitgeber{this};
+    QLabel* m_statusFeld = nullptr;
+    QLineEdit* m_pinFeld = nullptr;
+    QPushButton* m_abbrechenKnopf = nullptr;
+    QTimer m_schliessZeitgeber{this};
 };

@@ -40,14 +40,15 @@ Verwaltungsfenster::Verwaltungsfenster(Hauptfenster& hauptfenster, Verwaltung& v
     schrift.setStyleHint(QFont::SansSerif);
     schrift.setPixelSize(11);
     setFont(schrift);
-    verlassenKnopf = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                                     QStringLiteral("Speichern und Registrierung verlassen"), this);
-    verlassenKnopf->setObjectName(QStringLiteral("BitBtn1"));
-    verlassenKnopf->setGeometry(440, 8, 249, 25);
-    verlassenKnopf->setAutoDefault(false);
-    seiten = new QTabWidget(this);
-    seiten->setObjectName(QStringLiteral("PageControl1"));
-    seiten->setGeometry(0, height() - 321, width(), 321);
+    m_verlassenKnopf =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                        QStringLiteral("Speichern und Registrierung verlassen"), this);
+    m_verlassenKnopf->setObjectName(QStringLiteral("BitBtn1"));
+    m_verlassenKnopf->setGeometry(440, 8, 249, 25);
+    m_verlassenKnopf->setAutoDefault(false);
+    m_seiten = new QTabWidget(this);
+    m_seiten->setObjectName(QStringLiteral("PageControl1"));
+    m_seiten->setGeometry(0, height() - 321, width(), 321);
     const struct {
         const char* name;
         QString titel;
@@ -61,12 +62,12 @@ Verwaltungsfenster::Verwaltungsfenster(Hauptfenster& hauptfenster, Verwaltung& v
          &Verwaltungsfenster::einstellungenBauen},
     };
     for (const auto& blatt : blaetter) {
-        auto* seite = new QWidget(seiten);
+        auto* seite = new QWidget(m_seiten);
         seite->setObjectName(QString::fromLatin1(blatt.name));
         (this->*blatt.bauen)(seite);
-        seiten->addTab(seite, blatt.titel);
+        m_seiten->addTab(seite, blatt.titel);
     }
-    pinDeckel->raise();
+    m_pinDeckel->raise();
     verbinden();
     aktualisieren();
 }
@@ -86,21 +87,21 @@ void Verwaltungsfenster::ausfuehren(const std::function<void()>& operation) {
 void Verwaltungsfenster::verbinden() {
     Verwaltung& m = m_modell;
     m_hauptfenster.beiMenuepunkt(Hauptfenster::Menuepunkt::Registrieren, [this] { zeigen(); });
-    connect(verlassenKnopf, &QPushButton::clicked, this, [this] { verlassen(); });
-    connect(seiten, &QTabWidget::currentChanged, this, [this, &m](int index) {
+    connect(m_verlassenKnopf, &QPushButton::clicked, this, [this] { verlassen(); });
+    connect(m_seiten, &QTabWidget::currentChanged, this, [this, &m](int index) {
         if (!m_zeigtModell)
             m.seiteGewaehlt(static_cast<Verwaltung::Seite>(index));
     });
-    connect(passwortFeld, &QLineEdit::textEdited, this,
+    connect(m_passwortFeld, &QLineEdit::textEdited, this,
             [this, &m](const QString& text) { ausfuehren([&] { m.passwortGetippt(text); }); });
     const std::pair<QPushButton*, void (Verwaltung::*)()> knoepfe[] = {
-        {oeffnenKnopf, &Verwaltung::rolleOeffnen},
-        {neueRolleKnopf, &Verwaltung::neueRolle},
-        {leerenKnopf, &Verwaltung::rolleLeeren},
-        {autopfadSpeichernKnopf, &Verwaltung::autopfadSpeichern},
-        {autopfadLoeschenKnopf, &Verwaltung::autopfadLoeschen},
-        {okKnopf, &Verwaltung::nutzerHinzufuegen},
-        {alleLoeschenKnopf, &Verwaltung::alleNutzerLoeschen},
+        {m_oeffnenKnopf, &Verwaltung::rolleOeffnen},
+        {m_neueRolleKnopf, &Verwaltung::neueRolle},
+        {m_leerenKnopf, &Verwaltung::rolleLeeren},
+        {m_autopfadSpeichernKnopf, &Verwaltung::autopfadSpeichern},
+        {m_autopfadLoeschenKnopf, &Verwaltung::autopfadLoeschen},
+        {m_okKnopf, &Verwaltung::nutzerHinzufuegen},
+        {m_alleLoeschenKnopf, &Verwaltung::alleNutzerLoeschen},
     };
     for (const auto& [knopf, operation] : knoepfe) {
         const auto aufruf = operation; // clang 14 cannot capture a structured binding
@@ -108,7 +109,7 @@ void Verwaltungsfenster::verbinden() {
                 [this, &m, aufruf] { ausfuehren([&] { (m.*aufruf)(); }); });
     }
     // The button reports its outcome in its own message box.
-    connect(speichernKnopf, &QPushButton::clicked, this,
+    connect(m_speichernKnopf, &QPushButton::clicked, this,
             [this, &m] { ausfuehren([&] { m.rolleSpeichern(); }); });
     nutzerVerbinden();
     einstellungenVerbinden();
@@ -116,34 +117,34 @@ void Verwaltungsfenster::verbinden() {
 
 void Verwaltungsfenster::nutzerVerbinden() {
     Verwaltung& m = m_modell;
-    connect(pinFeld, &QLineEdit::textEdited, this,
+    connect(m_pinFeld, &QLineEdit::textEdited, this,
             [&m](const QString& text) { m.pinGetippt(text); });
-    connect(nameFeld, &QLineEdit::textEdited, this,
+    connect(m_nameFeld, &QLineEdit::textEdited, this,
             [this, &m](const QString& text) { ausfuehren([&] { m.nameGetippt(text); }); });
     // OK is the window's default button for the PIN and the name field.
-    for (QLineEdit* feld : {pinFeld, nameFeld})
+    for (QLineEdit* feld : {m_pinFeld, m_nameFeld})
         connect(feld, &QLineEdit::returnPressed, this, [this] {
-            if (okKnopf->isEnabled())
-                okKnopf->click();
+            if (m_okKnopf->isEnabled())
+                m_okKnopf->click();
         });
-    connect(nutzerliste, &QPlainTextEdit::textChanged, this, [this, &m] {
+    connect(m_nutzerliste, &QPlainTextEdit::textChanged, this, [this, &m] {
         if (!m_zeigtModell)
-            ausfuehren([&] { m.nutzerlisteGetippt(ausAnzeige(nutzerliste->toPlainText())); });
+            ausfuehren([&] { m.nutzerlisteGetippt(ausAnzeige(m_nutzerliste->toPlainText())); });
     });
 }
 
 void Verwaltungsfenster::einstellungenVerbinden() {
     Verwaltung& m = m_modell;
     // A click on the radio button already selected runs nothing.
-    connect(euroKnopf, &QRadioButton::clicked, this,
+    connect(m_euroKnopf, &QRadioButton::clicked, this,
             [this, &m] { ausfuehren([&] { m.euroGeklickt(); }); });
-    connect(standardKnopf, &QRadioButton::clicked, this,
+    connect(m_standardKnopf, &QRadioButton::clicked, this,
             [this, &m] { ausfuehren([&] { m.standardGeklickt(); }); });
-    connect(ohneAnmeldungFeld, &QCheckBox::clicked, this,
+    connect(m_ohneAnmeldungFeld, &QCheckBox::clicked, this,
             [this, &m](bool angehakt) { ausfuehren([&] { m.ohneAnmeldungGeklickt(angehakt); }); });
-    connect(kommastellenRegler, &QSlider::valueChanged, this,
+    connect(m_kommastellenRegler, &QSlider::valueChanged, this,
             [this, &m](int position) { ausfuehren([&] { m.kommastellenGeschoben(position); }); });
-    connect(firmaFeld, &QLineEdit::textEdited, this,
+    connect(m_firmaFeld, &QLineEdit::textEdited, this,
             [&m](const QString& text) { m.firmaGetippt(text); });
 }
 
@@ -172,7 +173,7 @@ void Verwaltungsfenster::closeEvent(QCloseEvent* ereignis) {
 // The second press of a double click comes as its own event type; it is a press all the same.
 bool Verwaltungsfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     const QEvent::Type art = ereignis->type();
-    if (objekt == pinDeckel &&
+    if (objekt == m_pinDeckel &&
         (art == QEvent::MouseButtonPress || art == QEvent::MouseButtonDblClick))
         ausfuehren([this] { m_modell.pinDeckelGedrueckt(); });
     return QWidget::eventFilter(objekt, ereignis);
@@ -187,10 +188,10 @@ void Verwaltungsfenster::aktualisieren() {
 void Verwaltungsfenster::fokusSetzen() {
     switch (m_modell.fokusNehmen()) {
     case Verwaltung::Fokus::Passwort:
-        passwortFeld->setFocus();
+        m_passwortFeld->setFocus();
         break;
     case Verwaltung::Fokus::Pin:
-        pinFeld->setFocus();
+        m_pinFeld->setFocus();
         break;
     case Verwaltung::Fokus::Keiner:
         break;
@@ -200,35 +201,36 @@ void Verwaltungsfenster::fokusSetzen() {
 void Verwaltungsfenster::felderAktualisieren() {
     const Verwaltung& m = m_modell;
     m_zeigtModell = true;
-    seiten->setCurrentIndex(static_cast<int>(m.seite()));
-    TextSetzen(passwortFeld, m.passwortFeld());
-    TextSetzen(pinFeld, m.pinFeld());
-    TextSetzen(nameFeld, m.nameFeld());
+    m_seiten->setCurrentIndex(static_cast<int>(m.seite()));
+    TextSetzen(m_passwortFeld, m.passwortFeld());
+    TextSetzen(m_pinFeld, m.pinFeld());
+    TextSetzen(m_nameFeld, m.nameFeld());
     // Typing is limited to 40 characters; a longer name from the settings file is shown whole.
-    firmaFeld->setMaxLength(std::max<int>(Verwaltung::FirmennameLaenge, m.firmaFeld().size()));
-    TextSetzen(firmaFeld, m.firmaFeld());
-    if (ausAnzeige(nutzerliste->toPlainText()) != m.nutzerliste())
-        nutzerliste->setPlainText(alsAnzeige(m.nutzerliste()));
-    nutzerAnzahl->setText(m.nutzerAnzahlText());
-    pinDeckel->setGeometry(m.pinsAufgedeckt() ? pinsAufgedeckt : pinsBedeckt);
-    autopfadAnzeige->setText(m.autopfadAnzeige());
-    kommastellenText->setText(m.kommastellenText());
-    const QSignalBlocker sperre(kommastellenRegler);
-    kommastellenRegler->setValue(m.kommastellenRegler());
-    euroKnopf->setChecked(m.modus() == Verwaltung::Modus::Euro);
-    standardKnopf->setChecked(m.modus() == Verwaltung::Modus::Standard);
-    ohneAnmeldungFeld->setChecked(m.ohneAnmeldungAngehakt());
+    m_firmaFeld->setMaxLength(std::max<int>(Verwaltung::FirmennameLaenge, m.firmaFeld().size()));
+    TextSetzen(m_firmaFeld, m.firmaFeld());
+    if (ausAnzeige(m_nutzerliste->toPlainText()) != m.nutzerliste())
+        m_nutzerliste->setPlainText(alsAnzeige(m.nutzerliste()));
+    m_nutzerAnzahl->setText(m.nutzerAnzahlText());
+    m_pinDeckel->setGeometry(m.pinsAufgedeckt() ? pinsAufgedeckt : pinsBedeckt);
+    m_autopfadAnzeige->setText(m.autopfadAnzeige());
+    m_kommastellenText->setText(m.kommastellenText());
+    const QSignalBlocker sperre(m_kommastellenRegler);
+    m_kommastellenRegler->setValue(m.kommastellenRegler());
+    m_euroKnopf->setChecked(m.modus() == Verwaltung::Modus::Euro);
+    m_standardKnopf->setChecked(m.modus() == Verwaltung::Modus::Standard);
+    m_ohneAnmeldungFeld->setChecked(m.ohneAnmeldungAngehakt());
     m_zeigtModell = false;
 }
 
 void Verwaltungsfenster::sperreAktualisieren() {
     const bool frei = !m_modell.gesperrt();
     for (QWidget* steuerelement : std::initializer_list<QWidget*>{
-             okKnopf, alleLoeschenKnopf, autopfadSpeichernKnopf, autopfadLoeschenKnopf,
-             neueRolleKnopf, oeffnenKnopf, speichernKnopf, leerenKnopf, kommastellenRegler,
-             euroKnopf, standardKnopf, ohneAnmeldungFeld, firmaFeld, rollenkopie})
+             m_okKnopf, m_alleLoeschenKnopf, m_autopfadSpeichernKnopf, m_autopfadLoeschenKnopf,
+             m_neueRolleKnopf, m_oeffnenKnopf, m_speichernKnopf, m_leerenKnopf,
+             m_kommastellenRegler, m_euroKnopf, m_standardKnopf, m_ohneAnmeldungFeld, m_firmaFeld,
+             m_rollenkopie})
         steuerelement->setEnabled(frei);
-    for (QWidget* steuerelement : std::initializer_list<QWidget*>{nameFeld, pinFeld, nutzerliste,
-                                                                  pinDeckel, autopfadAnzeige})
+    for (QWidget* steuerelement : std::initializer_list<QWidget*>{
+             m_nameFeld, m_pinFeld, m_nutzerliste, m_pinDeckel, m_autopfadAnzeige})
         steuerelement->setVisible(frei);
 }

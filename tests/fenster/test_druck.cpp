@@ -323,7 +323,7 @@ private Q_SLOTS:
         QVERIFY(gesehen);
         QVERIFY(!modal);
         QVERIFY(!formular.isVisible());
-        const Druckbericht& bericht = formular.bericht;
+        const Druckbericht& bericht = formular.bericht();
         QCOMPARE(bericht.rolle, &f.modell().rolle());
         QCOMPARE(bericht.firma, QStringLiteral("Bäckerei Müller"));
         QCOMPARE(bericht.uhrzeit, QStringLiteral("07.12.2026 22:40:15"));

@@ -205,9 +205,9 @@ private Q_SLOTS:
         aktion(f, "Info2")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(&info));
         QCOMPARE(info.windowTitle(), QStringLiteral("Infos"));
-        QTRY_COMPARE(info.versionsText->text(),
+        QTRY_COMPARE(info.findChild<QLabel*>(QStringLiteral("Kont"))->text(),
                      QStringLiteral("Quorvendaltabulix ") + DateiVersion());
-        QVERIFY(!info.programmsymbol->pixmap().isNull());
+        QVERIFY(!info.findChild<QLabel*>(QStringLiteral("ProgramIcon"))->pixmap().isNull());
         // Modeless and without buttons in the title bar.
         QVERIFY(!info.isModal());
         QVERIFY(!QApplication::activeModalWidget());
@@ -227,20 +227,20 @@ private Q_SLOTS:
         aktion(f, "Info2")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(&info));
         const QString text = QStringLiteral("Quorvendaltabulix ") + DateiVersion();
-        QTRY_COMPARE(info.versionsText->text(), text);
-        info.versionsText->clear();
+        QTRY_COMPARE(info.findChild<QLabel*>(QStringLiteral("Kont"))->text(), text);
+        info.findChild<QLabel*>(QStringLiteral("Kont"))->clear();
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QVERIFY(info.isVisible()); // the main window stays usable beside the box
         info.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&info));
-        QTRY_COMPARE(info.versionsText->text(), text);
-        QTest::mouseClick(info.okKnopf, Qt::LeftButton);
+        QTRY_COMPARE(info.findChild<QLabel*>(QStringLiteral("Kont"))->text(), text);
+        QTest::mouseClick(info.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
         QVERIFY(!info.isVisible());
-        info.versionsText->clear();
+        info.findChild<QLabel*>(QStringLiteral("Kont"))->clear();
         aktion(f, "Info2")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(&info));
-        QTRY_COMPARE(info.versionsText->text(), text);
+        QTRY_COMPARE(info.findChild<QLabel*>(QStringLiteral("Kont"))->text(), text);
     }
 
     void schliessenNurMitOkOderEnter_data() {
