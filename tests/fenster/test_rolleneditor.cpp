@@ -8,19 +8,23 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-using Stelle = RollenEditor::Stelle;
-Q_DECLARE_METATYPE(Stelle)
-
-char* toString(const Stelle& stelle) {
-    return QTest::toString(QStringLiteral("(%1, %2)").arg(stelle.zeile).arg(stelle.spalte));
-}
-
 namespace {
 
-// The roll as one text, lines joined by LF; the view shows the empty roll as one empty line.
+// The roll as one text, lines joined by LF (the view shows the empty roll as one empty line),
+// with the undo history of a text field: a step per edit that changes the text, and typing that
+// goes on where the typing before it ended, with nothing selected, joining that step.
 struct Textmodell {
+    struct Schritt {
+        QString vorher;
+        QString nachher;
+        qsizetype cursorVorher;
+        qsizetype ende;
+        bool getippt;
+    };
     QString text;
     qsizetype cursor = 0;
+    QList<Schritt> verlauf;
+    qsizetype erledigt = 0;
 
     explicit Textmodell(const QStringList& zeilen) : text(zeilen.join(QLatin1Char('\n'))) {}
     QStringList zeilen() const {
@@ -33,10 +37,37 @@ struct Textmodell {
             position += z[i].size() + 1;
         return position + stelle.spalte;
     }
-    void ersetzen(qsizetype von, qsizetype bis, QString neu) {
+    void ersetzen(qsizetype von, qsizetype bis, QString neu, bool getippt = false) {
         neu.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        if (von == bis && neu.isEmpty())
+            return;
+        const QString vorher = text;
         text.replace(von, bis - von, neu);
-        cursor = von + neu.size();
+        const qsizetype ende = von + neu.size();
+        if (getippt && von == bis && erledigt > 0 && verlauf[erledigt - 1].getippt &&
+            verlauf[erledigt - 1].ende == von) {
+            verlauf[erledigt - 1].nachher = text;
+            verlauf[erledigt - 1].ende = ende;
+        } else {
+            verlauf.resize(erledigt);
+            verlauf.append({vorher, text, cursor, ende, getippt});
+            ++erledigt;
+        }
+        cursor = ende;
+    }
+    void rueckgaengig() {
+        if (erledigt == 0)
+            return;
+        --erledigt;
+        text = verlauf[erledigt].vorher;
+        cursor = verlauf[erledigt].cursorVorher;
+    }
+    void wiederholen() {
+        if (erledigt == verlauf.size())
+            return;
+        text = verlauf[erledigt].nachher;
+        cursor = verlauf[erledigt].ende;
+        ++erledigt;
     }
 };
 
@@ -46,17 +77,7 @@ Stelle zufallsstelle(QRandomGenerator& zufall, const Rolle& rolle) {
     return {zeile, zufall.bounded(laenge + 1)};
 }
 
-struct Editor {
-    explicit Editor(const QStringList& zeilen) {
-        rolle.ersetzen(zeilen);
-        ansicht.resize(289, 209);
-        ansicht.show();
-        ansicht.setFocus();
-        QApplication::processEvents();
-    }
-    Rolle rolle;
-    RollenEditor ansicht{rolle, nullptr};
-};
+using rollen::Editor;
 
 } // namespace
 
@@ -64,41 +85,40 @@ class TestRollenEditor : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Random typing, line breaks, pastes, deletions and replaced selections, each compared at
-    // once with the same edit on the roll's text.
+    // Random typing, line breaks, pastes, deletions, replaced selections, undo and redo, each
+    // compared at once with the same edit on the roll's text.
     void zufaelligeEdits() {
         Editor e({QStringLiteral("12,00 €  "), QString(), QStringLiteral("= 17,00 €  ")});
         Textmodell modell(e.rolle.zeilen());
         QRandomGenerator zufall(4711);
-        for (int schritt = 0; schritt < 600; ++schritt) {
+        for (int schritt = 0; schritt < 800; ++schritt) {
             const Stelle stelle = zufallsstelle(zufall, e.rolle);
             e.ansicht.cursorSetzen(stelle);
             qsizetype von = modell.position(stelle);
-            qsizetype bis = von;
+            modell.cursor = von;
             const qsizetype textende = modell.text.size();
-            const int art = zufall.bounded(7);
-            switch (art) {
+            switch (zufall.bounded(10)) {
             case 0:
                 rollen::tasten(&e.ansicht, QStringLiteral("ab"));
-                modell.ersetzen(von, bis, QStringLiteral("ab"));
+                modell.ersetzen(von, von, QStringLiteral("ab"), true);
                 break;
             case 1:
                 rollen::tasten(&e.ansicht, QStringLiteral("Enter"));
-                modell.ersetzen(von, bis, QStringLiteral("\n"));
+                modell.ersetzen(von, von, QStringLiteral("\n"));
                 break;
             case 2:
                 QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny\n"));
                 rollen::tasten(&e.ansicht, QStringLiteral("C-V"));
-                modell.ersetzen(von, bis, QStringLiteral("x\r\ny\n"));
+                modell.ersetzen(von, von, QStringLiteral("x\r\ny\n"));
                 break;
             case 3: {
                 const Stelle ende = zufallsstelle(zufall, e.rolle);
                 e.ansicht.cursorSetzen(ende, true);
-                const qsizetype zweite = modell.position(ende);
-                bis = std::max(von, zweite);
-                von = std::min(von, zweite);
+                modell.cursor = modell.position(ende);
+                const qsizetype bis = std::max(von, modell.cursor);
+                von = std::min(von, modell.cursor);
                 rollen::tasten(&e.ansicht, QStringLiteral("Q"));
-                modell.ersetzen(von, bis, QStringLiteral("Q"));
+                modell.ersetzen(von, bis, QStringLiteral("Q"), true);
                 break;
             }
             case 4:
@@ -109,9 +129,21 @@ private Q_SLOTS:
                 rollen::tasten(&e.ansicht, QStringLiteral("Backspace"));
                 modell.ersetzen(std::max<qsizetype>(0, von - 1), von, {});
                 break;
-            default:
+            case 6:
                 rollen::tasten(&e.ansicht, QStringLiteral("\u00A0€"));
-                modell.ersetzen(von, bis, QStringLiteral("\u00A0€"));
+                modell.ersetzen(von, von, QStringLiteral("\u00A0€"), true);
+                break;
+            case 7:
+                rollen::tasten(&e.ansicht, QStringLiteral("C-Z"));
+                modell.rueckgaengig();
+                break;
+            case 8:
+                rollen::tasten(&e.ansicht, QStringLiteral("C-S-Z"));
+                modell.wiederholen();
+                break;
+            default:
+                rollen::tasten(&e.ansicht, QStringLiteral("C-Y"));
+                modell.wiederholen();
                 break;
             }
             QCOMPARE(e.rolle.zeilen(), modell.zeilen());
@@ -119,6 +151,7 @@ private Q_SLOTS:
             if (schritt % 100 == 0)
                 e.ansicht.viewport()->repaint();
         }
+        QVERIFY(modell.verlauf.size() > 100);
     }
 
     void tasten_data() {
@@ -167,6 +200,45 @@ private Q_SLOTS:
                              << Stelle{0, 2};
         QTest::newRow("Strg+Buchstabe tippt nicht")
             << QStringList{"ab"} << Stelle{0, 1} << "C-Q" << QStringList{"ab"} << Stelle{0, 1};
+        const QStringList kasse{QStringLiteral("Kasse-Nord 12,00 €")};
+        QTest::newRow("Strg+rechts zum nächsten Wort")
+            << kasse << Stelle{0, 0} << "C-Right C-Right C-Right x"
+            << QStringList{"Kasse-Nord x12,00 €"} << Stelle{0, 12};
+        QTest::newRow("Strg+links zum Wortanfang")
+            << kasse << Stelle{0, 14} << "C-Left x" << QStringList{"Kasse-Nord x12,00 €"}
+            << Stelle{0, 12};
+        QTest::newRow("Strg+rechts über das Zeilenende")
+            << abCd << Stelle{0, 1} << "C-Right C-Right x" << QStringList{"ab", "xcd"}
+            << Stelle{1, 1};
+        QTest::newRow("Strg+Rückschritt löscht das Wort")
+            << kasse << Stelle{0, 16} << "C-Backspace" << QStringList{"Kasse-Nord  €"}
+            << Stelle{0, 11};
+        QTest::newRow("Strg+Entf löscht bis zum nächsten Wort")
+            << kasse << Stelle{0, 6} << "C-Delete" << QStringList{"Kasse-12,00 €"} << Stelle{0, 6};
+        QTest::newRow("Strg+Rückschritt am Zeilenanfang verbindet")
+            << abCd << Stelle{1, 0} << "C-Backspace" << abcd << Stelle{0, 2};
+        QTest::newRow("Strg+Entf auf einer Auswahl")
+            << abcd << Stelle{0, 1} << "S-Right C-Delete" << QStringList{"acd"} << Stelle{0, 1};
+        // Undo and redo: typing is one step, Enter and each deletion a step of their own.
+        QTest::newRow("Tippen rückgängig") << QStringList{} << Stelle{} << "ab Enter cd C-Z"
+                                           << QStringList{"ab", ""} << Stelle{1, 0};
+        QTest::newRow("alles rückgängig")
+            << QStringList{} << Stelle{} << "ab Enter cd C-Z C-Z C-Z" << QStringList{} << Stelle{};
+        QTest::newRow("wiederholen mit beiden Tasten")
+            << QStringList{} << Stelle{} << "ab Enter cd C-Z C-Z C-Z C-S-Z C-Y"
+            << QStringList{"ab", ""} << Stelle{1, 0};
+        QTest::newRow("Rückschritte einzeln")
+            << QStringList{"abc"} << Stelle{0, 3} << "Backspace Backspace C-Z" << QStringList{"ab"}
+            << Stelle{0, 2};
+        QTest::newRow("überschriebene Auswahl zurück")
+            << abcd << Stelle{0, 4} << "S-Left S-Left X Y C-Z" << abcd << Stelle{0, 2};
+        QTest::newRow("nichts rückgängig zu machen")
+            << abcd << Stelle{0, 1} << "C-Z C-Y" << abcd << Stelle{0, 1};
+        QTest::newRow("neue Eingabe verwirft das Wiederholen")
+            << QStringList{"ab"} << Stelle{0, 2} << "x C-Z y C-S-Z" << QStringList{"aby"}
+            << Stelle{0, 3};
+        QTest::newRow("Einfügen rückgängig")
+            << QStringList{"ab"} << Stelle{0, 1} << "C-V C-Z" << QStringList{"ab"} << Stelle{0, 1};
     }
     void tasten() {
         QFETCH(QStringList, zeilen);
@@ -175,6 +247,7 @@ private Q_SLOTS:
         QFETCH(QStringList, erwartet);
         QFETCH(Stelle, cursor);
         Editor e(zeilen);
+        QGuiApplication::clipboard()->setText(QStringLiteral("1\n2\n"));
         e.ansicht.cursorSetzen(start);
         rollen::tasten(&e.ansicht, tasten);
         QCOMPARE(e.rolle.zeilen(), erwartet);
@@ -260,6 +333,34 @@ private Q_SLOTS:
         QCOMPARE(e.ansicht.cursor(), (Stelle{}));
         rollen::tasten(&e.ansicht, QStringLiteral("x"));
         QCOMPARE(e.rolle.zeile(0), QStringLiteral("xneu"));
+    }
+
+    // Undoing a hand edit keeps the lines the calculator appended after it; filling the copy
+    // anew (showing the window, a roll opened, a new roll, clearing) leaves nothing to undo.
+    void rueckgaengigUndAenderungenVonAussen() {
+        Editor e({QStringLiteral("a"), QStringLiteral("b")});
+        e.ansicht.cursorSetzen({0, 1});
+        rollen::tasten(&e.ansicht, QStringLiteral("xy Enter"));
+        e.rolle.anhaengen(QStringLiteral("+ 1,00 €  \r= 1,00 €  \r\r"));
+        rollen::tasten(&e.ansicht, QStringLiteral("C-Z C-Z"));
+        QCOMPARE(e.rolle.zeilen(), (QStringList{"a", "b", "+ 1,00 €  ", "= 1,00 €  ", ""}));
+        QCOMPARE(e.ansicht.cursor(), (Stelle{0, 1}));
+        rollen::tasten(&e.ansicht, QStringLiteral("C-Y C-Y"));
+        QCOMPARE(e.rolle.zeilen(), (QStringList{"axy", "", "b", "+ 1,00 €  ", "= 1,00 €  ", ""}));
+        for (const auto& neuFuellen : std::initializer_list<std::function<void(Rolle&)>>{
+                 [](Rolle& r) { r.ersetzen({QStringLiteral("neu")}); },
+                 [](Rolle& r) { r.leeren(); },
+                 [](Rolle& r) {
+                     Rolle haupt;
+                     haupt.ersetzen({QStringLiteral("haupt")});
+                     r.uebernehmen(haupt);
+                 }}) {
+            rollen::tasten(&e.ansicht, QStringLiteral("z"));
+            neuFuellen(e.rolle);
+            const QStringList gefuellt = e.rolle.zeilen();
+            rollen::tasten(&e.ansicht, QStringLiteral("C-Z"));
+            QCOMPARE(e.rolle.zeilen(), gefuellt);
+        }
     }
 };
 
