@@ -27,12 +27,35 @@ void Handeingabe::redo() {
     ersetzen(m_aenderung.von, m_aenderung.alt, m_aenderung.neu);
 }
 
-// Typing on where the typing before ended, with nothing selected, continues its step.
+int Handeingabe::id() const {
+    return m_art == Art::Tippen || m_art == Art::Loeschen ? static_cast<int>(m_art) : -1;
+}
+
+// Typing on where the typing before ended, with nothing selected, continues its step; so does
+// deleting on where the deleting before was, forwards or backwards.
 bool Handeingabe::mergeWith(const QUndoCommand* anderer) {
     const auto& weiter = static_cast<const Handeingabe&>(*anderer).m_aenderung;
-    if (!weiter.alt.isEmpty() || weiter.von != ende(m_aenderung.von, m_aenderung.neu) ||
-        weiter.neu.contains(QLatin1Char('\n')) || m_aenderung.neu.contains(QLatin1Char('\n')))
+    Aenderung& bisher = m_aenderung;
+    const auto umbruch = [](const QString& text) {
+        return text.contains(QLatin1Char('\n'));
+    };
+    if (m_art == Art::Tippen) {
+        if (!weiter.alt.isEmpty() || umbruch(weiter.neu) ||
+            weiter.von != ende(bisher.von, bisher.neu))
+            return false;
+        bisher.neu += weiter.neu;
+        return true;
+    }
+    if (umbruch(weiter.alt) || umbruch(bisher.alt))
         return false;
-    m_aenderung.neu += weiter.neu;
-    return true;
+    if (weiter.von == bisher.von) {
+        bisher.alt += weiter.alt;
+        return true;
+    }
+    if (ende(weiter.von, weiter.alt) == bisher.von) {
+        bisher.von = weiter.von;
+        bisher.alt = weiter.alt + bisher.alt;
+        return true;
+    }
+    return false;
 }

@@ -105,15 +105,16 @@ void RollenEditor::ersetzen(Stelle von, Stelle bis, const QString& text) {
     cursorSetzen(danach);
     if (aufzeichnen)
         m_verlauf.push(new Handeingabe(*this, {von, alt, textZwischen(von, danach)},
-                                       {ankerVorher, cursorVorher},
-                                       m_bearbeitung == Bearbeitung::Tippen));
+                                       {ankerVorher, cursorVorher}, m_bearbeitung));
 }
 
 // Backspace takes one character (both halves of a surrogate pair), Delete one grapheme, and with
 // Ctrl both take the word; at a line's edge they join it with its neighbour. On a selection,
-// they take the selection.
+// they take the selection. Characters deleted one after the other are one step to undo.
 void RollenEditor::loeschen(Schritt schritt) {
     auto [von, bis] = geordnet();
+    const bool zeichen =
+        von == bis && (schritt == Schritt::ZeichenZurueck || schritt == Schritt::ZeichenVor);
     if (von == bis) {
         const Stelle nachbar =
             schritt == Schritt::ZeichenZurueck ? zeichenZurueck(m_cursor) : ziel(schritt);
@@ -121,6 +122,8 @@ void RollenEditor::loeschen(Schritt schritt) {
             return;
         std::tie(von, bis) = std::minmax(m_cursor, nachbar);
     }
+    const QScopedValueRollback art(m_bearbeitung,
+                                   zeichen ? Bearbeitung::Loeschen : Bearbeitung::Einzeln);
     ersetzen(von, bis, {});
 }
 

@@ -72,9 +72,10 @@ private:
         RollenAnfang,
         RollenEnde
     };
-    // What an edit is to the undo history: typed text merges with the typing before it, an
-    // undo or redo is not recorded again.
-    enum class Bearbeitung { Einzeln, Tippen, AusVerlauf };
+    // What an edit is to the undo history: typed text merges with the typing before it, a
+    // character deleted by key with the deleting before it; an undo or redo is not recorded
+    // again.
+    enum class Bearbeitung { Einzeln, Tippen, Loeschen, AusVerlauf };
 
     bool schrittTaste(QKeyEvent* ereignis);
     bool bearbeitenTaste(QKeyEvent* ereignis);
