@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QWheelEvent>
 #include <QtTest>
 
 using Stelle = RollenEditor::Stelle;
@@ -68,6 +69,14 @@ inline void tasten(QWidget* ziel, const QString& folge) {
             for (QChar zeichen : wort)
                 QTest::sendKeyEvent(QTest::Click, ziel, Qt::Key_unknown, QString(zeichen), mod);
     }
+}
+
+// One turn of the wheel over a widget, by an angle in eighths of a degree (up when positive).
+inline void rad(QWidget* ziel, int winkel) {
+    const QPointF mitte = QRectF(ziel->rect()).center();
+    QWheelEvent ereignis(mitte, ziel->mapToGlobal(mitte), QPoint(), QPoint(0, winkel), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ziel, &ereignis);
 }
 
 // How many pixels of a grab have a colour.

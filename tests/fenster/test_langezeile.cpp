@@ -6,20 +6,12 @@
 
 #include <QClipboard>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
 
 // Rows of digits wrapped at blanks: a piece boundary every few thousand characters.
 const QString mehrereStuecke = QStringLiteral("0123456789 Kasse ").repeated(1500);
-
-void rad(QWidget* ziel, int winkel) {
-    const QPointF mitte = QRectF(ziel->rect()).center();
-    QWheelEvent ereignis(mitte, ziel->mapToGlobal(mitte), QPoint(), QPoint(0, winkel), Qt::NoButton,
-                         Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(ziel, &ereignis);
-}
 
 // The row bands of a grab that show the highlight.
 int markierteReihen(QAbstractScrollArea& ansicht, int reihenhoehe) {
@@ -120,10 +112,10 @@ private Q_SLOTS:
         QVERIFY(e.rolle.zeile(1) == zeile);
         QTRY_VERIFY(e.ansicht.oben().zeile == 1);
         const RollenFlaeche::Reihe vorher = e.ansicht.oben();
-        rad(e.ansicht.viewport(), QWheelEvent::DefaultDeltasPerStep);
+        rollen::rad(e.ansicht.viewport(), QWheelEvent::DefaultDeltasPerStep);
         QVERIFY(e.ansicht.oben() < vorher);
         QCOMPARE(e.ansicht.oben().zeile, 1);
-        rad(e.ansicht.viewport(), -QWheelEvent::DefaultDeltasPerStep);
+        rollen::rad(e.ansicht.viewport(), -QWheelEvent::DefaultDeltasPerStep);
         QCOMPARE(e.ansicht.oben(), vorher);
     }
 
@@ -139,7 +131,7 @@ private Q_SLOTS:
         for (int reihe = 0; reihe < ansicht.sichtbareReihen(); ++reihe)
             QVERIFY(rollen::tinte(bild, reihe * ansicht.reihenhoehe() + ansicht.reihenhoehe() / 2));
         const RollenFlaeche::Reihe vorher = ansicht.oben();
-        rad(ansicht.viewport(), 10 * QWheelEvent::DefaultDeltasPerStep);
+        rollen::rad(ansicht.viewport(), 10 * QWheelEvent::DefaultDeltasPerStep);
         QVERIFY(ansicht.oben() < vorher);
         QCOMPARE(ansicht.oben().zeile, 0);
     }

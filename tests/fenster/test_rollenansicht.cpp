@@ -6,7 +6,6 @@
 #include "rollen_hilfen.h"
 
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -46,13 +45,6 @@ QStringList zeilen(int anzahl) {
     for (int i = 0; i < anzahl; ++i)
         liste << QStringLiteral("+ %1,00 €  ").arg(i);
     return liste;
-}
-
-void rad(QWidget* ziel, int winkel) {
-    const QPointF mitte = QRectF(ziel->rect()).center();
-    QWheelEvent ereignis(mitte, ziel->mapToGlobal(mitte), QPoint(), QPoint(0, winkel), Qt::NoButton,
-                         Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(ziel, &ereignis);
 }
 
 } // namespace
@@ -151,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, 0, 0}));
         leiste->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, 0, 1}));
-        rad(a.ansicht.viewport(), -QWheelEvent::DefaultDeltasPerStep);
+        rollen::rad(a.ansicht.viewport(), -QWheelEvent::DefaultDeltasPerStep);
         QCOMPARE(a.ansicht.oben().reihe, 1 + QApplication::wheelScrollLines());
         leiste->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(a.ansicht.oben().reihe,
