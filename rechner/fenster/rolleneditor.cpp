@@ -26,8 +26,7 @@ void RollenEditor::cursorSetzen(Stelle stelle, bool auswaehlen) {
     if (!auswaehlen)
         m_anker = stelle;
     m_zielX = -1;
-    cursorZeigen();
-    viewport()->update();
+    cursorBewegt();
 }
 
 QString RollenEditor::textZwischen(Stelle von, Stelle bis) const {
@@ -58,8 +57,7 @@ void RollenEditor::tippen(const QString& text) {
 void RollenEditor::allesAuswaehlen() {
     m_anker = {};
     m_cursor = {zeilenzahl() - 1, zeilenlaenge(zeilenzahl() - 1)};
-    cursorZeigen();
-    viewport()->update();
+    cursorBewegt();
 }
 
 void RollenEditor::kopieren() const {
@@ -147,6 +145,16 @@ void RollenEditor::ersetzt(qsizetype von, qsizetype alteAnzahl, qsizetype neueAn
         einschubVerwerfen();
     }
     RollenFlaeche::ersetzt(von, alteAnzahl, neueAnzahl);
+    if (!m_eigeneAenderung)
+        updateMicroFocus(Qt::ImQueryInput);
+}
+
+// After the cursor or the selection moved: it is brought into sight, painted, and the input
+// method learns of it.
+void RollenEditor::cursorBewegt() {
+    cursorZeigen();
+    viewport()->update();
+    updateMicroFocus(Qt::ImQueryInput);
 }
 
 void RollenEditor::cursorZeigen() {

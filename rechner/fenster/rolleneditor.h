@@ -92,6 +92,7 @@ private:
     void ersetzen(Stelle von, Stelle bis, const QString& text);
     void tippen(const QString& text);
     void loeschen(Schritt schritt);
+    void cursorBewegt();
     void cursorZeigen();
     QMenu* bearbeitenMenue();
 

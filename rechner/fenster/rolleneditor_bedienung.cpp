@@ -136,8 +136,7 @@ void RollenEditor::schreiten(Schritt schritt, bool auswaehlen) {
     m_cursor = nach;
     if (!auswaehlen)
         m_anker = nach;
-    cursorZeigen();
-    viewport()->update();
+    cursorBewegt();
 }
 
 RollenEditor::Stelle RollenEditor::ziel(Schritt schritt) {

@@ -66,8 +66,7 @@ void RollenEditor::inputMethodEvent(QInputMethodEvent* ereignis) {
     if (neu.text.isEmpty())
         neu = {};
     einschubSetzen(m_cursor, std::move(neu));
-    cursorZeigen();
-    viewport()->update();
+    cursorBewegt();
     ereignis->accept();
 }
 

@@ -3,6 +3,7 @@
 // queries describe the current line around the cursor.
 #include "rollen_hilfen.h"
 
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QTextCharFormat>
 #include <QtTest>
@@ -143,6 +144,25 @@ private Q_SLOTS:
         QVERIFY(!feld.isEmpty());
         QVERIFY(e.ansicht.viewport()->geometry().contains(feld));
         QCOMPARE(e.rolle.anzahl(), 30);
+    }
+
+    // The input method learns of every move of the cursor, so that its window follows it.
+    void cursorbewegungGemeldet() {
+        Editor e({QStringLiteral("Kaffee"), QStringLiteral("12,00 €  ")});
+        e.ansicht.activateWindow();
+        QTRY_COMPARE(QGuiApplication::focusObject(), &e.ansicht);
+        int gemeldet = 0;
+        connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, this,
+                [&gemeldet] { ++gemeldet; });
+        for (const char* tasten : {"Right", "C-End", "S-Left", "C-A", "x", "C-Z"}) {
+            const int vorher = gemeldet;
+            rollen::tasten(&e.ansicht, QString::fromLatin1(tasten));
+            QVERIFY2(gemeldet > vorher, tasten);
+        }
+        const int vorher = gemeldet;
+        e.rolle.ersetzen({QStringLiteral("neu")});
+        QVERIFY(gemeldet > vorher);
+        QObject::disconnect(QGuiApplication::inputMethod(), nullptr, this, nullptr);
     }
 
     void abfragen() {
