@@ -3,11 +3,9 @@
 
 #include "common/zeilen.h"
 #include "rechner/fenster/handeingabe.h"
-#include "rechner/fenster/textgrenzen.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QInputMethod>
 #include <QScopedValueRollback>
 
 RollenEditor::RollenEditor(Rolle& rolle, QWidget* eltern) : RollenFlaeche(rolle, eltern) {

@@ -1,7 +1,5 @@
 #include "rechner/fenster/rollenflaeche.h"
 
-#include "rechner/fenster/rollenstuecke.h"
-
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
