@@ -28,8 +28,7 @@ RollenFlaeche::Stueck RollenFlaeche::stueck(qsizetype zeile, qsizetype nummer) {
     Stueck teil;
     teil.nummer = nummer;
     teil.anfang = rollenstuecke::anfang(text, nummer);
-    teil.laenge =
-        (nummer + 1 < anzahl ? rollenstuecke::anfang(text, nummer + 1) : text.size()) - teil.anfang;
+    teil.laenge = rollenstuecke::ende(text, nummer) - teil.anfang;
     teil.letztes = nummer + 1 >= anzahl;
     const QStringView stuecktext = QStringView(text).sliced(teil.anfang, teil.laenge);
     const bool mitEinschub = !m_einschub.text.isEmpty() && zeile == m_einschubStelle.zeile &&
@@ -141,8 +140,10 @@ qsizetype RollenFlaeche::abstand(Reihe von, Reihe bis, qsizetype grenze) {
         anzahl += stueck(von.zeile, von.stueck).reihen() - von.reihe;
         if (anzahl > grenze)
             return grenze;
-        von = {von.stueck + 1 < stueckzahl(von.zeile) ? von.zeile : von.zeile + 1,
-               von.stueck + 1 < stueckzahl(von.zeile) ? von.stueck + 1 : 0, 0};
+        const std::optional<Reihe> weiter = naechstesStueck(von);
+        if (!weiter)
+            return anzahl;
+        von = *weiter;
     }
     return std::min(grenze, anzahl + bis.reihe - von.reihe);
 }
