@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
@@ -212,7 +213,7 @@ void Verwaltungsfenster::fokusSetzen() {
 
 void Verwaltungsfenster::felderAktualisieren() {
     const Verwaltung& m = m_modell;
-    m_zeigtModell = true;
+    const QScopedValueRollback zeigt(m_zeigtModell, true);
     seiten->setCurrentIndex(static_cast<int>(m.seite));
     TextSetzen(passwortFeld, m.passwortFeld);
     TextSetzen(pinFeld, m.pinFeld);
@@ -231,7 +232,6 @@ void Verwaltungsfenster::felderAktualisieren() {
     euroKnopf->setChecked(m.euroMarkiert);
     standardKnopf->setChecked(m.standardMarkiert);
     ohneAnmeldungFeld->setChecked(m.ohneAnmeldungAngehakt);
-    m_zeigtModell = false;
 }
 
 void Verwaltungsfenster::sperreAktualisieren() {
