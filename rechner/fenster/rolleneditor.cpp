@@ -2,6 +2,7 @@
 #include "rechner/fenster/rolleneditor.h"
 
 #include "common/zeilen.h"
+#include "rechner/fenster/rollenmeldung.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -22,6 +23,7 @@ void RollenEditor::cursorSetzen(Stelle stelle, bool auswaehlen) {
     m_zielX = -1;
     cursorZeigen();
     viewport()->update();
+    rollenmeldung::cursorBewegt(this);
 }
 
 QString RollenEditor::auswahl() const {
@@ -44,6 +46,7 @@ void RollenEditor::allesAuswaehlen() {
     m_cursor = {zeilenzahl() - 1, zeilenlaenge(zeilenzahl() - 1)};
     cursorZeigen();
     viewport()->update();
+    rollenmeldung::cursorBewegt(this);
 }
 
 void RollenEditor::kopieren() const {
@@ -74,12 +77,14 @@ void RollenEditor::ersetzen(Stelle von, Stelle bis, const QString& text) {
         zeilenAus(zeilentext(von.zeile).left(von.spalte) + text + hinten + QLatin1Char('\r'));
     const qsizetype alteAnzahl = m_rolle.anzahl() == 0 ? 0 : bis.zeile - von.zeile + 1;
     const Stelle danach{von.zeile + neu.size() - 1, neu.last().size() - hinten.size()};
+    const rollenmeldung::Bearbeitung bearbeitung(this, von, bis);
     m_eigeneAenderung = true;
     if (m_rolle.anzahl() - alteAnzahl + neu.size() == 1 && neu.first().isEmpty())
         m_rolle.leeren();
     else
         m_rolle.bereichErsetzen(von.zeile, alteAnzahl, neu);
     m_eigeneAenderung = false;
+    bearbeitung.gemacht(danach);
     cursorSetzen(danach);
 }
 
@@ -115,6 +120,8 @@ void RollenEditor::ersetzt(qsizetype von, qsizetype alteAnzahl, qsizetype neueAn
         m_zielX = -1;
     }
     RollenFlaeche::ersetzt(von, alteAnzahl, neueAnzahl);
+    if (!m_eigeneAenderung)
+        rollenmeldung::neuGefuellt(this);
 }
 
 void RollenEditor::cursorZeigen() {

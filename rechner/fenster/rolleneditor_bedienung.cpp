@@ -1,6 +1,8 @@
 // The roll copy's editor: keys, mouse, input methods and the edit menu.
 #include "rechner/fenster/rolleneditor.h"
 
+#include "rechner/fenster/rollenmeldung.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -123,6 +125,7 @@ void RollenEditor::schreiten(Schritt schritt, bool auswaehlen) {
         m_anker = nach;
     cursorZeigen();
     viewport()->update();
+    rollenmeldung::cursorBewegt(this);
 }
 
 RollenEditor::Stelle RollenEditor::ziel(Schritt schritt) {
