@@ -53,7 +53,8 @@ public:
     // The lines joined by one line break each, the text the views give to screen readers:
     // its length, where a line starts in it, the line a position lies in, and the text between
     // two places (a line and a column each). Counts of the line lengths, kept with the shared
-    // lists and built only as far as first asked for, make each O(log n) but the text's length.
+    // lists and built only as far as first asked for, make the first three O(log n); the text
+    // costs its length.
     qsizetype verbundeneLaenge() const;
     // For a line from 0 to anzahl(); the start of line anzahl() is one past the end.
     qsizetype zeilenanfang(qsizetype zeile) const;
@@ -69,11 +70,12 @@ public:
 
 private:
     // A list of lines that runs of both rolls may share. Lines are only ever added at its end,
-    // so the count of the characters before each line stays right as the list grows; it is
-    // extended only as far as a position is asked for.
+    // so the counts of the characters before every 32nd line stay right as the list grows;
+    // they are extended only as far as a position is asked for.
     struct Zeilenliste {
+        static constexpr qsizetype block = 32;
         QStringList zeilen;
-        mutable std::vector<qsizetype> zeichenDavor{0};
+        mutable std::vector<qsizetype> zeichenVorBlock{0};
         // The characters of the lines before line `zeile` of the list.
         qsizetype zeichenBis(qsizetype zeile) const;
     };
