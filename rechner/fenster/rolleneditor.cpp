@@ -3,6 +3,7 @@
 
 #include "common/zeilen.h"
 #include "rechner/fenster/handeingabe.h"
+#include "rechner/fenster/rollenmeldung.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -91,6 +92,7 @@ void RollenEditor::ersetzen(Stelle von, Stelle bis, const QString& text) {
         zeilenAus(zeilentext(von.zeile).left(von.spalte) + text + hinten + QLatin1Char('\r'));
     const qsizetype alteAnzahl = m_rolle.anzahl() == 0 ? 0 : bis.zeile - von.zeile + 1;
     const Stelle danach{von.zeile + neu.size() - 1, neu.last().size() - hinten.size()};
+    const rollenmeldung::Bearbeitung bearbeitung(this, von, bis);
     {
         const QScopedValueRollback eigene(m_eigeneAenderung, true);
         if (m_rolle.anzahl() - alteAnzahl + neu.size() == 1 && neu.first().isEmpty())
@@ -98,6 +100,7 @@ void RollenEditor::ersetzen(Stelle von, Stelle bis, const QString& text) {
         else
             m_rolle.bereichErsetzen(von.zeile, alteAnzahl, neu);
     }
+    bearbeitung.gemacht(danach);
     cursorSetzen(danach);
     if (aufzeichnen)
         m_verlauf.push(new Handeingabe(*this, {von, alt, textZwischen(von, danach)},
@@ -143,16 +146,19 @@ void RollenEditor::ersetzt(qsizetype von, qsizetype alteAnzahl, qsizetype neueAn
         einschubVerwerfen();
     }
     RollenFlaeche::ersetzt(von, alteAnzahl, neueAnzahl);
-    if (!m_eigeneAenderung)
+    if (!m_eigeneAenderung) {
         updateMicroFocus(Qt::ImQueryInput);
+        rollenmeldung::neuGefuellt(this);
+    }
 }
 
 // After the cursor or the selection moved: it is brought into sight, painted, and the input
-// method learns of it.
+// method and screen readers learn of it.
 void RollenEditor::cursorBewegt() {
     cursorZeigen();
     viewport()->update();
     updateMicroFocus(Qt::ImQueryInput);
+    rollenmeldung::cursorBewegt(this);
 }
 
 void RollenEditor::cursorZeigen() {

@@ -2,7 +2,6 @@
 #include "rechner/fenster/rolleneditor.h"
 
 #include "rechner/fenster/textgrenzen.h"
-
 #include <QKeyEvent>
 
 namespace {

@@ -1,5 +1,8 @@
 #include "rechner/fenster/rollenflaeche.h"
 
+#include "rechner/fenster/rollenmeldung.h"
+#include "rechner/fenster/rollenzugang.h"
+
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -39,6 +42,7 @@ RollenFlaeche::RollenFlaeche(Rolle& rolle, QWidget* eltern)
     verticalScrollBar()->installEventFilter(this);
     m_rolle.beobachten(this);
     satzEinrichten();
+    RollenZugang::einrichten(this);
 }
 
 RollenFlaeche::~RollenFlaeche() {
@@ -94,8 +98,9 @@ void RollenFlaeche::geaendert() {
     zumEndeEinreihen();
 }
 
-void RollenFlaeche::angehaengt(qsizetype) {
+void RollenFlaeche::angehaengt(qsizetype erste) {
     geaendert();
+    rollenmeldung::angehaengt(this, erste);
 }
 
 // A whole new roll lets go of the old lines' layouts at once.
@@ -205,4 +210,6 @@ void RollenFlaeche::changeEvent(QEvent* ereignis) {
     QAbstractScrollArea::changeEvent(ereignis);
     if (ereignis->type() == QEvent::FontChange || ereignis->type() == QEvent::StyleChange)
         satzEinrichten();
+    if (ereignis->type() == QEvent::EnabledChange)
+        rollenmeldung::zustandGeaendert(this);
 }

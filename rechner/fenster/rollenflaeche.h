@@ -37,6 +37,7 @@ public:
     RollenFlaeche(Rolle& rolle, QWidget* eltern);
     ~RollenFlaeche() override;
 
+    const Rolle& rolle() const { return m_rolle; }
     // The row at the top of the view.
     Reihe oben() const { return m_oben; }
     // The rows a line takes at the view's width; this lays out the whole line.
