@@ -1,8 +1,10 @@
+#include "common/dateiablage.h"
 #include "common/dateizugriff.h"
 #include "common/fehler.h"
 #include "rechner/kern/datendateien.h"
 #include "rechner/kern/rollendatei.h"
-#include "tests/kern/dateien_hilfen.h"
+#include "tests/hilfen/dateien.h"
+#include "tests/hilfen/skriptdialoge.h"
 
 #include <QFileInfo>
 
@@ -218,14 +220,6 @@ TEST(DateiLesen, ZuGrosseDateiNimmtKeinenSpeicher) {
     dateiAnlegen(pfad, QByteArray(101, 'x'));
     EXPECT_EQ(gefangen([&] { DateiLesen(pfad, 100); }), Fehlertexte::eaFehler(8));
     EXPECT_EQ(DateiLesen(pfad, 101).size(), 101);
-}
-
-// A named pipe without a writer reads as empty instead of blocking the window.
-TEST(DateiLesen, RohrOhneSchreiberWartetNicht) {
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("rohr"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
-    EXPECT_EQ(DateiLesen(pfad, 100), QByteArray());
 }
 
 // The platform's numbers: a full disk is reported as itself, a short write as 101.

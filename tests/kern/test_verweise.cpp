@@ -2,7 +2,7 @@
 // (fs.protected_symlinks) would follow them, on every machine.
 #include "common/fehler.h"
 #include "rechner/kern/rollendatei.h"
-#include "tests/kern/dateien_hilfen.h"
+#include "tests/hilfen/dateien.h"
 
 #include <QFileInfo>
 

@@ -48,10 +48,10 @@ TEST_P(Installation, Dateien) {
     ASSERT_TRUE(lauf.server.laeuft());
     const QString programm = lauf.pfad(QStringLiteral("Rechner"));
     if (!fall.altesProgramm.isEmpty())
-        Schreiben(programm, fall.altesProgramm);
+        dateiAnlegen(programm, fall.altesProgramm);
     if (!fall.liegengeblieben.isEmpty())
-        Schreiben(lauf.pfad(QStringLiteral("Rechner.zip")), fall.liegengeblieben);
-    Schreiben(lauf.pfad(QStringLiteral("RechnerHilfe.chm")), "alte Hilfe");
+        dateiAnlegen(lauf.pfad(QStringLiteral("Rechner.zip")), fall.liegengeblieben);
+    dateiAnlegen(lauf.pfad(QStringLiteral("RechnerHilfe.chm")), "alte Hilfe");
     if (fall.tempOrdner)
         QDir(lauf.ordner.path()).mkdir(QStringLiteral("Temp"));
     if (fall.server == Server::OhneProgramm)
@@ -67,9 +67,9 @@ TEST_P(Installation, Dateien) {
     lauf.installieren();
 
     EXPECT_EQ(lauf.welt.meldungen, QStringList(fall.abbrueche, Nivextexte::DownloadAbgebrochen));
-    EXPECT_EQ(Inhalt(programm), fall.programm);
+    EXPECT_EQ(dateiBytes(programm), fall.programm);
     EXPECT_TRUE(QFileInfo(programm).isExecutable() || fall.programm == fall.altesProgramm);
-    EXPECT_EQ(Inhalt(lauf.pfad(QStringLiteral("RechnerHilfe.chm"))), fall.hilfe);
+    EXPECT_EQ(dateiBytes(lauf.pfad(QStringLiteral("RechnerHilfe.chm"))), fall.hilfe);
     // Neither the downloads nor their temporary files stay behind.
     EXPECT_EQ(
         QDir(lauf.ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -120,7 +120,7 @@ TEST_P(Antworten, NurVollstaendigeAntwortGilt) {
     ASSERT_TRUE(lauf.server.laeuft());
     lauf.server.antwort(QStringLiteral("Rechner.zip"), antwort.kopf, antwort.inhalt);
     const QString programm = lauf.pfad(QStringLiteral("Rechner"));
-    Schreiben(programm, "alt");
+    dateiAnlegen(programm, "alt");
     lauf.starten();
     Protokollfang protokoll;
     lauf.herunterladen();
@@ -139,7 +139,7 @@ TEST_P(Antworten, NurVollstaendigeAntwortGilt) {
                   .size(),
               antwort.geladen ? 2 : 1);
     lauf.installieren();
-    EXPECT_EQ(Inhalt(programm), antwort.geladen ? "neues Programm" : "alt");
+    EXPECT_EQ(dateiBytes(programm), antwort.geladen ? "neues Programm" : "alt");
     EXPECT_EQ(lauf.welt.starts, QStringList{programm});
 }
 
@@ -158,7 +158,7 @@ TEST(Installation, RechnerLaeuftNoch) {
     lauf.starten();
     lauf.herunterladen();
     lauf.installieren();
-    EXPECT_EQ(Inhalt(programm), "neues Programm");
+    EXPECT_EQ(dateiBytes(programm), "neues Programm");
     EXPECT_EQ(laufend.state(), QProcess::Running);
     laufend.kill();
     laufend.waitForFinished();

@@ -217,16 +217,17 @@ private:
     void speichern(const QString& pfad) {
         try {
             RollendateiSchreiben(pfad, m_modell.rolle.zeilen());
-        } catch (const Fehler&) {
-            aus(QStringLiteral("Fehler: ") + Fehlertexte::FehlerBeimSpeichern);
+        } catch (const Fehler& fehler) {
+            aus(QStringLiteral("Fehler: ") +
+                Meldungstext(fehler, Fehlertexte::FehlerBeimSpeichern));
         }
     }
 
     void laden(const QString& pfad) {
         try {
             m_modell.rolle.ersetzen(RollendateiLesen(pfad));
-        } catch (const Fehler&) {
-            aus(QStringLiteral("Fehler: ") + Fehlertexte::FehlerBeimLaden);
+        } catch (const Fehler& fehler) {
+            aus(QStringLiteral("Fehler: ") + Meldungstext(fehler, Fehlertexte::FehlerBeimLaden));
         }
     }
 

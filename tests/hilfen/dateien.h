@@ -1,10 +1,10 @@
 #pragma once
 
-// Helpers of the file tests: bytes in and out, the scripted dialogs, and a limit on the size of
-// written files that makes the platform fail a write in the middle.
+// Files for the tests: bytes in and out, a folder's entries, entries given to another user, and
+// a limit on the size of written files that makes the platform fail a write in the middle. A file
+// operation of a helper that fails fails the test.
 
 #include "tests/hilfen/ausgabe.h"
-#include "tests/hilfen/skriptdialoge.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -19,6 +19,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+// The file's bytes, or "<fehlt>" when it cannot be read.
 inline QByteArray dateiBytes(const QString& pfad) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
@@ -29,13 +30,14 @@ inline QByteArray dateiBytes(const QString& pfad) {
 inline void dateiAnlegen(const QString& pfad, const QByteArray& bytes) {
     QFile datei(pfad);
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) << pfad.toStdString();
-    ASSERT_EQ(datei.write(bytes), bytes.size());
+    ASSERT_EQ(datei.write(bytes), bytes.size()) << pfad.toStdString();
+    ASSERT_TRUE(datei.flush()) << pfad.toStdString();
 }
 
 // Every entry of a folder, hidden ones included: a left-over temporary file shows here.
 inline QStringList eintraege(const QString& ordner) {
-    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(ordner).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // Gives a file, folder or link to another user. Only a privileged process can; tests that need
