@@ -74,6 +74,6 @@ private:
     bool zeile(QByteArrayView schluss);
 
     Zeilensammlung& m_zeilen;
-    QByteArray m_rest;       // the start of a line that the next piece goes on with
-    bool m_nachCr = false;   // the last piece ended with CR: a first LF belongs to it
+    QByteArray m_rest;     // the start of a line that the next piece goes on with
+    bool m_nachCr = false; // the last piece ended with CR: a first LF belongs to it
 };

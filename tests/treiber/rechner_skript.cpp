@@ -10,7 +10,6 @@
 #include "rechner/kern/zahlformen.h"
 
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QTextStream>
 #include <cerrno>
 #include <clocale>
@@ -231,18 +230,12 @@ private:
         }
     }
 
-    // The report of the main roll as a PDF file, laid out by the code the print preview uses.
-    // An empty path would send it to the system's printer instead.
+    // The report of the main roll as a PDF file, laid out by the code the print preview uses and
+    // written through the file door as a roll file is.
     void drucken(const QString& pfad) {
-        if (pfad.isEmpty())
-            throw Fehler(Fehlertexte::dateiNichtErstellbar(pfad));
         Druckbericht bericht;
         bericht.fuellen(m_modell);
-        QPrinter drucker(QPrinter::HighResolution);
-        Druckbericht::einrichten(drucker);
-        drucker.setOutputFileName(pfad);
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        bericht.drucken(drucker);
+        bericht.pdfSchreiben(pfad);
     }
 
     Programmwerte m_werte;
