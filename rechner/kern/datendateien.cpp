@@ -116,6 +116,14 @@ QByteArray EinstellungsBytes(const Programmwerte& werte) {
     return bytes;
 }
 
+bool EinstellungszeileMoeglich(const QString& text) {
+    for (const QChar zeichen : text) {
+        if (zeichen == u'\r' || zeichen == u'\n' || (ansiByte(zeichen) == '?' && zeichen != u'?'))
+            return false;
+    }
+    return true;
+}
+
 bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge) {
     QString neu;
     try {
