@@ -6,6 +6,7 @@
 #include "common/fehler.h"
 #include "rechner/kern/rtfleser.h"
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -57,8 +58,16 @@ void zeileAnhaengen(QByteArray& rtf, const QString& zeile) {
 
 // The roll as RTF in pieces of about Stueck bytes, each handed to `abgeben`.
 template <typename Abgabe> void rtfErzeugen(const QStringList& zeilen, Abgabe&& abgeben) {
+    // Room for the whole document where it is smaller than a piece; a character takes up to
+    // four bytes ("\'80"), a line's paragraph mark six.
+    qsizetype groesse = sizeof rtfKopf + sizeof rtfEnde;
+    for (const QString& zeile : zeilen) {
+        groesse += zeile.size() + 8;
+        if (groesse > Stueck)
+            break;
+    }
     QByteArray puffer;
-    puffer.reserve(Stueck + 1024);
+    puffer.reserve(std::min(groesse, Stueck) + 1024);
     puffer.append(rtfKopf);
     for (const QString& zeile : zeilen) {
         zeileAnhaengen(puffer, zeile);
@@ -117,12 +126,22 @@ QByteArray RtfAusZeilen(const QStringList& zeilen) {
     return rtf;
 }
 
+QStringList ZeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze) {
+    Zeilensammlung zeilen(speichergrenze);
+    switch (zeilenLesen(quelle, zeilen)) {
+    case Lesestand::Gelesen:
+        return std::move(zeilen.zeilen);
+    case Lesestand::ZuGross:
+        throw Ursachenfehler(Fehlertexte::dateiZuGross(QString()));
+    case Lesestand::Unlesbar:
+        break;
+    }
+    throw Fehler(Fehlertexte::FehlerBeimLaden);
+}
+
 QStringList ZeilenAusDatei(const QByteArray& inhalt) {
     Speicherquelle quelle(inhalt);
-    Zeilensammlung zeilen(Lesespeichergrenze());
-    if (zeilenLesen(quelle, zeilen) != Lesestand::Gelesen)
-        throw Fehler(Fehlertexte::FehlerBeimLaden);
-    return std::move(zeilen.zeilen);
+    return ZeilenAusQuelle(quelle, Lesespeichergrenze());
 }
 
 void RollendateiSchreiben(const QString& pfad, const QStringList& zeilen) {

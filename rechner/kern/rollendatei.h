@@ -6,6 +6,7 @@
 // writes, it reads back. Only the memory its lines would take bounds what can be read.
 
 #include "common/fehler.h"
+#include "rechner/kern/zeilenstrom.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,9 +26,13 @@ private:
 // The roll as an RTF document: every line a paragraph, blanks kept exactly.
 QByteArray RtfAusZeilen(const QStringList& zeilen);
 // Lines of an RTF document, or of plain text when it does not start with "{\rtf" (split by the
-// roll's rule: breaks at CR LF, CR or LF, text after the last break a line when not empty).
-// Throws Fehler("Fehler beim Laden der Datei!") when the content cannot be read: a truncated
-// or too deeply nested RTF document, or lines that would take more than Lesespeichergrenze().
+// roll's rule: breaks at CR LF, CR or LF, text after the last break a line when not empty),
+// read from the pieces of `quelle`. Throws Fehler("Fehler beim Laden der Datei!") when the
+// content cannot be read (a truncated or too deeply nested RTF document), and
+// Ursachenfehler("Datei  ist zu groß") when the lines would take more than `speichergrenze`
+// bytes.
+QStringList ZeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze);
+// The same for a document in memory, with the limit Lesespeichergrenze().
 QStringList ZeilenAusDatei(const QByteArray& inhalt);
 
 // Writes the roll to a temporary file beside the target, renamed over it when complete.

@@ -98,6 +98,9 @@ const Antwort antworten[] = {
     {"vollstaendig", "200", "neues Programm", true, ""},
     {"ohneLaenge", "200 -", "neues Programm", true, ""},
     {"keinInhalt", "204", "", false, "status 204, 0 bytes announced, 0 bytes received"},
+    // An empty program file is no update: the old program stays.
+    {"leer", "200", "", false, "status 200, 0 bytes announced, 0 bytes received"},
+    {"leerOhneLaenge", "200 -", "", false, "status 200, no length announced, 0 bytes received"},
     {"nichtGeaendert", "304 -", "", false, "status 304, 0 bytes announced, 0 bytes received"},
     {"umleitungOhneZiel", "302", "<html>verschoben</html>", false,
      "status 302, 23 bytes announced, 23 bytes received"},
