@@ -93,6 +93,14 @@ public:
             ++m_pos;
         return c;
     }
+    // Takes the bytes from here on that are plain text (no group, control word or line break,
+    // no other control byte), as far as the piece at hand goes; empty where none follows.
+    QByteArrayView klartext() {
+        const char* anfang = m_pos;
+        while (m_pos != m_ende && klar(*m_pos))
+            ++m_pos;
+        return QByteArrayView(anfang, m_pos - anfang);
+    }
     // False when the document ends first.
     bool ueberspringen(qint64 anzahl) {
         while (anzahl > 0) {
@@ -106,6 +114,11 @@ public:
     }
 
 private:
+    static bool klar(char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (b >= 0x20 && c != '\\' && c != '{' && c != '}') || c == '\t';
+    }
+
     bool fuellen() {
         const QByteArrayView stueck = m_quelle.naechstesStueck();
         m_pos = stueck.data();
@@ -127,6 +140,14 @@ public:
 
     bool lesen() {
         while (!m_fehler) {
+            // Runs of plain text are taken whole: most of a roll file is text.
+            if (!m_gruppe.ausgeblendet && m_auslassen == 0) {
+                const QByteArrayView text = m_rtf.klartext();
+                if (!text.isEmpty()) {
+                    klartextAnhaengen(text);
+                    continue;
+                }
+            }
             const int c = m_rtf.nimm();
             if (c == Cursor::Ende)
                 return false; // the document ended before its outermost group
@@ -342,6 +363,15 @@ private:
             return;
         }
         anhaengen(zeichen);
+    }
+
+    void klartextAnhaengen(QByteArrayView text) {
+        const qsizetype alt = m_zeile.size();
+        m_zeile.resize(alt + text.size());
+        QChar* ziel = m_zeile.data() + alt;
+        for (const char c : text)
+            *ziel++ = ansiZeichen(static_cast<unsigned char>(c));
+        m_hohesSurrogat = false;
     }
 
     void anhaengen(QChar zeichen) {

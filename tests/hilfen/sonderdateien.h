@@ -18,7 +18,14 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-enum class Sonderart { RohrOhneSchreiber, RohrMitSchreiber, Socket, Geraet, VerweisAufGeraet, Ordner };
+enum class Sonderart {
+    RohrOhneSchreiber,
+    RohrMitSchreiber,
+    Socket,
+    Geraet,
+    VerweisAufGeraet,
+    Ordner
+};
 
 inline const char* sonderartName(Sonderart art) {
     switch (art) {
@@ -38,9 +45,12 @@ inline const char* sonderartName(Sonderart art) {
     return "?";
 }
 
-inline constexpr Sonderart AlleSonderarten[] = {
-    Sonderart::RohrOhneSchreiber, Sonderart::RohrMitSchreiber, Sonderart::Socket,
-    Sonderart::Geraet,            Sonderart::VerweisAufGeraet, Sonderart::Ordner};
+inline constexpr Sonderart AlleSonderarten[] = {Sonderart::RohrOhneSchreiber,
+                                                Sonderart::RohrMitSchreiber,
+                                                Sonderart::Socket,
+                                                Sonderart::Geraet,
+                                                Sonderart::VerweisAufGeraet,
+                                                Sonderart::Ordner};
 
 // An entry planted at a path; while it lives, the writer of a pipe and a bound socket stay open.
 class Sonderdatei {
@@ -102,6 +112,6 @@ private:
 #define SONDERDATEI_ANLEGEN(sonderdatei)                                                           \
     do {                                                                                           \
         if (!(sonderdatei).moeglich())                                                             \
-            GTEST_SKIP() << "only a privileged process can make a device";                        \
-        ASSERT_TRUE((sonderdatei).angelegt()) << sonderartName((sonderdatei).art());              \
+            GTEST_SKIP() << "only a privileged process can make a device";                         \
+        ASSERT_TRUE((sonderdatei).angelegt()) << sonderartName((sonderdatei).art());               \
     } while (false)

@@ -80,8 +80,9 @@ protected:
 TEST_P(VerweisBeimStart, NurEigeneVerweiseWerdenGelesen) {
     const Verweisfall& fall = GetParam();
     ordnerAnlegen();
-    const QStringList einstellungszeilen{QStringLiteral("True"), QString(), QStringLiteral("2"),
-                                         QStringLiteral("1"), QStringLiteral("1"), QString()};
+    const QStringList einstellungszeilen{QStringLiteral("True"), QString(),
+                                         QStringLiteral("2"),    QStringLiteral("1"),
+                                         QStringLiteral("1"),    QString()};
     QString erwarteterFehler;
     switch (fall.datei) {
     case Gelesen::Nutzerdatei:

@@ -84,8 +84,7 @@ protected:
                   (QStringList{QStringLiteral("Rechner.zip"), QStringLiteral("RechnerHilfe.chm")}));
         EXPECT_EQ(dateiBytes(draussen.filePath(QStringLiteral("RechnerHilfe.chm"))),
                   "fremde Hilfe");
-        EXPECT_EQ(dateiBytes(draussen.filePath(QStringLiteral("Rechner.zip"))),
-                  "fremdes Programm");
+        EXPECT_EQ(dateiBytes(draussen.filePath(QStringLiteral("Rechner.zip"))), "fremdes Programm");
     }
 
     QTemporaryDir draussen;
