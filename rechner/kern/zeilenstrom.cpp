@@ -2,11 +2,12 @@
 
 #include "common/ansi.h"
 
+#include <algorithm>
+
 QByteArrayView Speicherquelle::naechstesStueck() {
-    if (m_gegeben)
-        return {};
-    m_gegeben = true;
-    return m_alles;
+    const QByteArrayView stueck = m_alles.sliced(m_pos, std::min(m_stueck, m_alles.size() - m_pos));
+    m_pos += stueck.size();
+    return stueck;
 }
 
 Vorschau::Vorschau(Bytequelle& quelle, qsizetype anzahl) : m_quelle(quelle) {

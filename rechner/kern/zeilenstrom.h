@@ -17,15 +17,17 @@ public:
     virtual QByteArrayView naechstesStueck() = 0;
 };
 
-// A document held in memory, as one piece.
+// A document held in memory, in pieces of `stueck` bytes: by default as one piece.
 class Speicherquelle : public Bytequelle {
 public:
-    explicit Speicherquelle(QByteArrayView alles) : m_alles(alles) {}
+    explicit Speicherquelle(QByteArrayView alles, qsizetype stueck = -1)
+        : m_alles(alles), m_stueck(stueck < 0 ? alles.size() : stueck) {}
     QByteArrayView naechstesStueck() override;
 
 private:
     QByteArrayView m_alles;
-    bool m_gegeben = false;
+    qsizetype m_stueck;
+    qsizetype m_pos = 0;
 };
 
 // Takes pieces of another source until at least `anzahl` bytes are there or the source ends, so

@@ -3,55 +3,17 @@
 // print preview hands over a printer set to a PDF file.
 #include "common/fehler.h"
 #include "rechner/fenster/druckbericht.h"
+#include "tests/hilfen/dateibasis.h"
 
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-QByteArray bytes(const QString& pfad) {
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
-}
-
-bool anlegen(const QString& pfad, const QByteArray& inhalt) {
-    QFile datei(pfad);
-    return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
-}
-
-QStringList eintraege(const QString& ordner) {
-    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
-}
-
-// While it lives, a write past `bytes` bytes into any file fails, as on a full disk.
-class Schreibgrenze {
-public:
-    explicit Schreibgrenze(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_alt);
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit neu = m_alt;
-        neu.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &neu);
-    }
-    ~Schreibgrenze() {
-        ::setrlimit(RLIMIT_FSIZE, &m_alt);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    Schreibgrenze(const Schreibgrenze&) = delete;
-    Schreibgrenze& operator=(const Schreibgrenze&) = delete;
-
-private:
-    rlimit m_alt{};
-    void (*m_signal)(int) = nullptr;
-};
 
 // A printer as the preview hands it over after "Print to file".
 void aufPdfDatei(QPrinter& drucker, const QString& pfad) {
@@ -97,12 +59,12 @@ private Q_SLOTS:
     void vorschauDruckerSchreibtGanzeDatei() {
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("rolle.pdf"));
-        QVERIFY(anlegen(pfad, "alt"));
+        QVERIFY(dateiSchreiben(pfad, "alt"));
         int seiten = 0;
         QCOMPARE(ausgeben(pfad, &seiten), QString());
         QVERIFY(seiten >= 3);
-        QVERIFY(bytes(pfad).startsWith("%PDF-"));
-        QVERIFY(bytes(pfad).trimmed().endsWith("%%EOF"));
+        QVERIFY(dateiBytes(pfad).startsWith("%PDF-"));
+        QVERIFY(dateiBytes(pfad).trimmed().endsWith("%%EOF"));
         QCOMPARE(eintraege(ordner.path()), QStringList{QStringLiteral("rolle.pdf")});
     }
 
@@ -110,14 +72,14 @@ private Q_SLOTS:
     void fehlschlagLaesstAlteDateiGanz() {
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("rolle.pdf"));
-        QVERIFY(anlegen(pfad, "alt"));
+        QVERIFY(dateiSchreiben(pfad, "alt"));
         QString fehler;
         {
             Schreibgrenze grenze(2000);
             fehler = ausgeben(pfad);
         }
         QCOMPARE(fehler, Fehlertexte::dateiNichtErstellbar(pfad));
-        QCOMPARE(bytes(pfad), QByteArray("alt"));
+        QCOMPARE(dateiBytes(pfad), QByteArray("alt"));
         QCOMPARE(eintraege(ordner.path()), QStringList{QStringLiteral("rolle.pdf")});
     }
 
@@ -135,9 +97,9 @@ private Q_SLOTS:
         const QString opfer = basis.filePath(QStringLiteral("opfer.pdf"));
         const QString verweis = geteilt + QStringLiteral("/rolle.pdf");
         QVERIFY(QDir(basis.path()).mkdir(QStringLiteral("geteilt")));
-        QVERIFY(anlegen(opfer, "geheim"));
+        QVERIFY(dateiSchreiben(opfer, "geheim"));
         QCOMPARE(::symlink("../opfer.pdf", QFile::encodeName(verweis).constData()), 0);
-        if (fremd && ::lchown(QFile::encodeName(verweis).constData(), 4242, 4242) != 0)
+        if (fremd && !fremdemGeben(verweis))
             QSKIP("only root can give a link to another user");
         QCOMPARE(::chmod(QFile::encodeName(geteilt).constData(), 01777), 0);
 
@@ -151,10 +113,10 @@ private Q_SLOTS:
         QCOMPARE(eintraege(geteilt), QStringList{QStringLiteral("rolle.pdf")});
         if (fremd) {
             QCOMPARE(fehler, Fehlertexte::dateiNichtErstellbar(verweis));
-            QCOMPARE(bytes(opfer), QByteArray("geheim"));
+            QCOMPARE(dateiBytes(opfer), QByteArray("geheim"));
         } else {
             QCOMPARE(fehler, QString());
-            QVERIFY(bytes(opfer).startsWith("%PDF-"));
+            QVERIFY(dateiBytes(opfer).startsWith("%PDF-"));
         }
     }
 };

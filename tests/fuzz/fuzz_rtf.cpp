@@ -3,29 +3,11 @@
 #include "common/fehler.h"
 #include "rechner/kern/rollendatei.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 
 namespace {
-
-// The document in pieces of one size.
-class Stuecke : public Bytequelle {
-public:
-    Stuecke(QByteArrayView alles, qsizetype groesse) : m_alles(alles), m_groesse(groesse) {}
-    QByteArrayView naechstesStueck() override {
-        const QByteArrayView stueck =
-            m_alles.sliced(m_pos, std::min(m_groesse, m_alles.size() - m_pos));
-        m_pos += stueck.size();
-        return stueck;
-    }
-
-private:
-    QByteArrayView m_alles;
-    qsizetype m_groesse;
-    qsizetype m_pos = 0;
-};
 
 std::optional<QStringList> lesen(Bytequelle& quelle) {
     try {
@@ -42,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     Speicherquelle ganz(inhalt);
     const std::optional<QStringList> zeilen = lesen(ganz);
     // The piece size comes from the input, so that the fuzzer finds the cuts that matter.
-    Stuecke stuecke(inhalt, groesse ? daten[0] % 16 + 1 : 1);
+    Speicherquelle stuecke(inhalt, groesse ? daten[0] % 16 + 1 : 1);
     if (lesen(stuecke) != zeilen)
         std::abort();
     if (zeilen && ZeilenAusDatei(RtfAusZeilen(*zeilen)) != *zeilen)

@@ -1,70 +1,15 @@
 #pragma once
 
-// Files for the tests: bytes in and out, a folder's entries, entries given to another user, and
-// a limit on the size of written files that makes the platform fail a write in the middle. A file
-// operation of a helper that fails fails the test.
+// Files for GoogleTest's tests: the helpers of dateibasis.h, and a file created with the
+// test's bytes or the test failed.
 
 #include "tests/hilfen/ausgabe.h"
+#include "tests/hilfen/dateibasis.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <unistd.h>
-
-// The file's bytes, or "<fehlt>" when it cannot be read.
-inline QByteArray dateiBytes(const QString& pfad) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return "<fehlt>";
-    return datei.readAll();
-}
-
 inline void dateiAnlegen(const QString& pfad, const QByteArray& bytes) {
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) << pfad.toStdString();
-    ASSERT_EQ(datei.write(bytes), bytes.size()) << pfad.toStdString();
-    ASSERT_TRUE(datei.flush()) << pfad.toStdString();
+    ASSERT_TRUE(dateiSchreiben(pfad, bytes)) << pfad.toStdString();
 }
-
-// Every entry of a folder, hidden ones included: a left-over temporary file shows here.
-inline QStringList eintraege(const QString& ordner) {
-    return QDir(ordner).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-// Gives a file, folder or link to another user. Only a privileged process can; tests that need
-// it skip where it is refused (an ordinary user, or root of a user namespace without that id).
-constexpr uid_t FremderNutzer = 4242;
-inline bool fremdemGeben(const QString& pfad) {
-    return ::lchown(QFile::encodeName(pfad).constData(), FremderNutzer, FremderNutzer) == 0;
-}
-
-// While it lives, a write past `bytes` bytes into any file fails with EFBIG, as on a full disk.
-class Schreibgrenze {
-public:
-    explicit Schreibgrenze(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_alt);
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit neu = m_alt;
-        neu.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &neu);
-    }
-    ~Schreibgrenze() {
-        setrlimit(RLIMIT_FSIZE, &m_alt);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    Schreibgrenze(const Schreibgrenze&) = delete;
-    Schreibgrenze& operator=(const Schreibgrenze&) = delete;
-
-private:
-    rlimit m_alt{};
-    void (*m_signal)(int) = nullptr;
-};

@@ -28,23 +28,6 @@ QStringList u8Liste(const std::vector<const char*>& zeilen) {
     return liste;
 }
 
-// The bytes of a document in pieces of a fixed size, as a file gives them.
-class Haeppchenquelle : public Bytequelle {
-public:
-    Haeppchenquelle(QByteArrayView alles, qsizetype groesse) : m_alles(alles), m_groesse(groesse) {}
-    QByteArrayView naechstesStueck() override {
-        const QByteArrayView stueck =
-            m_alles.sliced(m_pos, std::min(m_groesse, m_alles.size() - m_pos));
-        m_pos += stueck.size();
-        return stueck;
-    }
-
-private:
-    QByteArrayView m_alles;
-    qsizetype m_groesse;
-    qsizetype m_pos = 0;
-};
-
 // The pieces cut everything a reader may meet in two: control words, their numbers, hex
 // escapes, CR LF, the start "{\rtf".
 constexpr qsizetype Stueckgroessen[] = {1, 2, 3, 5, 7};
@@ -52,7 +35,7 @@ constexpr qsizetype Stueckgroessen[] = {1, 2, 3, 5, 7};
 // What reading the bytes in pieces of `groesse` gives: the lines, or the error text.
 std::variant<QStringList, QString> lesenInStuecken(const QByteArray& bytes, qsizetype groesse,
                                                    qint64 grenze = qint64(1) << 30) {
-    Haeppchenquelle quelle(bytes, groesse);
+    Speicherquelle quelle(bytes, groesse);
     try {
         return ZeilenAusQuelle(quelle, grenze);
     } catch (const Fehler& f) {
