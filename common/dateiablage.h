@@ -1,9 +1,8 @@
 #pragma once
 
 // Writing through the file door: a new file takes the place of the old one whole, or nothing
-// changes. QSaveFile would stage and rename too, but it reports no platform error numbers (the
-// programs show the platform's German texts), does not make the rename durable by syncing the
-// folder, and follows links its own way instead of by the rule of dateiziel.h.
+// changes. QSaveFile stages and renames too, but gives no platform error numbers for the German
+// texts, does not sync the folder after the rename, and follows links by no rule of dateiziel.h.
 
 #include "common/dateiziel.h"
 #include "common/zwischendatei.h"

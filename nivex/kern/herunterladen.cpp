@@ -1,7 +1,8 @@
 // The download step "Herunterladen" and the post-download step, as timer ticks one second apart.
+#include "nivex/kern/updatemodell.h"
+
 #include "common/dateiablage.h"
 #include "common/eafehler.h"
-#include "nivex/kern/updatemodell.h"
 
 void Updatemodell::herunterladen() {
     herunterladenAktiv = false;

@@ -31,9 +31,8 @@ inline QByteArray dateiBytes(const QString& pfad) {
 
 // Every entry of a folder, hidden ones included: a left-over temporary file shows here.
 inline QStringList eintraege(const QString& ordner) {
-    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                      QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(ordner).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // Gives a file, folder or link to another user. Only a privileged process can; tests that need

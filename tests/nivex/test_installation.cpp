@@ -1,11 +1,13 @@
 // The road of an update: Rechner's check hands over through the clipboard, and Nivex downloads
 // and installs in a temporary program folder; with the failure rows of both steps.
+#include "common/fehler.h"
 #include "tests/hilfen/protokollfang.h"
 #include "tests/nivex/schritte.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -148,6 +150,28 @@ TEST_P(Antworten, NurVollstaendigeAntwortGilt) {
 
 INSTANTIATE_TEST_SUITE_P(Server, Antworten, ::testing::ValuesIn(antworten),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A step of the installation that fails is not shown, as the installation shows nothing, but
+// the log says which file and why.
+TEST(Installation, FehlschlagWirdProtokolliert) {
+    Updatelauf lauf(false);
+    ASSERT_TRUE(lauf.server.laeuft());
+    const QString programm = lauf.pfad(QStringLiteral("Rechner"));
+    dateiAnlegen(programm, "alt");
+    lauf.starten();
+    lauf.herunterladen();
+    const QString neu = lauf.pfad(QStringLiteral("Rechner.zip"));
+    ASSERT_TRUE(QFile::remove(neu));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(neu).constData(), 0644), 0);
+    Protokollfang protokoll;
+    lauf.installieren();
+    EXPECT_EQ(lauf.welt.meldungen, QStringList());
+    EXPECT_EQ(dateiBytes(programm), "alt");
+    EXPECT_EQ(protokoll.meldungen,
+              QStringList{QStringLiteral("common.dateien: Installing \"%1\" failed: %2")
+                              .arg(neu, Fehlertexte::ZugriffVerweigert)});
+    EXPECT_EQ(lauf.welt.starts, QStringList{programm});
+}
 
 // Rechner still running (its close was refused): the new program takes the old one's place all
 // the same, because a rename over a running program works here, and the old process runs on.
