@@ -6,7 +6,6 @@
 #include "rechner/kern/rollendatei.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace {
 const QString abmeldenZuerst =
@@ -50,9 +49,12 @@ void Programmstart::beimZeigen() {
 void Programmstart::automatischeRolleLaden() {
     try {
         haupt.rolle.ersetzen(RollendateiLesen(w.Autopfad));
-    } catch (const Fehler&) {
-        if (QFileInfo::exists(w.Autopfad))
+    } catch (const Oeffnungsfehler& fehler) {
+        if (!fehler.dateiFehlt())
             m_unlesbareRolle = w.Autopfad;
+        throw;
+    } catch (const Fehler&) {
+        m_unlesbareRolle = w.Autopfad;
         throw;
     }
     w.Rollenname = Dateiname(w.Autopfad);

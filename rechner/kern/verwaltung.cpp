@@ -2,6 +2,7 @@
 // the settings tab.
 #include "rechner/kern/verwaltung.h"
 
+#include "common/fehler.h"
 #include "rechner/kern/datendateien.h"
 
 #include <algorithm>
@@ -10,6 +11,9 @@ namespace {
 const QString festesPasswort = QStringLiteral("573904");
 const QString clearingFrage =
     QStringLiteral("Achtung, möchten Sie wirklich die gesamte Rolle löschen ?");
+const QString autopfadUnmoeglich = QStringLiteral(
+    "Dieser Pfad kann nicht als Autopfad gespeichert werden: Er enthält einen Zeilenumbruch "
+    "oder ein Zeichen, das die Einstellungsdatei nicht aufnehmen kann!");
 } // namespace
 
 Verwaltung::Verwaltung(Programmwerte& werte, Hauptmodell& hauptmodell, Dialoge& dialoge)
@@ -138,7 +142,11 @@ void Verwaltung::beimSchliessen() {
     haupt.firmenText = w.Firmenname;
 }
 
+// A path the settings file cannot hold would come back as another path at the next start, or
+// split the file's lines: it is refused before anything is stored.
 void Verwaltung::autopfadSpeichern() {
+    if (!EinstellungszeileMoeglich(w.Rollenpfad))
+        throw Fehler(autopfadUnmoeglich);
     w.AutopfadGesetzt = true;
     zahlentexteAuffrischen();
     w.AutopfadText = QStringLiteral("True");
