@@ -1,9 +1,11 @@
 // Key-to-screen on a long roll: an append followed by the repaint of the main roll view; and
 // the administration window's roll copy on a million-line roll: showing its tab, typing into
-// it, and the memory that showing, editing and leaving keep.
+// it, and the memory that showing, editing and leaving keep. The variants "MitLeser" do the
+// same while a screen reader listens to the views.
 #include "bench_zeilen.h"
 #include "rechner/fenster/rollenansicht.h"
 #include "rechner/fenster/rolleneditor.h"
+#include "rechner/fenster/rollenmeldung.h"
 #include "speicher.h"
 #include "tests/hilfen/testrechner.h"
 
@@ -17,6 +19,23 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+// Stands in for Qt's bridge to a screen reader, which asks the view for the cursor on each
+// cursor event and takes the text of a change from the event itself.
+void wieDieBruecke(QAccessibleEvent* ereignis) {
+    QAccessibleInterface* schnittstelle = ereignis->accessibleInterface();
+    QAccessibleTextInterface* text = schnittstelle ? schnittstelle->textInterface() : nullptr;
+    if (text && ereignis->type() == QAccessible::TextCaretMoved)
+        benchmark::DoNotOptimize(text->cursorPosition());
+}
+
+// A screen reader listens while it lives; the platform the benchmarks run on has none.
+struct Leser {
+    Leser() { rollenmeldung::mithoeren(wieDieBruecke); }
+    ~Leser() { rollenmeldung::mithoeren(nullptr); }
+    Leser(const Leser&) = delete;
+    Leser& operator=(const Leser&) = delete;
+};
 
 void BM_AnsichtAnhaengen(benchmark::State& state) {
     Rolle rolle;
@@ -35,6 +54,12 @@ void BM_AnsichtAnhaengen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AnsichtAnhaengen)->Arg(1000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+void BM_AnsichtAnhaengenMitLeser(benchmark::State& state) {
+    const Leser leser;
+    BM_AnsichtAnhaengen(state);
+}
+BENCHMARK(BM_AnsichtAnhaengenMitLeser)->Arg(1000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 
 // The main window and the administration window over a million-line main roll, with a data
 // folder for the files that leaving writes.
@@ -86,6 +111,12 @@ void BM_KopieZeigen(benchmark::State& state) {
     state.counters["geschlossen_plus_MB"] = speicher::residentMB() - vorher;
 }
 BENCHMARK(BM_KopieZeigen)->Unit(benchmark::kMillisecond);
+
+void BM_KopieZeigenMitLeser(benchmark::State& state) {
+    const Leser leser;
+    BM_KopieZeigen(state);
+}
+BENCHMARK(BM_KopieZeigenMitLeser)->Unit(benchmark::kMillisecond);
 
 // Typing into the roll copy at a line of a million-line roll: a character and Backspace per
 // iteration, each with its repaint. The first key also pays for the copy's own line list,

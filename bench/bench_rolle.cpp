@@ -91,4 +91,24 @@ void BM_RolleLaden(benchmark::State& state) {
 }
 BENCHMARK(BM_RolleLaden)->Unit(benchmark::kMillisecond);
 
+// A roll past what a read once allowed (128 MB and 8,000,000 lines), saved and loaded again:
+// whatever roll the program writes, it reads back.
+void BM_RolleUeberAlteGrenzen(benchmark::State& state) {
+    const qsizetype anzahl = state.range(0);
+    QStringList zeilen;
+    zeilen.reserve(anzahl);
+    for (qsizetype i = 0; i < anzahl; ++i)
+        zeilen.append(i % 2 ? QString() : QStringLiteral("= 1.234,56 €  "));
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("Jahr.KRO"));
+    for (auto _ : state) {
+        RollendateiSchreiben(pfad, zeilen);
+        if (RollendateiLesen(pfad) != zeilen)
+            state.SkipWithError("gelesen nicht wie geschrieben");
+    }
+    state.counters["Datei_MB"] = static_cast<double>(QFileInfo(pfad).size()) / (1 << 20);
+    state.counters["Zeilen"] = static_cast<double>(anzahl);
+}
+BENCHMARK(BM_RolleUeberAlteGrenzen)->Arg(9'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -1,10 +1,6 @@
 #include "common/dateiablage.h"
 
-#include "common/dateizugriff.h"
-#include "common/protokoll.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "common/eafehler.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -13,143 +9,135 @@
 
 namespace {
 
-// Copies what is left to read from `quelle`; false when reading fails.
-bool kopieren(int quelle, Zwischendatei& ziel) {
+// Whether the entry `st` at the target may be replaced under the rule.
+bool ersetzbar(const struct stat& st, Verweise regel) {
+    if (S_ISREG(st.st_mode))
+        return true;
+    if (S_ISDIR(st.st_mode))
+        return false;
+    // With Folgen a link is left only where it leads nowhere; the rename replaces the link itself.
+    if (S_ISLNK(st.st_mode))
+        return regel != Verweise::Nie;
+    return regel == Verweise::Ersetzen;
+}
+
+// Refuses an entry the rule does not let the new file replace; nothing is no entry.
+void zielPruefen(const Dateiziel& ziel, Verweise regel) {
+    struct stat st {};
+    if (::fstatat(ziel.ordner.fd(), ziel.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT)
+            EaWerfen(errno);
+        return;
+    }
+    if (!ersetzbar(st, regel))
+        throw EaFehler(Ea::ZugriffVerweigert);
+}
+
+// The calculator's rule: here a file without any write permission is read-only, also for the
+// administrator. The rights the new file keeps; nothing for a missing file or a link that leads
+// nowhere.
+std::optional<mode_t> alteRechte(const Dateiziel& ziel) {
+    struct stat st {};
+    const char* name = ziel.name.constData();
+    if (::fstatat(ziel.ordner.fd(), name, &st, AT_SYMLINK_NOFOLLOW) != 0 || S_ISLNK(st.st_mode))
+        return std::nullopt;
+    if ((st.st_mode & 0222) == 0)
+        throw EaFehler(Ea::ZugriffVerweigert);
+    if (::faccessat(ziel.ordner.fd(), name, W_OK, 0) != 0 && errno != ENOENT)
+        EaWerfen(errno);
+    return st.st_mode & 07777;
+}
+
+// Copies what is left to read from `quelle`.
+void kopieren(int quelle, Zwischendatei& ziel) {
     char puffer[65536];
     for (;;) {
         const ssize_t n = ::read(quelle, puffer, sizeof puffer);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return false;
+            EaWerfen(errno);
         if (n == 0)
-            return true;
+            return;
         ziel.schreiben(QByteArrayView(puffer, n));
     }
 }
 
+// The rename is made durable too; a failure here changes nothing that was already written.
+void ordnerSynchronisieren(int ordner) {
+    const Deskriptor lesbar(::openat(ordner, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (lesbar.offen())
+        ::fsync(lesbar.fd());
+}
+
+void rechteAuf(Zwischendatei& datei, mode_t rechte) {
+    if (datei.rechte(rechte))
+        return;
+    const int fehler = errno;
+    struct stat st {};
+    if (::fstat(datei.fd(), &st) != 0 || (st.st_mode & 07777) != rechte)
+        EaWerfen(fehler);
+}
+
 } // namespace
 
-Ablagedatei::Ablagedatei(const QString& ziel)
-    : m_ziel(ziel), m_zielname(QFile::encodeName(QFileInfo(ziel).fileName())),
-      m_ordner(::open(QFile::encodeName(QFileInfo(ziel).path()).constData(),
-                      O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-    if (!m_ordner.offen()) {
-        fehlgeschlagen("opening the folder", errno);
-        return;
-    }
-    if (m_zielname.isEmpty()) {
-        fehlgeschlagen("naming the file", 0);
-        return;
-    }
-    ResteEntfernen(m_ordner.fd());
-    try {
-        m_datei = std::make_unique<Zwischendatei>(m_ordner.fd(), Zwischendateiart::Unbenannt);
-    } catch (const EaFehler& fehler) {
-        fehlgeschlagen("creating the new file", fehler.ursache());
-    }
+Ablagedatei::Ablagedatei(const QString& pfad, Verweise regel, Zwischendateiart art)
+    : m_ziel(ZielAufloesen(pfad, regel)), m_regel(regel) {
+    anlegen(art);
 }
 
-bool Ablagedatei::schreiben(const char* daten, qint64 laenge) {
-    if (!m_datei)
-        return false;
-    try {
-        m_datei->schreiben(QByteArrayView(daten, laenge));
-        return true;
-    } catch (const EaFehler& fehler) {
-        fehlgeschlagen("writing", fehler.ursache());
-    }
+Ablagedatei::Ablagedatei(int ordner, const QString& name, Verweise regel, Zwischendateiart art)
+    : m_ziel(ZielAufloesen(ordner, name, regel)), m_regel(regel) {
+    anlegen(art);
+}
+
+void Ablagedatei::anlegen(Zwischendateiart art) {
+    zielPruefen(m_ziel, m_regel);
+    const std::optional<mode_t> rechte =
+        m_regel == Verweise::Folgen ? alteRechte(m_ziel) : std::nullopt;
+    ResteEntfernen(m_ziel.ordner.fd());
+    m_datei = std::make_unique<Zwischendatei>(m_ziel.ordner.fd(), art);
+    if (rechte)
+        rechteSetzen(*rechte);
+}
+
+void Ablagedatei::schreiben(QByteArrayView inhalt) {
+    m_datei->schreiben(inhalt);
+}
+
+void Ablagedatei::kopierenAus(int quelle) {
+    kopieren(quelle, *m_datei);
+}
+
+void Ablagedatei::rechteSetzen(mode_t rechte) {
+    rechteAuf(*m_datei, rechte);
+}
+
+void Ablagedatei::ersetzen() {
+    if (!m_datei->sichern())
+        benanntSichern();
+    // Looked at again just before the rename: what was put at the name meanwhile counts.
+    zielPruefen(m_ziel, m_regel);
+    m_datei->umbenennen(m_ziel.name);
     m_datei.reset();
-    return false;
-}
-
-bool Ablagedatei::kopierenAus(int quelle) {
-    if (!m_datei)
-        return false;
-    try {
-        if (kopieren(quelle, *m_datei))
-            return true;
-        fehlgeschlagen("reading the source", errno);
-    } catch (const EaFehler& fehler) {
-        fehlgeschlagen("writing", fehler.ursache());
-    }
-    m_datei.reset();
-    return false;
-}
-
-bool Ablagedatei::rechteSetzen(mode_t rechte) {
-    if (m_datei && m_datei->rechte(rechte))
-        return true;
-    if (m_datei)
-        fehlgeschlagen("setting the mode", errno);
-    return false;
-}
-
-bool Ablagedatei::ersetzen(Ziel ziel) {
-    if (!m_datei)
-        return false;
-    try {
-        if (!m_datei->sichern() && !benanntSichern())
-            return false;
-        struct stat st {};
-        if (ziel == Ziel::NurDatei &&
-            ::fstatat(m_ordner.fd(), m_zielname.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            !S_ISREG(st.st_mode)) {
-            fehlgeschlagen("replacing what is no regular file", 0);
-            m_datei.reset();
-            return false;
-        }
-        m_datei->umbenennen(m_zielname);
-    } catch (const EaFehler& fehler) {
-        fehlgeschlagen("putting the new file in place", fehler.ursache());
-        m_datei.reset();
-        return false;
-    }
-    m_datei.reset();
-    // The rename is made durable too.
-    ::fsync(m_ordner.fd());
-    return true;
+    ordnerSynchronisieren(m_ziel.ordner.fd());
 }
 
 // Where this process cannot name an unnamed file (no /proc, no privilege), what it holds goes
-// into a named one, with its mode.
-bool Ablagedatei::benanntSichern() {
-    auto benannt = std::make_unique<Zwischendatei>(m_ordner.fd(), Zwischendateiart::Benannt);
+// into a named one, with its mode set first.
+void Ablagedatei::benanntSichern() {
+    auto benannt = std::make_unique<Zwischendatei>(m_ziel.ordner.fd(), Zwischendateiart::Benannt);
     struct stat st {};
-    if (::fstat(m_datei->fd(), &st) != 0 || ::lseek(m_datei->fd(), 0, SEEK_SET) != 0 ||
-        !kopieren(m_datei->fd(), *benannt))
+    if (::fstat(m_datei->fd(), &st) != 0 || ::lseek(m_datei->fd(), 0, SEEK_SET) != 0)
         EaWerfen(errno);
-    benannt->rechte(st.st_mode & 07777);
+    rechteAuf(*benannt, st.st_mode & 07777);
+    kopieren(m_datei->fd(), *benannt);
     m_datei = std::move(benannt);
-    return m_datei->sichern();
+    m_datei->sichern();
 }
 
-void Ablagedatei::fehlgeschlagen(const char* schritt, int ursache) {
-    const QString warum = ursache ? qt_error_string(ursache) : QStringLiteral("refused");
-    qCWarning(dateiProtokoll).nospace()
-        << "New file for " << m_ziel << ": " << schritt << " failed: " << qUtf8Printable(warum);
-}
-
-bool ersetzbar(const QString& pfad) {
-    struct stat st {};
-    if (::lstat(QFile::encodeName(pfad).constData(), &st) != 0)
-        return errno == ENOENT;
-    return S_ISREG(st.st_mode);
-}
-
-bool istVerknuepfung(const QString& pfad) {
-    struct stat st {};
-    return ::lstat(QFile::encodeName(pfad).constData(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-int regulaereDateiOeffnen(const QString& pfad, struct stat& info) {
-    const int fd =
-        ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+void DateiErsetzen(const QString& pfad, QByteArrayView inhalt, Zwischendateiart art) {
+    Ablagedatei datei(pfad, Verweise::Folgen, art);
+    datei.schreiben(inhalt);
+    datei.ersetzen();
 }

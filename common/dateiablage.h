@@ -1,55 +1,60 @@
 #pragma once
 
-// Putting a new file in place of another in a folder that others may write to: nothing is ever
-// written through a link or into an entry planted under the name the new file is built under.
+// Writing through the file door: a new file takes the place of the old one whole, or nothing
+// changes. QSaveFile stages and renames too, but gives no platform error numbers for the German
+// texts, does not sync the folder after the rename, and follows links by no rule of dateiziel.h.
 
-#include "common/deskriptor.h"
+#include "common/dateiziel.h"
 #include "common/zwischendatei.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <sys/types.h>
 
 // A new file built beside its target as a temporary file of zwischendatei.h: unnamed while it is
 // written where the file system allows it, so that a killed program leaves nothing behind, and
 // otherwise under a fresh name created exclusively, which the next new file in the folder removes
-// when its writer died. It takes the target's place in one rename, or is dropped. Failures are
-// logged with their cause and reported as false.
+// when its writer died. It is flushed to disk and takes the target's place in one rename; a
+// failure at any step raises EaFehler, and the new file is dropped with the object, leaving the old
+// one as it was.
+//
+// Which entry at the target it may replace is the link rule `regel`:
+// - Folgen: the calculator's files. Links are followed by the rule of dateiziel.h; the target must
+//   be a regular file that may be written (one without any write permission counts as read-only
+//   and is refused, as the platform refuses it), or missing; the new file keeps the old one's mode.
+// - Nie: only a regular file or nothing is replaced; a link, a folder or a pipe at the name stays.
+// - Ersetzen: a link at the name is replaced itself, never what it points to; a folder never.
 class Ablagedatei {
 public:
-    explicit Ablagedatei(const QString& ziel);
+    explicit Ablagedatei(const QString& pfad, Verweise regel = Verweise::Folgen,
+                         Zwischendateiart art = Zwischendateiart::Unbenannt);
+    // The target `name` in the open folder `ordner`.
+    Ablagedatei(int ordner, const QString& name, Verweise regel,
+                Zwischendateiart art = Zwischendateiart::Unbenannt);
     Ablagedatei(const Ablagedatei&) = delete;
     Ablagedatei& operator=(const Ablagedatei&) = delete;
 
-    // False when the file could not be created, for instance in a missing folder.
-    bool offen() const { return m_datei != nullptr; }
-    bool schreiben(const char* daten, qint64 laenge);
+    void schreiben(QByteArrayView inhalt);
     // Copies what is left to read from an open file.
-    bool kopierenAus(int quelle);
-    bool rechteSetzen(mode_t rechte);
-    // Which entry at the target the new file may replace. The rename replaces a link itself,
-    // never what it points to; a folder is never replaced.
-    enum class Ziel { NurDatei, Jedes };
-    // Written to disk, then renamed over the target. Where only a regular file may be replaced,
-    // a target that is a link, a folder or a pipe stays, and the new file is removed.
-    bool ersetzen(Ziel ziel = Ziel::NurDatei);
+    void kopierenAus(int quelle);
+    // Set before anything is written, so that nobody reads the content under a wider mode. Where
+    // the platform refuses, the new file must have the mode already, or the write fails.
+    void rechteSetzen(mode_t rechte);
+    // Flushed, then renamed over the target, and the rename made durable.
+    void ersetzen();
 
 private:
-    bool benanntSichern();
-    void fehlgeschlagen(const char* schritt, int ursache);
+    void anlegen(Zwischendateiart art);
+    void benanntSichern();
 
-    QString m_ziel;
-    QByteArray m_zielname;
-    Deskriptor m_ordner;
+    Dateiziel m_ziel;
+    Verweise m_regel;
     std::unique_ptr<Zwischendatei> m_datei;
 };
 
-// True when nothing is at the path or a regular file is there; false for a link, a folder, a
-// pipe or a device, which a new file must not replace.
-bool ersetzbar(const QString& pfad);
-// True when the path names a link itself, whatever it points to.
-bool istVerknuepfung(const QString& pfad);
-// Opens a regular file for reading, never through a link and never waiting on a pipe; -1 for
-// anything else. `info` receives the file's status.
-int regulaereDateiOeffnen(const QString& pfad, struct stat& info);
+// The whole content as a new file at `pfad`, by the rule Folgen. `art` Benannt takes the way of
+// file systems without unnamed files.
+void DateiErsetzen(const QString& pfad, QByteArrayView inhalt,
+                   Zwischendateiart art = Zwischendateiart::Unbenannt);

@@ -1,6 +1,6 @@
 #include "common/dateiziel.h"
 
-#include "common/dateizugriff.h"
+#include "common/eafehler.h"
 
 #include <QFile>
 
@@ -26,6 +26,13 @@ Deskriptor ordnerOeffnen(int basis, const char* name) {
     return Deskriptor(fd);
 }
 
+Deskriptor kopie(int fd) {
+    Deskriptor neu(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+    if (!neu.offen())
+        EaWerfen(errno);
+    return neu;
+}
+
 // In a sticky folder that everybody may write to, anybody may plant a link; only the user's
 // own links and those of the folder's owner are trusted there.
 void verweisPruefen(int ordner, const struct stat& verweis) {
@@ -34,7 +41,7 @@ void verweisPruefen(int ordner, const struct stat& verweis) {
         EaWerfen(errno);
     const bool geteilt = (st.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
     if (geteilt && verweis.st_uid != ::geteuid() && verweis.st_uid != st.st_uid)
-        throw EaFehler(5);
+        throw EaFehler(Ea::ZugriffVerweigert);
 }
 
 QByteArray verweisText(int ordner, const QByteArray& name) {
@@ -79,7 +86,7 @@ bool ordnerName(const QByteArray& name) {
 std::optional<Dateiziel> bestehendesZiel(Deskriptor ordner, QByteArray name, int& spruenge) {
     for (;;) {
         if (ordnerName(name))
-            throw EaFehler(5);
+            throw EaFehler(Ea::ZugriffVerweigert);
         struct stat st {};
         if (::fstatat(ordner.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno == ENOENT)
@@ -96,7 +103,7 @@ std::optional<Dateiziel> bestehendesZiel(Deskriptor ordner, QByteArray name, int
         try {
             ordner = ordnerGehen(ordner.fd(), text.left(schnitt), spruenge);
         } catch (const EaFehler& fehler) {
-            if (fehler.nummer() != 3) // missing or looping: the link leads nowhere
+            if (fehler.nummer() != Ea::OrdnerFehlt) // missing or looping: the link leads nowhere
                 throw;
             return std::nullopt;
         }
@@ -104,18 +111,50 @@ std::optional<Dateiziel> bestehendesZiel(Deskriptor ordner, QByteArray name, int
     }
 }
 
+Dateiziel aufloesen(Deskriptor ordner, QByteArray name, Verweise regel, int spruenge) {
+    if (ordnerName(name))
+        throw EaFehler(Ea::ZugriffVerweigert);
+    if (regel != Verweise::Folgen)
+        return Dateiziel{std::move(ordner), std::move(name)};
+    std::optional<Dateiziel> ziel = bestehendesZiel(kopie(ordner.fd()), name, spruenge);
+    if (ziel)
+        return std::move(*ziel);
+    return Dateiziel{std::move(ordner), std::move(name)};
+}
+
 } // namespace
 
-Dateiziel ZielAufloesen(const QString& pfad) {
-    const QByteArray roh = QFile::encodeName(pfad);
+QByteArray Pfadbytes(const QString& pfad) {
+    QByteArray bytes = QFile::encodeName(pfad);
+    if (pfad.contains(QChar::ReplacementCharacter) || bytes.contains('\0') ||
+        QFile::decodeName(bytes) != pfad)
+        throw Ursachenfehler(Fehlertexte::dateinameNichtDarstellbar(pfad));
+    return bytes;
+}
+
+Deskriptor OrdnerOeffnen(const QString& pfad) {
+    int spruenge = 0;
+    return ordnerGehen(AT_FDCWD, Pfadbytes(pfad), spruenge);
+}
+
+Deskriptor Unterordner(int ordner, const QString& name) {
+    const QByteArray bytes = Pfadbytes(name);
+    if (ordnerName(bytes) || bytes.contains('/'))
+        ordnerFehler(ENOENT);
+    return ordnerOeffnen(ordner, bytes.constData());
+}
+
+Dateiziel ZielAufloesen(int ordner, const QString& name, Verweise regel) {
+    const QByteArray bytes = Pfadbytes(name);
+    if (bytes.contains('/'))
+        throw EaFehler(Ea::OrdnerFehlt);
+    return aufloesen(kopie(ordner), bytes, regel, 0);
+}
+
+Dateiziel ZielAufloesen(const QString& pfad, Verweise regel) {
+    const QByteArray roh = Pfadbytes(pfad);
     const qsizetype schnitt = roh.lastIndexOf('/') + 1;
     int spruenge = 0;
     Deskriptor ordner = ordnerGehen(AT_FDCWD, roh.left(schnitt), spruenge);
-    Deskriptor kopie(::fcntl(ordner.fd(), F_DUPFD_CLOEXEC, 0));
-    if (!kopie.offen())
-        EaWerfen(errno);
-    std::optional<Dateiziel> ziel = bestehendesZiel(std::move(kopie), roh.mid(schnitt), spruenge);
-    if (ziel)
-        return std::move(*ziel);
-    return Dateiziel{std::move(ordner), roh.mid(schnitt)};
+    return aufloesen(std::move(ordner), roh.mid(schnitt), regel, spruenge);
 }

@@ -1,22 +1,42 @@
 #pragma once
 
-// The directory entry that a whole-file write replaces. Symbolic links are followed only where
-// the kernel's protection of shared folders (fs.protected_symlinks) would follow them, whether
-// or not the machine switches that protection on: resolving a path first and renaming into the
-// result must not reach further than a plain open would.
+// The path walk of the file door, for reads and writes alike. A path is walked folder by folder
+// with handles, as the kernel walks it: nothing is looked up twice, and a path of any length that
+// a chain of folders holds can be reached. Symbolic links are followed only where the kernel's
+// protection of shared folders (fs.protected_symlinks) would follow them, whether or not the
+// machine switches that protection on: in a sticky folder that everybody may write to, only the
+// user's own links and those of the folder's owner are followed; any other raises EaFehler 5.
 
 #include "common/deskriptor.h"
 
 #include <QByteArray>
 #include <QString>
 
-struct Dateiziel {
-    Deskriptor ordner; // the entry's folder, opened as a path only
-    QByteArray name;   // a regular file, a missing name, or a link that leads nowhere
+// What becomes of a link at a file's own name.
+enum class Verweise {
+    Folgen,   // followed by the rule above, to the entry it leads to
+    Nie,      // never followed: the link counts as an entry that is no regular file
+    Ersetzen, // never followed: a new file takes the link's own place (writes only)
 };
 
-// Follows the links of `pfad`. In a sticky folder that everybody may write to, a link is followed
-// only when it belongs to the user or to the folder's owner; any other raises EaFehler 5. When
-// the links at the name lead to no existing entry, that first link is the entry, as a missing
-// file would be. A missing folder raises EaFehler 3.
-Dateiziel ZielAufloesen(const QString& pfad);
+// The bytes the platform takes for a path. A name that no bytes give back exactly (a byte that
+// could not be decoded and shows as U+FFFD, a lone surrogate, a NUL) raises Ursachenfehler with
+// its own text: a file of another name must never be read or written in its place.
+QByteArray Pfadbytes(const QString& pfad);
+
+struct Dateiziel {
+    Deskriptor ordner; // the entry's folder, opened as a path only
+    QByteArray name;   // an entry of that folder, or a name that is missing there
+};
+
+// The folder a path names, walked by the rule. A missing folder raises EaFehler 3.
+Deskriptor OrdnerOeffnen(const QString& pfad);
+// The folder `name` inside `ordner`, never through a link: a link there raises EaFehler 3.
+Deskriptor Unterordner(int ordner, const QString& name);
+
+// The entry that `name` in `ordner` stands for under `regel`. With Folgen that is the entry its
+// links lead to; when they lead to no existing entry, the first link itself, as a missing file
+// would be. A name that can only mean a folder ("", ".", "..") raises EaFehler 5.
+Dateiziel ZielAufloesen(int ordner, const QString& name, Verweise regel);
+// The same for a path: its folder walked by the rule, its name resolved by `regel`.
+Dateiziel ZielAufloesen(const QString& pfad, Verweise regel = Verweise::Folgen);

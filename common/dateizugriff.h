@@ -1,65 +1,53 @@
 #pragma once
 
-// Whole-file reads and crash-safe whole-file writes that fail with the platform's German
-// input/output texts. Every file of the calculator goes through here, and the updater builds its
-// downloads and installs on the same temporary files (dateiablage.h).
+// Reading through the file door. A file is opened only when it is a regular file, reached by the
+// path walk of dateiziel.h: a pipe, a socket, a device or a folder is refused before anything is
+// opened, so that no read waits on a writer and no device is touched; the open itself never waits
+// either. Failures raise EaFehler with the platform's German texts.
 
-#include "common/fehler.h"
-#include "common/zwischendatei.h"
+#include "common/dateiziel.h"
+#include "common/deskriptor.h"
+#include "common/eafehler.h"
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 
-// An input/output error with the platform's number: 2 file missing, 3 folder missing,
-// 4 too many open files, 5 access denied, 8 not enough memory, 101 short write, 112 disk full,
-// 32 file in use; anything else keeps its own number ("E/A-Fehler %d").
-class EaFehler : public Fehler {
-public:
-    // `ursache` is the errno value behind the error, for the log; 0 where a rule of the programs
-    // refused rather than the platform.
-    explicit EaFehler(int nummer, int ursache = 0);
-    int nummer() const { return m_nummer; }
-    int ursache() const { return m_ursache; }
+#include <sys/types.h>
 
-private:
-    int m_nummer;
-    int m_ursache;
-};
-
-// The text the error box shows for a platform error number.
-QString EaText(int nummer);
-// The platform number for an errno value. ENOENT means the file is missing (2) unless its folder
-// is missing too (3).
-int EaNummer(int fehler, bool ordnerFehlt);
-// Raises the EaFehler of an errno value.
-[[noreturn]] void EaWerfen(int fehler, bool ordnerFehlt = false);
-// Logs why reading or writing `pfad` failed, where the caller shows a generic text instead.
-void DateifehlerProtokollieren(const char* vorgang, const QString& pfad, const Fehler& fehler);
-
-// A file opened for reading, read in pieces; closed when it goes out of scope.
+// A regular file opened for reading, read in pieces; closed when it goes out of scope.
 class Lesedatei {
 public:
-    explicit Lesedatei(const QString& pfad); // throws EaFehler
-    ~Lesedatei();
-    Lesedatei(const Lesedatei&) = delete;
-    Lesedatei& operator=(const Lesedatei&) = delete;
+    // The file a path names; its links followed by the rule of dateiziel.h.
+    explicit Lesedatei(const QString& pfad);
+    // The file `name` in the open folder `ordner`.
+    Lesedatei(int ordner, const QString& name, Verweise regel);
+
     // Appends up to `anzahl` bytes to `ziel`; false at the end of the file.
     bool weiterlesen(QByteArray& ziel, qsizetype anzahl);
+    // Its size and mode when it was opened.
+    qint64 groesse() const { return m_groesse; }
+    mode_t rechte() const { return m_rechte; }
+    int fd() const { return m_datei.fd(); }
+    // Removes the file from its folder, as long as its name still stands for it: what was put
+    // there since stays.
+    void entfernen();
 
 private:
-    int m_fd;
+    void oeffnen(Verweise regel);
+
+    Dateiziel m_ziel;
+    Deskriptor m_datei;
+    qint64 m_groesse = 0;
+    mode_t m_rechte = 0;
+    dev_t m_geraet = 0;
+    ino_t m_knoten = 0;
 };
 
 // The whole file. One larger than `hoechstens` bytes raises E/A-Fehler 8 (not enough memory)
 // rather than taking the machine's memory.
 QByteArray DateiLesen(const QString& pfad, qint64 hoechstens);
 
-// Replaces the file's content whole: the bytes go to a temporary file in the same folder, which
-// is flushed to disk and renamed over the target only when complete. A failure or a crash at any
-// moment leaves the old file as it was; a failure leaves no temporary file, and a crash none that
-// the next save into the folder does not remove. A target without any write permission counts as
-// read-only and is refused, as the platform refuses it. Links are followed as ZielAufloesen
-// (dateiziel.h) says. `art` Benannt takes the way of file systems without unnamed files.
-void DateiErsetzen(const QString& pfad, QByteArrayView inhalt,
-                   Zwischendateiart art = Zwischendateiart::Unbenannt);
+// The most memory that what one read gives may take: half of the machine's memory, or of the
+// process's own limit where one is set. A file that would need more is refused as too large
+// instead of taking the memory the rest of the machine needs.
+qint64 Lesespeichergrenze();

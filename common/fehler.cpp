@@ -22,7 +22,19 @@ QString dateiNichtErstellbar(const QString& pfad) {
     return QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad);
 }
 
+QString dateiZuGross(const QString& pfad) {
+    return QStringLiteral("Datei %1 ist zu groß").arg(pfad);
+}
+
+QString dateinameNichtDarstellbar(const QString& pfad) {
+    return QStringLiteral("Dateiname %1 kann nicht dargestellt werden").arg(pfad);
+}
+
 } // namespace Fehlertexte
+
+QString Meldungstext(const Fehler& fehler, const QString& allgemein) {
+    return dynamic_cast<const Ursachenfehler*>(&fehler) ? fehler.text() : allgemein;
+}
 
 QString fehlerboxText(const QString& text) {
     if (!text.isEmpty() && text.back() > QLatin1Char('.'))

@@ -17,6 +17,18 @@ private:
     QByteArray m_utf8;
 };
 
+// An error whose text names its cause where a caller would otherwise show its generic message
+// ("Fehler beim Laden der Datei!"): the user must learn that a file is too large, or that its name
+// cannot be represented, to do anything about it.
+class Ursachenfehler : public Fehler {
+public:
+    using Fehler::Fehler;
+};
+
+// The text a caller that shows its generic message `allgemein` shows for `fehler`: the cause of an
+// Ursachenfehler, the generic message for any other.
+QString Meldungstext(const Fehler& fehler, const QString& allgemein);
+
 // The platform's German error texts that the programs raise or show.
 namespace Fehlertexte {
 inline const QString DivisionDurchNull = QStringLiteral("Gleitkommadivision durch Null");
@@ -36,6 +48,8 @@ QString keinGueltigerIntegerwert(const QString& text);
 QString eaFehler(int nummer);
 QString dateiNichtOeffenbar(const QString& pfad);
 QString dateiNichtErstellbar(const QString& pfad);
+QString dateiZuGross(const QString& pfad);
+QString dateinameNichtDarstellbar(const QString& pfad);
 } // namespace Fehlertexte
 
 // The error box appends a "." when the text's last character sorts above ".".

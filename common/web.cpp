@@ -2,10 +2,12 @@
 
 #include "common/ansi.h"
 #include "common/dateiablage.h"
+#include "common/fehler.h"
 #include "common/protokoll.h"
 
 #include <curl/curl.h>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -52,17 +54,24 @@ size_t inPuffer(char* daten, size_t groesse, size_t anzahl, void* ziel) {
     return neu <= platz ? groesse * anzahl : 0;
 }
 
-// The body of a download on its way into the new file, with the number of bytes that arrived.
+// The body of a download on its way into the new file, with the number of bytes that arrived and
+// why writing them failed.
 struct Empfang {
     Ablagedatei& datei;
     qint64 laenge = 0;
+    std::optional<QString> schreibfehler;
 };
 
+// No error may unwind through the transfer: a failed write ends it with its cause kept.
 size_t inDatei(char* daten, size_t groesse, size_t anzahl, void* ziel) {
     auto* empfang = static_cast<Empfang*>(ziel);
     const qint64 laenge = static_cast<qint64>(groesse * anzahl);
-    if (!empfang->datei.schreiben(daten, laenge))
+    try {
+        empfang->datei.schreiben(QByteArrayView(daten, laenge));
+    } catch (const Fehler& fehler) {
+        empfang->schreibfehler = fehler.text();
         return 0;
+    }
     empfang->laenge += laenge;
     return groesse * anzahl;
 }
@@ -73,11 +82,11 @@ struct Antwort {
     curl_off_t angekuendigt = -1; // -1: no length announced
     qint64 empfangen = 0;
 
-    // Only the whole file counts: status 200 (after any redirect) and, when the server announced
-    // a length, exactly that many bytes. An empty 204, a 304 or a redirect that names no target
-    // is not the file, and neither is a body cut short.
+    // Only the whole file counts: status 200 (after any redirect), at least one byte and, when
+    // the server announced a length, exactly that many bytes. An empty 204, a 304 or a redirect
+    // that names no target is not the file, and neither is an empty 200 or a body cut short.
     bool vollstaendig() const {
-        return status == 200 && (angekuendigt < 0 || angekuendigt == empfangen);
+        return status == 200 && empfangen > 0 && (angekuendigt < 0 || angekuendigt == empfangen);
     }
 };
 
@@ -94,30 +103,22 @@ QString curlText(CURLcode ergebnis, const char* puffer) {
     return QString::fromLocal8Bit(*puffer ? puffer : curl_easy_strerror(ergebnis));
 }
 
-void downloadProtokollieren(const QString& url, CURLcode ergebnis, const char* puffer,
-                            const Antwort& antwort) {
+void downloadProtokollieren(const QString& url, const QString& warum, const Antwort& antwort) {
     const QString angekuendigt = antwort.angekuendigt < 0
                                      ? QStringLiteral("no length")
                                      : QStringLiteral("%1 bytes").arg(antwort.angekuendigt);
     qCWarning(webProtokoll).noquote()
         << QStringLiteral("Download of %1 failed: %2; status %3, %4 announced, %5 bytes received")
-               .arg(url, ergebnis == CURLE_OK ? QStringLiteral("incomplete answer")
-                                              : curlText(ergebnis, puffer))
+               .arg(url, warum)
                .arg(antwort.status)
                .arg(angekuendigt)
                .arg(antwort.empfangen);
 }
 
-// A control character cannot be part of a file name on the platform the files come from; such
-// a path (a line break typed into the folder field) makes the download fail.
-bool gueltigerDateipfad(const QString& pfad) {
-    if (pfad.isEmpty())
-        return false;
-    for (QChar zeichen : pfad) {
-        if (zeichen.unicode() < 0x20)
-            return false;
-    }
-    return true;
+QString fehlschlag(CURLcode ergebnis, const char* puffer, const Empfang& empfang) {
+    if (empfang.schreibfehler)
+        return QStringLiteral("writing the file: ") + *empfang.schreibfehler;
+    return ergebnis == CURLE_OK ? QStringLiteral("incomplete answer") : curlText(ergebnis, puffer);
 }
 
 } // namespace
@@ -142,23 +143,14 @@ QString Open_Internet(const QString& url) {
     return ansiZuText(ende < 0 ? QByteArrayView(puffer) : QByteArrayView(puffer).first(ende));
 }
 
-bool herunterladen(const QString& url, const QString& zielPfad) {
-    if (!gueltigerDateipfad(zielPfad) || !ersetzbar(zielPfad)) {
-        // Quoted, so that a line break in the path stays inside the message.
-        qCWarning(webProtokoll) << "Download of" << url << "refused:" << zielPfad
-                                << "is no path of a file that may be replaced";
-        return false;
-    }
-    Ablagedatei datei(zielPfad);
-    if (!datei.offen())
-        return false; // the staging logged why
+bool herunterladen(const QString& url, Ablagedatei& datei) {
     char fehlertext[CURL_ERROR_SIZE] = {};
     Curl curl = abrufVorbereiten(url.toUtf8());
     if (!curl) {
         qCWarning(webProtokoll) << "libcurl could not be set up";
         return false;
     }
-    Empfang empfang{datei};
+    Empfang empfang{datei, 0, std::nullopt};
     curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, fehlertext);
     curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, inDatei);
@@ -166,8 +158,8 @@ bool herunterladen(const QString& url, const QString& zielPfad) {
     const CURLcode ergebnis = curl_easy_perform(curl.get());
     const Antwort antwort = antwortVon(curl.get(), empfang.laenge);
     if (ergebnis != CURLE_OK || !antwort.vollstaendig()) {
-        downloadProtokollieren(url, ergebnis, fehlertext, antwort);
+        downloadProtokollieren(url, fehlschlag(ergebnis, fehlertext, empfang), antwort);
         return false;
     }
-    return datei.ersetzen();
+    return true;
 }

@@ -1,6 +1,6 @@
 #include "common/zwischendatei.h"
 
-#include "common/dateizugriff.h"
+#include "common/eafehler.h"
 
 #include <QRandomGenerator>
 

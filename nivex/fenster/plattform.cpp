@@ -11,8 +11,8 @@ QString NivexPlattform::abrufen(const QString& url) {
     return Open_Internet(url);
 }
 
-bool NivexPlattform::herunterladen(const QString& url, const QString& zielPfad) {
-    return ::herunterladen(url, zielPfad);
+bool NivexPlattform::herunterladen(const QString& url, Ablagedatei& datei) {
+    return ::herunterladen(url, datei);
 }
 
 QString NivexPlattform::zwischenablage() const {

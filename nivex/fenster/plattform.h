@@ -12,7 +12,7 @@ class NivexPlattform : public NivexAussenwelt {
 public:
     void setzeEltern(QWidget* eltern) { m_eltern = eltern; }
     QString abrufen(const QString& url) override;
-    bool herunterladen(const QString& url, const QString& zielPfad) override;
+    bool herunterladen(const QString& url, Ablagedatei& datei) override;
     QString zwischenablage() const override;
     void meldung(const QString& text) override;
     void starten(const QString& programm) override;

@@ -5,13 +5,15 @@
 
 #include <QString>
 
+class Ablagedatei;
+
 class NivexAussenwelt {
 public:
     virtual ~NivexAussenwelt() = default;
     // The web fetch Open_Internet: the text read, empty when nothing could be read.
     virtual QString abrufen(const QString& url) = 0;
-    // Downloads a URL to a file; false when it failed. A failure leaves no file at the target.
-    virtual bool herunterladen(const QString& url, const QString& zielPfad) = 0;
+    // Downloads a URL into a new file, which the caller puts in place; false when it failed.
+    virtual bool herunterladen(const QString& url, Ablagedatei& datei) = 0;
     // The clipboard's text, empty when it holds none.
     virtual QString zwischenablage() const = 0;
     // A message box with OK, captioned "Nivex"; returns once it is closed.

@@ -2,6 +2,7 @@
 #include "nivex/kern/updatemodell.h"
 
 #include "common/dateiablage.h"
+#include "common/eafehler.h"
 
 void Updatemodell::herunterladen() {
     herunterladenAktiv = false;
@@ -33,17 +34,23 @@ void Updatemodell::downloadTick() {
     }
 }
 
+// The folder is opened here, once: the downloads and the installation work in it, whatever is
+// swapped into its path later.
 void Updatemodell::downloadarbeit() {
     m_uebertragungLaeuft = true;
     DownloadPfad = downloadOrdner;
+    try {
+        m_ordner = Downloadordner(DownloadPfad);
+    } catch (const Fehler& fehler) {
+        m_ordner = Downloadordner();
+        DateifehlerProtokollieren("Opening the download folder of", DownloadPfad, fehler);
+    }
     downloadFortschritt = 50;
-    dateiHerunterladen(Updatedateien::Programm, DownloadPfad + Updatedateien::Programm);
+    dateiHerunterladen(Updatedateien::Programm, QString());
     downloadFortschritt = 100;
     if (hilfeMarkiert()) {
         downloadFortschritt = 80;
-        // A staging folder that is a link would put the help file outside the program folder.
-        dateiHerunterladen(Updatedateien::Hilfe, DownloadPfad + Updatedateien::Staging,
-                           !istVerknuepfung(DownloadPfad + Updatedateien::StagingOrdner));
+        dateiHerunterladen(Updatedateien::Hilfe, Updatedateien::StagingOrdner);
         downloadFortschritt = 100;
     }
     nachDownloadLaeuft = true;
@@ -52,14 +59,36 @@ void Updatemodell::downloadarbeit() {
     m_uebertragungLaeuft = false;
 }
 
-// A failed download is reported and the step goes on as after a successful one.
-void Updatemodell::dateiHerunterladen(const QString& dateiname, const QString& ziel,
-                                      bool zielErlaubt) {
+// A failed download is reported and the step goes on as after a successful one. `ordner` is
+// the subfolder the file goes to, or empty for the download folder itself.
+void Updatemodell::dateiHerunterladen(const QString& dateiname, const QString& ordner) {
     if (vorDerUebertragung)
         vorDerUebertragung();
-    if (!zielErlaubt ||
-        !m_welt.herunterladen(m_basisadresse + Updatedateien::Ordner + dateiname, ziel))
+    const QString url = m_basisadresse + Updatedateien::Ordner + dateiname;
+    bool geladen = false;
+    try {
+        if (ordner.isEmpty()) {
+            geladen = herunterladenNach(url, m_ordner.fd(), m_ordner.name(dateiname));
+        } else {
+            const Deskriptor unterordner = m_ordner.unterordner(ordner);
+            geladen = herunterladenNach(url, unterordner.fd(), dateiname);
+        }
+    } catch (const Fehler& fehler) {
+        const QString ziel = ordner.isEmpty() ? dateiname : ordner + u'/' + dateiname;
+        DateifehlerProtokollieren("Downloading into", m_ordner.pfad(ziel), fehler);
+    }
+    if (!geladen)
         m_welt.meldung(Nivextexte::DownloadAbgebrochen);
+}
+
+// The new file takes the target's place only when the whole file arrived; a link, a folder or a
+// pipe at the target stays.
+bool Updatemodell::herunterladenNach(const QString& url, int ordner, const QString& name) {
+    Ablagedatei datei(ordner, name, Verweise::Nie);
+    if (!m_welt.herunterladen(url, datei))
+        return false;
+    datei.ersetzen();
+    return true;
 }
 
 void Updatemodell::nachDownloadTick() {

@@ -2,12 +2,10 @@
 #include "nivex/kern/updatemodell.h"
 
 #include "common/dateiablage.h"
+#include "common/dateizugriff.h"
 #include "common/zeilen.h"
 
-#include <QFile>
-
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -17,11 +15,13 @@ mode_t ausfuehrbar(mode_t rechte) {
 }
 
 // The new file takes the installed one's place as a copy under a fresh name, renamed over it:
-// a failure keeps the installed file whole, and the mode is set on the copy itself.
-bool einsetzen(int quelle, mode_t rechte, const QString& ziel) {
-    Ablagedatei kopie(ziel);
-    return kopie.kopierenAus(quelle) && kopie.rechteSetzen(rechte) &&
-           kopie.ersetzen(Ablagedatei::Ziel::Jedes);
+// a failure keeps the installed file whole, and the mode is set on the copy before anything is
+// written into it. A link at the installed name is replaced itself, never followed.
+void einsetzen(const Lesedatei& quelle, mode_t rechte, int ordner, const QString& name) {
+    Ablagedatei kopie(ordner, name, Verweise::Ersetzen);
+    kopie.rechteSetzen(rechte);
+    kopie.kopierenAus(quelle.fd());
+    kopie.ersetzen();
 }
 
 } // namespace
@@ -37,34 +37,37 @@ void Updatemodell::installieren() {
     installLaeuft = true;
 }
 
-// Only a regular file is installed: a "Rechner.zip" that is a link, a folder or a pipe counts as
-// missing, so the installed program stays and is started again. No result is reported.
+// Only a regular file is installed: a "Rechner.zip" that is missing, a link, a folder or a pipe
+// leaves the installed program as it is, which is started again. Nothing is shown; the log says
+// why.
 void Updatemodell::programmdateiInstallieren() {
-    const QString neu = DownloadPfad + Updatedateien::Programm;
-    struct stat info {};
-    const int quelle = regulaereDateiOeffnen(neu, info);
-    if (quelle < 0)
-        return;
-    const bool eingesetzt =
-        einsetzen(quelle, ausfuehrbar(info.st_mode), DownloadPfad + Updatedateien::Installiert);
-    ::close(quelle);
-    if (eingesetzt)
-        QFile::remove(neu);
+    try {
+        Lesedatei neu(m_ordner.fd(), m_ordner.name(Updatedateien::Programm), Verweise::Nie);
+        einsetzen(neu, ausfuehrbar(neu.rechte()), m_ordner.fd(),
+                  m_ordner.name(Updatedateien::Installiert));
+        neu.entfernen();
+    } catch (const Fehler& fehler) {
+        DateifehlerProtokollieren("Installing", m_ordner.pfad(Updatedateien::Programm), fehler);
+    }
 }
 
 // The staged help file is installed the same way, and it goes in any case once it was read. A
 // staging folder that is a link is not read from.
 void Updatemodell::hilfedateiInstallieren() {
-    const QString staging = DownloadPfad + Updatedateien::Staging;
-    if (!hilfeMarkiert() || istVerknuepfung(DownloadPfad + Updatedateien::StagingOrdner))
+    if (!hilfeMarkiert())
         return;
-    struct stat info {};
-    const int quelle = regulaereDateiOeffnen(staging, info);
-    if (quelle < 0)
-        return;
-    einsetzen(quelle, info.st_mode & 0777, DownloadPfad + Updatedateien::Hilfe);
-    ::close(quelle);
-    QFile::remove(staging);
+    try {
+        const Deskriptor staging = m_ordner.unterordner(Updatedateien::StagingOrdner);
+        Lesedatei neu(staging.fd(), Updatedateien::Hilfe, Verweise::Nie);
+        try {
+            einsetzen(neu, neu.rechte() & 0777, m_ordner.fd(), m_ordner.name(Updatedateien::Hilfe));
+        } catch (const Fehler& fehler) {
+            DateifehlerProtokollieren("Installing", m_ordner.pfad(Updatedateien::Staging), fehler);
+        }
+        neu.entfernen();
+    } catch (const Fehler& fehler) {
+        DateifehlerProtokollieren("Installing", m_ordner.pfad(Updatedateien::Staging), fehler);
+    }
 }
 
 void Updatemodell::installTick() {

@@ -7,6 +7,7 @@
 // character positions the updater reads count them as two characters.
 
 #include "nivex/kern/aussenwelt.h"
+#include "nivex/kern/downloadordner.h"
 
 #include <QList>
 #include <QString>
@@ -91,7 +92,8 @@ public:
 private:
     QString ohneErsteAngezeigteZeile(const QString& text, Textfeld feld) const;
     void downloadarbeit();
-    void dateiHerunterladen(const QString& dateiname, const QString& ziel, bool zielErlaubt = true);
+    void dateiHerunterladen(const QString& dateiname, const QString& ordner);
+    bool herunterladenNach(const QString& url, int ordner, const QString& name);
     void programmdateiInstallieren();
     void hilfedateiInstallieren();
 
@@ -99,6 +101,7 @@ private:
     QString m_basisadresse;
     bool m_aktiviert = false;
     bool m_uebertragungLaeuft = false; // the downloads of tick 6, with any box they show
+    Downloadordner m_ordner;           // DownloadPfad's folder, opened at tick 6
 };
 
 namespace Nivextexte {

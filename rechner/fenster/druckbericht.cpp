@@ -1,11 +1,18 @@
 #include "rechner/fenster/druckbericht.h"
 
+#include "common/dateiablage.h"
+#include "common/eafehler.h"
 #include "common/fehler.h"
 
 #include <QFontMetricsF>
+#include <QIODevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextOption>
+
+#include <exception>
 
 namespace {
 
@@ -59,17 +66,23 @@ QString naechstesWort(const QString& zeile, qsizetype& i) {
     return zeile.mid(anfang, i - anfang);
 }
 
+// The output file of a printer, for the error of one that cannot be made.
+QString ausgabedatei(const QPagedPaintDevice& drucker) {
+    const auto* printer = dynamic_cast<const QPrinter*>(&drucker);
+    return printer ? printer->outputFileName() : QString();
+}
+
 // Sets the report on the printer's pages: keeps the painter, the page number and the place
 // where the next roll line goes. Lengths in printer pixels unless named millimetres.
 class Satz {
 public:
-    explicit Satz(QPrinter& drucker)
-        : m_drucker(drucker), m_proMm(drucker.resolution() / 25.4),
+    explicit Satz(QPagedPaintDevice& drucker)
+        : m_drucker(drucker), m_proMm(drucker.logicalDpiY() / 25.4),
           m_rollenSchrift(arial(RollenPunkte, true)), m_masse(m_rollenSchrift, &drucker) {
         if (!m_maler.begin(&drucker))
-            throw Fehler(Fehlertexte::dateiNichtErstellbar(drucker.outputFileName()));
+            throw Fehler(Fehlertexte::dateiNichtErstellbar(ausgabedatei(drucker)));
         const qreal seitenHoehe =
-            drucker.pageLayout().paintRectPixels(drucker.resolution()).height();
+            drucker.pageLayout().paintRectPixels(drucker.logicalDpiY()).height();
         m_fussOben = seitenHoehe - mm(FussHoehe);
     }
 
@@ -154,7 +167,7 @@ private:
                          QStringLiteral("Seite") + QString::number(m_seite));
     }
 
-    QPrinter& m_drucker;
+    QPagedPaintDevice& m_drucker;
     QPainter m_maler;
     qreal m_proMm;
     QFont m_rollenSchrift;
@@ -163,6 +176,38 @@ private:
     qreal m_y = 0;
     int m_seite = 1;
 };
+
+// What the PDF writer writes goes into a new file of the file door. No error unwinds through
+// the writer: the first one is kept and raised once the writer is done.
+class Ablagegeraet : public QIODevice {
+public:
+    explicit Ablagegeraet(Ablagedatei& datei) : m_datei(datei) { open(QIODevice::WriteOnly); }
+    void fehlerWerfen() const {
+        if (m_fehler)
+            std::rethrow_exception(m_fehler);
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* daten, qint64 laenge) override {
+        if (m_fehler)
+            return -1;
+        try {
+            m_datei.schreiben(QByteArrayView(daten, laenge));
+        } catch (const Fehler&) {
+            m_fehler = std::current_exception();
+            return -1;
+        }
+        return laenge;
+    }
+
+private:
+    Ablagedatei& m_datei;
+    std::exception_ptr m_fehler;
+};
+
+// The printer's resolution for PDF files.
+constexpr int PdfAufloesung = 1200;
 
 } // namespace
 
@@ -173,9 +218,13 @@ void Druckbericht::fuellen(const Hauptmodell& hauptmodell) {
     titel = QStringLiteral("Registrierrolle ") + hauptmodell.werte().Rollenname;
 }
 
+QPageLayout Druckbericht::seitenlayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
 void Druckbericht::einrichten(QPrinter& drucker) {
-    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    drucker.setPageLayout(seitenlayout());
     drucker.setFullPage(false);
     drucker.setCopyCount(1);
     drucker.setDuplex(QPrinter::DuplexNone);
@@ -184,7 +233,43 @@ void Druckbericht::einrichten(QPrinter& drucker) {
     drucker.setDocName(QStringLiteral("Jahresbericht"));
 }
 
-int Druckbericht::drucken(QPrinter& drucker) const {
+int Druckbericht::pdfSchreiben(const QString& pfad) const {
+    return pdfSchreiben(pfad, seitenlayout());
+}
+
+int Druckbericht::pdfSchreiben(const QString& pfad, const QPageLayout& layout) const {
+    try {
+        Ablagedatei datei(pfad);
+        Ablagegeraet geraet(datei);
+        int seiten = 0;
+        {
+            QPdfWriter pdf(&geraet);
+            pdf.setPageLayout(layout);
+            pdf.setResolution(PdfAufloesung);
+            pdf.setTitle(QStringLiteral("Jahresbericht"));
+            seiten = drucken(pdf);
+        }
+        geraet.fehlerWerfen();
+        datei.ersetzen();
+        return seiten;
+    } catch (const Ursachenfehler&) {
+        throw;
+    } catch (const Fehler& fehler) {
+        DateifehlerProtokollieren("Printing to", pfad, fehler);
+        throw Fehler(Fehlertexte::dateiNichtErstellbar(pfad));
+    }
+}
+
+// The preview paints with its own engine even while the printer is set to a PDF file.
+int Druckbericht::ausgeben(QPrinter& drucker) const {
+    const bool pdfDatei = drucker.outputFormat() == QPrinter::PdfFormat &&
+                          !drucker.outputFileName().isEmpty() && drucker.paintEngine() &&
+                          drucker.paintEngine()->type() == QPaintEngine::Pdf;
+    return pdfDatei ? pdfSchreiben(drucker.outputFileName(), drucker.pageLayout())
+                    : drucken(drucker);
+}
+
+int Druckbericht::drucken(QPagedPaintDevice& drucker) const {
     Satz satz(drucker);
     satz.titel(*this);
     if (rolle) {

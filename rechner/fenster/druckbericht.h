@@ -6,6 +6,8 @@
 #include <QStringList>
 
 class QFontMetricsF;
+class QPageLayout;
+class QPagedPaintDevice;
 class QPrinter;
 
 // The printed report of the roll: on A4 with 10 mm margins a title block on the first page, the
@@ -24,10 +26,20 @@ public:
 
     // A4 portrait, 10 mm margins, one copy, no duplex, all pages, automatic paper bin.
     static void einrichten(QPrinter& drucker);
+    static QPageLayout seitenlayout();
 
     // Lays the report out on the printer page by page and returns the number of pages.
     // Throws Fehler when the printer cannot be started (an output file that cannot be made).
-    int drucken(QPrinter& drucker) const;
+    int drucken(QPagedPaintDevice& drucker) const;
+    // The report as a PDF file, written through the file door as a roll file is: staged beside
+    // the target and put in its place whole, links followed by the same rule. Throws
+    // Fehler("Datei %s kann nicht erstellt werden"), or the Ursachenfehler of a name that cannot
+    // be represented; the old file then stays as it was. Returns the number of pages.
+    int pdfSchreiben(const QString& pfad, const QPageLayout& layout) const;
+    int pdfSchreiben(const QString& pfad) const;
+    // What the preview hands a printer to: drucken(), or pdfSchreiben() where the printer would
+    // write a PDF file of its own.
+    int ausgeben(QPrinter& drucker) const;
 };
 
 // Breaks a roll line into pieces no wider than `breite`, at blanks where possible and inside a

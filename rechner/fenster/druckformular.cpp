@@ -31,7 +31,7 @@ void Druckformular::vorschau(QWidget* eltern) {
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
                      [this, &vorschau](QPrinter* ziel) {
                          ::ausfuehren(
-                             &vorschau, [&] { m_bericht.drucken(*ziel); }, [] {});
+                             &vorschau, [&] { m_bericht.ausgeben(*ziel); }, [] {});
                      });
     // Not modal: the main window stays usable while this command waits for the preview.
     vorschau.setWindowModality(Qt::NonModal);

@@ -2,6 +2,9 @@
 
 #include "rechner/fenster/rollenflaeche.h"
 
+#include <QTimer>
+#include <QUndoStack>
+
 class QMenu;
 
 // The administration window's editable view of the roll copy. It works on the roll's lines
@@ -9,6 +12,11 @@ class QMenu;
 // only the lines it touches, splitting typed or pasted line breaks by the roll's rule. The
 // empty roll shows one empty line to type into, and an edit that leaves one empty line leaves
 // the empty roll.
+//
+// Every hand edit, typed, pasted, cut, deleted, committed by an input method, undone or redone,
+// is one call of `ersetzen`. Hand edits can be undone; the lines the calculator appends while the
+// window is open are not hand edits and stay, and filling the copy anew forgets what there was
+// to undo.
 class RollenEditor : public RollenFlaeche {
 public:
     RollenEditor(Rolle& rolle, QWidget* eltern);
@@ -25,17 +33,20 @@ public:
     void kopieren() const;
     void ausschneiden();
     void einfuegen();
+    void rueckgaengig() { m_verlauf.undo(); }
+    void wiederholen() { m_verlauf.redo(); }
+    // What an input method asks of the current line, the cursor and the selection.
+    QVariant inputMethodQuery(Qt::InputMethodQuery abfrage) const override;
 
 protected:
     qsizetype zeilenzahl() const override { return std::max<qsizetype>(1, m_rolle.anzahl()); }
-    void zeileMalen(QPainter& maler, qsizetype zeile, const QTextLayout& satz,
+    void reiheMalen(QPainter& maler, qsizetype zeile, const Stueck& stueck, int reihe,
                     QPointF ort) override;
     void ersetzt(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl) override;
 
     bool focusNextPrevChild(bool weiter) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void inputMethodEvent(QInputMethodEvent* ereignis) override;
-    QVariant inputMethodQuery(Qt::InputMethodQuery abfrage) const override;
     void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
@@ -45,6 +56,8 @@ protected:
     void focusOutEvent(QFocusEvent* ereignis) override;
 
 private:
+    friend class Handeingabe;
+
     enum class Schritt {
         ZeichenVor,
         ZeichenZurueck,
@@ -59,23 +72,53 @@ private:
         RollenAnfang,
         RollenEnde
     };
+    // What an edit is to the undo history: typed text merges with the typing before it, a
+    // character deleted by key with the deleting before it; an undo or redo is not recorded
+    // again.
+    enum class Bearbeitung { Einzeln, Tippen, Loeschen, AusVerlauf };
+
     bool schrittTaste(QKeyEvent* ereignis);
+    bool bearbeitenTaste(QKeyEvent* ereignis);
     void schreiten(Schritt schritt, bool auswaehlen);
     Stelle ziel(Schritt schritt);
-    Stelle zeichenweise(Stelle stelle, bool vor, QTextLayout::CursorMode art);
+    Stelle zeichenweise(Stelle stelle, bool vor) const;
+    Stelle wortweise(Stelle stelle, bool vor) const;
     Stelle zeichenZurueck(Stelle stelle) const;
     Stelle reihenweise(Stelle stelle, qsizetype reihen);
     std::pair<Stelle, Stelle> geordnet() const { return std::minmax(m_anker, m_cursor); }
+    QString textZwischen(Stelle von, Stelle bis) const;
 
     // The one edit: the text between two places becomes `text`.
     void ersetzen(Stelle von, Stelle bis, const QString& text);
-    void loeschen(bool vorwaerts);
+    void tippen(const QString& text);
+    void loeschen(Schritt schritt);
+    void cursorBewegt();
     void cursorZeigen();
     QMenu* bearbeitenMenue();
+
+    // The cursor's position in its piece's layout (within composing text, the input method's
+    // cursor) and the box where it is painted, in the viewport.
+    int cursorPosition(const Stueck& stueck) const;
+    QRect cursorFeld();
+    void einschubFestlegen();
+    void einschubVerwerfen();
+    QRectF markierung(qsizetype zeile, const Stueck& stueck, const QTextLine& reihe,
+                      QPointF ort) const;
+
+    void wortAuswaehlen(QPoint punkt);
+    void zeileAuswaehlen(QPoint punkt);
+    void ziehen(QPoint punkt);
+    void rollTakt();
 
     Stelle m_cursor;
     Stelle m_anker;
     qreal m_zielX = -1; // the column kept by up and down, in pixels
-    QRect m_cursorFeld; // where the cursor was last painted, for input methods
     bool m_eigeneAenderung = false;
+    Bearbeitung m_bearbeitung = Bearbeitung::Einzeln;
+    QUndoStack m_verlauf;
+    // While the button is held past the top or the bottom, the view keeps scrolling.
+    QTimer m_rollTakt{this};
+    QPoint m_ziehpunkt;
+    // The time and place of the last double click, for a third click that selects the line.
+    std::optional<std::pair<quint64, QPoint>> m_doppelklick;
 };

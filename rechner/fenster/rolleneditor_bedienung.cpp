@@ -1,13 +1,8 @@
-// The roll copy's editor: keys, mouse, input methods and the edit menu.
+// The roll copy's editor: keys and the steps they take.
 #include "rechner/fenster/rolleneditor.h"
 
-#include <QClipboard>
-#include <QCoreApplication>
-#include <QGuiApplication>
-#include <QInputMethodEvent>
+#include "rechner/fenster/textgrenzen.h"
 #include <QKeyEvent>
-#include <QMenu>
-#include <functional>
 
 namespace {
 
@@ -23,8 +18,12 @@ bool getippt(const QKeyEvent* ereignis) {
                        [](QChar zeichen) { return zeichen.isPrint() || zeichen.isSurrogate(); });
 }
 
-bool istBlank(QChar zeichen) {
-    return zeichen.isSpace();
+// Redo is Ctrl+Shift+Z on this desktop and Ctrl+Y on others; both work everywhere.
+bool wiederholenTaste(const QKeyEvent* ereignis) {
+    const QKeyCombination taste = ereignis->keyCombination();
+    return ereignis->matches(QKeySequence::Redo) ||
+           taste == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           taste == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
 }
 
 } // namespace
@@ -70,10 +69,15 @@ bool RollenEditor::schrittTaste(QKeyEvent* ereignis) {
     return false;
 }
 
-void RollenEditor::keyPressEvent(QKeyEvent* ereignis) {
+// The keys that edit or use the clipboard; whether the key was one of them.
+bool RollenEditor::bearbeitenTaste(QKeyEvent* ereignis) {
     const bool loeschtZurueck =
         ereignis->key() == Qt::Key_Backspace && !(ereignis->modifiers() & ~Qt::ShiftModifier);
-    if (ereignis->matches(QKeySequence::SelectAll))
+    if (ereignis->matches(QKeySequence::Undo))
+        rueckgaengig();
+    else if (wiederholenTaste(ereignis))
+        wiederholen();
+    else if (ereignis->matches(QKeySequence::SelectAll))
         allesAuswaehlen();
     else if (ereignis->matches(QKeySequence::Copy))
         kopieren();
@@ -85,16 +89,26 @@ void RollenEditor::keyPressEvent(QKeyEvent* ereignis) {
     else if (ereignis->matches(QKeySequence::InsertParagraphSeparator) ||
              ereignis->matches(QKeySequence::InsertLineSeparator))
         eingeben(QStringLiteral("\n"));
+    else if (ereignis->matches(QKeySequence::DeleteStartOfWord))
+        loeschen(Schritt::WortZurueck);
+    else if (ereignis->matches(QKeySequence::DeleteEndOfWord))
+        loeschen(Schritt::WortVor);
     else if (ereignis->matches(QKeySequence::Delete))
-        loeschen(true);
+        loeschen(Schritt::ZeichenVor);
     else if (loeschtZurueck)
-        loeschen(false);
-    else if (!schrittTaste(ereignis)) {
+        loeschen(Schritt::ZeichenZurueck);
+    else
+        return false;
+    return true;
+}
+
+void RollenEditor::keyPressEvent(QKeyEvent* ereignis) {
+    if (!bearbeitenTaste(ereignis) && !schrittTaste(ereignis)) {
         if (!getippt(ereignis)) {
             ereignis->ignore();
             return;
         }
-        eingeben(ereignis->text());
+        tippen(ereignis->text());
     }
     ereignis->accept();
 }
@@ -121,21 +135,18 @@ void RollenEditor::schreiten(Schritt schritt, bool auswaehlen) {
     m_cursor = nach;
     if (!auswaehlen)
         m_anker = nach;
-    cursorZeigen();
-    viewport()->update();
+    cursorBewegt();
 }
 
 RollenEditor::Stelle RollenEditor::ziel(Schritt schritt) {
-    const QTextLine reihe =
-        satz(m_cursor.zeile)->lineForTextPosition(static_cast<int>(m_cursor.spalte));
     const qsizetype letzte = zeilenzahl() - 1;
     switch (schritt) {
     case Schritt::ZeichenVor:
     case Schritt::ZeichenZurueck:
-        return zeichenweise(m_cursor, schritt == Schritt::ZeichenVor, QTextLayout::SkipCharacters);
+        return zeichenweise(m_cursor, schritt == Schritt::ZeichenVor);
     case Schritt::WortVor:
     case Schritt::WortZurueck:
-        return zeichenweise(m_cursor, schritt == Schritt::WortVor, QTextLayout::SkipWords);
+        return wortweise(m_cursor, schritt == Schritt::WortVor);
     case Schritt::ReiheAb:
         return reihenweise(m_cursor, 1);
     case Schritt::ReiheAuf:
@@ -145,14 +156,19 @@ RollenEditor::Stelle RollenEditor::ziel(Schritt schritt) {
     case Schritt::SeiteAuf:
         return reihenweise(m_cursor, -sichtbareReihen());
     case Schritt::ReihenAnfang:
-        return {m_cursor.zeile, reihe.textStart()};
     case Schritt::ReihenEnde: {
+        const Stueck teil = stueckMit(m_cursor);
+        const Reihe reihe = reiheVon(m_cursor.zeile, teil, teil.position(m_cursor.spalte));
+        const QTextLine zeile = teil.satz->lineAt(static_cast<int>(reihe.reihe));
+        if (schritt == Schritt::ReihenAnfang)
+            return {m_cursor.zeile, teil.spalte(zeile.textStart())};
         // A row broken at blanks ends before them.
         const QString text = zeilentext(m_cursor.zeile);
-        qsizetype ende = reihe.textStart() + reihe.textLength();
-        if (reihe.lineNumber() + 1 < satz(m_cursor.zeile)->lineCount())
-            while (ende > reihe.textStart() && text[ende - 1] == u' ')
-                --ende;
+        qsizetype ende = teil.spalte(zeile.textStart() + zeile.textLength());
+        const bool letzteReihe = teil.letztes && zeile.lineNumber() + 1 == teil.reihen();
+        const qsizetype anfang = teil.spalte(zeile.textStart());
+        while (!letzteReihe && ende > anfang && text[ende - 1] == u' ')
+            --ende;
         return {m_cursor.zeile, ende};
     }
     case Schritt::RollenAnfang:
@@ -163,123 +179,41 @@ RollenEditor::Stelle RollenEditor::ziel(Schritt schritt) {
     return m_cursor;
 }
 
-RollenEditor::Stelle RollenEditor::zeichenweise(Stelle stelle, bool vor,
-                                                QTextLayout::CursorMode art) {
-    const int spalte = static_cast<int>(stelle.spalte);
-    if (vor && stelle.spalte < zeilenlaenge(stelle.zeile))
-        return {stelle.zeile, satz(stelle.zeile)->nextCursorPosition(spalte, art)};
+// Over a line's end to the next line's start, and back.
+RollenEditor::Stelle RollenEditor::zeichenweise(Stelle stelle, bool vor) const {
+    const QString text = zeilentext(stelle.zeile);
+    if (vor && stelle.spalte < text.size())
+        return {stelle.zeile, textgrenzen::naechstesZeichen(text, stelle.spalte)};
     if (vor)
         return stelle.zeile + 1 < zeilenzahl() ? Stelle{stelle.zeile + 1, 0} : stelle;
     if (stelle.spalte > 0)
-        return {stelle.zeile, satz(stelle.zeile)->previousCursorPosition(spalte, art)};
+        return {stelle.zeile, textgrenzen::vorigesZeichen(text, stelle.spalte)};
     return stelle.zeile > 0 ? Stelle{stelle.zeile - 1, zeilenlaenge(stelle.zeile - 1)} : stelle;
+}
+
+RollenEditor::Stelle RollenEditor::wortweise(Stelle stelle, bool vor) const {
+    const QString text = zeilentext(stelle.zeile);
+    if (vor && stelle.spalte < text.size())
+        return {stelle.zeile, textgrenzen::naechsterWortanfang(text, stelle.spalte)};
+    if (!vor && stelle.spalte > 0)
+        return {stelle.zeile, textgrenzen::vorigerWortanfang(text, stelle.spalte)};
+    return zeichenweise(stelle, vor);
 }
 
 // Up and down keep the cursor's distance from the left edge; beyond the first or the last row
 // they go to the start or the end of the roll.
 RollenEditor::Stelle RollenEditor::reihenweise(Stelle stelle, qsizetype reihen) {
-    const int spalte = static_cast<int>(stelle.spalte);
-    const QTextLine reihe = satz(stelle.zeile)->lineForTextPosition(spalte);
+    const Stueck teil = stueckMit(stelle);
+    const int position = teil.position(stelle.spalte);
+    const Reihe von = reiheVon(stelle.zeile, teil, position);
     if (m_zielX < 0)
-        m_zielX = reihe.cursorToX(spalte);
-    const Reihe von{stelle.zeile, reihe.lineNumber()};
+        m_zielX = teil.satz->lineAt(static_cast<int>(von.reihe)).cursorToX(position);
     const Reihe nach = verschoben(von, reihen);
     if (nach == von) {
         const qsizetype letzte = zeilenzahl() - 1;
         return reihen > 0 ? Stelle{letzte, zeilenlaenge(letzte)} : Stelle{};
     }
-    return {nach.zeile, satz(nach.zeile)->lineAt(static_cast<int>(nach.reihe)).xToCursor(m_zielX)};
-}
-
-void RollenEditor::mousePressEvent(QMouseEvent* ereignis) {
-    if (ereignis->button() != Qt::LeftButton)
-        return;
-    cursorSetzen(stelleBei(ereignis->position().toPoint()),
-                 ereignis->modifiers() & Qt::ShiftModifier);
-}
-
-// Dragging past the top or the bottom scrolls a row at each move.
-void RollenEditor::mouseMoveEvent(QMouseEvent* ereignis) {
-    if (!(ereignis->buttons() & Qt::LeftButton))
-        return;
-    const QPoint punkt = ereignis->position().toPoint();
-    if (punkt.y() < 0)
-        scrollenUm(-1);
-    else if (punkt.y() >= viewport()->height())
-        scrollenUm(1);
-    cursorSetzen(stelleBei(punkt), true);
-}
-
-void RollenEditor::mouseReleaseEvent(QMouseEvent* ereignis) {
-    ereignis->setAccepted(ereignis->button() == Qt::LeftButton);
-}
-
-// A double click selects the blank-free run of characters under the mouse.
-void RollenEditor::mouseDoubleClickEvent(QMouseEvent* ereignis) {
-    if (ereignis->button() != Qt::LeftButton)
-        return;
-    const Stelle stelle = stelleBei(ereignis->position().toPoint());
-    const QString text = zeilentext(stelle.zeile);
-    qsizetype anfang = stelle.spalte;
-    qsizetype ende = stelle.spalte;
-    while (anfang > 0 && !istBlank(text[anfang - 1]))
-        --anfang;
-    while (ende < text.size() && !istBlank(text[ende]))
-        ++ende;
-    cursorSetzen({stelle.zeile, anfang});
-    cursorSetzen({stelle.zeile, ende}, true);
-}
-
-void RollenEditor::focusInEvent(QFocusEvent* ereignis) {
-    RollenFlaeche::focusInEvent(ereignis);
-    viewport()->update();
-}
-
-void RollenEditor::focusOutEvent(QFocusEvent* ereignis) {
-    RollenFlaeche::focusOutEvent(ereignis);
-    viewport()->update();
-}
-
-void RollenEditor::inputMethodEvent(QInputMethodEvent* ereignis) {
-    if (!ereignis->commitString().isEmpty())
-        eingeben(ereignis->commitString());
-    ereignis->accept();
-}
-
-QVariant RollenEditor::inputMethodQuery(Qt::InputMethodQuery abfrage) const {
-    switch (abfrage) {
-    case Qt::ImEnabled:
-        return isEnabled();
-    case Qt::ImCursorRectangle:
-        return m_cursorFeld;
-    default:
-        return RollenFlaeche::inputMethodQuery(abfrage);
-    }
-}
-
-void RollenEditor::contextMenuEvent(QContextMenuEvent* ereignis) {
-    QMenu* menue = bearbeitenMenue();
-    menue->setAttribute(Qt::WA_DeleteOnClose);
-    menue->popup(ereignis->globalPos());
-}
-
-// The entries of a text field's own menu, in the toolkit's German words; undo is not offered.
-QMenu* RollenEditor::bearbeitenMenue() {
-    auto* menue = new QMenu(this);
-    const bool markiert = m_anker != m_cursor;
-    const auto eintrag = [this, menue](const char* text, QKeySequence::StandardKey taste, bool frei,
-                                       const std::function<void()>& wirkung) {
-        QString titel = QCoreApplication::translate("QWidgetTextControl", text);
-        if (taste != QKeySequence::UnknownKey)
-            titel += QLatin1Char('\t') + QKeySequence(taste).toString(QKeySequence::NativeText);
-        menue->addAction(titel, this, wirkung)->setEnabled(frei);
-    };
-    eintrag("Cu&t", QKeySequence::Cut, markiert, [this] { ausschneiden(); });
-    eintrag("&Copy", QKeySequence::Copy, markiert, [this] { kopieren(); });
-    eintrag("&Paste", QKeySequence::Paste, !QGuiApplication::clipboard()->text().isEmpty(),
-            [this] { einfuegen(); });
-    eintrag("Delete", QKeySequence::UnknownKey, markiert, [this] { eingeben({}); });
-    menue->addSeparator();
-    eintrag("Select All", QKeySequence::SelectAll, true, [this] { allesAuswaehlen(); });
-    return menue;
+    const Stueck ziel = stueck(nach.zeile, nach.stueck);
+    return {nach.zeile,
+            ziel.spalte(ziel.satz->lineAt(static_cast<int>(nach.reihe)).xToCursor(m_zielX))};
 }

@@ -1,11 +1,29 @@
 #include "rechner/fenster/rollenflaeche.h"
 
+#include "rechner/fenster/rollenmeldung.h"
+#include "rechner/fenster/rollenzugang.h"
+
 #include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWheelEvent>
+
+namespace {
+
+// Both views show the roll in one font: the application's sans-serif, bold, 16 pixels high. The
+// family is set, not inherited, so that a window with a font of its own does not change it.
+QFont rollenschrift() {
+    QFont schrift(QApplication::font().family());
+    schrift.setBold(true);
+    schrift.setPixelSize(16);
+    return schrift;
+}
+
+} // namespace
 
 RollenFlaeche::RollenFlaeche(Rolle& rolle, QWidget* eltern)
     : QAbstractScrollArea(eltern), m_rolle(rolle) {
@@ -18,15 +36,13 @@ RollenFlaeche::RollenFlaeche(Rolle& rolle, QWidget* eltern)
         farben.setColor(gruppe, QPalette::Text, Qt::black);
     viewport()->setPalette(farben);
     viewport()->setBackgroundRole(QPalette::Base);
-    QFont schrift = font();
-    schrift.setBold(true);
-    schrift.setPixelSize(16);
-    setFont(schrift);
+    setFont(rollenschrift());
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int aktion) { leistenSchritt(aktion); });
     verticalScrollBar()->installEventFilter(this);
     m_rolle.beobachten(this);
     satzEinrichten();
+    RollenZugang::einrichten(this);
 }
 
 RollenFlaeche::~RollenFlaeche() {
@@ -37,24 +53,6 @@ QString RollenFlaeche::zeilentext(qsizetype zeile) const {
     return zeile < m_rolle.anzahl() ? m_rolle.zeile(zeile) : QString();
 }
 
-std::shared_ptr<const QTextLayout> RollenFlaeche::satz(qsizetype zeile) {
-    return m_satz.satz(zeile, zeilentext(zeile));
-}
-
-int RollenFlaeche::reihen(qsizetype zeile) {
-    return std::max(1, satz(zeile)->lineCount());
-}
-
-QStringList RollenFlaeche::reihentexte(qsizetype zeile) {
-    const std::shared_ptr<const QTextLayout> gesetzt = satz(zeile);
-    QStringList texte;
-    for (int reihe = 0; reihe < gesetzt->lineCount(); ++reihe) {
-        const QTextLine teil = gesetzt->lineAt(reihe);
-        texte.append(zeilentext(zeile).mid(teil.textStart(), teil.textLength()));
-    }
-    return texte;
-}
-
 int RollenFlaeche::sichtbareReihen() const {
     return std::max(1, viewport()->height() / reihenhoehe());
 }
@@ -62,110 +60,23 @@ int RollenFlaeche::sichtbareReihen() const {
 void RollenFlaeche::satzEinrichten() {
     m_satz.einrichten(font(), std::max(1, viewport()->width() - 2 * randBreite),
                       fontMetrics().lineSpacing());
+    m_einschubSatz.reset();
     bereichSetzen();
 }
 
-RollenFlaeche::Reihe RollenFlaeche::verschoben(Reihe reihe, qsizetype anzahl) {
-    while (anzahl > 0) {
-        const qsizetype rest = reihen(reihe.zeile) - 1 - reihe.reihe;
-        if (anzahl <= rest)
-            return {reihe.zeile, reihe.reihe + anzahl};
-        if (reihe.zeile + 1 >= zeilenzahl())
-            return {reihe.zeile, reihe.reihe + rest};
-        anzahl -= rest + 1;
-        reihe = {reihe.zeile + 1, 0};
-    }
-    while (anzahl < 0) {
-        if (-anzahl <= reihe.reihe)
-            return {reihe.zeile, reihe.reihe + anzahl};
-        if (reihe.zeile == 0)
-            return {0, 0};
-        anzahl += reihe.reihe + 1;
-        reihe = {reihe.zeile - 1, reihen(reihe.zeile - 1) - 1};
-    }
-    return reihe;
-}
-
-qsizetype RollenFlaeche::abstand(Reihe von, Reihe bis, qsizetype grenze) {
-    if (bis < von)
-        return -abstand(bis, von, grenze);
-    qsizetype zeilen = 0;
-    for (; von.zeile < bis.zeile; von = {von.zeile + 1, 0}) {
-        zeilen += reihen(von.zeile) - von.reihe;
-        if (zeilen > grenze)
-            return grenze;
-    }
-    return std::min(grenze, zeilen + bis.reihe - von.reihe);
-}
-
-QRect RollenFlaeche::zeilenfeld(qsizetype zeile) {
-    if (zeile < m_oben.zeile || zeile >= zeilenzahl())
-        return {};
-    const qsizetype grenze = sichtbareReihen() + 1;
-    const qsizetype oberkante = abstand(m_oben, {zeile, 0}, grenze) * reihenhoehe();
-    if (oberkante >= viewport()->height())
-        return {};
-    return {randBreite, static_cast<int>(oberkante), m_satz.breite(),
-            reihen(zeile) * reihenhoehe()};
-}
-
-RollenFlaeche::Reihe RollenFlaeche::reiheBei(QPoint punkt) {
-    if (punkt.y() < 0)
-        return m_oben;
-    return verschoben(m_oben, punkt.y() / reihenhoehe());
-}
-
-RollenFlaeche::Reihe RollenFlaeche::reiheVon(Stelle stelle) {
-    const QTextLine reihe =
-        satz(stelle.zeile)->lineForTextPosition(static_cast<int>(stelle.spalte));
-    return {stelle.zeile, reihe.isValid() ? reihe.lineNumber() : 0};
-}
-
-RollenFlaeche::Stelle RollenFlaeche::stelleBei(QPoint punkt) {
-    const Reihe reihe = reiheBei(punkt);
-    const QTextLine zeile = satz(reihe.zeile)->lineAt(static_cast<int>(reihe.reihe));
-    return {reihe.zeile, zeile.xToCursor(punkt.x() - randBreite)};
-}
-
-QRect RollenFlaeche::zeichenFeld(Stelle stelle) {
-    const QRect feld = zeilenfeld(stelle.zeile);
-    if (feld.isEmpty())
-        return {};
-    const std::shared_ptr<const QTextLayout> gesetzt = satz(stelle.zeile);
-    const int spalte =
-        static_cast<int>(std::clamp<qsizetype>(stelle.spalte, 0, zeilenlaenge(stelle.zeile)));
-    const QTextLine reihe = gesetzt->lineForTextPosition(spalte);
-    if (!reihe.isValid())
-        return {feld.x(), feld.y(), 1, reihenhoehe()};
-    const qreal links = reihe.cursorToX(spalte);
-    const qreal rechts = spalte < zeilenlaenge(stelle.zeile)
-                             ? reihe.cursorToX(gesetzt->nextCursorPosition(spalte))
-                             : links + 1;
-    return QRectF(feld.x() + std::min(links, rechts), feld.y() + reihe.y(),
-                  std::max<qreal>(1, std::abs(rechts - links)), reihenhoehe())
-        .toAlignedRect();
-}
-
-// The end is found from the last line upwards, over the rows that fill the view.
-RollenFlaeche::Reihe RollenFlaeche::endeBerechnen() {
-    qsizetype platz = sichtbareReihen();
-    for (qsizetype zeile = zeilenzahl() - 1; zeile >= 0; --zeile) {
-        const qsizetype anzahl = reihen(zeile);
-        if (anzahl >= platz)
-            return {zeile, anzahl - platz};
-        platz -= anzahl;
-    }
-    return {};
+void RollenFlaeche::einschubSetzen(Stelle stelle, Einschub einschub) {
+    m_einschub = std::move(einschub);
+    m_einschubStelle = stelle;
+    m_einschubSatz.reset();
+    bereichSetzen();
 }
 
 void RollenFlaeche::obenSetzen(Reihe reihe) {
-    reihe = std::min(reihe, m_ende);
-    if (reihe.zeile < zeilenzahl())
-        reihe.reihe = std::min<qsizetype>(reihe.reihe, reihen(reihe.zeile) - 1);
-    m_oben = reihe;
-    m_leisteSetzen = true;
-    verticalScrollBar()->setValue(static_cast<int>(m_oben.zeile));
-    m_leisteSetzen = false;
+    m_oben = geklemmt(std::min(reihe, m_ende));
+    {
+        const QScopedValueRollback setzen(m_leisteSetzen, true);
+        verticalScrollBar()->setValue(static_cast<int>(m_oben.zeile));
+    }
     viewport()->update();
 }
 
@@ -173,11 +84,12 @@ void RollenFlaeche::bereichSetzen() {
     const bool amEnde = m_oben >= m_ende;
     m_ende = endeBerechnen();
     QScrollBar* leiste = verticalScrollBar();
-    m_leisteSetzen = true;
-    leiste->setRange(0, static_cast<int>(m_ende.zeile));
-    leiste->setPageStep(sichtbareReihen());
-    leiste->setSingleStep(1);
-    m_leisteSetzen = false;
+    {
+        const QScopedValueRollback setzen(m_leisteSetzen, true);
+        leiste->setRange(0, static_cast<int>(m_ende.zeile));
+        leiste->setPageStep(sichtbareReihen());
+        leiste->setSingleStep(1);
+    }
     obenSetzen(amEnde ? m_ende : m_oben);
 }
 
@@ -186,8 +98,9 @@ void RollenFlaeche::geaendert() {
     zumEndeEinreihen();
 }
 
-void RollenFlaeche::angehaengt(qsizetype) {
+void RollenFlaeche::angehaengt(qsizetype erste) {
     geaendert();
+    rollenmeldung::angehaengt(this, erste);
 }
 
 // A whole new roll lets go of the old lines' layouts at once.
@@ -212,7 +125,7 @@ void RollenFlaeche::scrollContentsBy(int, int) {
     if (m_leisteSetzen)
         return;
     const qsizetype zeile = verticalScrollBar()->value();
-    obenSetzen(zeile >= m_ende.zeile ? m_ende : Reihe{zeile, 0});
+    obenSetzen(zeile >= m_ende.zeile ? m_ende : Reihe{zeile, 0, 0});
 }
 
 // The arrows and the page steps move by rows; the scroll bar then shows the line reached.
@@ -250,19 +163,32 @@ bool RollenFlaeche::eventFilter(QObject* objekt, QEvent* ereignis) {
     return QAbstractScrollArea::eventFilter(objekt, ereignis);
 }
 
-void RollenFlaeche::zeileMalen(QPainter& maler, qsizetype, const QTextLayout& satz, QPointF ort) {
-    satz.draw(&maler, ort);
+void RollenFlaeche::reiheMalen(QPainter& maler, qsizetype, const Stueck& stueck, int reihe,
+                               QPointF ort) {
+    stueck.satz->lineAt(reihe).draw(&maler, ort);
 }
 
-void RollenFlaeche::paintEvent(QPaintEvent*) {
+// Row by row from the top, only the rows in the region to paint: no draw covers more than one
+// row, whatever the length of its line.
+void RollenFlaeche::paintEvent(QPaintEvent* ereignis) {
+    if (zeilenzahl() == 0)
+        return;
     QPainter maler(viewport());
     maler.setPen(viewport()->palette().color(QPalette::Text));
-    const int hoehe = viewport()->height();
-    qsizetype oberkante = -m_oben.reihe * reihenhoehe();
-    for (qsizetype zeile = m_oben.zeile; zeile < zeilenzahl() && oberkante < hoehe; ++zeile) {
-        const std::shared_ptr<const QTextLayout> gesetzt = satz(zeile);
-        zeileMalen(maler, zeile, *gesetzt, QPointF(randBreite, static_cast<qreal>(oberkante)));
-        oberkante += std::max(1, gesetzt->lineCount()) * reihenhoehe();
+    const QRect bereich = ereignis->rect();
+    const int hoehe = reihenhoehe();
+    int oberkante = 0;
+    for (std::optional<Reihe> reihe = geklemmt(m_oben); reihe && oberkante <= bereich.bottom();
+         reihe = naechstesStueck(*reihe)) {
+        const Stueck teil = stueck(reihe->zeile, reihe->stueck);
+        for (int nummer = static_cast<int>(reihe->reihe);
+             nummer < teil.reihen() && oberkante <= bereich.bottom(); ++nummer) {
+            const QTextLine zeile = teil.satz->lineAt(nummer);
+            if (oberkante + hoehe > bereich.top())
+                reiheMalen(maler, reihe->zeile, teil, nummer,
+                           QPointF(randBreite, oberkante - zeile.y()));
+            oberkante += hoehe;
+        }
     }
 }
 
@@ -284,4 +210,6 @@ void RollenFlaeche::changeEvent(QEvent* ereignis) {
     QAbstractScrollArea::changeEvent(ereignis);
     if (ereignis->type() == QEvent::FontChange || ereignis->type() == QEvent::StyleChange)
         satzEinrichten();
+    if (ereignis->type() == QEvent::EnabledChange)
+        rollenmeldung::zustandGeaendert(this);
 }

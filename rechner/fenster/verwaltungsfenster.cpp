@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
@@ -200,7 +201,7 @@ void Verwaltungsfenster::fokusSetzen() {
 
 void Verwaltungsfenster::felderAktualisieren() {
     const Verwaltung& m = m_modell;
-    m_zeigtModell = true;
+    const QScopedValueRollback zeigt(m_zeigtModell, true);
     m_seiten->setCurrentIndex(static_cast<int>(m.seite()));
     TextSetzen(m_passwortFeld, m.passwortFeld());
     TextSetzen(m_pinFeld, m.pinFeld());
@@ -219,7 +220,6 @@ void Verwaltungsfenster::felderAktualisieren() {
     m_euroKnopf->setChecked(m.modus() == Verwaltung::Modus::Euro);
     m_standardKnopf->setChecked(m.modus() == Verwaltung::Modus::Standard);
     m_ohneAnmeldungFeld->setChecked(m.ohneAnmeldungAngehakt());
-    m_zeigtModell = false;
 }
 
 void Verwaltungsfenster::sperreAktualisieren() {

@@ -1,6 +1,7 @@
 #include "rechner/kern/datendateien.h"
 
 #include "common/ansi.h"
+#include "common/dateiablage.h"
 #include "common/dateizugriff.h"
 #include "common/fehler.h"
 #include "common/zeilen.h"
@@ -11,9 +12,16 @@
 
 namespace {
 
-// Both files are a few lines; a larger one is not taken into memory.
-constexpr qint64 HoechstBytes = qint64(64) << 20;
 constexpr int Einstellungszeilen = 6;
+
+// The settings file holds six short lines; a larger one is not taken into memory.
+constexpr qint64 EinstellungenHoechstBytes = qint64(64) << 20;
+
+// The operator file holds whatever list the program wrote, read back unless the list would take
+// more memory than a read may: the bytes, the text, and the text with its breaks made CR LF.
+qint64 nutzerdateiHoechstBytes() {
+    return Lesespeichergrenze() / 5;
+}
 
 QString mitSchraegstrich(const QString& ordner) {
     return ordner.endsWith(QLatin1Char('/')) ? ordner : ordner + QLatin1Char('/');
@@ -29,8 +37,8 @@ QByteArray einstellungsbytes(const QString& pfad) {
         const qsizetype alt = bytes.size();
         if (!datei.weiterlesen(bytes, Stueck))
             break;
-        if (bytes.size() > HoechstBytes)
-            throw EaFehler(8);
+        if (bytes.size() > EinstellungenHoechstBytes)
+            throw EaFehler(Ea::NichtGenugSpeicher);
         zeilenenden += QByteArrayView(bytes).sliced(alt).count('\n');
     }
     return bytes;
@@ -87,13 +95,21 @@ QByteArray EinstellungsBytes(const Programmwerte& werte) {
     return bytes;
 }
 
+bool EinstellungszeileMoeglich(const QString& text) {
+    for (const QChar zeichen : text) {
+        if (zeichen == u'\r' || zeichen == u'\n' || (ansiByte(zeichen) == '?' && zeichen != u'?'))
+            return false;
+    }
+    return true;
+}
+
 bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge) {
     QString neu;
     try {
-        neu = NutzerlisteAus(DateiLesen(Nutzerdateipfad(), HoechstBytes));
+        neu = NutzerlisteAus(DateiLesen(Nutzerdateipfad(), nutzerdateiHoechstBytes()));
     } catch (const Fehler& fehler) {
         DateifehlerProtokollieren("Reading", Nutzerdateipfad(), fehler);
-        dialoge.meldung(Fehlertexte::FehlerBeimLaden);
+        dialoge.meldung(Meldungstext(fehler, Fehlertexte::FehlerBeimLaden));
         return false;
     }
     if (neu == listenText)
@@ -107,7 +123,7 @@ void NutzerlisteSpeichern(const QString& listenText, Dialoge& dialoge) {
         DateiErsetzen(Nutzerdateipfad(), NutzerlistenBytes(listenText));
     } catch (const Fehler& fehler) {
         DateifehlerProtokollieren("Writing", Nutzerdateipfad(), fehler);
-        dialoge.meldung(Fehlertexte::FehlerBeimSpeichern);
+        dialoge.meldung(Meldungstext(fehler, Fehlertexte::FehlerBeimSpeichern));
     }
 }
 

@@ -33,6 +33,9 @@ QByteArray NutzerlistenBytes(const QString& listenText);
 void EinstellungenAus(QByteArrayView bytes, Programmwerte& werte);
 // The six text variables in Windows-1252, each followed by CR LF.
 QByteArray EinstellungsBytes(const Programmwerte& werte);
+// Whether a text goes into one line of the settings file and reads back unchanged: no line
+// break, and every character one of Windows-1252.
+bool EinstellungszeileMoeglich(const QString& text);
 
 // Loads the operator file into the list text, line breaks made CR LF. A failure shows
 // "Fehler beim Laden der Datei!" and leaves the text. Returns whether the text changed.

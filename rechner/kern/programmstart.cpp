@@ -6,7 +6,6 @@
 #include "rechner/kern/rollendatei.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace {
 const QString abmeldenZuerst =
@@ -44,9 +43,12 @@ void Programmstart::beimZeigen() {
 void Programmstart::automatischeRolleLaden() {
     try {
         m_haupt.rolle().ersetzen(RollendateiLesen(m_werte.Autopfad));
-    } catch (const Fehler&) {
-        if (QFileInfo::exists(m_werte.Autopfad))
+    } catch (const Oeffnungsfehler& fehler) {
+        if (!fehler.dateiFehlt())
             m_unlesbareRolle = m_werte.Autopfad;
+        throw;
+    } catch (const Fehler&) {
+        m_unlesbareRolle = m_werte.Autopfad;
         throw;
     }
     m_werte.Rollenname = Dateiname(m_werte.Autopfad);

@@ -20,12 +20,12 @@ void Rolle::nichtMehrBeobachten(RollenBeobachter* beobachter) {
 
 QStringList Rolle::zeilen() const {
     if (m_laeufe.size() == 1 && m_laeufe[0].von == 0 && m_laeufe[0].anzahl == m_anzahl &&
-        m_laeufe[0].liste->size() == m_anzahl)
-        return *m_laeufe[0].liste;
+        m_laeufe[0].liste->zeilen.size() == m_anzahl)
+        return m_laeufe[0].liste->zeilen;
     QStringList alle;
     alle.reserve(m_anzahl);
     for (const Lauf& lauf : m_laeufe)
-        alle.append(std::as_const(*lauf.liste).mid(lauf.von, lauf.anzahl));
+        alle.append(std::as_const(lauf.liste->zeilen).mid(lauf.von, lauf.anzahl));
     return alle;
 }
 
@@ -37,7 +37,7 @@ qsizetype Rolle::laufVon(qsizetype zeile) const {
 const QString& Rolle::zeile(qsizetype i) const {
     const qsizetype lauf = laufVon(i);
     const Lauf& l = m_laeufe[static_cast<std::size_t>(lauf)];
-    return std::as_const(*l.liste)[l.von + i - m_anfaenge[static_cast<std::size_t>(lauf)]];
+    return std::as_const(l.liste->zeilen)[l.von + i - m_anfaenge[static_cast<std::size_t>(lauf)]];
 }
 
 // New lines go into the last run's list when no other run or roll holds that list, else into a
@@ -45,9 +45,10 @@ const QString& Rolle::zeile(qsizetype i) const {
 void Rolle::zeilenAnfuegen(QStringList neu) {
     if (!m_laeufe.empty()) {
         Lauf& letzter = m_laeufe.back();
-        if (letzter.liste.use_count() == 1 && letzter.liste->isDetached() &&
-            letzter.von + letzter.anzahl == letzter.liste->size()) {
-            letzter.liste->append(neu);
+        QStringList& liste = letzter.liste->zeilen;
+        if (letzter.liste.use_count() == 1 && liste.isDetached() &&
+            letzter.von + letzter.anzahl == liste.size()) {
+            liste.append(neu);
             letzter.anzahl += neu.size();
             m_anzahl += neu.size();
             return;
@@ -56,7 +57,7 @@ void Rolle::zeilenAnfuegen(QStringList neu) {
     m_anfaenge.push_back(m_anzahl);
     m_anzahl += neu.size();
     const qsizetype anzahl = neu.size();
-    m_laeufe.push_back({std::make_shared<QStringList>(std::move(neu)), 0, anzahl});
+    m_laeufe.push_back({std::make_shared<Zeilenliste>(Zeilenliste{std::move(neu)}), 0, anzahl});
 }
 
 void Rolle::anhaengen(QStringView stueck) {
@@ -78,6 +79,7 @@ void Rolle::ersetztMelden(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnz
 void Rolle::neuAufsetzen(QStringList zeilen) {
     m_laeufe.clear();
     m_anfaenge.clear();
+    m_zeichenAnfaenge.clear();
     m_anzahl = 0;
     if (!zeilen.isEmpty())
         zeilenAnfuegen(std::move(zeilen));
@@ -105,6 +107,7 @@ void Rolle::uebernehmen(const Rolle& quelle) {
     const qsizetype alt = m_anzahl;
     m_laeufe = quelle.m_laeufe;
     m_anfaenge = quelle.m_anfaenge;
+    m_zeichenAnfaenge = quelle.m_zeichenAnfaenge;
     m_anzahl = quelle.m_anzahl;
     ersetztMelden(0, alt, m_anzahl);
 }
@@ -123,10 +126,12 @@ qsizetype Rolle::teilen(qsizetype zeile) {
     m_laeufe[lauf].anzahl = davor;
     m_laeufe.insert(m_laeufe.begin() + static_cast<std::ptrdiff_t>(lauf) + 1, hinten);
     m_anfaenge.insert(m_anfaenge.begin() + static_cast<std::ptrdiff_t>(lauf) + 1, zeile);
+    zeichenVergessenAb(lauf + 1);
     return static_cast<qsizetype>(lauf) + 1;
 }
 
 void Rolle::anfaengeAb(std::size_t lauf) {
+    zeichenVergessenAb(lauf);
     m_anfaenge.resize(m_laeufe.size());
     qsizetype anfang = lauf == 0 ? 0 : m_anfaenge[lauf - 1] + m_laeufe[lauf - 1].anzahl;
     for (; lauf < m_laeufe.size(); ++lauf) {
@@ -144,7 +149,7 @@ void Rolle::bereichErsetzen(qsizetype von, qsizetype anzahl, const QStringList& 
     m_laeufe.erase(anfang, m_laeufe.begin() + ende);
     if (!neu.isEmpty())
         m_laeufe.insert(m_laeufe.begin() + erster,
-                        Lauf{std::make_shared<QStringList>(neu), 0, neu.size()});
+                        Lauf{std::make_shared<Zeilenliste>(Zeilenliste{neu}), 0, neu.size()});
     m_anzahl += neu.size() - anzahl;
     anfaengeAb(static_cast<std::size_t>(erster));
     if (m_laeufe.size() > hoechstensLaeufe)
@@ -157,4 +162,94 @@ QString Rolle::text() const {
     for (qsizetype i = 0; i < m_anzahl; ++i)
         text += zeile(i) + QStringLiteral("\r\n");
     return text;
+}
+
+// A count every 32 lines costs a quarter of a megabyte for a million lines; the lines after it
+// are added up each time, from their sizes, which the list holds side by side.
+qsizetype Rolle::Zeilenliste::zeichenBis(qsizetype zeile) const {
+    const auto zaehlen = [this](qsizetype von, qsizetype bis) {
+        qsizetype zeichen = 0;
+        for (qsizetype i = von; i < bis; ++i)
+            zeichen += zeilen[i].size();
+        return zeichen;
+    };
+    const auto bisBlock = static_cast<std::size_t>(zeile / block);
+    while (zeichenVorBlock.size() <= bisBlock) {
+        const auto anfang = static_cast<qsizetype>(zeichenVorBlock.size() - 1) * block;
+        zeichenVorBlock.push_back(zeichenVorBlock.back() + zaehlen(anfang, anfang + block));
+    }
+    const qsizetype anfang = zeile / block * block;
+    return zeichenVorBlock[bisBlock] + zaehlen(anfang, zeile);
+}
+
+void Rolle::zeichenVergessenAb(std::size_t lauf) const {
+    if (m_zeichenAnfaenge.size() > lauf)
+        m_zeichenAnfaenge.resize(lauf);
+}
+
+qsizetype Rolle::zeichenVorLauf(std::size_t lauf) const {
+    if (m_zeichenAnfaenge.empty())
+        m_zeichenAnfaenge.push_back(0);
+    while (m_zeichenAnfaenge.size() <= lauf) {
+        const std::size_t davor = m_zeichenAnfaenge.size() - 1;
+        m_zeichenAnfaenge.push_back(m_zeichenAnfaenge[davor] + m_laeufe[davor].zeichen());
+    }
+    return m_zeichenAnfaenge[lauf];
+}
+
+// The characters of the lines before a line, breaks not counted.
+qsizetype Rolle::zeichenVor(qsizetype zeile) const {
+    if (m_laeufe.empty())
+        return 0;
+    if (zeile >= m_anzahl)
+        return zeichenVorLauf(m_laeufe.size() - 1) + m_laeufe.back().zeichen();
+    const auto lauf = static_cast<std::size_t>(laufVon(zeile));
+    const Lauf& l = m_laeufe[lauf];
+    return zeichenVorLauf(lauf) + l.liste->zeichenBis(l.von + zeile - m_anfaenge[lauf]) -
+           l.liste->zeichenBis(l.von);
+}
+
+qsizetype Rolle::zeilenanfang(qsizetype zeile) const {
+    zeile = std::clamp<qsizetype>(zeile, 0, m_anzahl);
+    return zeichenVor(zeile) + zeile;
+}
+
+qsizetype Rolle::verbundeneLaenge() const {
+    return m_anzahl == 0 ? 0 : zeilenanfang(m_anzahl) - 1;
+}
+
+// First the run, by where each run's first line starts, then the line within the run's list.
+qsizetype Rolle::zeileBei(qsizetype position) const {
+    if (m_laeufe.empty())
+        return 0;
+    zeichenVorLauf(m_laeufe.size() - 1);
+    const auto anfangDesLaufs = [this](std::size_t lauf) {
+        return m_zeichenAnfaenge[lauf] + m_anfaenge[lauf];
+    };
+    std::size_t lauf = 0;
+    for (std::size_t bis = m_laeufe.size(); bis - lauf > 1;) {
+        const std::size_t mitte = lauf + (bis - lauf) / 2;
+        (anfangDesLaufs(mitte) <= position ? lauf : bis) = mitte;
+    }
+    // Line `i` of the run's list starts at `basis` + the characters before it + `i`.
+    const Lauf& l = m_laeufe[lauf];
+    const qsizetype basis = anfangDesLaufs(lauf) - l.liste->zeichenBis(l.von) - l.von;
+    qsizetype links = l.von;
+    for (qsizetype rechts = l.von + l.anzahl; rechts - links > 1;) {
+        const qsizetype mitte = links + (rechts - links) / 2;
+        (basis + l.liste->zeichenBis(mitte) + mitte <= position ? links : rechts) = mitte;
+    }
+    return m_anfaenge[lauf] + links - l.von;
+}
+
+QString Rolle::abschnitt(qsizetype vonZeile, qsizetype vonSpalte, qsizetype bisZeile,
+                         qsizetype bisSpalte) const {
+    if (m_anzahl == 0 || bisZeile < vonZeile)
+        return {};
+    if (vonZeile == bisZeile)
+        return zeile(vonZeile).mid(vonSpalte, bisSpalte - vonSpalte);
+    QString text = zeile(vonZeile).mid(vonSpalte);
+    for (qsizetype i = vonZeile + 1; i < bisZeile; ++i)
+        text += QLatin1Char('\n') + zeile(i);
+    return text + QLatin1Char('\n') + zeile(bisZeile).left(bisSpalte);
 }

@@ -50,17 +50,43 @@ public:
     // The roll's text: every line followed by CR LF.
     QString text() const;
 
+    // The lines joined by one line break each, the text the views give to screen readers:
+    // its length, where a line starts in it, the line a position lies in, and the text between
+    // two places (a line and a column each). Counts of the line lengths, kept with the shared
+    // lists and built only as far as first asked for, make the first three O(log n); the text
+    // costs its length.
+    qsizetype verbundeneLaenge() const;
+    // For a line from 0 to anzahl(); the start of line anzahl() is one past the end.
+    qsizetype zeilenanfang(qsizetype zeile) const;
+    // The last line that starts at or before the position (0 for the empty roll).
+    qsizetype zeileBei(qsizetype position) const;
+    QString abschnitt(qsizetype vonZeile, qsizetype vonSpalte, qsizetype bisZeile,
+                      qsizetype bisSpalte) const;
+
     // A roll may have several observers: the main roll has its view and, while the
     // administration window is open, the roll copy that follows its appends.
     void beobachten(RollenBeobachter* beobachter);
     void nichtMehrBeobachten(RollenBeobachter* beobachter);
 
 private:
+    // A list of lines that runs of both rolls may share. Lines are only ever added at its end,
+    // so the counts of the characters before every 32nd line stay right as the list grows;
+    // they are extended only as far as a position is asked for.
+    struct Zeilenliste {
+        static constexpr qsizetype block = 32;
+        QStringList zeilen;
+        mutable std::vector<qsizetype> zeichenVorBlock{0};
+        // The characters of the lines before line `zeile` of the list.
+        qsizetype zeichenBis(qsizetype zeile) const;
+    };
     // Lines `von` to `von + anzahl` of a list that rolls may share.
     struct Lauf {
-        std::shared_ptr<QStringList> liste;
+        std::shared_ptr<Zeilenliste> liste;
         qsizetype von = 0;
         qsizetype anzahl = 0;
+        qsizetype zeichen() const {
+            return liste->zeichenBis(von + anzahl) - liste->zeichenBis(von);
+        }
     };
 
     void ersetztMelden(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl);
@@ -69,9 +95,14 @@ private:
     qsizetype teilen(qsizetype zeile);
     void anfaengeAb(std::size_t lauf);
     void neuAufsetzen(QStringList zeilen);
+    qsizetype zeichenVorLauf(std::size_t lauf) const;
+    qsizetype zeichenVor(qsizetype zeile) const;
+    void zeichenVergessenAb(std::size_t lauf) const;
 
     std::vector<Lauf> m_laeufe;
     std::vector<qsizetype> m_anfaenge; // the first roll line of each run
+    // The characters before each of the first runs, as far as asked for since the runs changed.
+    mutable std::vector<qsizetype> m_zeichenAnfaenge;
     qsizetype m_anzahl = 0;
     std::vector<RollenBeobachter*> m_beobachter;
 };

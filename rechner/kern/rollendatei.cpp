@@ -1,12 +1,18 @@
 #include "rechner/kern/rollendatei.h"
 
 #include "common/ansi.h"
+#include "common/dateiablage.h"
 #include "common/dateizugriff.h"
 #include "common/fehler.h"
-#include "common/zeilen.h"
 #include "rechner/kern/rtfleser.h"
 
+#include <algorithm>
+#include <new>
+
 namespace {
+
+// Files are read and written in pieces of this size.
+constexpr qsizetype Stueck = 1 << 20;
 
 // The view's formatting: a 12-point bold sans-serif, paragraphs right-aligned. It holds for
 // every paragraph, since nothing after it resets it. Word processors take blanks literally
@@ -50,48 +56,101 @@ void zeileAnhaengen(QByteArray& rtf, const QString& zeile) {
     }
 }
 
-// The roll's splitting rule on the bytes themselves, so that a large file is not held twice.
-QStringList textZeilen(QByteArrayView text) {
-    QStringList zeilen;
-    zeilenDurchgehen(text, [&zeilen](QByteArrayView zeile) {
-        zeilen.append(ansiZuText(zeile));
-        if (zeilen.size() > RollendateiHoechstZeilen)
-            throw Fehler(Fehlertexte::FehlerBeimLaden);
-    });
-    return zeilen;
+// The roll as RTF in pieces of about Stueck bytes, each handed to `abgeben`.
+template <typename Abgabe> void rtfErzeugen(const QStringList& zeilen, Abgabe&& abgeben) {
+    // Room for the whole document where it is smaller than a piece; a character takes up to
+    // four bytes ("\'80"), a line's paragraph mark six.
+    qsizetype groesse = sizeof rtfKopf + sizeof rtfEnde;
+    for (const QString& zeile : zeilen) {
+        groesse += zeile.size() + 8;
+        if (groesse > Stueck)
+            break;
+    }
+    QByteArray puffer;
+    puffer.reserve(std::min(groesse, Stueck) + 1024);
+    puffer.append(rtfKopf);
+    for (const QString& zeile : zeilen) {
+        zeileAnhaengen(puffer, zeile);
+        puffer.append(rtfAbsatz);
+        if (puffer.size() >= Stueck) {
+            abgeben(QByteArrayView(puffer));
+            puffer.resize(0);
+        }
+    }
+    puffer.append(rtfEnde);
+    abgeben(QByteArrayView(puffer));
+}
+
+// The pieces of a file as they are read.
+class Dateiquelle : public Bytequelle {
+public:
+    explicit Dateiquelle(Lesedatei& datei) : m_datei(datei) {}
+    QByteArrayView naechstesStueck() override {
+        m_puffer.resize(0);
+        m_datei.weiterlesen(m_puffer, Stueck);
+        return m_puffer;
+    }
+
+private:
+    Lesedatei& m_datei;
+    QByteArray m_puffer;
+};
+
+enum class Lesestand { Gelesen, Unlesbar, ZuGross };
+
+// RTF when the document starts with "{\rtf", else plain text.
+Lesestand zeilenLesen(Bytequelle& quelle, Zeilensammlung& zeilen) {
+    constexpr QByteArrayView RtfAnfang("{\\rtf");
+    Vorschau vorschau(quelle, RtfAnfang.size());
+    bool gelesen;
+    if (vorschau.anfang().startsWith(RtfAnfang)) {
+        gelesen = RtfZeilen(vorschau, zeilen);
+    } else {
+        Textzerleger text(zeilen);
+        gelesen = true;
+        for (QByteArrayView stueck = vorschau.naechstesStueck(); gelesen && !stueck.isEmpty();
+             stueck = vorschau.naechstesStueck())
+            gelesen = text.stueck(stueck);
+        gelesen = gelesen && text.ende();
+    }
+    if (zeilen.voll())
+        return Lesestand::ZuGross;
+    return gelesen ? Lesestand::Gelesen : Lesestand::Unlesbar;
 }
 
 } // namespace
 
 QByteArray RtfAusZeilen(const QStringList& zeilen) {
-    qsizetype groesse = sizeof rtfKopf + sizeof rtfEnde;
-    for (const QString& zeile : zeilen)
-        groesse += zeile.size() + 12;
     QByteArray rtf;
-    rtf.reserve(groesse);
-    rtf.append(rtfKopf);
-    for (const QString& zeile : zeilen) {
-        zeileAnhaengen(rtf, zeile);
-        rtf.append(rtfAbsatz);
-    }
-    rtf.append(rtfEnde);
+    rtfErzeugen(zeilen, [&rtf](QByteArrayView stueck) { rtf.append(stueck); });
     return rtf;
 }
 
+QStringList ZeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze) {
+    Zeilensammlung zeilen(speichergrenze);
+    switch (zeilenLesen(quelle, zeilen)) {
+    case Lesestand::Gelesen:
+        return std::move(zeilen.zeilen);
+    case Lesestand::ZuGross:
+        throw Ursachenfehler(Fehlertexte::dateiZuGross(QString()));
+    case Lesestand::Unlesbar:
+        break;
+    }
+    throw Fehler(Fehlertexte::FehlerBeimLaden);
+}
+
 QStringList ZeilenAusDatei(const QByteArray& inhalt) {
-    if (inhalt.size() > RollendateiHoechstBytes)
-        throw Fehler(Fehlertexte::FehlerBeimLaden);
-    if (!inhalt.startsWith("{\\rtf"))
-        return textZeilen(inhalt);
-    std::optional<QStringList> zeilen = RtfZeilen(inhalt, RollendateiHoechstZeilen);
-    if (!zeilen)
-        throw Fehler(Fehlertexte::FehlerBeimLaden);
-    return std::move(*zeilen);
+    Speicherquelle quelle(inhalt);
+    return ZeilenAusQuelle(quelle, Lesespeichergrenze());
 }
 
 void RollendateiSchreiben(const QString& pfad, const QStringList& zeilen) {
     try {
-        DateiErsetzen(pfad, RtfAusZeilen(zeilen));
+        Ablagedatei datei(pfad);
+        rtfErzeugen(zeilen, [&datei](QByteArrayView stueck) { datei.schreiben(stueck); });
+        datei.ersetzen();
+    } catch (const Ursachenfehler&) {
+        throw;
     } catch (const Fehler& fehler) {
         DateifehlerProtokollieren("Writing", pfad, fehler);
         throw Fehler(Fehlertexte::dateiNichtErstellbar(pfad));
@@ -99,14 +158,31 @@ void RollendateiSchreiben(const QString& pfad, const QStringList& zeilen) {
 }
 
 QStringList RollendateiLesen(const QString& pfad) {
-    QByteArray inhalt;
+    return RollendateiLesen(pfad, Lesespeichergrenze());
+}
+
+QStringList RollendateiLesen(const QString& pfad, qint64 speichergrenze) {
+    Zeilensammlung zeilen(speichergrenze);
+    Lesestand stand = Lesestand::Gelesen;
     try {
-        inhalt = DateiLesen(pfad, RollendateiHoechstBytes);
+        Lesedatei datei(pfad);
+        Dateiquelle quelle(datei);
+        stand = zeilenLesen(quelle, zeilen);
+    } catch (const Ursachenfehler&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        stand = Lesestand::ZuGross;
     } catch (const Fehler& fehler) {
         DateifehlerProtokollieren("Reading", pfad, fehler);
-        throw Fehler(Fehlertexte::dateiNichtOeffenbar(pfad));
+        const auto* ea = dynamic_cast<const EaFehler*>(&fehler);
+        throw Oeffnungsfehler(
+            pfad, ea && (ea->nummer() == Ea::DateiFehlt || ea->nummer() == Ea::OrdnerFehlt));
     }
-    return ZeilenAusDatei(inhalt);
+    if (stand == Lesestand::ZuGross)
+        throw Ursachenfehler(Fehlertexte::dateiZuGross(pfad));
+    if (stand == Lesestand::Unlesbar)
+        throw Fehler(Fehlertexte::FehlerBeimLaden);
+    return std::move(zeilen.zeilen);
 }
 
 QString Dateiname(const QString& pfad) {

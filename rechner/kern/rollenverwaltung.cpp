@@ -1,6 +1,6 @@
 #include "rechner/kern/rollenverwaltung.h"
 
-#include "common/dateizugriff.h"
+#include "common/eafehler.h"
 #include "common/fehler.h"
 #include "rechner/kern/rollendatei.h"
 
@@ -17,7 +17,7 @@ Rollenverwaltung::Speicherung Rollenverwaltung::speichern() {
         RollendateiSchreiben(*pfad, m_haupt.zeilen());
     } catch (const Fehler& fehler) {
         DateifehlerProtokollieren("Writing", *pfad, fehler);
-        m_dialoge.meldung(Fehlertexte::FehlerBeimSpeichern);
+        m_dialoge.meldung(Meldungstext(fehler, Fehlertexte::FehlerBeimSpeichern));
         return Speicherung::Fehlgeschlagen;
     }
     m_werte.Rollenpfad = *pfad;
@@ -38,7 +38,7 @@ void Rollenverwaltung::oeffnen() {
         zeilen = RollendateiLesen(*pfad);
     } catch (const Fehler& fehler) {
         DateifehlerProtokollieren("Reading", *pfad, fehler);
-        m_dialoge.meldung(Fehlertexte::FehlerBeimLaden);
+        m_dialoge.meldung(Meldungstext(fehler, Fehlertexte::FehlerBeimLaden));
         return;
     }
     m_haupt.ersetzen(zeilen);

@@ -2,8 +2,9 @@
 
 // The three roll-file operations of the administration window's roll tab, also used by
 // start-up and shut-down: save roll, open roll, new roll. Each shows its own failure
-// ("Fehler beim Speichern der Datei!", "Fehler beim Laden der Datei!") and returns normally;
-// the roll-file state then keeps its values.
+// ("Fehler beim Speichern der Datei!", "Fehler beim Laden der Datei!", or the cause where the
+// user must learn it: a file too large, a name that cannot be represented) and returns
+// normally; the roll-file state then keeps its values.
 
 #include "rechner/kern/aussenwelt.h"
 #include "rechner/kern/programmwerte.h"

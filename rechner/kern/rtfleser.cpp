@@ -6,6 +6,7 @@
 #include <array>
 #include <climits>
 #include <iterator>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -72,18 +73,89 @@ struct Gruppe {
     bool ausgeblendet = false; // inside a destination that is not body text
 };
 
+// The bytes of a source one at a time, with one byte of lookahead.
+class Cursor {
+public:
+    explicit Cursor(Bytequelle& quelle) : m_quelle(quelle) {}
+
+    static constexpr int Ende = -1;
+    // The next byte without taking it, or Ende.
+    int sieh() {
+        if (m_pos == m_ende && !fuellen())
+            return Ende;
+        return static_cast<unsigned char>(*m_pos);
+    }
+    // Takes the byte sieh() gave.
+    void weiter() { ++m_pos; }
+    int nimm() {
+        const int c = sieh();
+        if (c != Ende)
+            ++m_pos;
+        return c;
+    }
+    // Takes the bytes from here on that are plain text (no group, control word or line break,
+    // no other control byte), as far as the piece at hand goes; empty where none follows.
+    QByteArrayView klartext() {
+        const char* anfang = m_pos;
+        while (m_pos != m_ende && klar(*m_pos))
+            ++m_pos;
+        return QByteArrayView(anfang, m_pos - anfang);
+    }
+    // False when the document ends first.
+    bool ueberspringen(qint64 anzahl) {
+        while (anzahl > 0) {
+            if (m_pos == m_ende && !fuellen())
+                return false;
+            const qint64 schritt = std::min<qint64>(anzahl, m_ende - m_pos);
+            m_pos += schritt;
+            anzahl -= schritt;
+        }
+        return true;
+    }
+
+private:
+    static bool klar(char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (b >= 0x20 && c != '\\' && c != '{' && c != '}') || c == '\t';
+    }
+
+    bool fuellen() {
+        const QByteArrayView stueck = m_quelle.naechstesStueck();
+        m_pos = stueck.data();
+        m_ende = stueck.data() + stueck.size();
+        return !stueck.isEmpty();
+    }
+
+    Bytequelle& m_quelle;
+    const char* m_pos = nullptr;
+    const char* m_ende = nullptr;
+};
+
+// Control words are at most 32 letters long; a longer one is read whole and means nothing.
+constexpr int WortLaenge = 32;
+
 class RtfLeser {
 public:
-    RtfLeser(QByteArrayView rtf, qsizetype hoechstZeilen) : m_rtf(rtf), m_hoechst(hoechstZeilen) {}
+    RtfLeser(Bytequelle& quelle, Zeilensammlung& zeilen) : m_rtf(quelle), m_zeilen(zeilen) {}
 
-    std::optional<QStringList> lesen() {
-        while (m_pos < m_rtf.size() && !m_fehler) {
-            const char c = m_rtf[m_pos++];
+    bool lesen() {
+        while (!m_fehler) {
+            // Runs of plain text are taken whole: most of a roll file is text.
+            if (!m_gruppe.ausgeblendet && m_auslassen == 0) {
+                const QByteArrayView text = m_rtf.klartext();
+                if (!text.isEmpty()) {
+                    klartextAnhaengen(text);
+                    continue;
+                }
+            }
+            const int c = m_rtf.nimm();
+            if (c == Cursor::Ende)
+                return false; // the document ended before its outermost group
             if (c == '}' && m_stapel.size() == 1)
                 return ende();
-            zeichenVerarbeiten(c);
+            zeichenVerarbeiten(static_cast<char>(c));
         }
-        return std::nullopt; // the document ended before its outermost group
+        return false;
     }
 
 private:
@@ -128,38 +200,61 @@ private:
     }
 
     void steuerung() {
-        if (m_pos >= m_rtf.size()) {
+        const int c = m_rtf.sieh();
+        if (c == Cursor::Ende) {
             m_fehler = true;
             return;
         }
-        if (istBuchstabe(m_rtf[m_pos]))
-            steuerwortLesen();
+        m_rtf.weiter();
+        if (istBuchstabe(static_cast<char>(c)))
+            steuerwortLesen(static_cast<char>(c));
         else
-            steuersymbol(m_rtf[m_pos++]);
+            steuersymbol(static_cast<char>(c));
     }
 
-    void steuerwortLesen() {
-        const qsizetype anfang = m_pos;
-        while (m_pos < m_rtf.size() && istBuchstabe(m_rtf[m_pos]))
-            ++m_pos;
-        const std::string_view wort(m_rtf.data() + anfang, static_cast<size_t>(m_pos - anfang));
-        const std::optional<int> parameter = parameterLesen();
-        if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ')
-            ++m_pos;
-        steuerwort(wort, parameter);
+    void steuerwortLesen(char erster) {
+        char wort[WortLaenge];
+        int laenge = 0;
+        wort[laenge++] = erster;
+        for (int c = m_rtf.sieh(); c != Cursor::Ende && istBuchstabe(static_cast<char>(c));
+             c = m_rtf.sieh()) {
+            m_rtf.weiter();
+            if (laenge < WortLaenge)
+                wort[laenge] = static_cast<char>(c);
+            ++laenge;
+        }
+        const std::string_view gelesen = laenge <= WortLaenge
+                                             ? std::string_view(wort, static_cast<size_t>(laenge))
+                                             : std::string_view();
+        bool minusOhneZahl = false;
+        const std::optional<int> parameter = parameterLesen(minusOhneZahl);
+        if (!minusOhneZahl && m_rtf.sieh() == ' ')
+            m_rtf.weiter();
+        steuerwort(gelesen, parameter);
+        // A "-" that no digit follows is no sign but text of its own.
+        if (minusOhneZahl)
+            zeichenVerarbeiten('-');
     }
 
     // An optional signed number; its value is clamped, its digits are all consumed.
-    std::optional<int> parameterLesen() {
-        const bool negativ =
-            m_pos + 1 < m_rtf.size() && m_rtf[m_pos] == '-' && istZiffer(m_rtf[m_pos + 1]);
-        if (negativ)
-            ++m_pos;
-        if (m_pos >= m_rtf.size() || !istZiffer(m_rtf[m_pos]))
+    std::optional<int> parameterLesen(bool& minusOhneZahl) {
+        bool negativ = false;
+        if (m_rtf.sieh() == '-') {
+            m_rtf.weiter();
+            negativ = true;
+            if (!istZiffer(static_cast<char>(m_rtf.sieh()))) {
+                minusOhneZahl = true;
+                return std::nullopt;
+            }
+        }
+        if (!istZiffer(static_cast<char>(m_rtf.sieh())))
             return std::nullopt;
         qint64 wert = 0;
-        for (; m_pos < m_rtf.size() && istZiffer(m_rtf[m_pos]); ++m_pos)
-            wert = std::min<qint64>(wert * 10 + (m_rtf[m_pos] - '0'), 1LL << 32);
+        for (int c = m_rtf.sieh(); c != Cursor::Ende && istZiffer(static_cast<char>(c));
+             c = m_rtf.sieh()) {
+            m_rtf.weiter();
+            wert = std::min<qint64>(wert * 10 + (c - '0'), 1LL << 32);
+        }
         wert = negativ ? -wert : wert;
         return static_cast<int>(std::clamp<qint64>(wert, INT_MIN, INT_MAX));
     }
@@ -219,24 +314,32 @@ private:
     }
 
     void hexZeichen() {
-        if (m_pos + 2 > m_rtf.size()) {
+        const int erstes = m_rtf.sieh();
+        const int hoch = hexWert(static_cast<char>(erstes));
+        if (hoch < 0) {
+            // Not a hex escape: the bytes are read as they come; a document that ends here is
+            // truncated.
+            m_fehler = m_rtf.sieh() == Cursor::Ende;
+            return;
+        }
+        m_rtf.weiter();
+        const int zweites = m_rtf.sieh();
+        if (zweites == Cursor::Ende) {
             m_fehler = true;
             return;
         }
-        const int hoch = hexWert(m_rtf[m_pos]);
-        const int tief = hexWert(m_rtf[m_pos + 1]);
-        if (hoch < 0 || tief < 0)
-            return; // not a hex escape: the bytes are read as they come
-        m_pos += 2;
+        const int tief = hexWert(static_cast<char>(zweites));
+        if (tief < 0) {
+            text(ansiZeichen(static_cast<unsigned char>(erstes)));
+            return;
+        }
+        m_rtf.weiter();
         text(ansiZeichen(static_cast<unsigned char>(hoch * 16 + tief)));
     }
 
     void binaerUeberspringen(int anzahl) {
-        if (anzahl > m_rtf.size() - m_pos) {
+        if (!m_rtf.ueberspringen(std::max(anzahl, 0)))
             m_fehler = true;
-            return;
-        }
-        m_pos += std::max(anzahl, 0);
     }
 
     // A UTF-16 unit; characters outside Windows-1252 become "?", a surrogate pair one "?".
@@ -262,43 +365,50 @@ private:
         anhaengen(zeichen);
     }
 
+    void klartextAnhaengen(QByteArrayView text) {
+        const qsizetype alt = m_zeile.size();
+        m_zeile.resize(alt + text.size());
+        QChar* ziel = m_zeile.data() + alt;
+        for (const char c : text)
+            *ziel++ = ansiZeichen(static_cast<unsigned char>(c));
+        m_hohesSurrogat = false;
+    }
+
     void anhaengen(QChar zeichen) {
         m_zeile.append(zeichen);
         m_hohesSurrogat = false;
     }
 
-    void absatz() {
-        m_zeilen.append(std::move(m_zeile));
-        m_zeile = QString();
-        m_hohesSurrogat = false;
-        if (m_zeilen.size() > m_hoechst)
+    // The line is stored in a string of its own size; the one it was built in is used again.
+    void zeileAbgeben() {
+        if (!m_zeilen.aufnehmen(QString(m_zeile.constData(), m_zeile.size())))
             m_fehler = true;
+        m_zeile.truncate(0);
     }
 
-    std::optional<QStringList> ende() {
+    void absatz() {
+        zeileAbgeben();
+        m_hohesSurrogat = false;
+    }
+
+    bool ende() {
         if (!m_zeile.isEmpty())
-            m_zeilen.append(std::move(m_zeile));
-        if (m_zeilen.size() > m_hoechst)
-            return std::nullopt;
-        return std::move(m_zeilen);
+            zeileAbgeben();
+        return !m_fehler;
     }
 
-    QByteArrayView m_rtf;
-    qsizetype m_hoechst;
-    qsizetype m_pos = 0;
+    Cursor m_rtf;
+    Zeilensammlung& m_zeilen;
     bool m_fehler = false;
     std::vector<Gruppe> m_stapel;
     Gruppe m_gruppe;
     int m_auslassen = 0; // fallback characters of \uN still to skip
     bool m_hohesSurrogat = false;
     QString m_zeile;
-    QStringList m_zeilen;
 };
 
 } // namespace
 
-std::optional<QStringList> RtfZeilen(QByteArrayView rtf, qsizetype hoechstZeilen) {
-    if (!rtf.startsWith(QByteArrayView("{\\rtf")))
-        return std::nullopt;
-    return RtfLeser(rtf, hoechstZeilen).lesen();
+bool RtfZeilen(Bytequelle& quelle, Zeilensammlung& zeilen) {
+    return RtfLeser(quelle, zeilen).lesen();
 }

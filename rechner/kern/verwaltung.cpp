@@ -2,6 +2,7 @@
 // the settings tab.
 #include "rechner/kern/verwaltung.h"
 
+#include "common/fehler.h"
 #include "rechner/kern/datendateien.h"
 
 #include <algorithm>
@@ -10,6 +11,9 @@ namespace {
 const QString festesPasswort = QStringLiteral("573904");
 const QString clearingFrage =
     QStringLiteral("Achtung, möchten Sie wirklich die gesamte Rolle löschen ?");
+const QString autopfadUnmoeglich = QStringLiteral(
+    "Dieser Pfad kann nicht als Autopfad gespeichert werden: Er enthält einen Zeilenumbruch "
+    "oder ein Zeichen, das die Einstellungsdatei nicht aufnehmen kann!");
 } // namespace
 
 Verwaltung::Verwaltung(Programmwerte& werte, Hauptmodell& hauptmodell, Dialoge& dialoge)
@@ -108,7 +112,11 @@ void Verwaltung::beimSchliessen() {
     m_haupt.firmennameZeigen();
 }
 
+// A path the settings file cannot hold would come back as another path at the next start, or
+// split the file's lines: it is refused before anything is stored.
 void Verwaltung::autopfadSpeichern() {
+    if (!EinstellungszeileMoeglich(m_werte.Rollenpfad))
+        throw Fehler(autopfadUnmoeglich);
     m_werte.AutopfadGesetzt = true;
     zahlentexteAuffrischen();
     m_werte.AutopfadText = QStringLiteral("True");

@@ -1,11 +1,36 @@
 #pragma once
 
-// Helpers for the roll views' tests: keys pressed by name and the ink a grab shows.
+// Helpers for the roll views' tests: keys pressed by name, the roll copy's editor on its own,
+// and the ink a grab shows.
 
+#include "rechner/fenster/rolleneditor.h"
+
+#include <QApplication>
 #include <QImage>
+#include <QWheelEvent>
 #include <QtTest>
 
+using Stelle = RollenEditor::Stelle;
+Q_DECLARE_METATYPE(Stelle)
+
+inline char* toString(const Stelle& stelle) {
+    return QTest::toString(QStringLiteral("(%1, %2)").arg(stelle.zeile).arg(stelle.spalte));
+}
+
 namespace rollen {
+
+// The roll copy's editor at its size in the administration window, shown and with focus.
+struct Editor {
+    explicit Editor(const QStringList& zeilen) {
+        rolle.ersetzen(zeilen);
+        ansicht.resize(289, 209);
+        ansicht.show();
+        ansicht.setFocus();
+        QApplication::processEvents();
+    }
+    Rolle rolle;
+    RollenEditor ansicht{rolle, nullptr};
+};
 
 // Presses keys by name, separated by blanks: "Enter", "Backspace", "Delete", "Tab", "Left",
 // "Right", "Up", "Down", "Home", "End", "PgUp", "PgDown", with "S-" for Shift and "C-" for
@@ -44,6 +69,23 @@ inline void tasten(QWidget* ziel, const QString& folge) {
             for (QChar zeichen : wort)
                 QTest::sendKeyEvent(QTest::Click, ziel, Qt::Key_unknown, QString(zeichen), mod);
     }
+}
+
+// One turn of the wheel over a widget, by an angle in eighths of a degree (up when positive).
+inline void rad(QWidget* ziel, int winkel) {
+    const QPointF mitte = QRectF(ziel->rect()).center();
+    QWheelEvent ereignis(mitte, ziel->mapToGlobal(mitte), QPoint(), QPoint(0, winkel), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ziel, &ereignis);
+}
+
+// How many pixels of a grab have a colour.
+inline int pixelInFarbe(const QImage& bild, QColor farbe) {
+    int anzahl = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            anzahl += bild.pixelColor(x, y) == farbe;
+    return anzahl;
 }
 
 // Whether a pixel row of the grab between two x positions holds any dark pixel.

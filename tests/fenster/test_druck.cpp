@@ -63,13 +63,14 @@ QList<Seite> pdfLesen(const QString& pdf) {
     return seiten;
 }
 
+// The report as the preview prints it to a PDF file.
 QString pdfDrucken(const Druckbericht& bericht, const QTemporaryDir& ordner, int* seiten) {
     const QString pfad = ordner.filePath(QStringLiteral("rolle.pdf"));
     QPrinter drucker(QPrinter::HighResolution);
     Druckbericht::einrichten(drucker);
     drucker.setOutputFileName(pfad);
     drucker.setOutputFormat(QPrinter::PdfFormat);
-    *seiten = bericht.drucken(drucker);
+    *seiten = bericht.ausgeben(drucker);
     return pfad;
 }
 

@@ -2,10 +2,10 @@
 // painted, the end in sight after every append, the wrap following the width, and every row of
 // a tall line reachable by scrolling.
 #include "rechner/fenster/rollenansicht.h"
+#include "rechner/fenster/rolleneditor.h"
 #include "rollen_hilfen.h"
 
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -45,13 +45,6 @@ QStringList zeilen(int anzahl) {
     for (int i = 0; i < anzahl; ++i)
         liste << QStringLiteral("+ %1,00 €  ").arg(i);
     return liste;
-}
-
-void rad(QWidget* ziel, int winkel) {
-    const QPointF mitte = QRectF(ziel->rect()).center();
-    QWheelEvent ereignis(mitte, ziel->mapToGlobal(mitte), QPoint(), QPoint(0, winkel), Qt::NoButton,
-                         Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(ziel, &ereignis);
 }
 
 } // namespace
@@ -143,25 +136,66 @@ private Q_SLOTS:
         for (int i = 0; i < 300; ++i)
             riesig += QStringLiteral("Wort%1 ").arg(i);
         Ansicht a(QStringList{riesig} + zeilen(100));
-        const int reihen = a.ansicht.reihen(0);
+        const qsizetype reihen = a.ansicht.reihen(0);
         QVERIFY(reihen > a.ansicht.sichtbareReihen());
         QScrollBar* leiste = a.ansicht.verticalScrollBar();
         leiste->setValue(0);
-        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, 0}));
+        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, 0, 0}));
         leiste->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, 1}));
-        rad(a.ansicht.viewport(), -QWheelEvent::DefaultDeltasPerStep);
+        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, 0, 1}));
+        rollen::rad(a.ansicht.viewport(), -QWheelEvent::DefaultDeltasPerStep);
         QCOMPARE(a.ansicht.oben().reihe, 1 + QApplication::wheelScrollLines());
         leiste->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(a.ansicht.oben().reihe,
                  1 + QApplication::wheelScrollLines() + a.ansicht.sichtbareReihen() - 1);
         while (a.ansicht.oben().zeile == 0)
             leiste->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{1, 0}));
+        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{1, 0, 0}));
         leiste->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, reihen - 1}));
+        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{0, 0, reihen - 1}));
         leiste->setValue(50);
-        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{50, 0}));
+        QCOMPARE(a.ansicht.oben(), (RollenFlaeche::Reihe{50, 0, 0}));
+    }
+
+    // Blanks that end a line and do not fit hang past the edge instead of making a row of their
+    // own, which would look like an empty line; the line's ink then reaches the right margin.
+    void blanksOhnePlatzHaengen() {
+        Ansicht a({QStringLiteral("1")});
+        const QFontMetricsF masse(a.ansicht.font());
+        const qreal breite = a.ansicht.viewport()->width() - 8;
+        QString ziffern;
+        while (masse.horizontalAdvance(ziffern + QStringLiteral("1")) <= breite)
+            ziffern += QLatin1Char('1');
+        QVERIFY(masse.horizontalAdvance(ziffern + QStringLiteral("  ")) > breite);
+        for (const QString& zeile : {ziffern + QStringLiteral("  "), ziffern + QString(40, u' ')}) {
+            a.rolle.ersetzen({zeile, QStringLiteral("= 1,00 €  ")});
+            QApplication::processEvents();
+            QCOMPARE(a.ansicht.reihentexte(0), QStringList{zeile});
+            const QRect feld = a.ansicht.zeilenfeld(0);
+            QCOMPARE(feld.height(), a.ansicht.reihenhoehe());
+            const int rechts = rollen::rechteTinte(a.bild(), feld.top(), feld.bottom());
+            QVERIFY2(rechts >= feld.right() - 3, qPrintable(QString::number(rechts)));
+        }
+    }
+
+    // The roll copy shows the roll in the main view's font, whatever the font of the window it
+    // sits in, so that a line wraps alike in both.
+    void beideAnsichtenEineSchrift() {
+        Ansicht a({langeZeile});
+        QWidget fenster;
+        fenster.setFont(QFont(QStringLiteral("Liberation Serif"), 9));
+        Rolle kopie;
+        kopie.ersetzen({langeZeile});
+        RollenEditor editor(kopie, &fenster);
+        fenster.setFont(QFont(QStringLiteral("Liberation Mono"), 11));
+        editor.resize(a.ansicht.size());
+        fenster.show();
+        QApplication::processEvents();
+        QCOMPARE(QFontInfo(editor.font()).family(), QFontInfo(a.ansicht.font()).family());
+        QCOMPARE(QFontInfo(editor.font()).pixelSize(), 16);
+        QVERIFY(QFontInfo(editor.font()).bold());
+        QCOMPARE(editor.reihenhoehe(), a.ansicht.reihenhoehe());
+        QCOMPARE(editor.reihentexte(0), a.ansicht.reihentexte(0));
     }
 
     // Anywhere in a long roll the lines there are painted.

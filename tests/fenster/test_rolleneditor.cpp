@@ -8,19 +8,27 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-using Stelle = RollenEditor::Stelle;
-Q_DECLARE_METATYPE(Stelle)
-
-char* toString(const Stelle& stelle) {
-    return QTest::toString(QStringLiteral("(%1, %2)").arg(stelle.zeile).arg(stelle.spalte));
-}
-
 namespace {
 
-// The roll as one text, lines joined by LF; the view shows the empty roll as one empty line.
+// The roll as one text, lines joined by LF (the view shows the empty roll as one empty line),
+// with the undo history of a text field: a step per edit that changes the text; typing that goes
+// on where the typing before it ended, with nothing selected, joins that step, and so does a
+// character deleted where the deleting before it was; a line break is never joined.
 struct Textmodell {
+    enum Art { Einzeln, Tippen, Loeschen };
+    struct Schritt {
+        QString vorher;
+        QString nachher;
+        qsizetype cursorVorher;
+        qsizetype ende;
+        Art art;
+        qsizetype von;
+        QString alt;
+    };
     QString text;
     qsizetype cursor = 0;
+    QList<Schritt> verlauf;
+    qsizetype erledigt = 0;
 
     explicit Textmodell(const QStringList& zeilen) : text(zeilen.join(QLatin1Char('\n'))) {}
     QStringList zeilen() const {
@@ -33,10 +41,50 @@ struct Textmodell {
             position += z[i].size() + 1;
         return position + stelle.spalte;
     }
-    void ersetzen(qsizetype von, qsizetype bis, QString neu) {
+    void ersetzen(qsizetype von, qsizetype bis, QString neu, Art art = Einzeln) {
         neu.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        if (von == bis && neu.isEmpty())
+            return;
+        const QString vorher = text;
+        const QString alt = text.mid(von, bis - von);
         text.replace(von, bis - von, neu);
-        cursor = von + neu.size();
+        const qsizetype ende = von + neu.size();
+        if (!verbinden(art, von, alt, ende)) {
+            verlauf.resize(erledigt);
+            verlauf.append({vorher, text, cursor, ende, art, von, alt});
+            ++erledigt;
+        }
+        cursor = ende;
+    }
+    bool verbinden(Art art, qsizetype von, const QString& alt, qsizetype ende) {
+        if (erledigt == 0 || art == Einzeln || verlauf[erledigt - 1].art != art)
+            return false;
+        Schritt& letzter = verlauf[erledigt - 1];
+        if (art == Tippen && (!alt.isEmpty() || letzter.ende != von))
+            return false;
+        const bool umbruch = alt.contains(u'\n') || letzter.alt.contains(u'\n');
+        if (art == Loeschen && (umbruch || (von != letzter.von && von + alt.size() != letzter.von)))
+            return false;
+        if (art == Loeschen)
+            letzter.alt = von == letzter.von ? letzter.alt + alt : alt + letzter.alt;
+        letzter.von = std::min(letzter.von, von);
+        letzter.nachher = text;
+        letzter.ende = ende;
+        return true;
+    }
+    void rueckgaengig() {
+        if (erledigt == 0)
+            return;
+        --erledigt;
+        text = verlauf[erledigt].vorher;
+        cursor = verlauf[erledigt].cursorVorher;
+    }
+    void wiederholen() {
+        if (erledigt == verlauf.size())
+            return;
+        text = verlauf[erledigt].nachher;
+        cursor = verlauf[erledigt].ende;
+        ++erledigt;
     }
 };
 
@@ -46,17 +94,62 @@ Stelle zufallsstelle(QRandomGenerator& zufall, const Rolle& rolle) {
     return {zeile, zufall.bounded(laenge + 1)};
 }
 
-struct Editor {
-    explicit Editor(const QStringList& zeilen) {
-        rolle.ersetzen(zeilen);
-        ansicht.resize(289, 209);
-        ansicht.show();
-        ansicht.setFocus();
-        QApplication::processEvents();
+using rollen::Editor;
+
+// One edit of a kind, at the cursor, in the editor by keys and in the model alike.
+void bearbeiten(Editor& e, Textmodell& modell, QRandomGenerator& zufall, int art) {
+    qsizetype von = modell.cursor;
+    const qsizetype textende = modell.text.size();
+    switch (art) {
+    case 0:
+        rollen::tasten(&e.ansicht, QStringLiteral("ab"));
+        modell.ersetzen(von, von, QStringLiteral("ab"), Textmodell::Tippen);
+        break;
+    case 1:
+        rollen::tasten(&e.ansicht, QStringLiteral("Enter"));
+        modell.ersetzen(von, von, QStringLiteral("\n"));
+        break;
+    case 2:
+        QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny\n"));
+        rollen::tasten(&e.ansicht, QStringLiteral("C-V"));
+        modell.ersetzen(von, von, QStringLiteral("x\r\ny\n"));
+        break;
+    case 3: {
+        const Stelle ende = zufallsstelle(zufall, e.rolle);
+        e.ansicht.cursorSetzen(ende, true);
+        modell.cursor = modell.position(ende);
+        const qsizetype bis = std::max(von, modell.cursor);
+        von = std::min(von, modell.cursor);
+        rollen::tasten(&e.ansicht, QStringLiteral("Q"));
+        modell.ersetzen(von, bis, QStringLiteral("Q"), Textmodell::Tippen);
+        break;
     }
-    Rolle rolle;
-    RollenEditor ansicht{rolle, nullptr};
-};
+    case 4:
+        rollen::tasten(&e.ansicht, QStringLiteral("Delete"));
+        modell.ersetzen(von, std::min(von + 1, textende), {}, Textmodell::Loeschen);
+        break;
+    case 5:
+        rollen::tasten(&e.ansicht, QStringLiteral("Backspace"));
+        modell.ersetzen(std::max<qsizetype>(0, von - 1), von, {}, Textmodell::Loeschen);
+        break;
+    case 6:
+        rollen::tasten(&e.ansicht, QStringLiteral("\u00A0€"));
+        modell.ersetzen(von, von, QStringLiteral("\u00A0€"), Textmodell::Tippen);
+        break;
+    case 7:
+        rollen::tasten(&e.ansicht, QStringLiteral("C-Z"));
+        modell.rueckgaengig();
+        break;
+    case 8:
+        rollen::tasten(&e.ansicht, QStringLiteral("C-S-Z"));
+        modell.wiederholen();
+        break;
+    default:
+        rollen::tasten(&e.ansicht, QStringLiteral("C-Y"));
+        modell.wiederholen();
+        break;
+    }
+}
 
 } // namespace
 
@@ -64,61 +157,30 @@ class TestRollenEditor : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Random typing, line breaks, pastes, deletions and replaced selections, each compared at
-    // once with the same edit on the roll's text.
+    // Random typing, line breaks, pastes, deletions, replaced selections, undo and redo, each
+    // compared at once with the same edit on the roll's text.
     void zufaelligeEdits() {
         Editor e({QStringLiteral("12,00 €  "), QString(), QStringLiteral("= 17,00 €  ")});
         Textmodell modell(e.rolle.zeilen());
         QRandomGenerator zufall(4711);
-        for (int schritt = 0; schritt < 600; ++schritt) {
-            const Stelle stelle = zufallsstelle(zufall, e.rolle);
-            e.ansicht.cursorSetzen(stelle);
-            qsizetype von = modell.position(stelle);
-            qsizetype bis = von;
-            const qsizetype textende = modell.text.size();
-            const int art = zufall.bounded(7);
-            switch (art) {
-            case 0:
-                rollen::tasten(&e.ansicht, QStringLiteral("ab"));
-                modell.ersetzen(von, bis, QStringLiteral("ab"));
-                break;
-            case 1:
-                rollen::tasten(&e.ansicht, QStringLiteral("Enter"));
-                modell.ersetzen(von, bis, QStringLiteral("\n"));
-                break;
-            case 2:
-                QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny\n"));
-                rollen::tasten(&e.ansicht, QStringLiteral("C-V"));
-                modell.ersetzen(von, bis, QStringLiteral("x\r\ny\n"));
-                break;
-            case 3: {
-                const Stelle ende = zufallsstelle(zufall, e.rolle);
-                e.ansicht.cursorSetzen(ende, true);
-                const qsizetype zweite = modell.position(ende);
-                bis = std::max(von, zweite);
-                von = std::min(von, zweite);
-                rollen::tasten(&e.ansicht, QStringLiteral("Q"));
-                modell.ersetzen(von, bis, QStringLiteral("Q"));
-                break;
+        for (int schritt = 0; schritt < 500; ++schritt) {
+            // Half the steps go on where the last one left the cursor, and each step's action
+            // runs one to three times, so that typing and deleting run on and join in the
+            // history, and undo and redo go several steps.
+            if (zufall.bounded(2))
+                e.ansicht.cursorSetzen(zufallsstelle(zufall, e.rolle));
+            const int art = zufall.bounded(10);
+            for (int mal = 1 + zufall.bounded(3); mal > 0; --mal) {
+                e.ansicht.cursorSetzen(e.ansicht.cursor());
+                modell.cursor = modell.position(e.ansicht.cursor());
+                bearbeiten(e, modell, zufall, art);
+                QCOMPARE(e.rolle.zeilen(), modell.zeilen());
+                QCOMPARE(modell.position(e.ansicht.cursor()), modell.cursor);
             }
-            case 4:
-                rollen::tasten(&e.ansicht, QStringLiteral("Delete"));
-                modell.ersetzen(von, std::min(von + 1, textende), {});
-                break;
-            case 5:
-                rollen::tasten(&e.ansicht, QStringLiteral("Backspace"));
-                modell.ersetzen(std::max<qsizetype>(0, von - 1), von, {});
-                break;
-            default:
-                rollen::tasten(&e.ansicht, QStringLiteral("\u00A0€"));
-                modell.ersetzen(von, bis, QStringLiteral("\u00A0€"));
-                break;
-            }
-            QCOMPARE(e.rolle.zeilen(), modell.zeilen());
-            QCOMPARE(modell.position(e.ansicht.cursor()), modell.cursor);
             if (schritt % 100 == 0)
                 e.ansicht.viewport()->repaint();
         }
+        QVERIFY(modell.verlauf.size() > 100);
     }
 
     void tasten_data() {
@@ -167,6 +229,50 @@ private Q_SLOTS:
                              << Stelle{0, 2};
         QTest::newRow("Strg+Buchstabe tippt nicht")
             << QStringList{"ab"} << Stelle{0, 1} << "C-Q" << QStringList{"ab"} << Stelle{0, 1};
+        const QStringList kasse{QStringLiteral("Kasse-Nord 12,00 €")};
+        QTest::newRow("Strg+rechts zum nächsten Wort")
+            << kasse << Stelle{0, 0} << "C-Right C-Right C-Right x"
+            << QStringList{"Kasse-Nord x12,00 €"} << Stelle{0, 12};
+        QTest::newRow("Strg+links zum Wortanfang")
+            << kasse << Stelle{0, 14} << "C-Left x" << QStringList{"Kasse-Nord x12,00 €"}
+            << Stelle{0, 12};
+        QTest::newRow("Strg+rechts über das Zeilenende")
+            << abCd << Stelle{0, 1} << "C-Right C-Right x" << QStringList{"ab", "xcd"}
+            << Stelle{1, 1};
+        QTest::newRow("Strg+Rückschritt löscht das Wort")
+            << kasse << Stelle{0, 16} << "C-Backspace" << QStringList{"Kasse-Nord  €"}
+            << Stelle{0, 11};
+        QTest::newRow("Strg+Entf löscht bis zum nächsten Wort")
+            << kasse << Stelle{0, 6} << "C-Delete" << QStringList{"Kasse-12,00 €"} << Stelle{0, 6};
+        QTest::newRow("Strg+Rückschritt am Zeilenanfang verbindet")
+            << abCd << Stelle{1, 0} << "C-Backspace" << abcd << Stelle{0, 2};
+        QTest::newRow("Strg+Entf auf einer Auswahl")
+            << abcd << Stelle{0, 1} << "S-Right C-Delete" << QStringList{"acd"} << Stelle{0, 1};
+        // Undo and redo: typing is one step, Enter and each deletion a step of their own.
+        QTest::newRow("Tippen rückgängig") << QStringList{} << Stelle{} << "ab Enter cd C-Z"
+                                           << QStringList{"ab", ""} << Stelle{1, 0};
+        QTest::newRow("alles rückgängig")
+            << QStringList{} << Stelle{} << "ab Enter cd C-Z C-Z C-Z" << QStringList{} << Stelle{};
+        QTest::newRow("wiederholen mit beiden Tasten")
+            << QStringList{} << Stelle{} << "ab Enter cd C-Z C-Z C-Z C-S-Z C-Y"
+            << QStringList{"ab", ""} << Stelle{1, 0};
+        QTest::newRow("Rückschritte ein Schritt")
+            << QStringList{"abc"} << Stelle{0, 3} << "Backspace Backspace C-Z" << QStringList{"abc"}
+            << Stelle{0, 3};
+        QTest::newRow("Entf ein Schritt")
+            << abcd << Stelle{0, 1} << "Delete Delete Backspace C-Z" << abcd << Stelle{0, 1};
+        QTest::newRow("Zeilenumbruch ein Schritt für sich")
+            << abCd << Stelle{1, 2} << "Backspace Backspace Backspace C-Z" << QStringList{"ab", ""}
+            << Stelle{1, 0};
+        QTest::newRow("überschriebene Auswahl zurück")
+            << abcd << Stelle{0, 4} << "S-Left S-Left X Y C-Z" << abcd << Stelle{0, 2};
+        QTest::newRow("nichts rückgängig zu machen")
+            << abcd << Stelle{0, 1} << "C-Z C-Y" << abcd << Stelle{0, 1};
+        QTest::newRow("neue Eingabe verwirft das Wiederholen")
+            << QStringList{"ab"} << Stelle{0, 2} << "x C-Z y C-S-Z" << QStringList{"aby"}
+            << Stelle{0, 3};
+        QTest::newRow("Einfügen rückgängig")
+            << QStringList{"ab"} << Stelle{0, 1} << "C-V C-Z" << QStringList{"ab"} << Stelle{0, 1};
     }
     void tasten() {
         QFETCH(QStringList, zeilen);
@@ -175,6 +281,7 @@ private Q_SLOTS:
         QFETCH(QStringList, erwartet);
         QFETCH(Stelle, cursor);
         Editor e(zeilen);
+        QGuiApplication::clipboard()->setText(QStringLiteral("1\n2\n"));
         e.ansicht.cursorSetzen(start);
         rollen::tasten(&e.ansicht, tasten);
         QCOMPARE(e.rolle.zeilen(), erwartet);
@@ -260,6 +367,34 @@ private Q_SLOTS:
         QCOMPARE(e.ansicht.cursor(), (Stelle{}));
         rollen::tasten(&e.ansicht, QStringLiteral("x"));
         QCOMPARE(e.rolle.zeile(0), QStringLiteral("xneu"));
+    }
+
+    // Undoing a hand edit keeps the lines the calculator appended after it; filling the copy
+    // anew (showing the window, a roll opened, a new roll, clearing) leaves nothing to undo.
+    void rueckgaengigUndAenderungenVonAussen() {
+        Editor e({QStringLiteral("a"), QStringLiteral("b")});
+        e.ansicht.cursorSetzen({0, 1});
+        rollen::tasten(&e.ansicht, QStringLiteral("xy Enter"));
+        e.rolle.anhaengen(QStringLiteral("+ 1,00 €  \r= 1,00 €  \r\r"));
+        rollen::tasten(&e.ansicht, QStringLiteral("C-Z C-Z"));
+        QCOMPARE(e.rolle.zeilen(), (QStringList{"a", "b", "+ 1,00 €  ", "= 1,00 €  ", ""}));
+        QCOMPARE(e.ansicht.cursor(), (Stelle{0, 1}));
+        rollen::tasten(&e.ansicht, QStringLiteral("C-Y C-Y"));
+        QCOMPARE(e.rolle.zeilen(), (QStringList{"axy", "", "b", "+ 1,00 €  ", "= 1,00 €  ", ""}));
+        for (const auto& neuFuellen : std::initializer_list<std::function<void(Rolle&)>>{
+                 [](Rolle& r) { r.ersetzen({QStringLiteral("neu")}); },
+                 [](Rolle& r) { r.leeren(); },
+                 [](Rolle& r) {
+                     Rolle haupt;
+                     haupt.ersetzen({QStringLiteral("haupt")});
+                     r.uebernehmen(haupt);
+                 }}) {
+            rollen::tasten(&e.ansicht, QStringLiteral("z"));
+            neuFuellen(e.rolle);
+            const QStringList gefuellt = e.rolle.zeilen();
+            rollen::tasten(&e.ansicht, QStringLiteral("C-Z"));
+            QCOMPARE(e.rolle.zeilen(), gefuellt);
+        }
     }
 };
 

@@ -1,10 +1,10 @@
 // Saves killed in the middle, leftovers of crashed writers, and running copies that save into
 // one folder at the same time.
-#include "common/dateizugriff.h"
+#include "common/dateiablage.h"
 #include "common/deskriptor.h"
 #include "common/fehler.h"
+#include "tests/hilfen/dateien.h"
 #include "tests/hilfen/schreibende.h"
-#include "tests/kern/dateien_hilfen.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>

@@ -1,15 +1,30 @@
+#include "common/dateiablage.h"
 #include "common/dateizugriff.h"
 #include "common/fehler.h"
 #include "rechner/kern/datendateien.h"
 #include "rechner/kern/rollendatei.h"
-#include "tests/kern/dateien_hilfen.h"
+#include "rechner/kern/rollenverwaltung.h"
+#include "tests/hilfen/dateien.h"
+#include "tests/hilfen/fehlervon.h"
+#include "tests/hilfen/skriptdialoge.h"
 
 #include <QFileInfo>
 
+#include <cstddef>
+#include <dirent.h>
+#include <fcntl.h>
 #include <functional>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <string_view>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 
 namespace {
+
+using namespace std::string_view_literals;
 
 // One writer of the program, run on a path; returns the text it raised or showed, or empty.
 struct Schreiber {
@@ -185,6 +200,134 @@ TEST(DateiErsetzen, SchreibtDurchSymbolischenVerweis) {
     EXPECT_EQ(dateiBytes(echt), QByteArray("neu"));
 }
 
+// From here on every change of a file's mode fails, as on a file system that refuses modes.
+// Only for a forked child: it cannot be undone.
+bool rechteVerbieten() {
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_fchmod, 1, 0),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_fchmodat, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (EPERM & SECCOMP_RET_DATA)),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog programm{static_cast<unsigned short>(std::size(filter)), filter};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &programm) == 0;
+}
+
+struct Rechtefall {
+    const char* name;
+    mode_t alt;   // the old file's mode
+    bool gelingt; // a new file gets 0644 here: the save may go on only where that is the mode
+};
+
+void PrintTo(const Rechtefall& fall, std::ostream* os) {
+    *os << fall.name;
+}
+
+class RechteVerweigert : public ::testing::TestWithParam<Rechtefall> {};
+
+// A save where the platform refuses to set the mode never leaves the roll readable by more
+// people than before: it keeps the old file, unless the new one has the mode already.
+TEST_P(RechteVerweigert, AlteRechteOderKeinSpeichern) {
+    QTemporaryDir ordner;
+    const QString ziel = ordner.filePath(QStringLiteral("Montag.KRO"));
+    dateiAnlegen(ziel, "alt");
+    ASSERT_EQ(::chmod(QFile::encodeName(ziel).constData(), GetParam().alt), 0);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::umask(022);
+        if (!rechteVerbieten())
+            ::_exit(3);
+        ::_exit(ersetzen(ziel, "neu").isEmpty() ? 0 : 1);
+    }
+    ASSERT_GT(kind, 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    if (WEXITSTATUS(status) == 3)
+        GTEST_SKIP() << "no seccomp filter here";
+    EXPECT_EQ(WEXITSTATUS(status), GetParam().gelingt ? 0 : 1);
+    EXPECT_EQ(dateiBytes(ziel), GetParam().gelingt ? QByteArray("neu") : QByteArray("alt"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(ziel).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, GetParam().alt);
+    EXPECT_EQ(eintraege(ordner.path()), QStringList{QStringLiteral("Montag.KRO")});
+}
+
+INSTANTIATE_TEST_SUITE_P(Modi, RechteVerweigert,
+                         ::testing::Values(Rechtefall{"nurFuerMich", 0600, false},
+                                           Rechtefall{"gruppe", 0640, false},
+                                           Rechtefall{"wieNeu", 0644, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A name that no bytes give back exactly (a byte that could not be decoded, shown as U+FFFD;
+// a lone surrogate; a NUL) is refused with its own text by every read and write, and the roll
+// operations show that text: no file of another name is read or written in its place.
+class NichtDarstellbar : public ::testing::TestWithParam<std::u16string_view> {
+protected:
+    QString pfad() const {
+        return ordner.path() + u'/' + QString::fromUtf16(GetParam().data(), GetParam().size());
+    }
+    QTemporaryDir ordner;
+};
+
+TEST_P(NichtDarstellbar, WirdNichtGelesenUndNichtGeschrieben) {
+    const QString text = Fehlertexte::dateinameNichtDarstellbar(pfad());
+    EXPECT_EQ(fehlerVon([&] { RollendateiSchreiben(pfad(), {QStringLiteral("neu")}); }), text);
+    EXPECT_EQ(fehlerVon([&] { RollendateiLesen(pfad()); }), text);
+    EXPECT_EQ(fehlerVon([&] { DateiErsetzen(pfad(), "neu"); }), text);
+    EXPECT_EQ(fehlerVon([&] { DateiLesen(pfad(), 100); }), text);
+    Programmwerte w;
+    Rolle haupt, kopie;
+    haupt.ersetzen({QStringLiteral("Haupt")});
+    SkriptDialoge dialoge;
+    Rollenverwaltung rollen(w, haupt, kopie, dialoge);
+    dialoge.dateien = {pfad(), pfad()};
+    rollen.speichern();
+    rollen.oeffnen();
+    EXPECT_EQ(dialoge.meldungen(), (QStringList{text, text}));
+    EXPECT_EQ(haupt.zeilen(), QStringList{QStringLiteral("Haupt")});
+    EXPECT_TRUE(w.Rollenpfad.isEmpty());
+    EXPECT_EQ(eintraege(ordner.path()), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Namen, NichtDarstellbar,
+                         ::testing::Values(u"K\uFFFDse.KRO"sv, u"K\xD800se.KRO"sv,
+                                           u"Mon\0tag.KRO"sv, u"weg\uFFFD/Montag.KRO"sv));
+
+// A file whose name is no UTF-8 (Latin-1 "Käse") shows as the name the platform decodes; that
+// name is refused, and the file stays as it is.
+TEST(NichtDarstellbar, LatinEinsNameBleibtUnberuehrt) {
+    QTemporaryDir ordner;
+    const QByteArray roh = QFile::encodeName(ordner.path()) + "/K\xe4se.KRO";
+    const int fd = ::open(roh.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "alt", 3), 3);
+    ::close(fd);
+    const QString gezeigt = QFile::decodeName(roh);
+    EXPECT_EQ(fehlerVon([&] { RollendateiLesen(gezeigt); }),
+              Fehlertexte::dateinameNichtDarstellbar(gezeigt));
+    EXPECT_EQ(fehlerVon([&] { RollendateiSchreiben(gezeigt, {QStringLiteral("neu")}); }),
+              Fehlertexte::dateinameNichtDarstellbar(gezeigt));
+    // QDir cannot list the name either: the folder's own entries, byte for byte.
+    QList<QByteArray> namen;
+    DIR* verzeichnis = ::opendir(QFile::encodeName(ordner.path()).constData());
+    ASSERT_NE(verzeichnis, nullptr);
+    while (const dirent* eintrag = ::readdir(verzeichnis))
+        namen << QByteArray(eintrag->d_name);
+    ::closedir(verzeichnis);
+    namen.removeAll(".");
+    namen.removeAll("..");
+    EXPECT_EQ(namen, QList<QByteArray>{QByteArray("K\xe4se.KRO")});
+    char inhalt[8] = {};
+    const int lesen = ::open(roh.constData(), O_RDONLY);
+    ASSERT_GE(lesen, 0);
+    EXPECT_EQ(::read(lesen, inhalt, sizeof inhalt), 3);
+    ::close(lesen);
+    EXPECT_EQ(QByteArray(inhalt), QByteArray("alt"));
+}
+
 struct Lesefall {
     const char* pfad; // below a temporary folder holding "da/datei"
     const QString& text;
@@ -218,14 +361,6 @@ TEST(DateiLesen, ZuGrosseDateiNimmtKeinenSpeicher) {
     dateiAnlegen(pfad, QByteArray(101, 'x'));
     EXPECT_EQ(gefangen([&] { DateiLesen(pfad, 100); }), Fehlertexte::eaFehler(8));
     EXPECT_EQ(DateiLesen(pfad, 101).size(), 101);
-}
-
-// A named pipe without a writer reads as empty instead of blocking the window.
-TEST(DateiLesen, RohrOhneSchreiberWartetNicht) {
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("rohr"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
-    EXPECT_EQ(DateiLesen(pfad, 100), QByteArray());
 }
 
 // The platform's numbers: a full disk is reported as itself, a short write as 101.

@@ -1,7 +1,8 @@
 #include "common/fehler.h"
 #include "rechner/kern/datendateien.h"
+#include "tests/hilfen/dateien.h"
 #include "tests/hilfen/fehlervon.h"
-#include "tests/kern/dateien_hilfen.h"
+#include "tests/hilfen/skriptdialoge.h"
 
 #include <QFileInfo>
 

@@ -134,9 +134,52 @@ TEST(Rolle, UebernehmenLaesstDieQuelleUnberuehrt) {
     EXPECT_EQ(kopie.zeilen(), (QStringList{QStringLiteral("A"), QString(), QStringLiteral("b")}));
 }
 
+// The lines joined by one break each, the plain way: where a line starts, and the line of a
+// position (the breaks before it).
+qsizetype anfangInListe(const QStringList& liste, qsizetype zeile) {
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i < zeile; ++i)
+        anfang += liste[i].size() + 1;
+    return anfang;
+}
+
+qsizetype zeileInText(const QString& verbunden, qsizetype position) {
+    return verbunden.left(position).count(QLatin1Char('\n'));
+}
+
+// Positions in the joined lines, read back the plain way, for rolls with empty lines and for
+// the empty roll.
+class Positionen : public ::testing::TestWithParam<QStringList> {};
+TEST_P(Positionen, WieImVerbundenenText) {
+    const QStringList liste = GetParam();
+    Rolle rolle;
+    rolle.ersetzen(liste);
+    const QString verbunden = liste.join(QLatin1Char('\n'));
+    EXPECT_EQ(rolle.verbundeneLaenge(), verbunden.size());
+    for (qsizetype zeile = 0; zeile <= liste.size(); ++zeile)
+        EXPECT_EQ(rolle.zeilenanfang(zeile), anfangInListe(liste, zeile)) << zeile;
+    for (qsizetype position = 0; position <= verbunden.size(); ++position) {
+        const qsizetype zeile = rolle.zeileBei(position);
+        EXPECT_EQ(zeile, zeileInText(verbunden, position)) << position;
+        for (qsizetype bis = position; bis <= verbunden.size(); ++bis) {
+            const qsizetype bisZeile = rolle.zeileBei(bis);
+            EXPECT_EQ(rolle.abschnitt(zeile, position - rolle.zeilenanfang(zeile), bisZeile,
+                                      bis - rolle.zeilenanfang(bisZeile)),
+                      verbunden.mid(position, bis - position));
+        }
+    }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Rollen, Positionen,
+    ::testing::Values(QStringList{}, QStringList{QString()}, QStringList{QString(), QString()},
+                      QStringList{QStringLiteral("12,00 €  "), QString(), QString(),
+                                  QStringLiteral("= 17,00 €  "), QString()},
+                      QStringList{QStringLiteral("a"), QStringLiteral("bc"), QString()}));
+
 // Random range edits, appends and copies between two rolls, compared with plain lists after
 // every step: the lines the two rolls share never let a change of one reach the other, and the
-// many runs that edits leave behind read back as the right lines.
+// many runs that edits leave behind read back as the right lines. The positions in the joined
+// lines, whose counts the two rolls share with their lists, follow every step.
 TEST(Rolle, ZufaelligeAenderungenWieListen) {
     std::mt19937 zufall(4711);
     const auto bis = [&zufall](qsizetype n) {
@@ -173,6 +216,12 @@ TEST(Rolle, ZufaelligeAenderungenWieListen) {
             const qsizetype i = bis(liste.size() - 1);
             ASSERT_EQ(rolle.zeile(i), liste[i]) << schritt;
         }
+        const QString verbunden = liste.join(QLatin1Char('\n'));
+        ASSERT_EQ(rolle.verbundeneLaenge(), verbunden.size()) << schritt;
+        const qsizetype zeile = bis(liste.size());
+        ASSERT_EQ(rolle.zeilenanfang(zeile), anfangInListe(liste, zeile)) << schritt;
+        const qsizetype position = bis(verbunden.size());
+        ASSERT_EQ(rolle.zeileBei(position), zeileInText(verbunden, position)) << schritt;
         if (schritt % 97 == 0) {
             ASSERT_EQ(rollen[0].zeilen(), listen[0]) << schritt;
             ASSERT_EQ(rollen[1].zeilen(), listen[1]) << schritt;

@@ -4,12 +4,15 @@
 #include "rechner/kern/rolle.h"
 #include "rechner/kern/rollendatei.h"
 #include "rechner/kern/rtfleser.h"
-#include "tests/kern/dateien_hilfen.h"
+#include "tests/hilfen/dateien.h"
+#include "tests/hilfen/fehlervon.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -25,14 +28,46 @@ QStringList u8Liste(const std::vector<const char*>& zeilen) {
     return liste;
 }
 
-// The error text of reading the bytes, or empty when they read.
-QString ladefehler(const QByteArray& bytes) {
+// The pieces cut everything a reader may meet in two: control words, their numbers, hex
+// escapes, CR LF, the start "{\rtf".
+constexpr qsizetype Stueckgroessen[] = {1, 2, 3, 5, 7};
+
+// What reading the bytes in pieces of `groesse` gives: the lines, or the error text.
+std::variant<QStringList, QString> lesenInStuecken(const QByteArray& bytes, qsizetype groesse,
+                                                   qint64 grenze = qint64(1) << 30) {
+    Speicherquelle quelle(bytes, groesse);
     try {
-        ZeilenAusDatei(bytes);
+        return ZeilenAusQuelle(quelle, grenze);
     } catch (const Fehler& f) {
         return f.text();
     }
-    return {};
+}
+
+// The error text of reading the bytes, or empty when they read; the same in every piece size.
+QString ladefehler(const QByteArray& bytes) {
+    QString fehler;
+    try {
+        ZeilenAusDatei(bytes);
+    } catch (const Fehler& f) {
+        fehler = f.text();
+    }
+    for (const qsizetype groesse : Stueckgroessen) {
+        const auto stueckweise = lesenInStuecken(bytes, groesse);
+        EXPECT_EQ(std::holds_alternative<QString>(stueckweise) ? std::get<QString>(stueckweise)
+                                                               : QString(),
+                  fehler)
+            << "in pieces of " << groesse;
+    }
+    return fehler;
+}
+
+// The lines of the bytes, which every piece size gives too.
+QStringList gelesen(const QByteArray& bytes) {
+    const QStringList zeilen = ZeilenAusDatei(bytes);
+    for (const qsizetype groesse : Stueckgroessen)
+        EXPECT_EQ(lesenInStuecken(bytes, groesse), (std::variant<QStringList, QString>(zeilen)))
+            << "in pieces of " << groesse;
+    return zeilen;
 }
 
 // Every Windows-1252 character but the line breaks, in one line.
@@ -98,7 +133,7 @@ void PrintTo(const RtfFall& f, std::ostream* os) {
 class RtfLesen : public ::testing::TestWithParam<RtfFall> {};
 
 TEST_P(RtfLesen, Absaetze) {
-    EXPECT_EQ(ZeilenAusDatei(QByteArray(GetParam().rtf)), u8Liste(GetParam().zeilen));
+    EXPECT_EQ(gelesen(QByteArray(GetParam().rtf)), u8Liste(GetParam().zeilen));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -136,20 +171,24 @@ INSTANTIATE_TEST_SUITE_P(
         RtfFall{R"({\rtf1\fs99999999999999 a\par})", {"a"}},
         RtfFall{"{\\rtf1 a\\par}\r\nRest{\\", {"a"}},
         RtfFall{"{\\rtf1 a\x01\x7f\tc\\par}", {"a\x7f\tc"}},
-        RtfFall{R"({\rtf1 \lquote x\rquote  \emdash\bullet\par})", {"‘x’ —•"}}));
+        RtfFall{R"({\rtf1 \lquote x\rquote  \emdash\bullet\par})", {"‘x’ —•"}},
+        RtfFall{R"({\rtf1 \fs-x\fs-5 y\par})", {"-xy"}}, RtfFall{R"({\rtf1 \'e\'4g\par})", {"e4g"}},
+        RtfFall{"{\\rtf1 \\aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa x\\par}",
+                {"x"}},
+        RtfFall{"{\\rtf1 a\\bin3 }}}b\\par}", {"ab"}}));
 
 // A file that does not start with "{\rtf" is text split by the roll's own rule.
 class TextLesen : public ::testing::TestWithParam<QByteArray> {};
 
 TEST_P(TextLesen, WieDieRolle) {
-    EXPECT_EQ(ZeilenAusDatei(GetParam()), zeilenAus(ansiZuText(GetParam())));
+    EXPECT_EQ(gelesen(GetParam()), zeilenAus(ansiZuText(GetParam())));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texte, TextLesen,
                          ::testing::Values(QByteArray(), "a", "a\r\n", "a\r\r\n", "\n\n",
                                            "a\rb\nc\r\nd", "\r\n\r", QByteArray("x\x80\xff\0y", 5),
                                            "{\\rt", " {\\rtf1 a\\par}", "\xef\xbb\xbf{\\rtf1 a}",
-                                           "12,00 \x80  \r\n\r\n"));
+                                           "12,00 \x80  \r\n\r\n", "a\r", "\r\r\n\n\r"));
 
 // Damaged or hostile documents are refused with the load message, never read in part.
 class RtfKaputt : public ::testing::TestWithParam<QByteArray> {};
@@ -167,20 +206,33 @@ INSTANTIATE_TEST_SUITE_P(Dokumente, RtfKaputt,
                                            "{\\rtf1{\\pict\\bin100 ab}}", "{\\rtf1 {a\\par}",
                                            "{\\rtf", verschachtelt(RtfHoechsteTiefe + 1)));
 
-TEST(RtfGrenzen, RiesigeDateienWerdenAbgewiesen) {
+TEST(RtfGrenzen, TiefeGruppenWerdenAbgewiesen) {
     EXPECT_EQ(ladefehler("{\\rtf1" + QByteArray(10'000'000, '{')), Fehlertexte::FehlerBeimLaden);
-    EXPECT_EQ(ladefehler(QByteArray(RollendateiHoechstBytes + 1, ' ')),
-              Fehlertexte::FehlerBeimLaden);
 }
 
 TEST(RtfGrenzen, TiefeBisZurGrenzeWirdGelesen) {
-    EXPECT_EQ(ZeilenAusDatei(verschachtelt(RtfHoechsteTiefe)), QStringList{QStringLiteral("a")});
+    EXPECT_EQ(gelesen(verschachtelt(RtfHoechsteTiefe)), QStringList{QStringLiteral("a")});
 }
 
-TEST(RtfGrenzen, ZeilenBisZurGrenze) {
-    EXPECT_EQ(RtfZeilen("{\\rtf1 \\par\\par x}", 3)->size(), 3);
-    EXPECT_FALSE(RtfZeilen("{\\rtf1 \\par\\par x}", 2));
-    EXPECT_FALSE(RtfZeilen("{\\rtf1 \\par\\par\\par}", 2));
+// Only the memory the lines would take bounds a read; a roll past it is refused as too large,
+// and said so, rather than taking the machine's memory.
+TEST(RtfGrenzen, ZeilenUeberDerSpeichergrenze) {
+    QTemporaryDir ordner;
+    for (const char* name : {"Rolle.KRO", "Rolle.txt"}) {
+        const QString pfad = ordner.filePath(QString::fromLatin1(name));
+        QStringList zeilen(1000, QStringLiteral("12,00 €  "));
+        if (QByteArray(name).endsWith(".KRO"))
+            RollendateiSchreiben(pfad, zeilen);
+        else
+            dateiAnlegen(pfad, textZuAnsi(zeilen.join(QStringLiteral("\r\n"))));
+        EXPECT_EQ(RollendateiLesen(pfad, 1'000'000), zeilen) << name;
+        EXPECT_EQ(fehlerVon([&] { RollendateiLesen(pfad, 10'000); }),
+                  Fehlertexte::dateiZuGross(pfad))
+            << name;
+        const QByteArray bytes = dateiBytes(pfad);
+        EXPECT_EQ(lesenInStuecken(bytes, 7, 10'000),
+                  (std::variant<QStringList, QString>(Fehlertexte::dateiZuGross(QString()))));
+    }
 }
 
 // A file cut off anywhere before its end is refused; the roll is never read in part.

@@ -1,8 +1,9 @@
 #include "common/fehler.h"
 #include "rechner/kern/rollendatei.h"
 #include "rechner/kern/rollenverwaltung.h"
+#include "tests/hilfen/dateien.h"
 #include "tests/hilfen/protokollfang.h"
-#include "tests/kern/dateien_hilfen.h"
+#include "tests/hilfen/skriptdialoge.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The administration window's model: locking and unlocking, the settings tab, the automatic
 // path, leaving and closing, and the roll copy.
 #include "hilfen/tasten.h"
+#include "rechner/kern/datendateien.h"
 #include "rechner/kern/rollendatei.h"
 #include "verwaltung_fixture.h"
 
@@ -228,6 +229,62 @@ TEST_F(Verwaltungsmodell, AutopfadSpeichernNimmtDenRollenpfad) {
     EXPECT_EQ(einstellungsdatei().mid(0, 2), (QStringList{QStringLiteral("True"), QString()}));
     EXPECT_TRUE(verwaltung.autopfadAnzeige().isEmpty());
 }
+
+// A path the settings file cannot hold as one line of Windows-1252 is refused before anything
+// is stored: it would split the file's lines or come back as another path at the next start.
+// Every path it can hold reads back as it was.
+struct Autopfadfall {
+    const char* name;
+    const char16_t* pfad;
+    bool gespeichert;
+};
+
+void PrintTo(const Autopfadfall& fall, std::ostream* os) {
+    *os << fall.name;
+}
+
+class Autopfade : public Verwaltungsmodell, public ::testing::WithParamInterface<Autopfadfall> {};
+
+TEST_P(Autopfade, NurWasDieEinstellungsdateiHaeltWirdGespeichert) {
+    ordnerAnlegen();
+    einstellungen({QStringLiteral("False"), QString(), QStringLiteral("2"), QStringLiteral("1"),
+                   QStringLiteral("2"), QStringLiteral("Laden Nord")});
+    const QByteArray vorher = lesen(QStringLiteral("AUTMV.txt"));
+    entsperren();
+    const QString anzeigeVorher = verwaltung.autopfadAnzeige();
+    w.AutopfadText = QStringLiteral("False");
+    w.Rollenpfad = ordner() + QString::fromUtf16(GetParam().pfad);
+    const QString fehler = fehlerVon([&] { verwaltung.autopfadSpeichern(); });
+    if (!GetParam().gespeichert) {
+        EXPECT_EQ(fehler, QStringLiteral("Dieser Pfad kann nicht als Autopfad gespeichert werden: "
+                                         "Er enthält einen Zeilenumbruch oder ein Zeichen, das "
+                                         "die Einstellungsdatei nicht aufnehmen kann!"));
+        EXPECT_EQ(lesen(QStringLiteral("AUTMV.txt")), vorher);
+        EXPECT_FALSE(w.AutopfadGesetzt);
+        EXPECT_EQ(w.AutopfadText, QStringLiteral("False"));
+        EXPECT_TRUE(w.Autopfad.isEmpty());
+        EXPECT_EQ(verwaltung.autopfadAnzeige(), anzeigeVorher);
+        return;
+    }
+    EXPECT_EQ(fehler, QString());
+    Programmwerte gelesen;
+    EinstellungenLesen(gelesen);
+    EXPECT_EQ(gelesen.AutopfadText, QStringLiteral("True"));
+    EXPECT_EQ(gelesen.Autopfad, w.Rollenpfad);
+    EXPECT_EQ(gelesen.Firmenname, QStringLiteral("Laden Nord"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pfade, Autopfade,
+    ::testing::Values(Autopfadfall{"zeilenvorschub", u"eins.KRO\nzwei.KRO", false},
+                      Autopfadfall{"wagenruecklauf", u"eins.KRO\rzwei.KRO", false},
+                      Autopfadfall{"crlf", u"eins\r\n.KRO", false},
+                      Autopfadfall{"ausserhalbVon1252", u"Kasse \u2713.KRO", false},
+                      Autopfadfall{"nichtDarstellbar", u"K\uFFFDse.KRO", false},
+                      Autopfadfall{"umlauteUndEuro", u"Käse € Œ.KRO", true},
+                      Autopfadfall{"fragezeichen", u"Wer?.KRO", true},
+                      Autopfadfall{"tabulator", u"a\tb.KRO", true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Verwaltungsmodell, AutopfadLoeschenUndDanachLeereAnzeige) {
     ordnerAnlegen();

@@ -1,13 +1,19 @@
 // Symbolic links at a roll's name: followed as the kernel's protection of shared folders
-// (fs.protected_symlinks) would follow them, on every machine.
+// (fs.protected_symlinks) would follow them, on every machine, by saves and loads alike.
+#include "common/ansi.h"
+#include "common/dateizugriff.h"
 #include "common/fehler.h"
+#include "common/zeilen.h"
 #include "rechner/kern/rollendatei.h"
-#include "tests/kern/dateien_hilfen.h"
+#include "tests/hilfen/dateien.h"
+#include "tests/hilfen/fehlervon.h"
 
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -77,6 +83,23 @@ TEST_P(VerweisImOrdner, GefolgtNurWoDerKernelFolgt) {
     }
 }
 
+TEST_P(VerweisImOrdner, GelesenNurWoDerKernelFolgt) {
+    QString fehler;
+    QStringList zeilen;
+    try {
+        zeilen = RollendateiLesen(verweis);
+    } catch (const Fehler& f) {
+        fehler = f.text();
+    }
+    if (GetParam().gefolgt) {
+        EXPECT_EQ(fehler, QString());
+        EXPECT_EQ(zeilen, zeilenAus(ansiZuText(alt)));
+    } else {
+        EXPECT_EQ(fehler, Fehlertexte::dateiNichtOeffenbar(verweis));
+        EXPECT_TRUE(zeilen.isEmpty());
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Ordner, VerweisImOrdner,
     ::testing::Values(Verweisfall{"EigenerImGeteilten", 01777, Ich, Ich, true},
@@ -117,6 +140,15 @@ TEST_F(VerweisKette, EigenerVerweisAufFremden) {
     EXPECT_TRUE(QFileInfo(eigener).isSymLink());
 }
 
+TEST_F(VerweisKette, EigenerVerweisAufFremdenWirdNichtGelesen) {
+    const QString eigener = basis.filePath(QStringLiteral("geteilt/Montag.KRO"));
+    if (!fremderVerweis("../fremd/Montag.KRO", basis.filePath(QStringLiteral("geteilt/fremd.KRO"))))
+        GTEST_SKIP() << "only root can give a link to another user";
+    ASSERT_EQ(::symlink("fremd.KRO", pfadBytes(eigener).constData()), 0);
+    EXPECT_EQ(fehlerVon([&] { RollendateiLesen(eigener); }),
+              Fehlertexte::dateiNichtOeffenbar(eigener));
+}
+
 TEST_F(VerweisKette, FremderVerweisAufOrdner) {
     if (!fremderVerweis("../fremd", basis.filePath(QStringLiteral("geteilt/ordner"))))
         GTEST_SKIP() << "only root can give a link to another user";
@@ -143,6 +175,13 @@ TEST(Verweis, OhneZielWirdErsetzt) {
     EXPECT_EQ(dateiBytes(verweis), RtfAusZeilen({QStringLiteral("neu")}));
 }
 
+TEST(Verweis, OhneZielWirdNichtGefunden) {
+    QTemporaryDir basis;
+    const QString verweis = basis.filePath(QStringLiteral("Montag.KRO"));
+    ASSERT_EQ(::symlink("fehlt/nirgends.KRO", pfadBytes(verweis).constData()), 0);
+    EXPECT_EQ(fehlerVon([&] { DateiLesen(verweis, 100); }), Fehlertexte::DateiNichtGefunden);
+}
+
 TEST(Verweis, AufOrdnerWirdAbgelehnt) {
     QTemporaryDir basis;
     const QString verweis = basis.filePath(QStringLiteral("Montag.KRO"));
@@ -150,6 +189,47 @@ TEST(Verweis, AufOrdnerWirdAbgelehnt) {
     EXPECT_THROW(RollendateiSchreiben(verweis, {QStringLiteral("neu")}), Fehler);
     EXPECT_TRUE(QFileInfo(verweis).isSymLink());
     EXPECT_EQ(eintraege(basis.path()), QStringList{QStringLiteral("Montag.KRO")});
+}
+
+// A path longer than the platform's 4096 bytes, which a save reaches by walking folder by
+// folder, is read back the same way.
+class LangerPfad : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Deskriptor ordner(::open(pfadBytes(basis.path()).constData(), O_RDONLY | O_DIRECTORY));
+        ASSERT_TRUE(ordner.offen());
+        m_ordner.push_back(std::move(ordner));
+        pfad = basis.path();
+        while (pfad.size() <= 4200) {
+            ASSERT_EQ(::mkdirat(m_ordner.back().fd(), Name.constData(), 0700), 0);
+            Deskriptor unter(
+                ::openat(m_ordner.back().fd(), Name.constData(), O_RDONLY | O_DIRECTORY));
+            ASSERT_TRUE(unter.offen());
+            m_ordner.push_back(std::move(unter));
+            pfad += u'/' + QString::fromLatin1(Name);
+        }
+        pfad += QStringLiteral("/Montag.KRO");
+    }
+    // The folders go from the deepest up: their paths are too long for QTemporaryDir.
+    void TearDown() override {
+        ::unlinkat(m_ordner.back().fd(), "Montag.KRO", 0);
+        while (m_ordner.size() > 1) {
+            m_ordner.pop_back();
+            ::unlinkat(m_ordner.back().fd(), Name.constData(), AT_REMOVEDIR);
+        }
+    }
+
+    const QByteArray Name = QByteArray(200, 'o');
+    QTemporaryDir basis;
+    QString pfad;
+    std::vector<Deskriptor> m_ordner;
+};
+
+TEST_F(LangerPfad, GespeichertUndGelesen) {
+    const QStringList zeilen{QStringLiteral("12,00 €  "), QString(), QStringLiteral("= 17")};
+    RollendateiSchreiben(pfad, zeilen);
+    EXPECT_EQ(RollendateiLesen(pfad), zeilen);
+    EXPECT_EQ(DateiLesen(pfad, 1000), RtfAusZeilen(zeilen));
 }
 
 } // namespace

@@ -1,16 +1,20 @@
 #pragma once
 
 // Finding the updater window's widgets by objectName, reading their texts and ticking its step
-// timers by hand, for the window tests.
+// timers by hand, and the base of the window tests.
 
 #include "nivex/fenster/updatefenster.h"
+#include "tests/hilfen/boxrekorder.h"
+#include "tests/hilfen/testserver.h"
 #include "tests/nivex/probewelt.h"
 
 #include <QLabel>
 #include <QMetaObject>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 template <typename T> T* feld(Updatefenster& f, const char* name) {
     return f.findChild<T*>(QString::fromLatin1(name));
@@ -36,3 +40,17 @@ inline std::unique_ptr<Updatefenster> gestartetesFenster(Probewelt& welt, const 
     f->activateWindow();
     return f;
 }
+
+// What every window test of the updater has: the test server, a program folder, a recorder of
+// the boxes (a test makes one for each case: every box the case does not take fails it), and a
+// window started from that folder.
+class Nivexfenstertest : public QObject {
+protected:
+    Testserver server;
+    QTemporaryDir ordner;
+    std::optional<Boxrekorder> boxen;
+
+    std::unique_ptr<Updatefenster> fenster(Probewelt& welt) {
+        return gestartetesFenster(welt, server.basisadresse(), ordner.path());
+    }
+};

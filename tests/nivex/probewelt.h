@@ -21,10 +21,10 @@ public:
     std::function<void()> beiMeldung;
 
     QString abrufen(const QString& url) override { return Open_Internet(url); }
-    bool herunterladen(const QString& url, const QString& ziel) override {
+    bool herunterladen(const QString& url, Ablagedatei& datei) override {
         if (beimHerunterladen)
             beimHerunterladen(url);
-        return ::herunterladen(url, ziel);
+        return ::herunterladen(url, datei);
     }
     QString zwischenablage() const override { return ablage; }
     void meldung(const QString& text) override {

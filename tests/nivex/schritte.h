@@ -4,23 +4,12 @@
 
 #include "nivex/kern/updatemodell.h"
 #include "rechner/kern/aktualisierung.h"
+#include "tests/hilfen/dateien.h"
 #include "tests/hilfen/rechnerwelt.h"
 #include "tests/hilfen/testserver.h"
 #include "tests/nivex/probewelt.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-
-inline QByteArray Inhalt(const QString& pfad) {
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
-}
-
-inline void Schreiben(const QString& pfad, const QByteArray& inhalt) {
-    QFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly))
-        datei.write(inhalt);
-}
 
 struct Updatelauf {
     // Publishes 2.1.5.0 with or without the help flag, and both update files.

@@ -1,6 +1,7 @@
 // A download killed in the middle of its transfer leaves nothing beside its target: the file it
 // fills has no name until it is whole, and a named one of a file system without unnamed files
 // goes with the next download into the folder.
+#include "common/dateiablage.h"
 #include "common/web.h"
 #include "tests/hilfen/schreibende.h"
 #include "tests/nivex/schritte.h"
@@ -14,8 +15,13 @@
 
 namespace {
 
-QStringList eintraege(const QString& ordner) {
-    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+// A download into `pfad` as the updater makes it: staged beside it, put in place when whole.
+bool herunterladenNach(const QString& url, const QString& pfad) {
+    Ablagedatei datei(pfad, Verweise::Nie);
+    if (!herunterladen(url, datei))
+        return false;
+    datei.ersetzen();
+    return true;
 }
 
 TEST(Herunterladen, GetoetetBleibtNichts) {
@@ -27,12 +33,12 @@ TEST(Herunterladen, GetoetetBleibtNichts) {
     server.veroeffentlichen(QStringLiteral("Neu.zip"), "ganz");
     QTemporaryDir ordner;
     const QString ziel = ordner.filePath(QStringLiteral("Rechner.zip"));
-    Schreiben(ziel, "frueher");
+    dateiAnlegen(ziel, "frueher");
     const QString url = server.basisadresse() + QStringLiteral("/UpdateQelvar/");
 
     const pid_t kind = ::fork();
     if (kind == 0) {
-        herunterladen(url + QStringLiteral("Rechner.zip"), ziel);
+        herunterladenNach(url + QStringLiteral("Rechner.zip"), ziel);
         ::_exit(0);
     }
     ASSERT_GT(kind, 0);
@@ -47,12 +53,12 @@ TEST(Herunterladen, GetoetetBleibtNichts) {
     ASSERT_FALSE(frist.hasExpired()) << "the download was never seen writing";
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
 
-    EXPECT_EQ(Inhalt(ziel), "frueher");
+    EXPECT_EQ(dateiBytes(ziel), "frueher");
     if (unbenannteDateien(ordner.path())) {
         EXPECT_EQ(eintraege(ordner.path()), QStringList{QStringLiteral("Rechner.zip")});
     }
     // Whatever the killed download left, the next one into the folder removes.
-    ASSERT_TRUE(herunterladen(url + QStringLiteral("Neu.zip"), ordner.filePath("Neu.zip")));
+    ASSERT_TRUE(herunterladenNach(url + QStringLiteral("Neu.zip"), ordner.filePath("Neu.zip")));
     EXPECT_EQ(eintraege(ordner.path()), QStringList({"Neu.zip", "Rechner.zip"}));
 }
 

@@ -65,12 +65,12 @@ TEST_P(Fremdeintraege, LenkenNichtUm) {
     ASSERT_TRUE(lauf.server.laeuft());
     QTemporaryDir draussen;
     const QString ziel = draussen.filePath(QStringLiteral("ziel"));
-    Schreiben(ziel, "fremd");
+    dateiAnlegen(ziel, "fremd");
     ASSERT_EQ(::chmod(QFile::encodeName(ziel).constData(), 0644), 0);
     const QString programm = lauf.pfad(QStringLiteral("Rechner"));
     const QString hilfe = lauf.pfad(QStringLiteral("RechnerHilfe.chm"));
-    Schreiben(programm, "alt");
-    Schreiben(hilfe, "alte Hilfe");
+    dateiAnlegen(programm, "alt");
+    dateiAnlegen(hilfe, "alte Hilfe");
     const QString eintrag = lauf.pfad(QString::fromLatin1(fall.eintrag));
     if (QString::fromLatin1(fall.eintrag) != QStringLiteral("Temp"))
         QDir(lauf.ordner.path()).mkdir(QStringLiteral("Temp"));
@@ -98,12 +98,12 @@ TEST_P(Fremdeintraege, LenkenNichtUm) {
     EXPECT_EQ(
         QDir(draussen.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList{QStringLiteral("ziel")});
-    EXPECT_EQ(Inhalt(ziel), "fremd");
+    EXPECT_EQ(dateiBytes(ziel), "fremd");
     EXPECT_EQ(rechteVon(ziel), mode_t(0644));
     EXPECT_EQ(artVon(programm), mode_t(S_IFREG));
-    EXPECT_EQ(Inhalt(programm), fall.programm);
+    EXPECT_EQ(dateiBytes(programm), fall.programm);
     EXPECT_EQ(artVon(hilfe), mode_t(S_IFREG));
-    EXPECT_EQ(Inhalt(hilfe), fall.hilfe);
+    EXPECT_EQ(dateiBytes(hilfe), fall.hilfe);
     // The planted entry is left as it is; the old program is started again.
     EXPECT_EQ(artVon(eintrag), fall.art);
     EXPECT_EQ(lauf.welt.starts, QStringList{programm});

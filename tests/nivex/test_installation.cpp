@@ -1,11 +1,13 @@
 // The road of an update: Rechner's check hands over through the clipboard, and Nivex downloads
 // and installs in a temporary program folder; with the failure rows of both steps.
+#include "common/fehler.h"
 #include "tests/hilfen/protokollfang.h"
 #include "tests/nivex/schritte.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,10 +50,10 @@ TEST_P(Installation, Dateien) {
     ASSERT_TRUE(lauf.server.laeuft());
     const QString programm = lauf.pfad(QStringLiteral("Rechner"));
     if (!fall.altesProgramm.isEmpty())
-        Schreiben(programm, fall.altesProgramm);
+        dateiAnlegen(programm, fall.altesProgramm);
     if (!fall.liegengeblieben.isEmpty())
-        Schreiben(lauf.pfad(QStringLiteral("Rechner.zip")), fall.liegengeblieben);
-    Schreiben(lauf.pfad(QStringLiteral("RechnerHilfe.chm")), "alte Hilfe");
+        dateiAnlegen(lauf.pfad(QStringLiteral("Rechner.zip")), fall.liegengeblieben);
+    dateiAnlegen(lauf.pfad(QStringLiteral("RechnerHilfe.chm")), "alte Hilfe");
     if (fall.tempOrdner)
         QDir(lauf.ordner.path()).mkdir(QStringLiteral("Temp"));
     if (fall.server == Server::OhneProgramm)
@@ -67,9 +69,9 @@ TEST_P(Installation, Dateien) {
     lauf.installieren();
 
     EXPECT_EQ(lauf.welt.meldungen, QStringList(fall.abbrueche, Nivextexte::DownloadAbgebrochen));
-    EXPECT_EQ(Inhalt(programm), fall.programm);
+    EXPECT_EQ(dateiBytes(programm), fall.programm);
     EXPECT_TRUE(QFileInfo(programm).isExecutable() || fall.programm == fall.altesProgramm);
-    EXPECT_EQ(Inhalt(lauf.pfad(QStringLiteral("RechnerHilfe.chm"))), fall.hilfe);
+    EXPECT_EQ(dateiBytes(lauf.pfad(QStringLiteral("RechnerHilfe.chm"))), fall.hilfe);
     // Neither the downloads nor their temporary files stay behind.
     EXPECT_EQ(
         QDir(lauf.ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -98,6 +100,9 @@ const Antwort antworten[] = {
     {"vollstaendig", "200", "neues Programm", true, ""},
     {"ohneLaenge", "200 -", "neues Programm", true, ""},
     {"keinInhalt", "204", "", false, "status 204, 0 bytes announced, 0 bytes received"},
+    // An empty program file is no update: the old program stays.
+    {"leer", "200", "", false, "status 200, 0 bytes announced, 0 bytes received"},
+    {"leerOhneLaenge", "200 -", "", false, "status 200, no length announced, 0 bytes received"},
     {"nichtGeaendert", "304 -", "", false, "status 304, 0 bytes announced, 0 bytes received"},
     {"umleitungOhneZiel", "302", "<html>verschoben</html>", false,
      "status 302, 23 bytes announced, 23 bytes received"},
@@ -120,7 +125,7 @@ TEST_P(Antworten, NurVollstaendigeAntwortGilt) {
     ASSERT_TRUE(lauf.server.laeuft());
     lauf.server.antwort(QStringLiteral("Rechner.zip"), antwort.kopf, antwort.inhalt);
     const QString programm = lauf.pfad(QStringLiteral("Rechner"));
-    Schreiben(programm, "alt");
+    dateiAnlegen(programm, "alt");
     lauf.starten();
     Protokollfang protokoll;
     lauf.herunterladen();
@@ -139,12 +144,34 @@ TEST_P(Antworten, NurVollstaendigeAntwortGilt) {
                   .size(),
               antwort.geladen ? 2 : 1);
     lauf.installieren();
-    EXPECT_EQ(Inhalt(programm), antwort.geladen ? "neues Programm" : "alt");
+    EXPECT_EQ(dateiBytes(programm), antwort.geladen ? "neues Programm" : "alt");
     EXPECT_EQ(lauf.welt.starts, QStringList{programm});
 }
 
 INSTANTIATE_TEST_SUITE_P(Server, Antworten, ::testing::ValuesIn(antworten),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A step of the installation that fails is not shown, as the installation shows nothing, but
+// the log says which file and why.
+TEST(Installation, FehlschlagWirdProtokolliert) {
+    Updatelauf lauf(false);
+    ASSERT_TRUE(lauf.server.laeuft());
+    const QString programm = lauf.pfad(QStringLiteral("Rechner"));
+    dateiAnlegen(programm, "alt");
+    lauf.starten();
+    lauf.herunterladen();
+    const QString neu = lauf.pfad(QStringLiteral("Rechner.zip"));
+    ASSERT_TRUE(QFile::remove(neu));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(neu).constData(), 0644), 0);
+    Protokollfang protokoll;
+    lauf.installieren();
+    EXPECT_EQ(lauf.welt.meldungen, QStringList());
+    EXPECT_EQ(dateiBytes(programm), "alt");
+    EXPECT_EQ(protokoll.meldungen,
+              QStringList{QStringLiteral("common.dateien: Installing \"%1\" failed: %2")
+                              .arg(neu, Fehlertexte::ZugriffVerweigert)});
+    EXPECT_EQ(lauf.welt.starts, QStringList{programm});
+}
 
 // Rechner still running (its close was refused): the new program takes the old one's place all
 // the same, because a rename over a running program works here, and the old process runs on.
@@ -158,7 +185,7 @@ TEST(Installation, RechnerLaeuftNoch) {
     lauf.starten();
     lauf.herunterladen();
     lauf.installieren();
-    EXPECT_EQ(Inhalt(programm), "neues Programm");
+    EXPECT_EQ(dateiBytes(programm), "neues Programm");
     EXPECT_EQ(laufend.state(), QProcess::Running);
     laufend.kill();
     laufend.waitForFinished();

@@ -2,8 +2,6 @@
 // driven tick by tick, and the keys Escape and Enter.
 #include "nivex/fenster/plattform.h"
 #include "nivex/fenster/updatefenster.h"
-#include "tests/hilfen/boxrekorder.h"
-#include "tests/hilfen/testserver.h"
 #include "tests/nivex/nivexfenster_hilfen.h"
 #include "tests/nivex/probewelt.h"
 
@@ -27,17 +25,8 @@ public:
 
 } // namespace
 
-class TestNivexfenster : public QObject {
+class TestNivexfenster : public Nivexfenstertest {
     Q_OBJECT
-
-    Testserver server;
-    QTemporaryDir ordner;
-    // Every box a test does not take fails it.
-    std::optional<Boxrekorder> boxen;
-
-    std::unique_ptr<Updatefenster> fenster(Probewelt& welt) {
-        return gestartetesFenster(welt, server.basisadresse(), ordner.path());
-    }
 
 private Q_SLOTS:
     void initTestCase() {

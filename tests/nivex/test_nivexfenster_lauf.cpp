@@ -2,8 +2,6 @@
 // download blocks it, and lines that wrap in the information and flag fields.
 #include "common/zeilen.h"
 #include "nivex/fenster/updatefenster.h"
-#include "tests/hilfen/boxrekorder.h"
-#include "tests/hilfen/testserver.h"
 #include "tests/nivex/nivexfenster_hilfen.h"
 #include "tests/nivex/probewelt.h"
 
@@ -52,17 +50,8 @@ enum class Weg { Fenstersystem, Programm, AlleFenster };
 
 } // namespace
 
-class TestNivexfensterLauf : public QObject {
+class TestNivexfensterLauf : public Nivexfenstertest {
     Q_OBJECT
-
-    Testserver server;
-    QTemporaryDir ordner;
-    // Every box a test does not take fails it.
-    std::optional<Boxrekorder> boxen;
-
-    std::unique_ptr<Updatefenster> fenster(Probewelt& welt) {
-        return gestartetesFenster(welt, server.basisadresse(), ordner.path());
-    }
     void veroeffentlichen(const QStringList& zeilen) {
         server.veroeffentlichen(QStringLiteral("Version.txt"), Versionsdatei(zeilen));
     }

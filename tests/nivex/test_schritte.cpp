@@ -148,7 +148,7 @@ TEST(Schritte, Abbrechen) {
     };
     for (const Fall& fall : {Fall{-1, true}, Fall{0, false}, Fall{5, false}, Fall{10, true}}) {
         Updatelauf lauf(false);
-        Schreiben(lauf.pfad(QStringLiteral("Rechner")), "altes Programm");
+        dateiAnlegen(lauf.pfad(QStringLiteral("Rechner")), "altes Programm");
         lauf.starten();
         if (fall.ticks >= 0)
             lauf.m.herunterladen();
@@ -156,7 +156,7 @@ TEST(Schritte, Abbrechen) {
             tick < 6 ? lauf.m.downloadTick() : lauf.m.nachDownloadTick();
         lauf.m.abbrechen();
         EXPECT_EQ(lauf.m.geschlossen, fall.endet) << fall.ticks;
-        EXPECT_EQ(Inhalt(lauf.pfad(QStringLiteral("Rechner"))), "altes Programm");
+        EXPECT_EQ(dateiBytes(lauf.pfad(QStringLiteral("Rechner"))), "altes Programm");
         EXPECT_TRUE(lauf.welt.starts.isEmpty());
     }
 }
@@ -178,8 +178,8 @@ TEST(Schritte, DownloadOrdnerAusDemFeld) {
             lauf.m.nachDownloadTick();
         lauf.installieren();
         EXPECT_EQ(lauf.welt.meldungen.size(), abbrueche);
-        EXPECT_EQ(Inhalt(lauf.pfad(ordner + QStringLiteral("Rechner"))),
-                  abbrueche ? "" : "neues Programm");
+        EXPECT_EQ(dateiBytes(lauf.pfad(ordner + QStringLiteral("Rechner"))),
+                  abbrueche ? "<fehlt>" : "neues Programm");
         EXPECT_EQ(lauf.welt.starts, QStringList{lauf.pfad(ordner + QStringLiteral("Rechner"))});
     }
 }

@@ -10,7 +10,6 @@
 #include "rechner/kern/zahlformen.h"
 
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QTextStream>
 #include <cerrno>
 #include <clocale>
@@ -219,31 +218,26 @@ private:
     void speichern(const QString& pfad) {
         try {
             RollendateiSchreiben(pfad, m_modell.rolle().zeilen());
-        } catch (const Fehler&) {
-            aus(QStringLiteral("Fehler: ") + Fehlertexte::FehlerBeimSpeichern);
+        } catch (const Fehler& fehler) {
+            aus(QStringLiteral("Fehler: ") +
+                Meldungstext(fehler, Fehlertexte::FehlerBeimSpeichern));
         }
     }
 
     void laden(const QString& pfad) {
         try {
             m_modell.rolle().ersetzen(RollendateiLesen(pfad));
-        } catch (const Fehler&) {
-            aus(QStringLiteral("Fehler: ") + Fehlertexte::FehlerBeimLaden);
+        } catch (const Fehler& fehler) {
+            aus(QStringLiteral("Fehler: ") + Meldungstext(fehler, Fehlertexte::FehlerBeimLaden));
         }
     }
 
-    // The report of the main roll as a PDF file, laid out by the code the print preview uses.
-    // An empty path would send it to the system's printer instead.
+    // The report of the main roll as a PDF file, laid out by the code the print preview uses and
+    // written through the file door as a roll file is.
     void drucken(const QString& pfad) {
-        if (pfad.isEmpty())
-            throw Fehler(Fehlertexte::dateiNichtErstellbar(pfad));
         Druckbericht bericht;
         bericht.fuellen(m_modell);
-        QPrinter drucker(QPrinter::HighResolution);
-        Druckbericht::einrichten(drucker);
-        drucker.setOutputFileName(pfad);
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        bericht.drucken(drucker);
+        bericht.pdfSchreiben(pfad);
     }
 
     Programmwerte m_werte;

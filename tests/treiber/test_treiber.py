@@ -3,6 +3,7 @@
 import atexit
 import os
 import shutil
+import socket
 import subprocess
 import sys
 import tempfile
@@ -11,7 +12,9 @@ TREIBER = sys.argv[1]
 
 
 def lauf(eingabe):
-    return subprocess.run([TREIBER], input=eingabe.encode(), capture_output=True,
+    if isinstance(eingabe, str):
+        eingabe = eingabe.encode()
+    return subprocess.run([TREIBER], input=eingabe, capture_output=True,
                           check=True, timeout=30).stdout.decode()
 
 
@@ -69,11 +72,49 @@ FAELLE += [
      "Rolle 1\n|3,00 €  |\n"),
 ]
 
+# What is no regular file is refused at once, whether a pipe has a writer or not, and the roll
+# stays; nothing is written into it either.
+os.mkfifo(os.path.join(ORDNER, "rohr.KRO"))
+os.mkfifo(os.path.join(ORDNER, "schreiber.KRO"))
+SCHREIBER = os.open(os.path.join(ORDNER, "schreiber.KRO"), os.O_RDWR)
+SOCKEL = socket.socket(socket.AF_UNIX)
+SOCKEL.bind(os.path.join(ORDNER, "sockel.KRO"))
+os.mkdir(os.path.join(ORDNER, "ordner.KRO"))
+FAELLE += [
+    ("taste 1\ntaste +\n" + "".join(f"laden {ORDNER}/{name}.KRO\n" for name in
+                                    ("rohr", "schreiber", "sockel", "ordner")) +
+     f"speichern {ORDNER}/rohr.KRO\nrolle\n",
+     "Fehler: Fehler beim Laden der Datei!\n" * 4 + "Fehler: Fehler beim Speichern der Datei!\n"
+     "Rolle 1\n|1,00 €  |\n"),
+]
+
+# A name that is no UTF-8 cannot be represented: the driver says so and neither reads that file
+# nor writes one of another name.
+with open(os.path.join(ORDNER.encode(), b"K\xe4se2.KRO"), "wb") as datei:
+    datei.write(b"fremd")
+NAMEN_VORHER = sorted(os.listdir(ORDNER.encode()))
+FAELLE += [
+    (b"taste 1\ntaste +\nspeichern " + ORDNER.encode() + b"/K\xe4se.KRO\nladen " +
+     ORDNER.encode() + b"/K\xe4se2.KRO\nrolle\n",
+     f"Fehler: Dateiname {ORDNER}/K\ufffdse.KRO kann nicht dargestellt werden\n"
+     f"Fehler: Dateiname {ORDNER}/K\ufffdse2.KRO kann nicht dargestellt werden\n"
+     "Rolle 1\n|1,00 €  |\n"),
+]
+
 fehler = 0
 for eingabe, erwartet in FAELLE:
     erhalten = lauf(eingabe)
     if erhalten != erwartet:
         fehler += 1
         print(f"FALSCH für {eingabe!r}:\n erwartet {erwartet!r}\n erhalten {erhalten!r}")
+NAMEN = sorted(NAMEN_VORHER + [b"Montag.KRO", b"mit  Blanks.KRO"])
+if sorted(os.listdir(ORDNER.encode())) != NAMEN:
+    fehler += 1
+    print(f"FALSCH: Einträge {sorted(os.listdir(ORDNER.encode()))!r} statt {NAMEN!r}")
+for name in ("rohr", "schreiber"):
+    if not os.path.exists(os.path.join(ORDNER, name + ".KRO")) or \
+            os.path.isfile(os.path.join(ORDNER, name + ".KRO")):
+        fehler += 1
+        print(f"FALSCH: {name}.KRO ersetzt")
 print(f"{len(FAELLE) - fehler} passed, {fehler} failed")
 sys.exit(1 if fehler else 0)

@@ -1,24 +1,20 @@
 #pragma once
 
-// Helpers of the file tests: bytes in and out, the scripted dialogs, and a limit on the size of
-// written files that makes the platform fail a write in the middle.
-
-#include "tests/hilfen/ausgabe.h"
-#include "tests/hilfen/skriptdialoge.h"
+// Files for the tests of any framework: bytes in and out, a folder's entries, entries given to
+// another user, and a limit on the size of written files that makes the platform fail a write
+// in the middle. GoogleTest's tests take dateien.h, which fails the test on a failed write.
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
+// The file's bytes, or "<fehlt>" when it cannot be read.
 inline QByteArray dateiBytes(const QString& pfad) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
@@ -26,16 +22,17 @@ inline QByteArray dateiBytes(const QString& pfad) {
     return datei.readAll();
 }
 
-inline void dateiAnlegen(const QString& pfad, const QByteArray& bytes) {
+// Creates or replaces the file with the bytes; false when that fails.
+[[nodiscard]] inline bool dateiSchreiben(const QString& pfad, const QByteArray& bytes) {
     QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) << pfad.toStdString();
-    ASSERT_EQ(datei.write(bytes), bytes.size());
+    return datei.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           datei.write(bytes) == bytes.size() && datei.flush();
 }
 
 // Every entry of a folder, hidden ones included: a left-over temporary file shows here.
 inline QStringList eintraege(const QString& ordner) {
-    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(ordner).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // Gives a file, folder or link to another user. Only a privileged process can; tests that need

@@ -1,0 +1,111 @@
+#pragma once
+
+// How screen readers read the two roll views: the accessible interface of the main window's
+// roll (read only) and of the administration window's roll copy (editable while the window is
+// unlocked). Their text is the roll's lines joined by one line break ("\n"); the empty roll is
+// the empty text. Everything is served from the roll's lines and its counts of line lengths:
+// only the range asked for is put together, never the text of a long roll.
+
+#include "rechner/fenster/rollenflaeche.h"
+
+#include <QAccessibleWidget>
+
+class RollenEditor;
+
+// A text that Qt's own rules for characters, words, sentences and lines run on: the roll views
+// hand them the lines around a position, never the whole roll.
+class Textstueck : public QAccessibleTextInterface {
+public:
+    explicit Textstueck(QString text) : m_text(std::move(text)) {}
+    QString text(int von, int bis) const override { return m_text.mid(von, bis - von); }
+    int characterCount() const override { return static_cast<int>(m_text.size()); }
+    void selection(int, int* von, int* bis) const override { *von = *bis = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* von, int* bis) const override {
+        *von = *bis = -1;
+        return {};
+    }
+
+private:
+    QString m_text;
+};
+
+class RollenZugang : public QAccessibleWidget,
+                     public QAccessibleTextInterface,
+                     public QAccessibleEditableTextInterface {
+public:
+    using Stelle = RollenFlaeche::Stelle;
+    // The cursor and the anchor of the selection.
+    struct Stand {
+        Stelle cursor;
+        Stelle anker;
+        bool operator==(const Stand&) const = default;
+    };
+
+    explicit RollenZugang(RollenFlaeche* ansicht);
+
+    // Lets Qt ask this class for a roll view's interface; every view calls it when it is made.
+    static void einrichten(RollenFlaeche* ansicht);
+
+    void* interface_cast(QAccessible::InterfaceType art) override;
+    QAccessible::State state() const override;
+    QString text(QAccessible::Text art) const override;
+    // The text is all there is: a point in the view is a place in the text, not a child.
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    // The roll copy has one selection; the main view has none and its cursor stands at the
+    // end, where the next line is written.
+    void selection(int nummer, int* von, int* bis) const override;
+    int selectionCount() const override;
+    void addSelection(int von, int bis) override;
+    void removeSelection(int nummer) override;
+    void setSelection(int nummer, int von, int bis) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+
+    QString text(int von, int bis) const override;
+    QString textBeforeOffset(int position, QAccessible::TextBoundaryType art, int* von,
+                             int* bis) const override;
+    QString textAfterOffset(int position, QAccessible::TextBoundaryType art, int* von,
+                            int* bis) const override;
+    QString textAtOffset(int position, QAccessible::TextBoundaryType art, int* von,
+                         int* bis) const override;
+    int characterCount() const override;
+
+    QRect characterRect(int position) const override;
+    int offsetAtPoint(const QPoint& punkt) const override;
+    void scrollToSubstring(int von, int bis) override;
+    QString attributes(int position, int* von, int* bis) const override;
+
+    // Hand edits of the roll copy while it is enabled, made as typing makes them.
+    void deleteText(int von, int bis) override;
+    void insertText(int position, const QString& text) override;
+    void replaceText(int von, int bis, const QString& text) override;
+
+    RollenFlaeche* ansicht() const;
+    // The roll copy's editor; none for the main view.
+    RollenEditor* editor() const;
+    int position(Stelle stelle) const;
+    Stelle stelle(int position) const;
+    Stand stand() const;
+
+    // What screen readers were last told of the cursor and the selection.
+    Stand gemeldet;
+
+private:
+    enum class Richtung { Davor, Darauf, Danach };
+    QString umgebung(Richtung richtung, int position, QAccessible::TextBoundaryType art, int* von,
+                     int* bis) const;
+    const Rolle& rolle() const { return ansicht()->rolle(); }
+};
