@@ -94,9 +94,9 @@ Updatefenster::Updatefenster(NivexAussenwelt& welt, const QString& basisadresse,
     statusleisteBauen();
 
     for (auto [zeitgeber, name, tick] :
-         {std::tuple{&downloadZeitgeber, "Timer1", &Updatemodell::downloadTick},
-          std::tuple{&nachDownloadZeitgeber, "Timer2", &Updatemodell::nachDownloadTick},
-          std::tuple{&installZeitgeber, "Timer3", &Updatemodell::installTick}}) {
+         {std::tuple{&m_downloadZeitgeber, "Timer1", &Updatemodell::downloadTick},
+          std::tuple{&m_nachDownloadZeitgeber, "Timer2", &Updatemodell::nachDownloadTick},
+          std::tuple{&m_installZeitgeber, "Timer3", &Updatemodell::installTick}}) {
         zeitgeber->setObjectName(QString::fromLatin1(name));
         zeitgeber->setParent(this);
         zeitgeber->setInterval(1000);
@@ -105,15 +105,15 @@ Updatefenster::Updatefenster(NivexAussenwelt& welt, const QString& basisadresse,
                 [this, schritt] { ausfuehren([this, schritt] { (m_modell.*schritt)(); }); });
     }
 
-    m_modell.angezeigteZeilen = [this](Textfeld feld, const QString& zeile) {
+    m_modell.zeilenmassSetzen([this](Textfeld feld, const QString& zeile) {
         return angezeigteZeilen(
-            feld == Textfeld::Information ? *informationsFeld : *hilfeKennungFeld, zeile);
-    };
+            feld == Textfeld::Information ? *m_informationsFeld : *m_hilfeKennungFeld, zeile);
+    });
     // The download blocks the event loop: what the window shows until it ends is painted now.
-    m_modell.vorDerUebertragung = [this] {
+    m_modell.vorDerUebertragungSetzen([this] {
         aktualisieren();
         repaint();
-    };
+    });
     m_modell.erstellen(programmordner);
     aktualisieren();
     if (const QScreen* bildschirm = screen())
@@ -123,28 +123,30 @@ Updatefenster::Updatefenster(NivexAussenwelt& welt, const QString& basisadresse,
 void Updatefenster::felderBauen() {
     const QColor creme(255, 251, 240);
     schwarz(this, QStringLiteral("Label1"), QStringLiteral("Download-Pfad"), {8, 96});
-    downloadOrdnerFeld = textfeld(this, QStringLiteral("Memo1"), {8, 112, 505, 41}, creme, false);
+    m_downloadOrdnerFeld = textfeld(this, QStringLiteral("Memo1"), {8, 112, 505, 41}, creme, false);
     schwarz(this, QStringLiteral("Label2"), QStringLiteral("Dateiversionen"), {8, 168});
-    aktuelleVersionFeld =
+    m_aktuelleVersionFeld =
         textfeld(this, QStringLiteral("Memo5"), {8, 184, 177, 41}, QColor(192, 192, 192), false);
-    neueVersionFeld =
+    m_neueVersionFeld =
         textfeld(this, QStringLiteral("Memo2"), {8, 232, 177, 41}, QColor(192, 220, 192), true);
     schwarz(this, QStringLiteral("Label3"), QStringLiteral("Informationen zum neuen Update"),
             {192, 168});
-    informationsFeld = textfeld(this, QStringLiteral("Memo3"), {192, 184, 409, 129}, creme, true);
-    informationsFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    hilfeKennungFeld =
+    m_informationsFeld = textfeld(this, QStringLiteral("Memo3"), {192, 184, 409, 129}, creme, true);
+    m_informationsFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_hilfeKennungFeld =
         textfeld(this, QStringLiteral("Memo4"), {344, 122, 65, 25}, Qt::white, false);
     // Without scroll bars its lines are always as wide as the field.
-    hilfeKennungFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    hilfeKennungFeld->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    hilfeKennungFeld->hide();
+    m_hilfeKennungFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_hilfeKennungFeld->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_hilfeKennungFeld->hide();
 
     // Typed text reaches the model at once: the download step reads the folder field.
-    connect(downloadOrdnerFeld, &QPlainTextEdit::textChanged, this,
-            [this] { m_modell.downloadOrdner = ausAnzeige(downloadOrdnerFeld->toPlainText()); });
-    connect(aktuelleVersionFeld, &QPlainTextEdit::textChanged, this,
-            [this] { m_modell.aktuelleVersion = ausAnzeige(aktuelleVersionFeld->toPlainText()); });
+    connect(m_downloadOrdnerFeld, &QPlainTextEdit::textChanged, this, [this] {
+        m_modell.downloadOrdnerGetippt(ausAnzeige(m_downloadOrdnerFeld->toPlainText()));
+    });
+    connect(m_aktuelleVersionFeld, &QPlainTextEdit::textChanged, this, [this] {
+        m_modell.aktuelleVersionGetippt(ausAnzeige(m_aktuelleVersionFeld->toPlainText()));
+    });
 }
 
 void Updatefenster::schritteBauen() {
@@ -161,18 +163,18 @@ void Updatefenster::schritteBauen() {
         fortschritt->setTextVisible(false);
         return std::pair{rahmen, fortschritt};
     };
-    std::tie(downloadRahmen, downloadBalken) =
+    std::tie(m_downloadRahmen, m_downloadBalken) =
         schritt(QStringLiteral("Shape1"), 8, 1, QStringLiteral("Herunterladen"));
-    std::tie(installRahmen, installBalken) =
+    std::tie(m_installRahmen, m_installBalken) =
         schritt(QStringLiteral("Shape2"), 96, 2, QStringLiteral("Installieren"));
 }
 
 void Updatefenster::knoepfeBauen() {
-    herunterladenKnopf = knopf(this, QStringLiteral("BitBtn1"), QStringLiteral("Herunterladen"),
-                               {608, 184, 153, 25});
-    installierenKnopf =
+    m_herunterladenKnopf = knopf(this, QStringLiteral("BitBtn1"), QStringLiteral("Herunterladen"),
+                                 {608, 184, 153, 25});
+    m_installierenKnopf =
         knopf(this, QStringLiteral("BitBtn2"), QStringLiteral("Installieren"), {608, 236, 153, 25});
-    for (QPushButton* rot : {herunterladenKnopf, installierenKnopf}) {
+    for (QPushButton* rot : {m_herunterladenKnopf, m_installierenKnopf}) {
         QFont schrift = rot->font();
         schrift.setPixelSize(13);
         rot->setFont(schrift);
@@ -182,14 +184,14 @@ void Updatefenster::knoepfeBauen() {
         palette.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(255, 0, 0));
         rot->setPalette(palette);
     }
-    abbrechenKnopf =
+    m_abbrechenKnopf =
         knopf(this, QStringLiteral("BitBtn3"), QStringLiteral("Abbrechen"), {608, 288, 153, 24});
-    abbrechenKnopf->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(herunterladenKnopf, &QPushButton::clicked, this,
+    m_abbrechenKnopf->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(m_herunterladenKnopf, &QPushButton::clicked, this,
             [this] { ausfuehren([this] { m_modell.herunterladen(); }); });
-    connect(installierenKnopf, &QPushButton::clicked, this,
+    connect(m_installierenKnopf, &QPushButton::clicked, this,
             [this] { ausfuehren([this] { m_modell.installieren(); }); });
-    connect(abbrechenKnopf, &QPushButton::clicked, this,
+    connect(m_abbrechenKnopf, &QPushButton::clicked, this,
             [this] { ausfuehren([this] { m_modell.abbrechen(); }); });
 }
 
@@ -199,10 +201,10 @@ void Updatefenster::statusleisteBauen() {
         QRect(0, Innengroesse.height() - Statushoehe, Innengroesse.width(), Statushoehe));
     const int breiten[2] = {250, Innengroesse.width() - 250};
     for (int i = 0; i < 2; ++i) {
-        statusfelder[i] = platziert<QLabel>(leiste, QStringLiteral("StatusPanel%1").arg(i),
-                                            QRect(i * breiten[0], 0, breiten[i], Statushoehe));
-        statusfelder[i]->setAlignment(Qt::AlignCenter);
-        statusfelder[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_statusfelder[i] = platziert<QLabel>(leiste, QStringLiteral("StatusPanel%1").arg(i),
+                                              QRect(i * breiten[0], 0, breiten[i], Statushoehe));
+        m_statusfelder[i]->setAlignment(Qt::AlignCenter);
+        m_statusfelder[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
 }
 
@@ -212,34 +214,36 @@ void Updatefenster::ausfuehren(const std::function<void()>& operation) {
 
 void Updatefenster::aktualisieren() {
     const Updatemodell& m = m_modell;
-    zeigen(downloadOrdnerFeld, m.downloadOrdner);
-    zeigen(aktuelleVersionFeld, m.aktuelleVersion);
-    zeigen(neueVersionFeld, m.neueVersionFeld);
-    zeigen(informationsFeld, m.information);
-    zeigen(hilfeKennungFeld, m.hilfeKennung);
+    zeigen(m_downloadOrdnerFeld, m.downloadOrdner());
+    zeigen(m_aktuelleVersionFeld, m.aktuelleVersion());
+    zeigen(m_neueVersionFeld, m.neueVersionFeld());
+    zeigen(m_informationsFeld, m.information());
+    zeigen(m_hilfeKennungFeld, m.hilfeKennung());
     for (int i = 0; i < 2; ++i)
-        statusfelder[i]->setText(m.statuszeile[i]);
-    downloadRahmen->setzeStift(m.downloadStift);
-    installRahmen->setzeStift(m.installStift);
-    downloadBalken->setValue(m.downloadFortschritt);
-    installBalken->setValue(m.installFortschritt);
-    for (auto [knopf, an] : {std::pair{herunterladenKnopf, m.herunterladenAktiv},
-                             std::pair{installierenKnopf, m.installierenAktiv},
-                             std::pair{abbrechenKnopf, m.abbrechenAktiv}}) {
+        m_statusfelder[i]->setText(m.statuszeile(i));
+    m_downloadRahmen->setzeStift(m.downloadStift());
+    m_installRahmen->setzeStift(m.installStift());
+    m_downloadBalken->setValue(m.downloadFortschritt());
+    m_installBalken->setValue(m.installFortschritt());
+    for (auto [knopf, an] : {std::pair{m_herunterladenKnopf, m.herunterladenAktiv()},
+                             std::pair{m_installierenKnopf, m.installierenAktiv()},
+                             std::pair{m_abbrechenKnopf, m.abbrechenAktiv()}}) {
         // A pressed button that turns off leaves the focus with the window, not with the next
         // text field, so that Enter and Escape keep reaching the buttons.
         if (!an && focusWidget() == knopf)
             knopf->clearFocus();
         knopf->setEnabled(an);
     }
-    laufen(downloadZeitgeber, m.downloadLaeuft);
-    laufen(nachDownloadZeitgeber, m.nachDownloadLaeuft);
-    laufen(installZeitgeber, m.installLaeuft);
+    using Schritt = Updatemodell::Schritt;
+    laufen(m_downloadZeitgeber, m.schritt() == Schritt::Download);
+    laufen(m_nachDownloadZeitgeber, m.schritt() == Schritt::NachDownload);
+    laufen(m_installZeitgeber, m.schritt() == Schritt::Installation);
+    const std::optional<Rgb> farbe = m.farbe();
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, m.farbe ? QColor(m.farbe->rot, m.farbe->gruen, m.farbe->blau)
-                                               : QPalette().color(QPalette::Button));
+    palette.setColor(QPalette::Window, farbe ? QColor(farbe->rot, farbe->gruen, farbe->blau)
+                                             : QPalette().color(QPalette::Button));
     setPalette(palette);
-    if (m.geschlossen)
+    if (m.geschlossen())
         close();
 }
 
@@ -265,9 +269,9 @@ void Updatefenster::keyPressEvent(QKeyEvent* ereignis) {
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (m_modell.herunterladenAktiv)
+        if (m_modell.herunterladenAktiv())
             ausfuehren([this] { m_modell.herunterladen(); });
-        else if (m_modell.installierenAktiv)
+        else if (m_modell.installierenAktiv())
             ausfuehren([this] { m_modell.installieren(); });
         break;
     default:
@@ -279,7 +283,7 @@ void Updatefenster::keyPressEvent(QKeyEvent* ereignis) {
 // request (the window manager's, Alt+F4, the application quitting) counts as "Abbrechen", which
 // does nothing while it is disabled.
 void Updatefenster::closeEvent(QCloseEvent* ereignis) {
-    if (!m_modell.geschlossen)
+    if (!m_modell.geschlossen())
         m_modell.abbrechen();
-    ereignis->setAccepted(m_modell.geschlossen);
+    ereignis->setAccepted(m_modell.geschlossen());
 }

@@ -7,16 +7,12 @@ Updatemodell::Updatemodell(NivexAussenwelt& welt, QString basisadresse)
     : m_welt(welt), m_basisadresse(std::move(basisadresse)) {}
 
 void Updatemodell::erstellen(const QString& programmordner) {
-    statuszeile[0] = Nivextexte::Statuszeile0;
-    statuszeile[1] = Nivextexte::Bereit;
-    downloadStift = SchwarzerStift;
-    herunterladenAktiv = true;
-    installierenAktiv = false;
-    downloadOrdner = mitCrLf(programmordner);
-}
-
-void Updatemodell::Open_Internet(const QString& url) {
-    VersionsText = m_welt.abrufen(url);
+    m_statuszeile[0] = Nivextexte::Statuszeile0;
+    m_statuszeile[1] = Nivextexte::Bereit;
+    m_downloadStift = SchwarzerStift;
+    m_herunterladenAktiv = true;
+    m_installierenAktiv = false;
+    m_downloadOrdner = mitCrLf(programmordner);
 }
 
 namespace {
@@ -42,29 +38,31 @@ void Updatemodell::aktivieren() {
     if (m_aktiviert)
         return;
     m_aktiviert = true;
-    downloadLaeuft = nachDownloadLaeuft = installLaeuft = false;
-    downloadTicks = nachDownloadTicks = installTicks = 0;
-    aktuelleVersion = mitCrLf(aktuelleVersion + m_welt.zwischenablage());
-    Open_Internet(m_basisadresse + Updatedateien::Ordner + Updatedateien::Versionsdatei);
+    m_schritt = Schritt::Keiner;
+    m_downloadTicks = m_nachDownloadTicks = m_installTicks = 0;
+    m_aktuelleVersion = mitCrLf(m_aktuelleVersion + m_welt.zwischenablage());
+    const QString versionsText =
+        m_welt.abrufen(m_basisadresse + Updatedateien::Ordner + Updatedateien::Versionsdatei);
 
-    neueVersionFeld = mitCrLf(neueVersionFeld + VersionsText);
-    NeueVersion = neueVersionFeld.left(5);
-    neueVersionFeld = mitCrLf(QStringLiteral("Neuere Version: ") + Versionsanzeige(NeueVersion));
+    m_neueVersionFeld = mitCrLf(m_neueVersionFeld + versionsText);
+    m_neueVersion = m_neueVersionFeld.left(5);
+    m_neueVersionFeld =
+        mitCrLf(QStringLiteral("Neuere Version: ") + Versionsanzeige(m_neueVersion));
 
-    // Lines 1 to 3 are the code, the flag line and a free line; the information follows. The
+    // Lines 1 to 3 are the code, the flag line and a free line; the m_information follows. The
     // fields drop displayed lines, so a line that wraps moves where both start.
-    information = mitCrLf(information + VersionsText);
-    hilfeKennung = information;
+    m_information = mitCrLf(m_information + versionsText);
+    m_hilfeKennung = m_information;
     for (int i = 0; i < 3; ++i)
-        information = ohneErsteAngezeigteZeile(information, Textfeld::Information);
-    hilfeKennung =
-        mitCrLf(ohneErsteAngezeigteZeile(hilfeKennung, Textfeld::Hilfekennung).mid(18, 2));
-    farbe = Rgb{251, 230, 191};
+        m_information = ohneErsteAngezeigteZeile(m_information, Textfeld::Information);
+    m_hilfeKennung =
+        mitCrLf(ohneErsteAngezeigteZeile(m_hilfeKennung, Textfeld::Hilfekennung).mid(18, 2));
+    m_farbe = Rgb{251, 230, 191};
 }
 
 QString Updatemodell::ohneErsteAngezeigteZeile(const QString& text, Textfeld feld) const {
-    if (!angezeigteZeilen)
+    if (!m_angezeigteZeilen)
         return ohneErsteFeldzeile(text);
     return OhneErsteAngezeigteZeile(
-        text, [this, feld](const QString& zeile) { return angezeigteZeilen(feld, zeile); });
+        text, [this, feld](const QString& zeile) { return m_angezeigteZeilen(feld, zeile); });
 }

@@ -5,26 +5,26 @@
 #include "common/eafehler.h"
 
 void Updatemodell::herunterladen() {
-    herunterladenAktiv = false;
-    abbrechenAktiv = false;
-    downloadLaeuft = true;
+    m_herunterladenAktiv = false;
+    m_abbrechenAktiv = false;
+    m_schritt = Schritt::Download;
 }
 
 void Updatemodell::downloadTick() {
-    ++downloadTicks;
+    ++m_downloadTicks;
     // Ticks that arrive while a box of the downloads is open count on and start nothing, however
     // long the box stays open: the counter wraps after 255 and would reach 6 again.
     if (m_uebertragungLaeuft)
         return;
-    switch (downloadTicks) {
+    switch (m_downloadTicks) {
     case 1:
-        statuszeile[1] = Nivextexte::Ermitteln;
+        m_statuszeile[1] = Nivextexte::Ermitteln;
         break;
     case 5:
-        herunterladenAktiv = false;
-        abbrechenAktiv = false;
-        downloadStift = RoterStift;
-        statuszeile[1] = Nivextexte::DownloadBeginnt;
+        m_herunterladenAktiv = false;
+        m_abbrechenAktiv = false;
+        m_downloadStift = RoterStift;
+        m_statuszeile[1] = Nivextexte::DownloadBeginnt;
         break;
     case 6:
         downloadarbeit();
@@ -38,32 +38,31 @@ void Updatemodell::downloadTick() {
 // swapped into its path later.
 void Updatemodell::downloadarbeit() {
     m_uebertragungLaeuft = true;
-    DownloadPfad = downloadOrdner;
+    m_downloadPfad = m_downloadOrdner;
     try {
-        m_ordner = Downloadordner(DownloadPfad);
+        m_ordner = Downloadordner(m_downloadPfad);
     } catch (const Fehler& fehler) {
         m_ordner = Downloadordner();
-        DateifehlerProtokollieren("Opening the download folder of", DownloadPfad, fehler);
+        DateifehlerProtokollieren("Opening the download folder of", m_downloadPfad, fehler);
     }
-    downloadFortschritt = 50;
+    m_downloadFortschritt = 50;
     dateiHerunterladen(Updatedateien::Programm, QString());
-    downloadFortschritt = 100;
+    m_downloadFortschritt = 100;
     if (hilfeMarkiert()) {
-        downloadFortschritt = 80;
+        m_downloadFortschritt = 80;
         dateiHerunterladen(Updatedateien::Hilfe, Updatedateien::StagingOrdner);
-        downloadFortschritt = 100;
+        m_downloadFortschritt = 100;
     }
-    nachDownloadLaeuft = true;
-    downloadTicks = 0;
-    downloadLaeuft = false;
+    m_schritt = Schritt::NachDownload;
+    m_downloadTicks = 0;
     m_uebertragungLaeuft = false;
 }
 
 // A failed download is reported and the step goes on as after a successful one. `ordner` is
 // the subfolder the file goes to, or empty for the download folder itself.
 void Updatemodell::dateiHerunterladen(const QString& dateiname, const QString& ordner) {
-    if (vorDerUebertragung)
-        vorDerUebertragung();
+    if (m_vorDerUebertragung)
+        m_vorDerUebertragung();
     const QString url = m_basisadresse + Updatedateien::Ordner + dateiname;
     bool geladen = false;
     try {
@@ -92,16 +91,16 @@ bool Updatemodell::herunterladenNach(const QString& url, int ordner, const QStri
 }
 
 void Updatemodell::nachDownloadTick() {
-    switch (++nachDownloadTicks) {
+    switch (++m_nachDownloadTicks) {
     case 2:
-        statuszeile[1] = Nivextexte::DownloadBeendet;
-        downloadStift = SchwarzerStift;
+        m_statuszeile[1] = Nivextexte::DownloadBeendet;
+        m_downloadStift = SchwarzerStift;
         break;
     case 4:
-        installierenAktiv = true;
-        abbrechenAktiv = true;
-        statuszeile[1] = Nivextexte::Fortfahren;
-        nachDownloadLaeuft = false;
+        m_installierenAktiv = true;
+        m_abbrechenAktiv = true;
+        m_statuszeile[1] = Nivextexte::Fortfahren;
+        m_schritt = Schritt::Keiner;
         break;
     default:
         break;

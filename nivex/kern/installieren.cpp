@@ -27,14 +27,14 @@ void einsetzen(const Lesedatei& quelle, mode_t rechte, int ordner, const QString
 } // namespace
 
 void Updatemodell::installieren() {
-    installStift = RoterStift;
-    abbrechenAktiv = false;
-    installierenAktiv = false;
-    statuszeile[1] = Nivextexte::Installieren;
-    downloadFortschritt = 0;
+    m_installStift = RoterStift;
+    m_abbrechenAktiv = false;
+    m_installierenAktiv = false;
+    m_statuszeile[1] = Nivextexte::Installieren;
+    m_downloadFortschritt = 0;
     programmdateiInstallieren();
     hilfedateiInstallieren();
-    installLaeuft = true;
+    m_schritt = Schritt::Installation;
 }
 
 // Only a regular file is installed: a "Rechner.zip" that is missing, a link, a folder or a pipe
@@ -71,35 +71,35 @@ void Updatemodell::hilfedateiInstallieren() {
 }
 
 void Updatemodell::installTick() {
-    switch (++installTicks) {
+    switch (++m_installTicks) {
     case 2:
-        installFortschritt = 20;
+        m_installFortschritt = 20;
         break;
     case 3:
-        installFortschritt = 40;
+        m_installFortschritt = 40;
         break;
     case 4:
-        installFortschritt = 60;
-        statuszeile[1] = Nivextexte::Beendet;
-        installStift = SchwarzerStift;
+        m_installFortschritt = 60;
+        m_statuszeile[1] = Nivextexte::Beendet;
+        m_installStift = SchwarzerStift;
         // "Neuere Version: " is 16 characters long; the version follows it.
-        aktuelleVersion =
-            mitCrLf(QStringLiteral("Aktualisierte Version ") + neueVersionFeld.mid(16, 10));
-        neueVersionFeld.clear();
+        m_aktuelleVersion =
+            mitCrLf(QStringLiteral("Aktualisierte Version ") + m_neueVersionFeld.mid(16, 10));
+        m_neueVersionFeld.clear();
         break;
     case 5:
-        installFortschritt = 80;
+        m_installFortschritt = 80;
         break;
     case 6:
-        installFortschritt = 100;
+        m_installFortschritt = 100;
         break;
     case 7:
-        installFortschritt = 0;
+        m_installFortschritt = 0;
         break;
     case 8:
-        m_welt.starten(DownloadPfad + Updatedateien::Installiert);
-        installLaeuft = false;
-        geschlossen = true;
+        m_welt.starten(m_downloadPfad + Updatedateien::Installiert);
+        m_schritt = Schritt::Keiner;
+        m_geschlossen = true;
         break;
     default:
         break;
@@ -107,6 +107,6 @@ void Updatemodell::installTick() {
 }
 
 void Updatemodell::abbrechen() {
-    if (abbrechenAktiv)
-        geschlossen = true;
+    if (m_abbrechenAktiv)
+        m_geschlossen = true;
 }

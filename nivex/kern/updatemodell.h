@@ -12,6 +12,7 @@
 #include <QList>
 #include <QString>
 #include <QtGlobal>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -37,47 +38,54 @@ class Updatemodell {
 public:
     Updatemodell(NivexAussenwelt& welt, QString basisadresse);
 
-    // Program-wide values of the window module.
-    QString VersionsText;
-    QString NeueVersion;
-    QString DownloadPfad;
-    quint8 downloadTicks = 0;
-    quint8 nachDownloadTicks = 0;
-    quint8 installTicks = 0;
+    // Which step timer runs, if any.
+    enum class Schritt { Keiner, Download, NachDownload, Installation };
 
-    // Field texts.
-    QString downloadOrdner;
-    QString aktuelleVersion;
-    QString neueVersionFeld;
-    QString information;
-    QString hilfeKennung; // hidden; "hi" asks for the help file
-    QString statuszeile[2];
-
-    Stift downloadStift = SchwarzerStift;
-    Stift installStift = SchwarzerStift;
-    int downloadFortschritt = 0;
-    int installFortschritt = 0;
-    bool herunterladenAktiv = true;
-    bool installierenAktiv = true;
-    bool abbrechenAktiv = true;
-    // Which step timer runs.
-    bool downloadLaeuft = false, nachDownloadLaeuft = false, installLaeuft = false;
-    std::optional<Rgb> farbe; // empty: the system's button face
-    bool geschlossen = false; // the window is to close
-
-    // How a text line breaks into displayed lines in a field: their lengths in characters. The
-    // window measures with the field's own font and width; unset, every text line is one
-    // displayed line.
-    std::function<QList<qsizetype>(Textfeld, const QString& zeile)> angezeigteZeilen;
+    // How a text line breaks into displayed lines in a field: their lengths in characters.
+    using Zeilenmass = std::function<QList<qsizetype>(Textfeld, const QString& zeile)>;
+    // The window measures with the field's own font and width; without a measure every text
+    // line is one displayed line.
+    void zeilenmassSetzen(Zeilenmass mass) { m_angezeigteZeilen = std::move(mass); }
     // Called before each download, which blocks the window until it ends: the window shows the
     // fields as they stand at that moment.
-    std::function<void()> vorDerUebertragung;
+    void vorDerUebertragungSetzen(std::function<void()> zeigen) {
+        m_vorDerUebertragung = std::move(zeigen);
+    }
+
+    // Field texts.
+    const QString& downloadOrdner() const { return m_downloadOrdner; }
+    const QString& aktuelleVersion() const { return m_aktuelleVersion; }
+    const QString& neueVersionFeld() const { return m_neueVersionFeld; }
+    const QString& information() const { return m_information; }
+    const QString& hilfeKennung() const { return m_hilfeKennung; } // hidden; "hi" asks for help
+    const QString& statuszeile(int panel) const { return m_statuszeile.at(panel); }
+    // The first five characters of the version file, the new version's code.
+    const QString& neueVersion() const { return m_neueVersion; }
+    // The folder the downloads went to; the restarted program is taken from there.
+    const QString& downloadPfad() const { return m_downloadPfad; }
+
+    Stift downloadStift() const { return m_downloadStift; }
+    Stift installStift() const { return m_installStift; }
+    int downloadFortschritt() const { return m_downloadFortschritt; }
+    int installFortschritt() const { return m_installFortschritt; }
+    bool herunterladenAktiv() const { return m_herunterladenAktiv; }
+    bool installierenAktiv() const { return m_installierenAktiv; }
+    bool abbrechenAktiv() const { return m_abbrechenAktiv; }
+    Schritt schritt() const { return m_schritt; }
+    // The ticks the download step has counted.
+    quint8 downloadTicks() const { return m_downloadTicks; }
+    std::optional<Rgb> farbe() const { return m_farbe; } // empty: the system's button face
+    bool geschlossen() const { return m_geschlossen; }   // the window is to close
+
+    bool hilfeMarkiert() const { return m_hilfeKennung == QStringLiteral("hi"); }
 
     // `programmordner` is the updater's own folder with its trailing "/".
     void erstellen(const QString& programmordner);
     // Runs on the first activation only.
     void aktivieren();
-    void Open_Internet(const QString& url);
+    // The two editable fields, as typed.
+    void downloadOrdnerGetippt(const QString& text) { m_downloadOrdner = text; }
+    void aktuelleVersionGetippt(const QString& text) { m_aktuelleVersion = text; }
 
     void herunterladen();
     void downloadTick();
@@ -86,8 +94,6 @@ public:
     void installTick();
     // "Abbrechen" and Escape; nothing while disabled.
     void abbrechen();
-
-    bool hilfeMarkiert() const { return hilfeKennung == QStringLiteral("hi"); }
 
 private:
     QString ohneErsteAngezeigteZeile(const QString& text, Textfeld feld) const;
@@ -99,9 +105,36 @@ private:
 
     NivexAussenwelt& m_welt;
     QString m_basisadresse;
+    Zeilenmass m_angezeigteZeilen;
+    std::function<void()> m_vorDerUebertragung;
+
+    QString m_neueVersion;
+    QString m_downloadPfad;
+    quint8 m_downloadTicks = 0;
+    quint8 m_nachDownloadTicks = 0;
+    quint8 m_installTicks = 0;
+
+    QString m_downloadOrdner;
+    QString m_aktuelleVersion;
+    QString m_neueVersionFeld;
+    QString m_information;
+    QString m_hilfeKennung;
+    std::array<QString, 2> m_statuszeile;
+
+    Stift m_downloadStift = SchwarzerStift;
+    Stift m_installStift = SchwarzerStift;
+    int m_downloadFortschritt = 0;
+    int m_installFortschritt = 0;
+    bool m_herunterladenAktiv = true;
+    bool m_installierenAktiv = true;
+    bool m_abbrechenAktiv = true;
+    Schritt m_schritt = Schritt::Keiner;
+    std::optional<Rgb> m_farbe;
+    bool m_geschlossen = false;
+
     bool m_aktiviert = false;
     bool m_uebertragungLaeuft = false; // the downloads of tick 6, with any box they show
-    Downloadordner m_ordner;           // DownloadPfad's folder, opened at tick 6
+    Downloadordner m_ordner;           // the download path's folder, opened at tick 6
 };
 
 namespace Nivextexte {

@@ -113,7 +113,7 @@ private Q_SLOTS:
         else
             QApplication::closeAllWindows();
         QCOMPARE(f->isVisible(), !endet);
-        QCOMPARE(f->modell().geschlossen, endet);
+        QCOMPARE(f->modell().geschlossen(), endet);
         if (endet) {
             QVERIFY(welt.starts.isEmpty());
             return;

@@ -20,9 +20,17 @@ struct Stand {
 };
 
 Stand stand(const Updatemodell& m) {
-    return {m.herunterladenAktiv, m.installierenAktiv,  m.abbrechenAktiv,      m.downloadStift,
-            m.installStift,       m.statuszeile[1],     m.downloadFortschritt, m.installFortschritt,
-            m.downloadLaeuft,     m.nachDownloadLaeuft, m.installLaeuft};
+    return {m.herunterladenAktiv(),
+            m.installierenAktiv(),
+            m.abbrechenAktiv(),
+            m.downloadStift(),
+            m.installStift(),
+            m.statuszeile(1),
+            m.downloadFortschritt(),
+            m.installFortschritt(),
+            m.schritt() == Updatemodell::Schritt::Download,
+            m.schritt() == Updatemodell::Schritt::NachDownload,
+            m.schritt() == Updatemodell::Schritt::Installation};
 }
 
 void PrintTo(const Stand& s, std::ostream* os) {
@@ -85,18 +93,18 @@ TEST(Schritte, Zustandstabelle) {
     QStringList fortschritt;
     lauf.welt.beimHerunterladen = [&](const QString& url) {
         fortschritt << url.section(u'/', -1) +
-                           QStringLiteral(" %1").arg(lauf.m.downloadFortschritt);
+                           QStringLiteral(" %1").arg(lauf.m.downloadFortschritt());
     };
     lauf.starten();
     EXPECT_EQ(stand(lauf.m), (Stand{1, 0, 1, S, S, T::Bereit, 0, 0, 0, 0, 0}));
     for (std::size_t i = 0; i < std::size(ablauf); ++i) {
         ausloesen(lauf.m, ablauf[i].ereignis);
         EXPECT_EQ(stand(lauf.m), ablauf[i].danach) << "Zeile " << i;
-        EXPECT_EQ(lauf.m.geschlossen, i + 1 == std::size(ablauf)) << "Zeile " << i;
+        EXPECT_EQ(lauf.m.geschlossen(), i + 1 == std::size(ablauf)) << "Zeile " << i;
     }
     EXPECT_EQ(fortschritt, QStringList({"Rechner.zip 50", "RechnerHilfe.chm 80"}));
-    EXPECT_EQ(lauf.m.aktuelleVersion, QStringLiteral("Aktualisierte Version 2.1.5.0"));
-    EXPECT_EQ(lauf.m.neueVersionFeld, QString());
+    EXPECT_EQ(lauf.m.aktuelleVersion(), QStringLiteral("Aktualisierte Version 2.1.5.0"));
+    EXPECT_EQ(lauf.m.neueVersionFeld(), QString());
     EXPECT_EQ(lauf.welt.starts, QStringList{lauf.pfad(QStringLiteral("Rechner"))});
     EXPECT_TRUE(lauf.welt.meldungen.isEmpty());
 }
@@ -113,7 +121,7 @@ TEST(Schritte, TicksWaehrendDerMeldung) {
     };
     lauf.herunterladen();
     EXPECT_EQ(lauf.welt.meldungen, QStringList{T::DownloadAbgebrochen});
-    EXPECT_EQ(lauf.m.downloadTicks, 0);
+    EXPECT_EQ(lauf.m.downloadTicks(), 0);
     EXPECT_EQ(stand(lauf.m), (Stand{0, 1, 1, S, S, T::Fortfahren, 100, 0, 0, 0, 0}));
 }
 
@@ -155,7 +163,7 @@ TEST(Schritte, Abbrechen) {
         for (int tick = 0; tick < fall.ticks; ++tick)
             tick < 6 ? lauf.m.downloadTick() : lauf.m.nachDownloadTick();
         lauf.m.abbrechen();
-        EXPECT_EQ(lauf.m.geschlossen, fall.endet) << fall.ticks;
+        EXPECT_EQ(lauf.m.geschlossen(), fall.endet) << fall.ticks;
         EXPECT_EQ(dateiBytes(lauf.pfad(QStringLiteral("Rechner"))), "altes Programm");
         EXPECT_TRUE(lauf.welt.starts.isEmpty());
     }
@@ -171,9 +179,9 @@ TEST(Schritte, DownloadOrdnerAusDemFeld) {
         lauf.m.herunterladen();
         for (int tick = 0; tick < 5; ++tick)
             lauf.m.downloadTick();
-        lauf.m.downloadOrdner = lauf.pfad(ordner);
+        lauf.m.downloadOrdnerGetippt(lauf.pfad(ordner));
         lauf.m.downloadTick();
-        lauf.m.downloadOrdner = lauf.pfad(QStringLiteral("spaeter/"));
+        lauf.m.downloadOrdnerGetippt(lauf.pfad(QStringLiteral("spaeter/")));
         for (int tick = 0; tick < 4; ++tick)
             lauf.m.nachDownloadTick();
         lauf.installieren();
