@@ -68,7 +68,7 @@ void BM_RolleSpeichern(benchmark::State& state) {
     const QString pfad = ordner.filePath(QStringLiteral("Montag.KRO"));
     speicher::spitzeZuruecksetzen();
     for (auto _ : state)
-        RollendateiSchreiben(pfad, zeilen);
+        rollendateiSchreiben(pfad, zeilen);
     state.counters["Spitze_MB"] = speicher::spitzeMB();
     state.counters["Datei_MB"] = static_cast<double>(QFileInfo(pfad).size()) / (1 << 20);
     state.SetItemsProcessed(state.iterations() * zeilen.size());
@@ -78,10 +78,10 @@ BENCHMARK(BM_RolleSpeichern)->Unit(benchmark::kMillisecond);
 void BM_RolleLaden(benchmark::State& state) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("Montag.KRO"));
-    RollendateiSchreiben(pfad, typischeZeilen(MillionZeilen));
+    rollendateiSchreiben(pfad, typischeZeilen(MillionZeilen));
     speicher::spitzeZuruecksetzen();
     for (auto _ : state) {
-        const QStringList zeilen = RollendateiLesen(pfad);
+        const QStringList zeilen = rollendateiLesen(pfad);
         if (zeilen.size() != MillionZeilen)
             state.SkipWithError("falsche Zeilenzahl");
         benchmark::DoNotOptimize(zeilen.constData());
@@ -102,8 +102,8 @@ void BM_RolleUeberAlteGrenzen(benchmark::State& state) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("Jahr.KRO"));
     for (auto _ : state) {
-        RollendateiSchreiben(pfad, zeilen);
-        if (RollendateiLesen(pfad) != zeilen)
+        rollendateiSchreiben(pfad, zeilen);
+        if (rollendateiLesen(pfad) != zeilen)
             state.SkipWithError("gelesen nicht wie geschrieben");
     }
     state.counters["Datei_MB"] = static_cast<double>(QFileInfo(pfad).size()) / (1 << 20);

@@ -18,7 +18,7 @@ void datenordnerAnlegen(const QString& basis) {
     const QString ordner = basis + QStringLiteral("/Morvane/Rechner/");
     QDir().mkpath(ordner);
     const QString rolle = ordner + QStringLiteral("Registrierrolle.KRO");
-    RollendateiSchreiben(rolle, typischeZeilen(MillionZeilen));
+    rollendateiSchreiben(rolle, typischeZeilen(MillionZeilen));
     QFile nutzer(ordner + QStringLiteral("KRAMV.txt"));
     nutzer.open(QIODevice::WriteOnly);
     QFile einstellungen(ordner + QStringLiteral("AUTMV.txt"));

@@ -26,7 +26,7 @@ void zielPruefen(const Dateiziel& ziel, Verweise regel) {
     struct stat st {};
     if (::fstatat(ziel.ordner.fd(), ziel.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno != ENOENT)
-            EaWerfen(errno);
+            eaWerfen(errno);
         return;
     }
     if (!ersetzbar(st, regel))
@@ -44,7 +44,7 @@ std::optional<mode_t> alteRechte(const Dateiziel& ziel) {
     if ((st.st_mode & 0222) == 0)
         throw EaFehler(Ea::ZugriffVerweigert);
     if (::faccessat(ziel.ordner.fd(), name, W_OK, 0) != 0 && errno != ENOENT)
-        EaWerfen(errno);
+        eaWerfen(errno);
     return st.st_mode & 07777;
 }
 
@@ -56,7 +56,7 @@ void kopieren(int quelle, Zwischendatei& ziel) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            EaWerfen(errno);
+            eaWerfen(errno);
         if (n == 0)
             return;
         ziel.schreiben(QByteArrayView(puffer, n));
@@ -76,18 +76,18 @@ void rechteAuf(Zwischendatei& datei, mode_t rechte) {
     const int fehler = errno;
     struct stat st {};
     if (::fstat(datei.fd(), &st) != 0 || (st.st_mode & 07777) != rechte)
-        EaWerfen(fehler);
+        eaWerfen(fehler);
 }
 
 } // namespace
 
 Ablagedatei::Ablagedatei(const QString& pfad, Verweise regel, Zwischendateiart art)
-    : m_ziel(ZielAufloesen(pfad, regel)), m_regel(regel) {
+    : m_ziel(zielAufloesen(pfad, regel)), m_regel(regel) {
     anlegen(art);
 }
 
 Ablagedatei::Ablagedatei(int ordner, const QString& name, Verweise regel, Zwischendateiart art)
-    : m_ziel(ZielAufloesen(ordner, name, regel)), m_regel(regel) {
+    : m_ziel(zielAufloesen(ordner, name, regel)), m_regel(regel) {
     anlegen(art);
 }
 
@@ -95,7 +95,7 @@ void Ablagedatei::anlegen(Zwischendateiart art) {
     zielPruefen(m_ziel, m_regel);
     const std::optional<mode_t> rechte =
         m_regel == Verweise::Folgen ? alteRechte(m_ziel) : std::nullopt;
-    ResteEntfernen(m_ziel.ordner.fd());
+    resteEntfernen(m_ziel.ordner.fd());
     m_datei = std::make_unique<Zwischendatei>(m_ziel.ordner.fd(), art);
     if (rechte)
         rechteSetzen(*rechte);
@@ -129,14 +129,14 @@ void Ablagedatei::benanntSichern() {
     auto benannt = std::make_unique<Zwischendatei>(m_ziel.ordner.fd(), Zwischendateiart::Benannt);
     struct stat st {};
     if (::fstat(m_datei->fd(), &st) != 0 || ::lseek(m_datei->fd(), 0, SEEK_SET) != 0)
-        EaWerfen(errno);
+        eaWerfen(errno);
     rechteAuf(*benannt, st.st_mode & 07777);
     kopieren(m_datei->fd(), *benannt);
     m_datei = std::move(benannt);
     m_datei->sichern();
 }
 
-void DateiErsetzen(const QString& pfad, QByteArrayView inhalt, Zwischendateiart art) {
+void dateiErsetzen(const QString& pfad, QByteArrayView inhalt, Zwischendateiart art) {
     Ablagedatei datei(pfad, Verweise::Folgen, art);
     datei.schreiben(inhalt);
     datei.ersetzen();

@@ -56,5 +56,5 @@ private:
 
 // The whole content as a new file at `pfad`, by the rule Folgen. `art` Benannt takes the way of
 // file systems without unnamed files.
-void DateiErsetzen(const QString& pfad, QByteArrayView inhalt,
+void dateiErsetzen(const QString& pfad, QByteArrayView inhalt,
                    Zwischendateiart art = Zwischendateiart::Unbenannt);

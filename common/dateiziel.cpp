@@ -15,7 +15,7 @@ namespace {
 constexpr int HoechstSpruenge = 40; // the kernel's limit of links on one path
 
 [[noreturn]] void ordnerFehler(int fehler) {
-    EaWerfen(fehler, true);
+    eaWerfen(fehler, true);
 }
 
 // O_NOFOLLOW: a folder swapped for a link after it was looked at is refused, not followed.
@@ -29,7 +29,7 @@ Deskriptor ordnerOeffnen(int basis, const char* name) {
 Deskriptor kopie(int fd) {
     Deskriptor neu(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
     if (!neu.offen())
-        EaWerfen(errno);
+        eaWerfen(errno);
     return neu;
 }
 
@@ -38,7 +38,7 @@ Deskriptor kopie(int fd) {
 void verweisPruefen(int ordner, const struct stat& verweis) {
     struct stat st {};
     if (::fstat(ordner, &st) != 0)
-        EaWerfen(errno);
+        eaWerfen(errno);
     const bool geteilt = (st.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
     if (geteilt && verweis.st_uid != ::geteuid() && verweis.st_uid != st.st_uid)
         throw EaFehler(Ea::ZugriffVerweigert);
@@ -124,7 +124,7 @@ Dateiziel aufloesen(Deskriptor ordner, QByteArray name, Verweise regel, int spru
 
 } // namespace
 
-QByteArray Pfadbytes(const QString& pfad) {
+QByteArray pfadbytes(const QString& pfad) {
     QByteArray bytes = QFile::encodeName(pfad);
     if (pfad.contains(QChar::ReplacementCharacter) || bytes.contains('\0') ||
         QFile::decodeName(bytes) != pfad)
@@ -132,27 +132,27 @@ QByteArray Pfadbytes(const QString& pfad) {
     return bytes;
 }
 
-Deskriptor OrdnerOeffnen(const QString& pfad) {
+Deskriptor ordnerOeffnen(const QString& pfad) {
     int spruenge = 0;
-    return ordnerGehen(AT_FDCWD, Pfadbytes(pfad), spruenge);
+    return ordnerGehen(AT_FDCWD, pfadbytes(pfad), spruenge);
 }
 
-Deskriptor Unterordner(int ordner, const QString& name) {
-    const QByteArray bytes = Pfadbytes(name);
+Deskriptor unterordner(int ordner, const QString& name) {
+    const QByteArray bytes = pfadbytes(name);
     if (ordnerName(bytes) || bytes.contains('/'))
         ordnerFehler(ENOENT);
     return ordnerOeffnen(ordner, bytes.constData());
 }
 
-Dateiziel ZielAufloesen(int ordner, const QString& name, Verweise regel) {
-    const QByteArray bytes = Pfadbytes(name);
+Dateiziel zielAufloesen(int ordner, const QString& name, Verweise regel) {
+    const QByteArray bytes = pfadbytes(name);
     if (bytes.contains('/'))
         throw EaFehler(Ea::OrdnerFehlt);
     return aufloesen(kopie(ordner), bytes, regel, 0);
 }
 
-Dateiziel ZielAufloesen(const QString& pfad, Verweise regel) {
-    const QByteArray roh = Pfadbytes(pfad);
+Dateiziel zielAufloesen(const QString& pfad, Verweise regel) {
+    const QByteArray roh = pfadbytes(pfad);
     const qsizetype schnitt = roh.lastIndexOf('/') + 1;
     int spruenge = 0;
     Deskriptor ordner = ordnerGehen(AT_FDCWD, roh.left(schnitt), spruenge);

@@ -22,7 +22,7 @@ enum class Verweise {
 // The bytes the platform takes for a path. A name that no bytes give back exactly (a byte that
 // could not be decoded and shows as U+FFFD, a lone surrogate, a NUL) raises Ursachenfehler with
 // its own text: a file of another name must never be read or written in its place.
-QByteArray Pfadbytes(const QString& pfad);
+QByteArray pfadbytes(const QString& pfad);
 
 struct Dateiziel {
     Deskriptor ordner; // the entry's folder, opened as a path only
@@ -30,13 +30,13 @@ struct Dateiziel {
 };
 
 // The folder a path names, walked by the rule. A missing folder raises EaFehler 3.
-Deskriptor OrdnerOeffnen(const QString& pfad);
+Deskriptor ordnerOeffnen(const QString& pfad);
 // The folder `name` inside `ordner`, never through a link: a link there raises EaFehler 3.
-Deskriptor Unterordner(int ordner, const QString& name);
+Deskriptor unterordner(int ordner, const QString& name);
 
 // The entry that `name` in `ordner` stands for under `regel`. With Folgen that is the entry its
 // links lead to; when they lead to no existing entry, the first link itself, as a missing file
 // would be. A name that can only mean a folder ("", ".", "..") raises EaFehler 5.
-Dateiziel ZielAufloesen(int ordner, const QString& name, Verweise regel);
+Dateiziel zielAufloesen(int ordner, const QString& name, Verweise regel);
 // The same for a path: its folder walked by the rule, its name resolved by `regel`.
-Dateiziel ZielAufloesen(const QString& pfad, Verweise regel = Verweise::Folgen);
+Dateiziel zielAufloesen(const QString& pfad, Verweise regel = Verweise::Folgen);

@@ -17,12 +17,12 @@ void regulaerPruefen(const struct stat& st) {
 
 } // namespace
 
-Lesedatei::Lesedatei(const QString& pfad) : m_ziel(ZielAufloesen(pfad, Verweise::Folgen)) {
+Lesedatei::Lesedatei(const QString& pfad) : m_ziel(zielAufloesen(pfad, Verweise::Folgen)) {
     oeffnen(Verweise::Folgen);
 }
 
 Lesedatei::Lesedatei(int ordner, const QString& name, Verweise regel)
-    : m_ziel(ZielAufloesen(ordner, name, regel)) {
+    : m_ziel(zielAufloesen(ordner, name, regel)) {
     oeffnen(regel);
 }
 
@@ -33,7 +33,7 @@ void Lesedatei::oeffnen(Verweise regel) {
     const char* name = m_ziel.name.constData();
     struct stat st {};
     if (::fstatat(ordner, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-        EaWerfen(errno);
+        eaWerfen(errno);
     // What the rule resolved to a link is one that leads nowhere.
     if (S_ISLNK(st.st_mode) && regel == Verweise::Folgen)
         throw EaFehler(Ea::DateiFehlt, ENOENT);
@@ -41,9 +41,9 @@ void Lesedatei::oeffnen(Verweise regel) {
     m_datei = Deskriptor(
         ::openat(ordner, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!m_datei.offen())
-        EaWerfen(errno);
+        eaWerfen(errno);
     if (::fstat(m_datei.fd(), &st) != 0)
-        EaWerfen(errno);
+        eaWerfen(errno);
     regulaerPruefen(st);
     m_groesse = st.st_size;
     m_rechte = st.st_mode & 07777;
@@ -61,7 +61,7 @@ bool Lesedatei::weiterlesen(QByteArray& ziel, qsizetype anzahl) {
     if (n < 0) {
         const int fehler = errno;
         ziel.resize(alt);
-        EaWerfen(fehler);
+        eaWerfen(fehler);
     }
     ziel.resize(alt + n);
     return n > 0;
@@ -71,14 +71,14 @@ void Lesedatei::entfernen() {
     struct stat st {};
     const char* name = m_ziel.name.constData();
     if (::fstatat(m_ziel.ordner.fd(), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-        EaWerfen(errno);
+        eaWerfen(errno);
     if (st.st_dev != m_geraet || st.st_ino != m_knoten)
         throw EaFehler(Ea::ZugriffVerweigert);
     if (::unlinkat(m_ziel.ordner.fd(), name, 0) != 0)
-        EaWerfen(errno);
+        eaWerfen(errno);
 }
 
-QByteArray DateiLesen(const QString& pfad, qint64 hoechstens) {
+QByteArray dateiLesen(const QString& pfad, qint64 hoechstens) {
     Lesedatei datei(pfad);
     if (datei.groesse() > hoechstens)
         throw EaFehler(Ea::NichtGenugSpeicher);

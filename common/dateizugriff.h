@@ -45,7 +45,7 @@ private:
 
 // The whole file. One larger than `hoechstens` bytes raises E/A-Fehler 8 (not enough memory)
 // rather than taking the machine's memory.
-QByteArray DateiLesen(const QString& pfad, qint64 hoechstens);
+QByteArray dateiLesen(const QString& pfad, qint64 hoechstens);
 
 // The most memory that what one read gives may take: half of the machine's memory, or of the
 // process's own limit where one is set. A file that would need more is refused as too large

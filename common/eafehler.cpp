@@ -5,13 +5,13 @@
 #include <cerrno>
 
 EaFehler::EaFehler(int nummer, int ursache)
-    : Fehler(EaText(nummer)), m_nummer(nummer), m_ursache(ursache) {}
+    : Fehler(eaText(nummer)), m_nummer(nummer), m_ursache(ursache) {}
 
-void EaWerfen(int fehler, bool ordnerFehlt) {
-    throw EaFehler(EaNummer(fehler, ordnerFehlt), fehler);
+void eaWerfen(int fehler, bool ordnerFehlt) {
+    throw EaFehler(eaNummer(fehler, ordnerFehlt), fehler);
 }
 
-QString EaText(int nummer) {
+QString eaText(int nummer) {
     switch (nummer) {
     case Ea::DateiFehlt:
         return Fehlertexte::DateiNichtGefunden;
@@ -28,7 +28,7 @@ QString EaText(int nummer) {
     }
 }
 
-int EaNummer(int fehler, bool ordnerFehlt) {
+int eaNummer(int fehler, bool ordnerFehlt) {
     switch (fehler) {
     case ENOENT:
         return ordnerFehlt ? Ea::OrdnerFehlt : Ea::DateiFehlt;
@@ -63,7 +63,7 @@ int EaNummer(int fehler, bool ordnerFehlt) {
     }
 }
 
-void DateifehlerProtokollieren(const char* vorgang, const QString& pfad, const Fehler& fehler) {
+void dateifehlerProtokollieren(const char* vorgang, const QString& pfad, const Fehler& fehler) {
     const auto* ea = dynamic_cast<const EaFehler*>(&fehler);
     const QString ursache = ea && ea->ursache()
                                 ? QStringLiteral(" (%1)").arg(qt_error_string(ea->ursache()))

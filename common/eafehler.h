@@ -34,11 +34,11 @@ constexpr int PlatteVoll = 112;    // the platform reports the disk full
 } // namespace Ea
 
 // The text the error box shows for a platform error number.
-QString EaText(int nummer);
+QString eaText(int nummer);
 // The platform number for an errno value. ENOENT means the file is missing (2) unless its folder
 // is missing too (3).
-int EaNummer(int fehler, bool ordnerFehlt);
+int eaNummer(int fehler, bool ordnerFehlt);
 // Raises the EaFehler of an errno value.
-[[noreturn]] void EaWerfen(int fehler, bool ordnerFehlt = false);
+[[noreturn]] void eaWerfen(int fehler, bool ordnerFehlt = false);
 // Logs why reading or writing `pfad` failed, where the caller shows a generic text instead.
-void DateifehlerProtokollieren(const char* vorgang, const QString& pfad, const Fehler& fehler);
+void dateifehlerProtokollieren(const char* vorgang, const QString& pfad, const Fehler& fehler);

@@ -32,7 +32,7 @@ QString dateinameNichtDarstellbar(const QString& pfad) {
 
 } // namespace Fehlertexte
 
-QString Meldungstext(const Fehler& fehler, const QString& allgemein) {
+QString meldungstext(const Fehler& fehler, const QString& allgemein) {
     return dynamic_cast<const Ursachenfehler*>(&fehler) ? fehler.text() : allgemein;
 }
 

@@ -27,7 +27,7 @@ public:
 
 // The text a caller that shows its generic message `allgemein` shows for `fehler`: the cause of an
 // Ursachenfehler, the generic message for any other.
-QString Meldungstext(const Fehler& fehler, const QString& allgemein);
+QString meldungstext(const Fehler& fehler, const QString& allgemein);
 
 // The platform's German error texts that the programs raise or show.
 namespace Fehlertexte {

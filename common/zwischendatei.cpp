@@ -80,7 +80,7 @@ Zwischendatei::Zwischendatei(int ordner, Zwischendateiart art) : m_ordner(ordner
             return;
         }
         if (!ohneUnbenannteDateien(errno))
-            EaWerfen(errno, errno == ENOENT);
+            eaWerfen(errno, errno == ENOENT);
     }
     benanntAnlegen();
 }
@@ -99,7 +99,7 @@ void Zwischendatei::benanntAnlegen() {
         if (!datei.offen() && errno == EEXIST)
             continue;
         if (!datei.offen())
-            EaWerfen(errno, errno == ENOENT);
+            eaWerfen(errno, errno == ENOENT);
         // Until the lock is held, another save may take the file for a leftover and remove it.
         sperren(datei.fd());
         struct stat st {};
@@ -109,7 +109,7 @@ void Zwischendatei::benanntAnlegen() {
             return;
         }
     }
-    EaWerfen(EEXIST);
+    eaWerfen(EEXIST);
 }
 
 void Zwischendatei::schreiben(QByteArrayView inhalt) {
@@ -120,9 +120,9 @@ void Zwischendatei::schreiben(QByteArrayView inhalt) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            EaWerfen(errno);
+            eaWerfen(errno);
         if (n < rest)
-            EaWerfen(EFBIG); // a short write
+            eaWerfen(EFBIG); // a short write
         daten += n;
         rest -= n;
     }
@@ -148,9 +148,9 @@ bool Zwischendatei::benennen() {
         if (errno == ENOENT || errno == EPERM)
             return false;
         if (errno != EEXIST)
-            EaWerfen(errno);
+            eaWerfen(errno);
     }
-    EaWerfen(EEXIST);
+    eaWerfen(EEXIST);
 }
 
 bool Zwischendatei::ersetzen(const QByteArray& ziel) {
@@ -163,17 +163,17 @@ bool Zwischendatei::ersetzen(const QByteArray& ziel) {
 bool Zwischendatei::sichern() {
     // Flushed before the rename: a crash after it finds the whole new file.
     if (::fsync(m_datei.fd()) != 0)
-        EaWerfen(errno);
+        eaWerfen(errno);
     return !m_name.isEmpty() || benennen();
 }
 
 void Zwischendatei::umbenennen(const QByteArray& ziel) {
     if (::renameat(m_ordner, m_name.constData(), m_ordner, ziel.constData()) != 0)
-        EaWerfen(errno);
+        eaWerfen(errno);
     m_name.clear();
 }
 
-void ResteEntfernen(int ordner) {
+void resteEntfernen(int ordner) {
     Deskriptor lesbar(::openat(ordner, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!lesbar.offen())
         return;

@@ -50,4 +50,4 @@ private:
 
 // Removes the leftovers of crashed writers in the folder: the user's own temporary files that no
 // running writer holds locked.
-void ResteEntfernen(int ordner);
+void resteEntfernen(int ordner);

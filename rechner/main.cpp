@@ -9,8 +9,8 @@
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     deutscheQtTexteLaden();
-    QApplication::setApplicationName(Anwendungstitel());
-    QApplication::setWindowIcon(Programmsymbol());
+    QApplication::setApplicationName(anwendungstitel());
+    QApplication::setWindowIcon(programmsymbol());
     Rechnerprogramm rechner;
     Hauptfenster& hauptfenster = rechner.fenster.hauptfenster;
     hauptfenster.starten();

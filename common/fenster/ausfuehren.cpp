@@ -9,7 +9,7 @@ bool ausfuehren(QWidget* boxEltern, const std::function<void()>& operation,
         operation();
     } catch (const Fehler& fehler) {
         auffrischen();
-        Fehlerbox(boxEltern, fehler.text());
+        fehlerboxZeigen(boxEltern, fehler.text());
         return false;
     }
     auffrischen();

@@ -38,10 +38,10 @@ bool Boxumleitung::uebernehmen(const Box& box) {
     return true;
 }
 
-void Fehlerbox(QWidget* eltern, const QString& text) {
+void fehlerboxZeigen(QWidget* eltern, const QString& text) {
     zeigen({Box::Art::Fehler, QCoreApplication::applicationName(), fehlerboxText(text)}, eltern);
 }
 
-void Meldungsbox(QWidget* eltern, const QString& text) {
+void meldungsboxZeigen(QWidget* eltern, const QString& text) {
     zeigen({Box::Art::Meldung, QCoreApplication::applicationName(), text}, eltern);
 }

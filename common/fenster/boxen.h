@@ -10,9 +10,9 @@
 class QWidget;
 
 // The error box: error icon, OK, the text with the "." rule of fehlerboxText.
-void Fehlerbox(QWidget* eltern, const QString& text);
+void fehlerboxZeigen(QWidget* eltern, const QString& text);
 // The plain message box: no icon, OK.
-void Meldungsbox(QWidget* eltern, const QString& text);
+void meldungsboxZeigen(QWidget* eltern, const QString& text);
 
 // A box as it is shown.
 struct Box {

@@ -20,7 +20,7 @@ QString NivexPlattform::zwischenablage() const {
 }
 
 void NivexPlattform::meldung(const QString& text) {
-    Meldungsbox(m_eltern, text);
+    meldungsboxZeigen(m_eltern, text);
 }
 
 void NivexPlattform::starten(const QString& programm) {

@@ -23,7 +23,7 @@ QString zeichen(const QString& text, int von, int bis = 0) {
 }
 
 // "2150*" gives 2.1.5.0, "10150" gives 10.1.5.0; a missing character gives an empty piece.
-QString Versionsanzeige(const QString& code) {
+QString versionsanzeige(const QString& code) {
     const QString punkt = QStringLiteral(".");
     if (zeichen(code, 5) == QStringLiteral("*"))
         return zeichen(code, 1) + punkt + zeichen(code, 2) + punkt + zeichen(code, 3) + punkt +
@@ -47,7 +47,7 @@ void Updatemodell::aktivieren() {
     m_neueVersionFeld = mitCrLf(m_neueVersionFeld + versionsText);
     m_neueVersion = m_neueVersionFeld.left(5);
     m_neueVersionFeld =
-        mitCrLf(QStringLiteral("Neuere Version: ") + Versionsanzeige(m_neueVersion));
+        mitCrLf(QStringLiteral("Neuere Version: ") + versionsanzeige(m_neueVersion));
 
     // Lines 1 to 3 are the code, the flag line and a free line; the m_information follows. The
     // fields drop displayed lines, so a line that wraps moves where both start.
@@ -63,6 +63,6 @@ void Updatemodell::aktivieren() {
 QString Updatemodell::ohneErsteAngezeigteZeile(const QString& text, Textfeld feld) const {
     if (!m_angezeigteZeilen)
         return ohneErsteFeldzeile(text);
-    return OhneErsteAngezeigteZeile(
+    return ::ohneErsteAngezeigteZeile(
         text, [this, feld](const QString& zeile) { return m_angezeigteZeilen(feld, zeile); });
 }

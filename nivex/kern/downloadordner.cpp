@@ -10,7 +10,7 @@ Downloadordner::Downloadordner(const QString& downloadPfad) : m_pfad(downloadPfa
     }
     const qsizetype schnitt = downloadPfad.lastIndexOf(u'/') + 1;
     m_vorsatz = downloadPfad.mid(schnitt);
-    m_ordner = OrdnerOeffnen(schnitt > 0 ? downloadPfad.left(schnitt) : QStringLiteral("."));
+    m_ordner = ordnerOeffnen(schnitt > 0 ? downloadPfad.left(schnitt) : QStringLiteral("."));
 }
 
 int Downloadordner::fd() const {
@@ -20,5 +20,5 @@ int Downloadordner::fd() const {
 }
 
 Deskriptor Downloadordner::unterordner(const QString& datei) const {
-    return Unterordner(fd(), name(datei));
+    return ::unterordner(fd(), name(datei));
 }

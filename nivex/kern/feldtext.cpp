@@ -2,7 +2,7 @@
 
 #include "common/zeilen.h"
 
-QString OhneErsteAngezeigteZeile(const QString& text,
+QString ohneErsteAngezeigteZeile(const QString& text,
                                  const std::function<QList<qsizetype>(const QString&)>& zeilen) {
     const qsizetype umbruch = text.indexOf(QStringLiteral("\r\n"));
     const QString ersteZeile = umbruch < 0 ? text : text.left(umbruch);

@@ -10,5 +10,5 @@
 // that a text line takes in the field: a line that wraps loses only the characters of its first
 // displayed line, which has no line break of its own to take along. Otherwise the first line
 // goes with its CR LF (ohneErsteFeldzeile).
-QString OhneErsteAngezeigteZeile(const QString& text,
+QString ohneErsteAngezeigteZeile(const QString& text,
                                  const std::function<QList<qsizetype>(const QString&)>& zeilen);

@@ -43,7 +43,7 @@ void Updatemodell::downloadarbeit() {
         m_ordner = Downloadordner(m_downloadPfad);
     } catch (const Fehler& fehler) {
         m_ordner = Downloadordner();
-        DateifehlerProtokollieren("Opening the download folder of", m_downloadPfad, fehler);
+        dateifehlerProtokollieren("Opening the download folder of", m_downloadPfad, fehler);
     }
     m_downloadFortschritt = 50;
     dateiHerunterladen(Updatedateien::Programm, QString());
@@ -74,7 +74,7 @@ void Updatemodell::dateiHerunterladen(const QString& dateiname, const QString& o
         }
     } catch (const Fehler& fehler) {
         const QString ziel = ordner.isEmpty() ? dateiname : ordner + u'/' + dateiname;
-        DateifehlerProtokollieren("Downloading into", m_ordner.pfad(ziel), fehler);
+        dateifehlerProtokollieren("Downloading into", m_ordner.pfad(ziel), fehler);
     }
     if (!geladen)
         m_welt.meldung(Nivextexte::DownloadAbgebrochen);

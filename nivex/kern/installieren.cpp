@@ -47,7 +47,7 @@ void Updatemodell::programmdateiInstallieren() {
                   m_ordner.name(Updatedateien::Installiert));
         neu.entfernen();
     } catch (const Fehler& fehler) {
-        DateifehlerProtokollieren("Installing", m_ordner.pfad(Updatedateien::Programm), fehler);
+        dateifehlerProtokollieren("Installing", m_ordner.pfad(Updatedateien::Programm), fehler);
     }
 }
 
@@ -62,11 +62,11 @@ void Updatemodell::hilfedateiInstallieren() {
         try {
             einsetzen(neu, neu.rechte() & 0777, m_ordner.fd(), m_ordner.name(Updatedateien::Hilfe));
         } catch (const Fehler& fehler) {
-            DateifehlerProtokollieren("Installing", m_ordner.pfad(Updatedateien::Staging), fehler);
+            dateifehlerProtokollieren("Installing", m_ordner.pfad(Updatedateien::Staging), fehler);
         }
         neu.entfernen();
     } catch (const Fehler& fehler) {
-        DateifehlerProtokollieren("Installing", m_ordner.pfad(Updatedateien::Staging), fehler);
+        dateifehlerProtokollieren("Installing", m_ordner.pfad(Updatedateien::Staging), fehler);
     }
 }
 

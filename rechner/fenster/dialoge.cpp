@@ -4,11 +4,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-void Meldung(QWidget* eltern, const QString& text) {
-    Meldungsbox(eltern, text);
+void meldungZeigen(QWidget* eltern, const QString& text) {
+    meldungsboxZeigen(eltern, text);
 }
 
-Dialoge::Antwort Frage(QWidget* eltern, const QString& text) {
+Dialoge::Antwort frageStellen(QWidget* eltern, const QString& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text,
                     QMessageBox::NoButton, eltern);
     QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);

@@ -8,11 +8,11 @@
 
 class QWidget;
 
-// A plain message box: no icon, OK, the title as caption. The error box is Fehlerbox
+// A plain message box: no icon, OK, the title as caption. The error box is fehlerboxZeigen
 // (common/fenster/boxen.h).
-void Meldung(QWidget* eltern, const QString& text);
+void meldungZeigen(QWidget* eltern, const QString& text);
 // A yes/no question of the information type, caption "Information", "&Ja" as default.
-Dialoge::Antwort Frage(QWidget* eltern, const QString& text);
+Dialoge::Antwort frageStellen(QWidget* eltern, const QString& text);
 
 // The dialogs of the logic, shown over a window. The two file dialogs keep the name they
 // last held, as the logic expects.
@@ -22,8 +22,8 @@ public:
     // Over the window `eltern` names when a dialog is shown: the program's dialogs are made
     // before the main window they stand over.
     explicit QtDialoge(std::function<QWidget*()> eltern) : m_eltern(std::move(eltern)) {}
-    void meldung(const QString& text) override { Meldung(m_eltern(), text); }
-    Antwort frage(const QString& text) override { return Frage(m_eltern(), text); }
+    void meldung(const QString& text) override { meldungZeigen(m_eltern(), text); }
+    Antwort frage(const QString& text) override { return frageStellen(m_eltern(), text); }
     std::optional<QString> speichernDialog(const QString& dateiname) override;
     std::optional<QString> oeffnenDialog(const std::optional<QString>& dateiname) override;
 

@@ -105,7 +105,7 @@ public:
             stueck(zeile, breite);
             return;
         }
-        for (const QString& teil : Umbrechen(zeile, m_masse, mm(FeldBreite)))
+        for (const QString& teil : umbrechen(zeile, m_masse, mm(FeldBreite)))
             stueck(teil, m_masse.horizontalAdvance(teil));
     }
 
@@ -255,7 +255,7 @@ int Druckbericht::pdfSchreiben(const QString& pfad, const QPageLayout& layout) c
     } catch (const Ursachenfehler&) {
         throw;
     } catch (const Fehler& fehler) {
-        DateifehlerProtokollieren("Printing to", pfad, fehler);
+        dateifehlerProtokollieren("Printing to", pfad, fehler);
         throw Fehler(Fehlertexte::dateiNichtErstellbar(pfad));
     }
 }
@@ -279,7 +279,7 @@ int Druckbericht::drucken(QPagedPaintDevice& drucker) const {
     return satz.schliessen();
 }
 
-QStringList Umbrechen(const QString& zeile, const QFontMetricsF& masse, qreal breite) {
+QStringList umbrechen(const QString& zeile, const QFontMetricsF& masse, qreal breite) {
     if (masse.horizontalAdvance(zeile) <= breite)
         return {zeile};
     QStringList stuecke;

@@ -44,4 +44,4 @@ public:
 
 // Breaks a roll line into pieces no wider than `breite`, at blanks where possible and inside a
 // word only when the word alone is too wide. The pieces joined give the line again.
-QStringList Umbrechen(const QString& zeile, const QFontMetricsF& masse, qreal breite);
+QStringList umbrechen(const QString& zeile, const QFontMetricsF& masse, qreal breite);

@@ -6,23 +6,23 @@
 #include <QWidget>
 #include <algorithm>
 
-void Zentrieren(QWidget* fenster) {
+void zentrieren(QWidget* fenster) {
     const QScreen* bildschirm =
         fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
     if (bildschirm)
         fenster->move(bildschirm->availableGeometry().center() - fenster->rect().center());
 }
 
-void ModelessZeigen(QWidget* fenster) {
+void modelessZeigen(QWidget* fenster) {
     if (!fenster->isVisible()) {
-        Zentrieren(fenster);
+        zentrieren(fenster);
         fenster->show();
     }
     fenster->raise();
     fenster->activateWindow();
 }
 
-void TextSetzen(QLineEdit* feld, const QString& text) {
+void textSetzen(QLineEdit* feld, const QString& text) {
     if (feld->text() == text)
         return;
     const int cursor = feld->cursorPosition();

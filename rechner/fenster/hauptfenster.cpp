@@ -51,7 +51,7 @@ Hauptfenster::Hauptfenster(Programm& programm, Shell& shell)
     m_tastenkoerper->setMouseTracking(true);
     m_tastenkoerper->installEventFilter(this);
     felderBauen(m_tastenkoerper);
-    m_tasten = TastenfeldBauen(m_tastenkoerper, QPoint(16, 152));
+    m_tasten = tastenfeldBauen(m_tastenkoerper, QPoint(16, 152));
     tastenVerbinden();
     statusleisteBauen();
 
@@ -174,7 +174,7 @@ void Hauptfenster::statusleisteBauen() {
 void Hauptfenster::tastenVerbinden() {
     for (int nummer = 1; nummer <= 30; ++nummer) {
         QPushButton* knopf = m_tasten[nummer];
-        const Taste* taste = TasteNachNummer(nummer);
+        const Taste* taste = tasteNachNummer(nummer);
         connect(knopf, &QPushButton::clicked, this,
                 [this, taste] { ausfuehren([this, taste] { taste->druecken(m_modell); }); });
         knopf->installEventFilter(this);
@@ -204,7 +204,7 @@ void Hauptfenster::aktualisieren() {
     m_statusfelder[2]->setText(m.produktzeile());
     setWindowTitle(m.fenstertitel());
     for (int nummer : {24, 29, 30})
-        m_tasten[nummer]->setEnabled(TasteAktiv(m, nummer));
+        m_tasten[nummer]->setEnabled(tasteAktiv(m, nummer));
     m_anmeldenAktion->setEnabled(m.anmeldenAktiv());
     m_abmeldenAktion->setEnabled(m.abmeldenAktiv());
     m_druckenAktion->setEnabled(m.druckenAktiv());

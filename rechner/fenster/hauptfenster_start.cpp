@@ -12,7 +12,7 @@ void Hauptfenster::startVerbinden() {
 
 // Centred before start-up, so that its message boxes stand over the centred window.
 void Hauptfenster::starten() {
-    Zentrieren(this);
+    zentrieren(this);
     ausfuehren([this] { m_programm.start().beimZeigen(); });
 }
 

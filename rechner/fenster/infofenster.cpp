@@ -19,7 +19,7 @@ const QString fett = QStringLiteral("font-weight: bold;");
 
 } // namespace
 
-QIcon Programmsymbol() {
+QIcon programmsymbol() {
     return QIcon(QStringLiteral(":/rechner/rechner.png"));
 }
 
@@ -31,9 +31,9 @@ Infofenster::Infofenster(Hauptfenster& hauptfenster)
     setFixedSize(307, 345);
     obenBauen();
     untenBauen();
-    Zentrieren(this);
+    zentrieren(this);
     // Shown beside the main window; when it is open already it comes to the front.
-    hauptfenster.beiMenuepunkt(Hauptfenster::Menuepunkt::Info, [this] { ModelessZeigen(this); });
+    hauptfenster.beiMenuepunkt(Hauptfenster::Menuepunkt::Info, [this] { modelessZeigen(this); });
 }
 
 void Infofenster::obenBauen() {
@@ -71,7 +71,7 @@ void Infofenster::untenBauen() {
 }
 
 void Infofenster::beimAktivieren() {
-    m_versionsText->setText(Anwendungstitel());
+    m_versionsText->setText(anwendungstitel());
     m_programmsymbol->setPixmap(QApplication::windowIcon().pixmap(33, 33));
 }
 

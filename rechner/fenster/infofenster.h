@@ -13,7 +13,7 @@ inline const QString MorvaneWebseite = QStringLiteral("https://www.morvane.examp
 inline const QString MorvaneEMail = QStringLiteral("info@morvane.example");
 
 // The program's icon, compiled into the program.
-QIcon Programmsymbol();
+QIcon programmsymbol();
 
 // The about box: product name and version, the icon, the mail and web links, OK. It is shown
 // modeless by the menu item "Info ...", has no buttons in its title bar and is only hidden by

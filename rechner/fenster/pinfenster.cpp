@@ -63,7 +63,7 @@ void PinFenster::menueVerbinden() {
 }
 
 void PinFenster::zeigen() {
-    ModelessZeigen(this);
+    modelessZeigen(this);
 }
 
 void PinFenster::schliessZeitgeberTick() {
@@ -95,7 +95,7 @@ void PinFenster::keyPressEvent(QKeyEvent* ereignis) {
 void PinFenster::aktualisieren() {
     const Anmeldung& m = m_modell;
     setWindowTitle(m.fenstertitel());
-    TextSetzen(m_pinFeld, m.pin());
+    textSetzen(m_pinFeld, m.pin());
     m_statusFeld->setText(m.status());
     m_statusFeld->setStyleSheet(m.statusGruen()
                                     ? QStringLiteral("color: rgb(0, 128, 0); font-weight: bold; "

@@ -40,7 +40,7 @@ QFrame* rahmenBauen(QWidget* koerper, const QRect& feld) {
 QPushButton* knopfBauen(QFrame* frame, const Platz& taste, QSize groesse, int pixel) {
     auto* knopfWidget = new QPushButton(frame);
     if (taste.nummer != 25)
-        knopfWidget->setText(QString::fromUtf16(TasteNachNummer(taste.nummer)->beschriftung));
+        knopfWidget->setText(QString::fromUtf16(tasteNachNummer(taste.nummer)->beschriftung));
     knopfWidget->setObjectName(QStringLiteral("BitBtn%1").arg(taste.nummer));
     knopfWidget->setGeometry(QRect(
         QPoint((frame->width() - groesse.width()) / 2, (frame->height() - groesse.height()) / 2),
@@ -59,7 +59,7 @@ QPushButton* knopfBauen(QFrame* frame, const Platz& taste, QSize groesse, int pi
 
 } // namespace
 
-Tasten TastenfeldBauen(QWidget* koerper, QPoint ursprung) {
+Tasten tastenfeldBauen(QWidget* koerper, QPoint ursprung) {
     Tasten ergebnis{};
     for (const Platz& taste : plaetze) {
         const int breite = taste.nummer == 12 ? abstand + rahmen : rahmen;
@@ -69,7 +69,7 @@ Tasten TastenfeldBauen(QWidget* koerper, QPoint ursprung) {
         const QSize groesse = taste.nummer == 12 ? QSize(121, knopf) : QSize(knopf, knopf);
         ergebnis[taste.nummer] = knopfBauen(frame, taste, groesse, 24);
     }
-    ergebnis[25]->setIcon(Uhrsymbol());
+    ergebnis[25]->setIcon(uhrsymbol());
     ergebnis[25]->setIconSize(QSize(16, 16));
     for (const Platz& taste : zeitplaetze) {
         QFrame* frame = rahmenBauen(
@@ -80,7 +80,7 @@ Tasten TastenfeldBauen(QWidget* koerper, QPoint ursprung) {
     return ergebnis;
 }
 
-QIcon Uhrsymbol() {
+QIcon uhrsymbol() {
     QPixmap bild(16, 16);
     bild.fill(Qt::transparent);
     QPainter maler(&bild);

@@ -12,7 +12,7 @@ class QWidget;
 // 72 px apart, "=" over two columns, the three time keys in small frames in column 6.
 using Tasten = std::array<QPushButton*, 31>; // index = button number, [0] unused
 
-Tasten TastenfeldBauen(QWidget* koerper, QPoint ursprung);
+Tasten tastenfeldBauen(QWidget* koerper, QPoint ursprung);
 
 // The date-stamp key's picture: a clock face, red rim, white dial, blue marks, black hands.
-QIcon Uhrsymbol();
+QIcon uhrsymbol();

@@ -74,7 +74,7 @@ Verwaltungsfenster::Verwaltungsfenster(Hauptfenster& hauptfenster, Verwaltung& v
 }
 
 void Verwaltungsfenster::zeigen() {
-    ModelessZeigen(this);
+    modelessZeigen(this);
 }
 
 // The operations also change the main window's cover, menu items, status bar and roll.
@@ -203,12 +203,12 @@ void Verwaltungsfenster::felderAktualisieren() {
     const Verwaltung& m = m_modell;
     const QScopedValueRollback zeigt(m_zeigtModell, true);
     m_seiten->setCurrentIndex(static_cast<int>(m.seite()));
-    TextSetzen(m_passwortFeld, m.passwortFeld());
-    TextSetzen(m_pinFeld, m.pinFeld());
-    TextSetzen(m_nameFeld, m.nameFeld());
+    textSetzen(m_passwortFeld, m.passwortFeld());
+    textSetzen(m_pinFeld, m.pinFeld());
+    textSetzen(m_nameFeld, m.nameFeld());
     // Typing is limited to 40 characters; a longer name from the settings file is shown whole.
     m_firmaFeld->setMaxLength(std::max<int>(Verwaltung::FirmennameLaenge, m.firmaFeld().size()));
-    TextSetzen(m_firmaFeld, m.firmaFeld());
+    textSetzen(m_firmaFeld, m.firmaFeld());
     if (ausAnzeige(m_nutzerliste->toPlainText()) != m.nutzerliste())
         m_nutzerliste->setPlainText(alsAnzeige(m.nutzerliste()));
     m_nutzerAnzahl->setText(m.nutzerAnzahlText());

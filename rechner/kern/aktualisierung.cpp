@@ -12,15 +12,15 @@ Onlineaktualisierung::Onlineaktualisierung(const Hauptmodell& modell, Aussenwelt
       m_programmordner(std::move(programmordner)), m_version(std::move(version)) {}
 
 void Onlineaktualisierung::pruefen() {
-    const QString eigeneVersion = Versionscode(m_version);
+    const QString eigeneVersion = versionscode(m_version);
     const QString versionsText =
         m_welt.abruf(m_basisadresse + QStringLiteral("/UpdateQelvar/Version.txt"));
     const QString serverText = versionsText.left(4);
 
     qint32 eigenerCode = 0;
     qint32 serverCode = 0;
-    const std::optional<qint32> eigener = Ganzzahl(eigeneVersion);
-    const std::optional<qint32> server = eigener ? Ganzzahl(serverText) : std::nullopt;
+    const std::optional<qint32> eigener = ganzzahl(eigeneVersion);
+    const std::optional<qint32> server = eigener ? ganzzahl(serverText) : std::nullopt;
     if (eigener)
         eigenerCode = *eigener;
     if (server)

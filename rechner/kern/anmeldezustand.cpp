@@ -25,7 +25,7 @@ void Hauptmodell::firmennameZeigen() {
 
 void Hauptmodell::gesamtumsatzZuruecksetzen() {
     m_werte.Gesamtumsatz = 0;
-    m_gesamtText = Gruppiert(m_werte.Gesamtumsatz, m_werte.Kommastellen);
+    m_gesamtText = gruppiert(m_werte.Gesamtumsatz, m_werte.Kommastellen);
 }
 
 void Hauptmodell::nachStarteinstellungen() {

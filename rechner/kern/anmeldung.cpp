@@ -20,7 +20,7 @@ void Anmeldung::beimZeigen() {
 }
 
 void Anmeldung::pinGetippt(const QString& text) {
-    m_pin = Grossbuchstaben(text).left(PinLaenge);
+    m_pin = grossbuchstaben(text).left(PinLaenge);
     pinPruefen();
 }
 

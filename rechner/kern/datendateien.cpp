@@ -46,33 +46,33 @@ QByteArray einstellungsbytes(const QString& pfad) {
 
 } // namespace
 
-QString DatenOrdnerAus(const QString& plattformOrdner, const QString& programmOrdner) {
+QString datenOrdnerAus(const QString& plattformOrdner, const QString& programmOrdner) {
     return mitSchraegstrich(plattformOrdner.isEmpty() ? programmOrdner : plattformOrdner);
 }
 
 QString DatenOrdner() {
     const QString plattform = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return DatenOrdnerAus(plattform,
+    return datenOrdnerAus(plattform,
                           plattform.isEmpty() ? QCoreApplication::applicationDirPath() : QString());
 }
 
-QString Nutzerdateipfad() {
+QString nutzerdateipfad() {
     return DatenOrdner() + QStringLiteral("Morvane/Rechner/KRAMV.txt");
 }
 
-QString Einstellungsdateipfad() {
+QString einstellungsdateipfad() {
     return DatenOrdner() + QStringLiteral("Morvane/Rechner/AUTMV.txt");
 }
 
-QString NutzerlisteAus(QByteArrayView bytes) {
+QString nutzerlisteAus(QByteArrayView bytes) {
     return mitCrLf(ansiZuText(bytes));
 }
 
-QByteArray NutzerlistenBytes(const QString& listenText) {
+QByteArray nutzerlistenBytes(const QString& listenText) {
     return textZuAnsi(listenText);
 }
 
-void EinstellungenAus(QByteArrayView bytes, Programmwerte& werte) {
+void einstellungenAus(QByteArrayView bytes, Programmwerte& werte) {
     const QList<QByteArray> zeilen = einstellungszeilen(bytes, Einstellungszeilen);
     werte.AutopfadText = ansiZuText(zeilen[0]);
     werte.Autopfad = ansiZuText(zeilen[1]);
@@ -81,12 +81,12 @@ void EinstellungenAus(QByteArrayView bytes, Programmwerte& werte) {
     werte.OhneAnmeldungText = ansiZuText(zeilen[4]);
     werte.Firmenname = ansiZuText(zeilen[5]);
     // Stored in 8 bits without a range check: the value modulo 256.
-    werte.Kommastellen = static_cast<quint8>(StrToInt(werte.KommastellenText));
-    werte.RechnerModus = static_cast<quint8>(StrToInt(werte.RechnerModusText));
-    werte.OhneAnmeldung = static_cast<quint8>(StrToInt(werte.OhneAnmeldungText));
+    werte.Kommastellen = static_cast<quint8>(ganzzahlWert(werte.KommastellenText));
+    werte.RechnerModus = static_cast<quint8>(ganzzahlWert(werte.RechnerModusText));
+    werte.OhneAnmeldung = static_cast<quint8>(ganzzahlWert(werte.OhneAnmeldungText));
 }
 
-QByteArray EinstellungsBytes(const Programmwerte& werte) {
+QByteArray einstellungsBytes(const Programmwerte& werte) {
     QByteArray bytes;
     for (const QString* text :
          {&werte.AutopfadText, &werte.Autopfad, &werte.KommastellenText, &werte.RechnerModusText,
@@ -95,7 +95,7 @@ QByteArray EinstellungsBytes(const Programmwerte& werte) {
     return bytes;
 }
 
-bool EinstellungszeileMoeglich(const QString& text) {
+bool einstellungszeileMoeglich(const QString& text) {
     for (const QChar zeichen : text) {
         if (zeichen == u'\r' || zeichen == u'\n' || (ansiByte(zeichen) == '?' && zeichen != u'?'))
             return false;
@@ -106,10 +106,10 @@ bool EinstellungszeileMoeglich(const QString& text) {
 bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge) {
     QString neu;
     try {
-        neu = NutzerlisteAus(DateiLesen(Nutzerdateipfad(), nutzerdateiHoechstBytes()));
+        neu = nutzerlisteAus(dateiLesen(nutzerdateipfad(), nutzerdateiHoechstBytes()));
     } catch (const Fehler& fehler) {
-        DateifehlerProtokollieren("Reading", Nutzerdateipfad(), fehler);
-        dialoge.meldung(Meldungstext(fehler, Fehlertexte::FehlerBeimLaden));
+        dateifehlerProtokollieren("Reading", nutzerdateipfad(), fehler);
+        dialoge.meldung(meldungstext(fehler, Fehlertexte::FehlerBeimLaden));
         return false;
     }
     if (neu == listenText)
@@ -120,17 +120,17 @@ bool NutzerlisteLaden(QString& listenText, Dialoge& dialoge) {
 
 void NutzerlisteSpeichern(const QString& listenText, Dialoge& dialoge) {
     try {
-        DateiErsetzen(Nutzerdateipfad(), NutzerlistenBytes(listenText));
+        dateiErsetzen(nutzerdateipfad(), nutzerlistenBytes(listenText));
     } catch (const Fehler& fehler) {
-        DateifehlerProtokollieren("Writing", Nutzerdateipfad(), fehler);
-        dialoge.meldung(Meldungstext(fehler, Fehlertexte::FehlerBeimSpeichern));
+        dateifehlerProtokollieren("Writing", nutzerdateipfad(), fehler);
+        dialoge.meldung(meldungstext(fehler, Fehlertexte::FehlerBeimSpeichern));
     }
 }
 
 void EinstellungenLesen(Programmwerte& werte) {
-    EinstellungenAus(einstellungsbytes(Einstellungsdateipfad()), werte);
+    einstellungenAus(einstellungsbytes(einstellungsdateipfad()), werte);
 }
 
 void EinstellungenSchreiben(const Programmwerte& werte) {
-    DateiErsetzen(Einstellungsdateipfad(), EinstellungsBytes(werte));
+    dateiErsetzen(einstellungsdateipfad(), einstellungsBytes(werte));
 }

@@ -9,19 +9,19 @@ const QString ergebnisEnde = QStringLiteral("  \r");
 } // namespace
 
 void Hauptmodell::speicherPlus() {
-    m_mPlusWert = ParseAnzeige(m_anzeige); // no empty-display rule here
+    m_mPlusWert = anzeigewert(m_anzeige); // no empty-display rule here
     zeileInRollenform(QStringLiteral("M+ "), m_mPlusWert, zweiBlanks);
     m_speicher = geprueft(m_speicher + m_mPlusWert);
-    m_speicherText = Anzeigeform(m_speicher);
+    m_speicherText = anzeigeform(m_speicher);
     m_operatorzeichen = QStringLiteral("M+");
     m_anzeige = QStringLiteral("0");
 }
 
 void Hauptmodell::speicherMinus() {
-    m_mMinusWert = ParseAnzeige(m_anzeige);
+    m_mMinusWert = anzeigewert(m_anzeige);
     zeileInRollenform(QStringLiteral("M- "), m_mMinusWert, zweiBlanks);
     m_speicher = geprueft(m_speicher - m_mMinusWert);
-    m_speicherText = Anzeigeform(m_speicher);
+    m_speicherText = anzeigeform(m_speicher);
     m_operatorzeichen = QStringLiteral("M-");
     m_anzeige = QStringLiteral("0");
 }
@@ -30,7 +30,7 @@ void Hauptmodell::speicherMinus() {
 void Hauptmodell::speicherAbruf() {
     m_anzeige = m_speicherText;
     zeitTastenFuerAnzeige();
-    m_eingabewert = ParseAnzeige(m_anzeige);
+    m_eingabewert = anzeigewert(m_anzeige);
     zeileInRollenform(QStringLiteral("\rMS "), m_eingabewert, zweiBlanks);
     m_operatorzeichen.clear();
 }
@@ -42,29 +42,29 @@ void Hauptmodell::speicherLoeschen() {
 }
 
 void Hauptmodell::quadrat() {
-    m_eingabewert = AnzeigeOderNull(m_anzeige);
+    m_eingabewert = anzeigewertOderNull(m_anzeige);
     zeileInRollenform(QStringLiteral("x² "), m_eingabewert, zweiBlanks);
     m_eingabewert = geprueft(m_eingabewert * m_eingabewert);
-    m_anzeige = Anzeigeform(m_eingabewert);
+    m_anzeige = anzeigeform(m_eingabewert);
     zeileInRollenform(QStringLiteral("= "), m_eingabewert, ergebnisEnde);
     m_operatorzeichen = QStringLiteral("x²");
 }
 
 void Hauptmodell::wurzel() {
-    m_eingabewert = AnzeigeOderNull(m_anzeige);
+    m_eingabewert = anzeigewertOderNull(m_anzeige);
     zeileInRollenform(QStringLiteral("V¯ "), m_eingabewert, zweiBlanks);
     if (m_eingabewert < 0)
         throw Fehler(Fehlertexte::UngueltigeOperation);
     m_eingabewert = std::sqrt(m_eingabewert);
-    m_anzeige = Anzeigeform(m_eingabewert);
+    m_anzeige = anzeigeform(m_eingabewert);
     zeileInRollenform(QStringLiteral("= "), m_eingabewert, ergebnisEnde);
     m_operatorzeichen = QStringLiteral("V¯");
     zeitTastenFuerAnzeige();
 }
 
 void Hauptmodell::vorzeichenwechsel() {
-    m_eingabewert = AnzeigeOderNull(m_anzeige) * -1;
-    m_anzeige = Anzeigeform(m_eingabewert);
+    m_eingabewert = anzeigewertOderNull(m_anzeige) * -1;
+    m_anzeige = anzeigeform(m_eingabewert);
     zeileInRollenform(QStringLiteral("*(-1) "), m_eingabewert, zweiBlanks);
     m_operatorzeichen = QStringLiteral("(-)");
 }
@@ -73,13 +73,13 @@ void Hauptmodell::vorzeichenwechsel() {
 // base that a following "=" adds is the subtotal as its field shows it now.
 void Hauptmodell::prozent() {
     Grundstellung();
-    m_eingabewert = AnzeigeOderNull(m_anzeige);
+    m_eingabewert = anzeigewertOderNull(m_anzeige);
     m_kommaErlaubt = true;
     m_offenerOperator = Operator::Prozent;
-    m_prozentbasis = AnzeigeOderNull(m_zwischenwertText);
+    m_prozentbasis = anzeigewertOderNull(m_zwischenwertText);
     Berechnung();
     zeileInRollenform(QStringLiteral("= "), m_zwischenwert, ergebnisEnde);
-    m_anzeige = Anzeigeform(m_zwischenwert);
+    m_anzeige = anzeigeform(m_zwischenwert);
     m_zwischenwertText = QStringLiteral("0");
     m_neueEingabe = true;
     Grundstellung();

@@ -190,4 +190,4 @@ private:
 };
 
 // The clock text of the main window: German date, and the time unless it is 00:00:00.
-QString Uhrtext(const QDateTime& jetzt);
+QString uhrtext(const QDateTime& jetzt);

@@ -5,7 +5,7 @@
 #include "common/zeilen.h"
 #include "rechner/kern/datendateien.h"
 
-QString Grossbuchstaben(const QString& text) {
+QString grossbuchstaben(const QString& text) {
     QString gross = text;
     for (QChar& zeichen : gross)
         zeichen = zeichen.toUpper();
@@ -41,7 +41,7 @@ void Verwaltung::nutzerlisteGetippt(const QString& text) {
 }
 
 void Verwaltung::nameGetippt(const QString& text) {
-    m_nameFeld = Grossbuchstaben(text);
+    m_nameFeld = grossbuchstaben(text);
 }
 
 void Verwaltung::nutzerHinzufuegen() {

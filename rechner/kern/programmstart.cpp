@@ -42,7 +42,7 @@ void Programmstart::beimZeigen() {
 
 void Programmstart::automatischeRolleLaden() {
     try {
-        m_haupt.rolle().ersetzen(RollendateiLesen(m_werte.Autopfad));
+        m_haupt.rolle().ersetzen(rollendateiLesen(m_werte.Autopfad));
     } catch (const Oeffnungsfehler& fehler) {
         if (!fehler.dateiFehlt())
             m_unlesbareRolle = m_werte.Autopfad;
@@ -51,7 +51,7 @@ void Programmstart::automatischeRolleLaden() {
         m_unlesbareRolle = m_werte.Autopfad;
         throw;
     }
-    m_werte.Rollenname = Dateiname(m_werte.Autopfad);
+    m_werte.Rollenname = dateinamenteil(m_werte.Autopfad);
     m_haupt.anmeldenNachListe(!m_verwaltung.nutzerliste().isEmpty());
 }
 
@@ -79,7 +79,7 @@ bool Programmstart::schliessenErlaubt() {
     if (autopfadAn && !m_werte.Autopfad.isEmpty() && m_werte.Autopfad == m_unlesbareRolle)
         return rolleSpeichern();
     if (autopfadAn && !m_werte.Autopfad.isEmpty())
-        RollendateiSchreiben(m_werte.Autopfad, m_haupt.rolle().zeilen());
+        rollendateiSchreiben(m_werte.Autopfad, m_haupt.rolle().zeilen());
     if (autopfadAn && m_werte.Autopfad.isEmpty())
         return rolleSpeichern();
     if (m_werte.AutopfadText == QLatin1String("False") && !m_werte.RolleGespeichert) {

@@ -4,7 +4,7 @@
 #include "rechner/kern/zahlformen.h"
 
 QString Hauptmodell::rollenform(double wert) const {
-    return Rollenform(wert, m_werte.Kommastellen, m_werte.RechnerModus);
+    return ::rollenform(wert, m_werte.Kommastellen, m_werte.RechnerModus);
 }
 
 void Hauptmodell::zeileInRollenform(const QString& vorsatz, double wert, const QString& ende) {
@@ -48,11 +48,11 @@ bool Hauptmodell::offenenOperatorAnwenden() {
         return true;
     case Operator::Mal:
         m_zwischenwert = geprueft(m_zwischenwert * m_eingabewert);
-        anhaengen(QStringLiteral("* ") + Anzeigeform(m_eingabewert) + QStringLiteral("  \r"));
+        anhaengen(QStringLiteral("* ") + anzeigeform(m_eingabewert) + QStringLiteral("  \r"));
         return true;
     case Operator::Geteilt:
         m_zwischenwert = ::geteilt(m_zwischenwert, m_eingabewert);
-        anhaengen(QStringLiteral("/ ") + Anzeigeform(m_eingabewert) + QStringLiteral("  \r"));
+        anhaengen(QStringLiteral("/ ") + anzeigeform(m_eingabewert) + QStringLiteral("  \r"));
         return true;
     case Operator::Prozent:
         return false;
@@ -68,14 +68,14 @@ void Hauptmodell::Berechnung() {
             const long double prozent =
                 static_cast<long double>(m_zwischenwert) * m_eingabewert / 100;
             m_zwischenwert = geprueft(static_cast<double>(prozent));
-            anhaengen(Anzeigeform(m_eingabewert) + QStringLiteral(" %  \r"));
+            anhaengen(anzeigeform(m_eingabewert) + QStringLiteral(" %  \r"));
         } else {
             zeileInRollenform({}, m_eingabewert, QStringLiteral("  "));
             m_zwischenwert = m_eingabewert;
         }
     }
     m_anzeige = QStringLiteral("0");
-    m_zwischenwertText = Anzeigeform(m_zwischenwert);
+    m_zwischenwertText = anzeigeform(m_zwischenwert);
 }
 
 void Hauptmodell::Grundstellung() {
@@ -97,7 +97,7 @@ void Hauptmodell::stundenstellung() {
 }
 
 void Hauptmodell::zeitTastenFuerAnzeige() {
-    if (IstGanzzahl(m_anzeige))
+    if (istGanzzahl(m_anzeige))
         Zeitgrund();
     else
         stundenstellung();
@@ -122,7 +122,7 @@ QString operatorzeichenVon(Hauptmodell::Operator op) {
 } // namespace
 
 void Hauptmodell::operatorTaste(Operator op) {
-    m_eingabewert = AnzeigeOderNull(m_anzeige);
+    m_eingabewert = anzeigewertOderNull(m_anzeige);
     m_kommaErlaubt = true;
     // The display "0" means nothing entered: a second operator only replaces the pending one.
     if (m_anzeige != QLatin1String("0"))
@@ -148,13 +148,13 @@ void Hauptmodell::geteilt() {
 void Hauptmodell::gleich() {
     // The indicator doubles as state: right after "%" it makes "=" add the percent base.
     if (m_operatorzeichen != QLatin1String("%")) {
-        m_eingabewert = AnzeigeOderNull(m_anzeige);
+        m_eingabewert = anzeigewertOderNull(m_anzeige);
         offenenOperatorAnwenden();
     } else {
         m_zwischenwert = geprueft(m_zwischenwert + m_prozentbasis);
     }
     zeileInRollenform(QStringLiteral("= "), m_zwischenwert, QStringLiteral("  \r"));
-    m_anzeige = Anzeigeform(m_zwischenwert);
+    m_anzeige = anzeigeform(m_zwischenwert);
     zeitTastenFuerAnzeige();
     m_zwischenwertText = QStringLiteral("0");
     m_neueEingabe = true;
@@ -162,7 +162,7 @@ void Hauptmodell::gleich() {
     m_operatorzeichen = QStringLiteral("=");
     if (m_werte.euroModus()) {
         m_werte.Gesamtumsatz = geprueft(m_werte.Gesamtumsatz + m_zwischenwert);
-        m_gesamtText = Gruppiert(m_werte.Gesamtumsatz, m_werte.Kommastellen);
+        m_gesamtText = gruppiert(m_werte.Gesamtumsatz, m_werte.Kommastellen);
     }
 }
 

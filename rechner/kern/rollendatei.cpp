@@ -104,7 +104,7 @@ Lesestand zeilenLesen(Bytequelle& quelle, Zeilensammlung& zeilen) {
     Vorschau vorschau(quelle, RtfAnfang.size());
     bool gelesen;
     if (vorschau.anfang().startsWith(RtfAnfang)) {
-        gelesen = RtfZeilen(vorschau, zeilen);
+        gelesen = rtfZeilen(vorschau, zeilen);
     } else {
         Textzerleger text(zeilen);
         gelesen = true;
@@ -120,13 +120,13 @@ Lesestand zeilenLesen(Bytequelle& quelle, Zeilensammlung& zeilen) {
 
 } // namespace
 
-QByteArray RtfAusZeilen(const QStringList& zeilen) {
+QByteArray rtfAusZeilen(const QStringList& zeilen) {
     QByteArray rtf;
     rtfErzeugen(zeilen, [&rtf](QByteArrayView stueck) { rtf.append(stueck); });
     return rtf;
 }
 
-QStringList ZeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze) {
+QStringList zeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze) {
     Zeilensammlung zeilen(speichergrenze);
     switch (zeilenLesen(quelle, zeilen)) {
     case Lesestand::Gelesen:
@@ -139,12 +139,12 @@ QStringList ZeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze) {
     throw Fehler(Fehlertexte::FehlerBeimLaden);
 }
 
-QStringList ZeilenAusDatei(const QByteArray& inhalt) {
+QStringList zeilenAusDatei(const QByteArray& inhalt) {
     Speicherquelle quelle(inhalt);
-    return ZeilenAusQuelle(quelle, Lesespeichergrenze());
+    return zeilenAusQuelle(quelle, Lesespeichergrenze());
 }
 
-void RollendateiSchreiben(const QString& pfad, const QStringList& zeilen) {
+void rollendateiSchreiben(const QString& pfad, const QStringList& zeilen) {
     try {
         Ablagedatei datei(pfad);
         rtfErzeugen(zeilen, [&datei](QByteArrayView stueck) { datei.schreiben(stueck); });
@@ -152,16 +152,16 @@ void RollendateiSchreiben(const QString& pfad, const QStringList& zeilen) {
     } catch (const Ursachenfehler&) {
         throw;
     } catch (const Fehler& fehler) {
-        DateifehlerProtokollieren("Writing", pfad, fehler);
+        dateifehlerProtokollieren("Writing", pfad, fehler);
         throw Fehler(Fehlertexte::dateiNichtErstellbar(pfad));
     }
 }
 
-QStringList RollendateiLesen(const QString& pfad) {
-    return RollendateiLesen(pfad, Lesespeichergrenze());
+QStringList rollendateiLesen(const QString& pfad) {
+    return rollendateiLesen(pfad, Lesespeichergrenze());
 }
 
-QStringList RollendateiLesen(const QString& pfad, qint64 speichergrenze) {
+QStringList rollendateiLesen(const QString& pfad, qint64 speichergrenze) {
     Zeilensammlung zeilen(speichergrenze);
     Lesestand stand = Lesestand::Gelesen;
     try {
@@ -173,7 +173,7 @@ QStringList RollendateiLesen(const QString& pfad, qint64 speichergrenze) {
     } catch (const std::bad_alloc&) {
         stand = Lesestand::ZuGross;
     } catch (const Fehler& fehler) {
-        DateifehlerProtokollieren("Reading", pfad, fehler);
+        dateifehlerProtokollieren("Reading", pfad, fehler);
         const auto* ea = dynamic_cast<const EaFehler*>(&fehler);
         throw Oeffnungsfehler(
             pfad, ea && (ea->nummer() == Ea::DateiFehlt || ea->nummer() == Ea::OrdnerFehlt));
@@ -185,6 +185,6 @@ QStringList RollendateiLesen(const QString& pfad, qint64 speichergrenze) {
     return std::move(zeilen.zeilen);
 }
 
-QString Dateiname(const QString& pfad) {
+QString dateinamenteil(const QString& pfad) {
     return pfad.mid(pfad.lastIndexOf(QLatin1Char('/')) + 1);
 }

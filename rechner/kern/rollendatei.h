@@ -24,27 +24,27 @@ private:
 };
 
 // The roll as an RTF document: every line a paragraph, blanks kept exactly.
-QByteArray RtfAusZeilen(const QStringList& zeilen);
+QByteArray rtfAusZeilen(const QStringList& zeilen);
 // Lines of an RTF document, or of plain text when it does not start with "{\rtf" (split by the
 // roll's rule: breaks at CR LF, CR or LF, text after the last break a line when not empty),
 // read from the pieces of `quelle`. Throws Fehler("Fehler beim Laden der Datei!") when the
 // content cannot be read (a truncated or too deeply nested RTF document), and
 // Ursachenfehler("Datei  ist zu groß") when the lines would take more than `speichergrenze`
 // bytes.
-QStringList ZeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze);
+QStringList zeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze);
 // The same for a document in memory, with the limit Lesespeichergrenze().
-QStringList ZeilenAusDatei(const QByteArray& inhalt);
+QStringList zeilenAusDatei(const QByteArray& inhalt);
 
 // Writes the roll to a temporary file beside the target, renamed over it when complete.
 // Throws Fehler("Datei %s kann nicht erstellt werden") on failure; the old file stays whole.
-void RollendateiSchreiben(const QString& pfad, const QStringList& zeilen);
+void rollendateiSchreiben(const QString& pfad, const QStringList& zeilen);
 // Throws Oeffnungsfehler when the file cannot be opened or read,
 // Ursachenfehler("Datei %s ist zu groß") when its lines would take more than `speichergrenze`
 // bytes (by default Lesespeichergrenze()), and Fehler("Fehler beim Laden der Datei!") when its
 // content cannot be read. A name that cannot be represented raises its Ursachenfehler, in both
 // directions.
-QStringList RollendateiLesen(const QString& pfad);
-QStringList RollendateiLesen(const QString& pfad, qint64 speichergrenze);
+QStringList rollendateiLesen(const QString& pfad);
+QStringList rollendateiLesen(const QString& pfad, qint64 speichergrenze);
 
 // The file name part of a path: the text after the last "/".
-QString Dateiname(const QString& pfad);
+QString dateinamenteil(const QString& pfad);

@@ -14,10 +14,10 @@ Rollenverwaltung::Speicherung Rollenverwaltung::speichern() {
     if (!pfad)
         return Speicherung::Abgebrochen;
     try {
-        RollendateiSchreiben(*pfad, m_haupt.zeilen());
+        rollendateiSchreiben(*pfad, m_haupt.zeilen());
     } catch (const Fehler& fehler) {
-        DateifehlerProtokollieren("Writing", *pfad, fehler);
-        m_dialoge.meldung(Meldungstext(fehler, Fehlertexte::FehlerBeimSpeichern));
+        dateifehlerProtokollieren("Writing", *pfad, fehler);
+        m_dialoge.meldung(meldungstext(fehler, Fehlertexte::FehlerBeimSpeichern));
         return Speicherung::Fehlgeschlagen;
     }
     m_werte.Rollenpfad = *pfad;
@@ -35,16 +35,16 @@ void Rollenverwaltung::oeffnen() {
         return;
     QStringList zeilen;
     try {
-        zeilen = RollendateiLesen(*pfad);
+        zeilen = rollendateiLesen(*pfad);
     } catch (const Fehler& fehler) {
-        DateifehlerProtokollieren("Reading", *pfad, fehler);
-        m_dialoge.meldung(Meldungstext(fehler, Fehlertexte::FehlerBeimLaden));
+        dateifehlerProtokollieren("Reading", *pfad, fehler);
+        m_dialoge.meldung(meldungstext(fehler, Fehlertexte::FehlerBeimLaden));
         return;
     }
     m_haupt.ersetzen(zeilen);
     m_kopie.ersetzen(std::move(zeilen));
     m_werte.Rollenpfad = *pfad;
-    m_werte.Rollenname = Dateiname(*pfad);
+    m_werte.Rollenname = dateinamenteil(*pfad);
 }
 
 void Rollenverwaltung::neueRolle() {

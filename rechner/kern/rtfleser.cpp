@@ -409,6 +409,6 @@ private:
 
 } // namespace
 
-bool RtfZeilen(Bytequelle& quelle, Zeilensammlung& zeilen) {
+bool rtfZeilen(Bytequelle& quelle, Zeilensammlung& zeilen) {
     return RtfLeser(quelle, zeilen).lesen();
 }

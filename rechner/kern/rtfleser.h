@@ -12,4 +12,4 @@ constexpr int RtfHoechsteTiefe = 1000;
 // and "\cell" end a paragraph, "\line" starts a new line, text after the last paragraph is a
 // line only when not empty. False when the document is truncated, nested deeper than
 // RtfHoechsteTiefe, or its lines pass the collection's limit (then `zeilen.voll()`).
-bool RtfZeilen(Bytequelle& quelle, Zeilensammlung& zeilen);
+bool rtfZeilen(Bytequelle& quelle, Zeilensammlung& zeilen);

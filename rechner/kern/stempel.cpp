@@ -1,7 +1,7 @@
 // Date stamp, start stamp, clock and the clearing block of the roll.
 #include "rechner/kern/hauptmodell.h"
 
-QString Uhrtext(const QDateTime& jetzt) {
+QString uhrtext(const QDateTime& jetzt) {
     QString text = jetzt.date().toString(QStringLiteral("dd.MM.yyyy"));
     const QTime zeit = jetzt.time();
     if (zeit.hour() != 0 || zeit.minute() != 0 || zeit.second() != 0)
@@ -21,7 +21,7 @@ void Hauptmodell::startstempel() {
 }
 
 void Hauptmodell::uhrTick(const QDateTime& jetzt) {
-    m_uhrText = Uhrtext(jetzt);
+    m_uhrText = uhrtext(jetzt);
 }
 
 void Hauptmodell::allesLoeschen(Rolle& rollenkopie) {

@@ -48,19 +48,19 @@ constexpr Taste tasten[] = {
 
 } // namespace
 
-const Taste* TasteNachNummer(int nummer) {
+const Taste* tasteNachNummer(int nummer) {
     return nummer >= 1 && nummer <= static_cast<int>(std::size(tasten)) ? &tasten[nummer - 1]
                                                                         : nullptr;
 }
 
-const Taste* TasteNachName(const QString& name) {
+const Taste* tasteNachName(const QString& name) {
     for (const Taste& taste : tasten)
         if (name == QString::fromUtf16(taste.beschriftung))
             return &taste;
     return nullptr;
 }
 
-bool TasteAktiv(const Hauptmodell& modell, int nummer) {
+bool tasteAktiv(const Hauptmodell& modell, int nummer) {
     switch (nummer) {
     case 24:
         return modell.mStdAktiv();

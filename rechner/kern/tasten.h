@@ -14,8 +14,8 @@ struct Taste {
     void druecken(Hauptmodell& modell) const { klick(modell); }
 };
 
-const Taste* TasteNachNummer(int nummer);
+const Taste* tasteNachNummer(int nummer);
 // The key with this caption; the date-stamp key has no caption and is named "Datum".
-const Taste* TasteNachName(const QString& name);
+const Taste* tasteNachName(const QString& name);
 // Only the three time keys are ever disabled.
-bool TasteAktiv(const Hauptmodell& modell, int nummer);
+bool tasteAktiv(const Hauptmodell& modell, int nummer);

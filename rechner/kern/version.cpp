@@ -4,10 +4,10 @@ QString DateiVersion() {
     return QStringLiteral(RECHNER_DATEIVERSION);
 }
 
-QString Anwendungstitel() {
+QString anwendungstitel() {
     return Produktname + QLatin1Char(' ') + DateiVersion();
 }
 
-QString Versionscode(const QString& version) {
+QString versionscode(const QString& version) {
     return QString(version).remove(QLatin1Char('.'));
 }

@@ -9,7 +9,7 @@ QString DateiVersion();
 // The product name that the title bar, the status bar and the about box show.
 inline const QString Produktname = QStringLiteral("Quorvendaltabulix");
 // The application title: product name, a blank, the version. Every message box carries it.
-QString Anwendungstitel();
+QString anwendungstitel();
 // The version code the update server publishes: the version's digits without the dots
 // ("2.1.4.0" gives "2140").
-QString Versionscode(const QString& version);
+QString versionscode(const QString& version);

@@ -115,7 +115,7 @@ void Verwaltung::beimSchliessen() {
 // A path the settings file cannot hold would come back as another path at the next start, or
 // split the file's lines: it is refused before anything is stored.
 void Verwaltung::autopfadSpeichern() {
-    if (!EinstellungszeileMoeglich(m_werte.Rollenpfad))
+    if (!einstellungszeileMoeglich(m_werte.Rollenpfad))
         throw Fehler(autopfadUnmoeglich);
     m_werte.AutopfadGesetzt = true;
     zahlentexteAuffrischen();

@@ -22,7 +22,7 @@ constexpr int PinLaenge = 4;
 
 // Every letter turned to upper case one character at a time, as an upper-case edit field does:
 // the text keeps its length ("ß" stays "ß").
-QString Grossbuchstaben(const QString& text);
+QString grossbuchstaben(const QString& text);
 
 // Lets the roll copy follow the main roll while the administration window is open: every piece
 // appended to the main roll is appended to the copy as well, so that leaving the window, which

@@ -120,7 +120,7 @@ QString festeNachkommastellen(const Ziffern& z, int stellen) {
 
 } // namespace
 
-QString Anzeigeform(double wert) {
+QString anzeigeform(double wert) {
     const Ziffern z = runden(ersteZiffern(wert), 15);
     if (z.ziffern.isEmpty())
         return QStringLiteral("0");
@@ -133,7 +133,7 @@ QString Anzeigeform(double wert) {
     return text;
 }
 
-QString Gruppiert(double wert, int kommastellen) {
+QString gruppiert(double wert, int kommastellen) {
     const Ziffern roh = ersteZiffern(wert);
     const Ziffern z = runden(roh, std::min(8, roh.exponent + kommastellen));
     if (z.exponent > 8)
@@ -142,19 +142,19 @@ QString Gruppiert(double wert, int kommastellen) {
            festeNachkommastellen(z, kommastellen);
 }
 
-QString Waehrung(double wert, int kommastellen) {
-    const QString betrag = Gruppiert(std::fabs(wert), kommastellen);
+QString waehrung(double wert, int kommastellen) {
+    const QString betrag = gruppiert(std::fabs(wert), kommastellen);
     const bool exponent = betrag.contains(QLatin1Char('E'));
-    const bool null = Gruppiert(wert, kommastellen) == betrag; // rounded to zero: no sign
+    const bool null = gruppiert(wert, kommastellen) == betrag; // rounded to zero: no sign
     const QString text = exponent ? betrag : betrag + QStringLiteral(" €");
     return (wert < 0 && !null) ? QLatin1Char('-') + text : text;
 }
 
-QString Rollenform(double wert, int kommastellen, int rechnerModus) {
-    return rechnerModus == 1 ? Waehrung(wert, kommastellen) : Gruppiert(wert, kommastellen);
+QString rollenform(double wert, int kommastellen, int rechnerModus) {
+    return rechnerModus == 1 ? waehrung(wert, kommastellen) : gruppiert(wert, kommastellen);
 }
 
-QString Festform(double wert) {
+QString festform(double wert) {
     const Ziffern roh = ersteZiffern(wert);
     const Ziffern z = runden(roh, std::min(10, roh.exponent + 2));
     if (z.exponent > 10)
@@ -162,7 +162,7 @@ QString Festform(double wert) {
     return vorzeichen(z) + ganzerTeil(z) + festeNachkommastellen(z, 2);
 }
 
-double ParseAnzeige(const QString& text) {
+double anzeigewert(const QString& text) {
     const auto fehler = [&] {
         return Fehler(Fehlertexte::keinGueltigerGleitkommawert(text));
     };
@@ -215,11 +215,11 @@ double ParseAnzeige(const QString& text) {
     return wert;
 }
 
-double AnzeigeOderNull(const QString& text) {
-    return text.isEmpty() ? 0.0 : ParseAnzeige(text);
+double anzeigewertOderNull(const QString& text) {
+    return text.isEmpty() ? 0.0 : anzeigewert(text);
 }
 
-std::optional<qint32> Ganzzahl(QStringView text) {
+std::optional<qint32> ganzzahl(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')
         ++i;
@@ -249,12 +249,12 @@ std::optional<qint32> Ganzzahl(QStringView text) {
     return static_cast<qint32>(negativ ? -wert : wert);
 }
 
-bool IstGanzzahl(const QString& text) {
-    return Ganzzahl(text).has_value();
+bool istGanzzahl(const QString& text) {
+    return ganzzahl(text).has_value();
 }
 
-qint32 StrToInt(const QString& text) {
-    const auto wert = Ganzzahl(text);
+qint32 ganzzahlWert(const QString& text) {
+    const auto wert = ganzzahl(text);
     if (!wert)
         throw Fehler(Fehlertexte::keinGueltigerIntegerwert(text));
     return *wert;

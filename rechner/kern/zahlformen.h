@@ -8,25 +8,25 @@
 
 // Shortest general form: up to 15 significant digits, no grouping, exponent form outside the
 // plain range (1E-5, 1E15).
-QString Anzeigeform(double wert);
+QString anzeigeform(double wert);
 // Grouped number form: 8 significant digits, `kommastellen` fixed decimals, thousands points.
-QString Gruppiert(double wert, int kommastellen);
+QString gruppiert(double wert, int kommastellen);
 // Currency form: the grouped form with " €", or its exponent fallback without the sign.
-QString Waehrung(double wert, int kommastellen);
+QString waehrung(double wert, int kommastellen);
 // Roll form: currency in euro mode (1), grouped otherwise.
-QString Rollenform(double wert, int kommastellen, int rechnerModus);
+QString rollenform(double wert, int kommastellen, int rechnerModus);
 // Fixed form of the time conversions: 10 significant digits, two decimals.
-QString Festform(double wert);
+QString festform(double wert);
 
 // Parses a display text; throws "'%s' ist kein gültiger Gleitkommawert" or
 // "Gleitkommaüberlauf".
-double ParseAnzeige(const QString& text);
+double anzeigewert(const QString& text);
 // Operand rule of the keys: the empty display counts as 0, anything else is parsed.
-double AnzeigeOderNull(const QString& text);
+double anzeigewertOderNull(const QString& text);
 
 // A 32-bit integer in the platform's syntax: leading blanks, optional sign, decimal digits or
 // "$" and hexadecimal digits, nothing after them.
-std::optional<qint32> Ganzzahl(QStringView text);
-bool IstGanzzahl(const QString& text);
-// Like Ganzzahl, raising "'%s' ist kein gültiger Integerwert".
-qint32 StrToInt(const QString& text);
+std::optional<qint32> ganzzahl(QStringView text);
+bool istGanzzahl(const QString& text);
+// Like ganzzahl, raising "'%s' ist kein gültiger Integerwert".
+qint32 ganzzahlWert(const QString& text);

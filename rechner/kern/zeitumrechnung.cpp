@@ -13,7 +13,7 @@ namespace {
 // The time of day of a minute count as "hh,nn": whole days, seconds and milliseconds dropped.
 // The whole days go first, exactly (fmod is exact), so that any finite count gives a
 // millisecond count within one day and every conversion below is defined.
-QString Tageszeit(double minuten) {
+QString tageszeit(double minuten) {
     const double imTagMinuten = std::fmod(minuten, 1440.0);
     const double tag = imTagMinuten / 24 / 60;
     const double millisekunden = std::nearbyint(tag * 86400000.0); // ties to even
@@ -47,17 +47,17 @@ void Hauptmodell::minutenInStunden() {
     anhaengen(QStringLiteral("Minuten -> Stunden\r"));
     anhaengen(m_anzeige + minutenEnde);
     stundenstellung();
-    const double minuten = ParseAnzeige(m_anzeige);
+    const double minuten = anzeigewert(m_anzeige);
     // A negative count gives the negated hours of its absolute value.
     const double betrag = std::fabs(minuten);
-    const QString uhrzeit = Tageszeit(betrag);
+    const QString uhrzeit = tageszeit(betrag);
     const auto mitVorzeichen = [&](const QString& text) {
         return minuten < 0 && text != QLatin1String("00,00") ? QLatin1Char('-') + text : text;
     };
     m_anzeige = mitVorzeichen(uhrzeit);
     const double tage = betrag / 1440;
     if (tage >= 1)
-        m_anzeige = mitVorzeichen(Festform(ParseAnzeige(uhrzeit) + mal24(tage)));
+        m_anzeige = mitVorzeichen(festform(anzeigewert(uhrzeit) + mal24(tage)));
     anhaengen(stundenZeile(m_anzeige, m_anzeige.right(2)) + QStringLiteral("\r\r"));
     m_neueEingabe = true;
     Grundstellung();
@@ -65,10 +65,10 @@ void Hauptmodell::minutenInStunden() {
 
 void Hauptmodell::stundenInMinuten() {
     anhaengen(QStringLiteral("Stunden -> Minuten\r"));
-    m_eingabewert = ParseAnzeige(m_anzeige);
-    m_anzeige = Festform(m_eingabewert);
+    m_eingabewert = anzeigewert(m_anzeige);
+    m_anzeige = festform(m_eingabewert);
     const QString minutenText = m_anzeige.right(2);
-    if (StrToInt(minutenText) > 59)
+    if (ganzzahlWert(minutenText) > 59)
         throw Fehler(QStringLiteral("Achtung, Eingabe von Minuten > als 59 ist nicht möglich !"));
     anhaengen(stundenZeile(m_anzeige, minutenText) + QStringLiteral("\r= \r"));
     m_anzeige = TimeToMin(m_anzeige);
@@ -81,8 +81,8 @@ void Hauptmodell::stundenInMinuten() {
 // Hours and minutes as "h,mm" to minutes; the minutes carry the sign of the whole text.
 QString Hauptmodell::TimeToMin(const QString& stundenMinuten) {
     const qsizetype komma = stundenMinuten.indexOf(QLatin1Char(','));
-    const qint64 stunden = StrToInt(komma < 0 ? QString() : stundenMinuten.left(komma));
-    const qint64 minuten = StrToInt(stundenMinuten.mid(komma + 1));
+    const qint64 stunden = ganzzahlWert(komma < 0 ? QString() : stundenMinuten.left(komma));
+    const qint64 minuten = ganzzahlWert(stundenMinuten.mid(komma + 1));
     const bool negativ = stundenMinuten.trimmed().startsWith(QLatin1Char('-'));
     const qint64 produkt = stunden * 60;
     const auto imBereich = [](qint64 wert) {
@@ -99,7 +99,7 @@ void Hauptmodell::minutenInDezimal() {
     stundenstellung();
     anhaengen(QStringLiteral("Minuten -> Dezimalzahl\r"));
     anhaengen(m_anzeige + minutenEnde);
-    m_anzeige = Festform(ParseAnzeige(m_anzeige) / 60);
+    m_anzeige = festform(anzeigewert(m_anzeige) / 60);
     anhaengen(m_anzeige + QStringLiteral("\r\r"));
     m_neueEingabe = true;
     Grundstellung();

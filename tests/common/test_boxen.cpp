@@ -49,7 +49,7 @@ private Q_SLOTS:
             QVERIFY(box->parentWidget() == &eltern);
             box->button(QMessageBox::Ok)->click();
         });
-        fehler ? Fehlerbox(&eltern, text) : Meldungsbox(&eltern, text);
+        fehler ? fehlerboxZeigen(&eltern, text) : meldungsboxZeigen(&eltern, text);
         QVERIFY(box);
         QCOMPARE(titel, QStringLiteral("Programmtitel"));
         QCOMPARE(inhalt, gezeigt);
@@ -62,10 +62,10 @@ private Q_SLOTS:
         Boxrekorder aussen;
         {
             Boxrekorder innen;
-            Meldungsbox(nullptr, QStringLiteral("innen"));
+            meldungsboxZeigen(nullptr, QStringLiteral("innen"));
             QCOMPARE(innen.abholen(), QList<Box>{meldungsbox(QStringLiteral("innen"))});
         }
-        Fehlerbox(nullptr, QStringLiteral("aussen"));
+        fehlerboxZeigen(nullptr, QStringLiteral("aussen"));
         QCOMPARE(aussen.abholen(), QList<Box>{fehlerbox(QStringLiteral("aussen."))});
     }
 

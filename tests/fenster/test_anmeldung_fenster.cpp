@@ -82,7 +82,7 @@ private:
 
 private Q_SLOTS:
     // The boxes are captioned with the title the program block sets.
-    void initTestCase() { QCoreApplication::setApplicationName(Anwendungstitel()); }
+    void initTestCase() { QCoreApplication::setApplicationName(anwendungstitel()); }
 
     // The installation lets the first start run without an error box, and closing writes the
     // roll into the automatic roll file.

@@ -260,7 +260,7 @@ private Q_SLOTS:
         QFont schrift(QStringLiteral("Arial"));
         schrift.setBold(true);
         const QFontMetricsF masse(schrift);
-        const QStringList stuecke = Umbrechen(zeile, masse, breite);
+        const QStringList stuecke = ::umbrechen(zeile, masse, breite);
         QCOMPARE(stuecke.join(QString()), zeile);
         for (const QString& stueck : stuecke) {
             QVERIFY(!stueck.isEmpty());

@@ -19,7 +19,7 @@ class TestHauptfensterUpdate : public QObject {
 private Q_SLOTS:
     // The boxes are captioned with the title the program block sets.
     void initTestCase() {
-        QCoreApplication::setApplicationName(Anwendungstitel());
+        QCoreApplication::setApplicationName(anwendungstitel());
         QVERIFY(server.laeuft());
     }
     void init() { server.zuruecksetzen(); }

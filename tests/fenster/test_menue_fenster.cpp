@@ -39,7 +39,7 @@ class TestMenueFenster : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setWindowIcon(Programmsymbol()); }
+    void initTestCase() { QApplication::setWindowIcon(programmsymbol()); }
 
     void menueleisteInIhrerOrdnung() {
         Testrechner r;
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QVERIFY(!(info.windowFlags() & Qt::WindowSystemMenuHint));
     }
 
-    void programmsymbolIstEingebaut() { QVERIFY(!Programmsymbol().availableSizes().isEmpty()); }
+    void programmsymbolIstEingebaut() { QVERIFY(!programmsymbol().availableSizes().isEmpty()); }
 
     // Each activation writes the text again: coming back from the main window, and showing the
     // box again after OK.

@@ -20,12 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(daten), qsizetype(groesse));
     Programmwerte werte;
     try {
-        EinstellungenAus(bytes, werte);
+        einstellungenAus(bytes, werte);
     } catch (const Fehler&) {
         return 0;
     }
     Programmwerte wieder;
-    EinstellungenAus(EinstellungsBytes(werte), wieder);
+    einstellungenAus(einstellungsBytes(werte), wieder);
     if (texte(wieder) != texte(werte) || wieder.Kommastellen != werte.Kommastellen ||
         wieder.RechnerModus != werte.RechnerModus || wieder.OhneAnmeldung != werte.OhneAnmeldung)
         std::abort();

@@ -21,8 +21,8 @@ bool nurCrLf(const QString& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const QString liste =
-        NutzerlisteAus(QByteArrayView(reinterpret_cast<const char*>(daten), qsizetype(groesse)));
-    if (!nurCrLf(liste) || NutzerlisteAus(NutzerlistenBytes(liste)) != liste)
+        nutzerlisteAus(QByteArrayView(reinterpret_cast<const char*>(daten), qsizetype(groesse)));
+    if (!nurCrLf(liste) || nutzerlisteAus(nutzerlistenBytes(liste)) != liste)
         std::abort();
     return 0;
 }

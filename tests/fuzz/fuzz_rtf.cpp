@@ -11,7 +11,7 @@ namespace {
 
 std::optional<QStringList> lesen(Bytequelle& quelle) {
     try {
-        return ZeilenAusQuelle(quelle, qint64(1) << 30);
+        return zeilenAusQuelle(quelle, qint64(1) << 30);
     } catch (const Fehler&) {
         return std::nullopt;
     }
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     Speicherquelle stuecke(inhalt, groesse ? daten[0] % 16 + 1 : 1);
     if (lesen(stuecke) != zeilen)
         std::abort();
-    if (zeilen && ZeilenAusDatei(RtfAusZeilen(*zeilen)) != *zeilen)
+    if (zeilen && zeilenAusDatei(rtfAusZeilen(*zeilen)) != *zeilen)
         std::abort();
     return 0;
 }

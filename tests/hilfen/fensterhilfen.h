@@ -55,7 +55,7 @@ inline QString text(Hauptfenster& f, const QString& name) {
 }
 
 inline QPushButton* knopf(Hauptfenster& f, const QString& beschriftung) {
-    const Taste* taste = TasteNachName(beschriftung);
+    const Taste* taste = tasteNachName(beschriftung);
     return taste ? f.findChild<QPushButton*>(QStringLiteral("BitBtn%1").arg(taste->nummer))
                  : nullptr;
 }

@@ -9,7 +9,7 @@
 
 inline void druecke(Hauptmodell& modell, const QString& folge) {
     for (const QString& name : folge.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const Taste* taste = TasteNachName(name);
+        const Taste* taste = tasteNachName(name);
         if (!taste)
             qFatal("Keine Taste heißt \"%s\"", qPrintable(name));
         taste->druecken(modell);

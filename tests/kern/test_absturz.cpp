@@ -26,7 +26,7 @@ pid_t speicherndeKopie(const QString& ziel, const QByteArray& inhalt, Zwischenda
     if (kind == 0) {
         for (;;) {
             try {
-                DateiErsetzen(ziel, inhalt, art);
+                dateiErsetzen(ziel, inhalt, art);
             } catch (const Fehler&) {
                 ::_exit(2);
             }
@@ -73,7 +73,7 @@ TEST_P(Abgebrochen, LaesstNichtsZurueck) {
         EXPECT_EQ(eintraege(ordner.path()), QStringList{Rolle});
     }
     // Whatever a crash left, the next save into the folder removes.
-    DateiErsetzen(ziel, "danach");
+    dateiErsetzen(ziel, "danach");
     EXPECT_EQ(eintraege(ordner.path()), QStringList{Rolle});
     EXPECT_EQ(dateiBytes(ziel), QByteArray("danach"));
 }
@@ -131,7 +131,7 @@ TEST_P(Reste, NurToteSchreiberWerdenEntfernt) {
         ASSERT_EQ(::flock(sperre.fd(), LOCK_EX), 0);
     }
 
-    DateiErsetzen(ziel, "neu");
+    dateiErsetzen(ziel, "neu");
 
     EXPECT_EQ(QFileInfo::exists(rest) || QFileInfo(rest).isSymLink(), !fund.entfernt);
     EXPECT_EQ(dateiBytes(ziel), QByteArray("neu"));
@@ -169,8 +169,8 @@ TEST(DateiErsetzen, GleichzeitigeKopienInEinemOrdner) {
         if (kind == 0) {
             try {
                 for (int runde = 0; runde < 25; ++runde) {
-                    DateiErsetzen(gemeinsam, inhalte[i], art);
-                    DateiErsetzen(eigene, inhalte[i], art);
+                    dateiErsetzen(gemeinsam, inhalte[i], art);
+                    dateiErsetzen(eigene, inhalte[i], art);
                 }
             } catch (const Fehler&) {
                 ::_exit(1);

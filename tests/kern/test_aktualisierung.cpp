@@ -16,7 +16,7 @@ const QString Versionszeile = QStringLiteral("Aktuelle Version: ") + DateiVersio
 
 // The server's version code `abstand` above the program's own.
 QByteArray code(int abstand) {
-    return QByteArray::number(Versionscode(DateiVersion()).toInt() + abstand);
+    return QByteArray::number(versionscode(DateiVersion()).toInt() + abstand);
 }
 
 // Runs the check as the menu item does; the raised error and the close join the events.

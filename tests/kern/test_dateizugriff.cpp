@@ -42,15 +42,15 @@ QString gefangen(const std::function<void()>& tun) {
 }
 
 QString ersetzen(const QString& pfad, const QByteArray& inhalt) {
-    return gefangen([&] { DateiErsetzen(pfad, inhalt); });
+    return gefangen([&] { dateiErsetzen(pfad, inhalt); });
 }
 
 QString ersetzenBenannt(const QString& pfad, const QByteArray& inhalt) {
-    return gefangen([&] { DateiErsetzen(pfad, inhalt, Zwischendateiart::Benannt); });
+    return gefangen([&] { dateiErsetzen(pfad, inhalt, Zwischendateiart::Benannt); });
 }
 
 QString rolleSchreiben(const QString& pfad, const QByteArray& inhalt) {
-    QString fehler = gefangen([&] { RollendateiSchreiben(pfad, {QString::fromLatin1(inhalt)}); });
+    QString fehler = gefangen([&] { rollendateiSchreiben(pfad, {QString::fromLatin1(inhalt)}); });
     return fehler == Fehlertexte::dateiNichtErstellbar(pfad) ? Fehlertexte::FehlerBeimSpeichern
                                                              : fehler;
 }
@@ -171,7 +171,7 @@ TEST(DateiErsetzenDeathTest, AbsturzMittendrinLaesstAlteDateiGanz) {
         getrlimit(RLIMIT_FSIZE, &grenze);
         grenze.rlim_cur = 0;
         setrlimit(RLIMIT_FSIZE, &grenze);
-        DateiErsetzen(ziel, QByteArray(1 << 20, 'x'));
+        dateiErsetzen(ziel, QByteArray(1 << 20, 'x'));
         std::exit(0);
     };
     EXPECT_EXIT(absturz(), ::testing::KilledBySignal(SIGXFSZ), "");
@@ -183,7 +183,7 @@ TEST(DateiErsetzen, BehaeltRechteDerAltenDatei) {
     const QString ziel = ordner.filePath(QStringLiteral("AUTMV.txt"));
     dateiAnlegen(ziel, "alt");
     ASSERT_EQ(::chmod(QFile::encodeName(ziel).constData(), 0640), 0);
-    DateiErsetzen(ziel, "neu");
+    dateiErsetzen(ziel, "neu");
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(ziel).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -195,7 +195,7 @@ TEST(DateiErsetzen, SchreibtDurchSymbolischenVerweis) {
     const QString verweis = ordner.filePath(QStringLiteral("verweis.KRO"));
     dateiAnlegen(echt, "alt");
     ASSERT_TRUE(QFile::link(echt, verweis));
-    DateiErsetzen(verweis, "neu");
+    dateiErsetzen(verweis, "neu");
     EXPECT_TRUE(QFileInfo(verweis).isSymLink());
     EXPECT_EQ(dateiBytes(echt), QByteArray("neu"));
 }
@@ -274,10 +274,10 @@ protected:
 
 TEST_P(NichtDarstellbar, WirdNichtGelesenUndNichtGeschrieben) {
     const QString text = Fehlertexte::dateinameNichtDarstellbar(pfad());
-    EXPECT_EQ(fehlerVon([&] { RollendateiSchreiben(pfad(), {QStringLiteral("neu")}); }), text);
-    EXPECT_EQ(fehlerVon([&] { RollendateiLesen(pfad()); }), text);
-    EXPECT_EQ(fehlerVon([&] { DateiErsetzen(pfad(), "neu"); }), text);
-    EXPECT_EQ(fehlerVon([&] { DateiLesen(pfad(), 100); }), text);
+    EXPECT_EQ(fehlerVon([&] { rollendateiSchreiben(pfad(), {QStringLiteral("neu")}); }), text);
+    EXPECT_EQ(fehlerVon([&] { rollendateiLesen(pfad()); }), text);
+    EXPECT_EQ(fehlerVon([&] { dateiErsetzen(pfad(), "neu"); }), text);
+    EXPECT_EQ(fehlerVon([&] { dateiLesen(pfad(), 100); }), text);
     Programmwerte w;
     Rolle haupt, kopie;
     haupt.ersetzen({QStringLiteral("Haupt")});
@@ -306,9 +306,9 @@ TEST(NichtDarstellbar, LatinEinsNameBleibtUnberuehrt) {
     ASSERT_EQ(::write(fd, "alt", 3), 3);
     ::close(fd);
     const QString gezeigt = QFile::decodeName(roh);
-    EXPECT_EQ(fehlerVon([&] { RollendateiLesen(gezeigt); }),
+    EXPECT_EQ(fehlerVon([&] { rollendateiLesen(gezeigt); }),
               Fehlertexte::dateinameNichtDarstellbar(gezeigt));
-    EXPECT_EQ(fehlerVon([&] { RollendateiSchreiben(gezeigt, {QStringLiteral("neu")}); }),
+    EXPECT_EQ(fehlerVon([&] { rollendateiSchreiben(gezeigt, {QStringLiteral("neu")}); }),
               Fehlertexte::dateinameNichtDarstellbar(gezeigt));
     // QDir cannot list the name either: the folder's own entries, byte for byte.
     QList<QByteArray> namen;
@@ -344,7 +344,7 @@ TEST_P(Lesefehler, PlattformText) {
     ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("da")));
     dateiAnlegen(ordner.filePath(QStringLiteral("da/datei")), "x");
     EXPECT_EQ(
-        gefangen([&] { DateiLesen(ordner.filePath(QString::fromLatin1(GetParam().pfad)), 100); }),
+        gefangen([&] { dateiLesen(ordner.filePath(QString::fromLatin1(GetParam().pfad)), 100); }),
         GetParam().text);
 }
 
@@ -359,8 +359,8 @@ TEST(DateiLesen, ZuGrosseDateiNimmtKeinenSpeicher) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("gross"));
     dateiAnlegen(pfad, QByteArray(101, 'x'));
-    EXPECT_EQ(gefangen([&] { DateiLesen(pfad, 100); }), Fehlertexte::eaFehler(8));
-    EXPECT_EQ(DateiLesen(pfad, 101).size(), 101);
+    EXPECT_EQ(gefangen([&] { dateiLesen(pfad, 100); }), Fehlertexte::eaFehler(8));
+    EXPECT_EQ(dateiLesen(pfad, 101).size(), 101);
 }
 
 // The platform's numbers: a full disk is reported as itself, a short write as 101.
@@ -371,7 +371,7 @@ struct Nummer {
 };
 class EaTexte : public ::testing::TestWithParam<Nummer> {};
 TEST_P(EaTexte, TextDerNummer) {
-    EXPECT_EQ(EaText(EaNummer(GetParam().fehler, GetParam().ordnerFehlt)),
+    EXPECT_EQ(eaText(eaNummer(GetParam().fehler, GetParam().ordnerFehlt)),
               QString::fromUtf8(GetParam().text));
 }
 INSTANTIATE_TEST_SUITE_P(Fehler, EaTexte,
@@ -388,7 +388,7 @@ TEST(DateiErsetzen, ErsetztKeineGeraetedatei) {
     const QString rohr = ordner.filePath(QStringLiteral("Rohr.KRO"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(rohr).constData(), 0666), 0);
     try {
-        DateiErsetzen(rohr, "neu");
+        dateiErsetzen(rohr, "neu");
         FAIL();
     } catch (const Fehler& f) {
         EXPECT_EQ(f.text(), QStringLiteral("Dateizugriff verweigert"));

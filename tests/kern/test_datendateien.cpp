@@ -45,18 +45,18 @@ protected:
 
 TEST(DatenOrdner, Regel) {
     const QString programm = QStringLiteral("/opt/Kasse");
-    EXPECT_EQ(DatenOrdnerAus(QStringLiteral("/home/k/.local/share"), programm),
+    EXPECT_EQ(datenOrdnerAus(QStringLiteral("/home/k/.local/share"), programm),
               QStringLiteral("/home/k/.local/share/"));
-    EXPECT_EQ(DatenOrdnerAus(QStringLiteral("/daten/"), programm), QStringLiteral("/daten/"));
-    EXPECT_EQ(DatenOrdnerAus(QString(), programm), QStringLiteral("/opt/Kasse/"));
-    EXPECT_EQ(DatenOrdnerAus(QString(), QStringLiteral("/opt/Kasse/")),
+    EXPECT_EQ(datenOrdnerAus(QStringLiteral("/daten/"), programm), QStringLiteral("/daten/"));
+    EXPECT_EQ(datenOrdnerAus(QString(), programm), QStringLiteral("/opt/Kasse/"));
+    EXPECT_EQ(datenOrdnerAus(QString(), QStringLiteral("/opt/Kasse/")),
               QStringLiteral("/opt/Kasse/"));
 }
 
 TEST_F(Datenordner, PfadeLiegenImDatenordner) {
     EXPECT_EQ(DatenOrdner(), basis.path() + QLatin1Char('/'));
-    EXPECT_EQ(Einstellungsdateipfad(), einstellungsdatei());
-    EXPECT_EQ(Nutzerdateipfad(), nutzerdatei());
+    EXPECT_EQ(einstellungsdateipfad(), einstellungsdatei());
+    EXPECT_EQ(nutzerdateipfad(), nutzerdatei());
 }
 
 struct Einstellungsfall {
@@ -77,7 +77,7 @@ class EinstellungenLesenFall : public Datenordner,
 TEST_P(EinstellungenLesenFall, TexteZahlenFehler) {
     const Einstellungsfall& fall = GetParam();
     alteWerte();
-    const QString fehler = fehlerVon([&] { EinstellungenAus(fall.datei, werte); });
+    const QString fehler = fehlerVon([&] { einstellungenAus(fall.datei, werte); });
     EXPECT_EQ(fehler, fall.fehlerText ? Fehlertexte::keinGueltigerIntegerwert(
                                             QString::fromUtf8(fall.fehlerText))
                                       : QString());
@@ -214,10 +214,10 @@ TEST_P(EinstellungenRundreise, GleicheTexte) {
     werte.RechnerModusText = QStringLiteral("2");
     werte.OhneAnmeldungText = QStringLiteral("1");
     werte.Firmenname = QString::fromUtf8(GetParam().first);
-    const QByteArray bytes = EinstellungsBytes(werte);
+    const QByteArray bytes = einstellungsBytes(werte);
     const auto geschrieben = texte();
     alteWerte();
-    ASSERT_EQ(fehlerVon([&] { EinstellungenAus(bytes, werte); }), QString());
+    ASSERT_EQ(fehlerVon([&] { einstellungenAus(bytes, werte); }), QString());
     auto erwartet = geschrieben;
     erwartet[5] = QString::fromUtf8(GetParam().second);
     EXPECT_EQ(texte(), erwartet);
@@ -244,9 +244,9 @@ class NutzerlisteLadenFall : public Datenordner,
                              public ::testing::WithParamInterface<Nutzerfall> {};
 
 TEST_P(NutzerlisteLadenFall, ZeilenumbruecheCrLf) {
-    const QString liste = NutzerlisteAus(GetParam().datei);
+    const QString liste = nutzerlisteAus(GetParam().datei);
     EXPECT_EQ(liste, QString::fromUtf8(GetParam().text));
-    EXPECT_EQ(NutzerlisteAus(NutzerlistenBytes(liste)), liste);
+    EXPECT_EQ(nutzerlisteAus(nutzerlistenBytes(liste)), liste);
 }
 
 // Loading tells whether the list changed; the file reads as its bytes do.

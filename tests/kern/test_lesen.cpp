@@ -48,9 +48,9 @@ protected:
     QString ziel() const {
         switch (std::get<Leser>(GetParam())) {
         case Leser::Nutzerdatei:
-            return Nutzerdateipfad();
+            return nutzerdateipfad();
         case Leser::Einstellungsdatei:
-            return Einstellungsdateipfad();
+            return einstellungsdateipfad();
         default:
             return ordner() + QStringLiteral("/Montag.KRO");
         }
@@ -67,7 +67,7 @@ TEST_P(Sonderdateien, WerdenAbgewiesenOhneZuWarten) {
     SkriptDialoge dialoge;
     switch (std::get<Leser>(GetParam())) {
     case Leser::Rolle:
-        EXPECT_EQ(fehlerVon([&] { RollendateiLesen(pfad); }),
+        EXPECT_EQ(fehlerVon([&] { rollendateiLesen(pfad); }),
                   Fehlertexte::dateiNichtOeffenbar(pfad));
         break;
     case Leser::Rollenoperation: {
@@ -101,7 +101,7 @@ TEST_P(Sonderdateien, WerdenAbgewiesenOhneZuWarten) {
         break;
     }
     case Leser::Ganzedatei:
-        EXPECT_EQ(fehlerVon([&] { DateiLesen(pfad, 100); }), Fehlertexte::ZugriffVerweigert);
+        EXPECT_EQ(fehlerVon([&] { dateiLesen(pfad, 100); }), Fehlertexte::ZugriffVerweigert);
         break;
     }
     EXPECT_EQ(eintraege(ordner()), QStringList{QFileInfo(pfad).fileName()});

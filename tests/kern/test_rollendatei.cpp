@@ -37,7 +37,7 @@ std::variant<QStringList, QString> lesenInStuecken(const QByteArray& bytes, qsiz
                                                    qint64 grenze = qint64(1) << 30) {
     Speicherquelle quelle(bytes, groesse);
     try {
-        return ZeilenAusQuelle(quelle, grenze);
+        return zeilenAusQuelle(quelle, grenze);
     } catch (const Fehler& f) {
         return f.text();
     }
@@ -47,7 +47,7 @@ std::variant<QStringList, QString> lesenInStuecken(const QByteArray& bytes, qsiz
 QString ladefehler(const QByteArray& bytes) {
     QString fehler;
     try {
-        ZeilenAusDatei(bytes);
+        zeilenAusDatei(bytes);
     } catch (const Fehler& f) {
         fehler = f.text();
     }
@@ -63,7 +63,7 @@ QString ladefehler(const QByteArray& bytes) {
 
 // The lines of the bytes, which every piece size gives too.
 QStringList gelesen(const QByteArray& bytes) {
-    const QStringList zeilen = ZeilenAusDatei(bytes);
+    const QStringList zeilen = zeilenAusDatei(bytes);
     for (const qsizetype groesse : Stueckgroessen)
         EXPECT_EQ(lesenInStuecken(bytes, groesse), (std::variant<QStringList, QString>(zeilen)))
             << "in pieces of " << groesse;
@@ -86,12 +86,12 @@ class Rundreise : public ::testing::TestWithParam<QStringList> {};
 TEST_P(Rundreise, GleicheZeilen) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("Montag.KRO"));
-    RollendateiSchreiben(pfad, GetParam());
-    EXPECT_EQ(RollendateiLesen(pfad), GetParam());
+    rollendateiSchreiben(pfad, GetParam());
+    EXPECT_EQ(rollendateiLesen(pfad), GetParam());
 }
 
 TEST_P(Rundreise, DateiIstSiebenBitText) {
-    const QByteArray rtf = RtfAusZeilen(GetParam());
+    const QByteArray rtf = rtfAusZeilen(GetParam());
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
     for (char c : rtf)
         ASSERT_LT(static_cast<unsigned char>(c), 0x80) << rtf.toStdString();
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
 class FremdeZeichen : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
 
 TEST_P(FremdeZeichen, WerdenFragezeichen) {
-    const QStringList gelesen = ZeilenAusDatei(RtfAusZeilen({u8(GetParam().first)}));
+    const QStringList gelesen = zeilenAusDatei(rtfAusZeilen({u8(GetParam().first)}));
     EXPECT_EQ(gelesen, QStringList{u8(GetParam().second)});
 }
 
@@ -222,11 +222,11 @@ TEST(RtfGrenzen, ZeilenUeberDerSpeichergrenze) {
         const QString pfad = ordner.filePath(QString::fromLatin1(name));
         QStringList zeilen(1000, QStringLiteral("12,00 €  "));
         if (QByteArray(name).endsWith(".KRO"))
-            RollendateiSchreiben(pfad, zeilen);
+            rollendateiSchreiben(pfad, zeilen);
         else
             dateiAnlegen(pfad, textZuAnsi(zeilen.join(QStringLiteral("\r\n"))));
-        EXPECT_EQ(RollendateiLesen(pfad, 1'000'000), zeilen) << name;
-        EXPECT_EQ(fehlerVon([&] { RollendateiLesen(pfad, 10'000); }),
+        EXPECT_EQ(rollendateiLesen(pfad, 1'000'000), zeilen) << name;
+        EXPECT_EQ(fehlerVon([&] { rollendateiLesen(pfad, 10'000); }),
                   Fehlertexte::dateiZuGross(pfad))
             << name;
         const QByteArray bytes = dateiBytes(pfad);
@@ -237,7 +237,7 @@ TEST(RtfGrenzen, ZeilenUeberDerSpeichergrenze) {
 
 // A file cut off anywhere before its end is refused; the roll is never read in part.
 TEST(RtfGrenzen, AbgeschnittenIrgendwo) {
-    const QByteArray rtf = RtfAusZeilen(u8Liste({"12,00 €  ", "", "= {17} \\ €  ", "\tx"}));
+    const QByteArray rtf = rtfAusZeilen(u8Liste({"12,00 €  ", "", "= {17} \\ €  ", "\tx"}));
     const qsizetype ende = rtf.lastIndexOf('}');
     for (qsizetype laenge = 5; laenge <= ende; ++laenge)
         EXPECT_EQ(ladefehler(rtf.left(laenge)), Fehlertexte::FehlerBeimLaden) << laenge;
@@ -247,7 +247,7 @@ TEST(Rollendatei, FehlendeDateiKannNichtGeoeffnetWerden) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("fehlt.KRO"));
     try {
-        RollendateiLesen(pfad);
+        rollendateiLesen(pfad);
         ADD_FAILURE() << "gelesen";
     } catch (const Fehler& f) {
         EXPECT_EQ(f.text(), Fehlertexte::dateiNichtOeffenbar(pfad));
@@ -258,7 +258,7 @@ TEST(Rollendatei, OhneOrdnerKannNichtErstelltWerden) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("fehlt/Montag.KRO"));
     try {
-        RollendateiSchreiben(pfad, {QStringLiteral("a")});
+        rollendateiSchreiben(pfad, {QStringLiteral("a")});
         ADD_FAILURE() << "geschrieben";
     } catch (const Fehler& f) {
         EXPECT_EQ(f.text(), Fehlertexte::dateiNichtErstellbar(pfad));
@@ -278,7 +278,7 @@ TEST_P(Fremddatei, LiestAbsaetze) {
     QStringList zeilen;
     for (const QJsonValue& z : erwartet[name].toArray())
         zeilen.append(z.toString());
-    EXPECT_EQ(RollendateiLesen(ordner + name), zeilen);
+    EXPECT_EQ(rollendateiLesen(ordner + name), zeilen);
 }
 
 INSTANTIATE_TEST_SUITE_P(Schreiber, Fremddatei,

@@ -44,7 +44,7 @@ TEST_F(Rollenoperationen, SpeichernUndOeffnenGibtDieselbenZeilen) {
 }
 
 TEST_F(Rollenoperationen, OeffnenSetztPfadUndName) {
-    RollendateiSchreiben(pfad("Montag.KRO"), {QStringLiteral("Montag")});
+    rollendateiSchreiben(pfad("Montag.KRO"), {QStringLiteral("Montag")});
     oeffnen(pfad("Montag.KRO"));
     EXPECT_EQ(w.Rollenpfad, pfad("Montag.KRO"));
     EXPECT_EQ(w.Rollenname, QStringLiteral("Montag.KRO"));
@@ -101,7 +101,7 @@ TEST_F(Rollenoperationen, NeueRolleNeinDannSpeichern) {
     const QStringList zeilen = haupt.zeilen();
     speichernNach(pfad("Neu.KRO"));
     EXPECT_EQ(kopie.anzahl(), 0);
-    EXPECT_EQ(RollendateiLesen(pfad("Neu.KRO")), zeilen);
+    EXPECT_EQ(rollendateiLesen(pfad("Neu.KRO")), zeilen);
     EXPECT_FALSE(w.NeueRolle);
 }
 

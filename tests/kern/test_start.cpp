@@ -167,7 +167,7 @@ TEST_F(StartTest, TastaturGesperrtBisZurAnmeldung) {
 TEST_F(StartTest, VersionszeileBeimErzeugen) {
     EXPECT_EQ(haupt.versionszeile(), QStringLiteral("Aktuelle Version: ") + DateiVersion());
     EXPECT_EQ(DateiVersion(), QStringLiteral(RECHNER_DATEIVERSION));
-    EXPECT_EQ(Anwendungstitel(), QStringLiteral("Quorvendaltabulix ") + DateiVersion());
+    EXPECT_EQ(anwendungstitel(), QStringLiteral("Quorvendaltabulix ") + DateiVersion());
 }
 
 } // namespace

@@ -75,7 +75,7 @@ protected:
     }
     bool enthaeltRolle(const QString& datei) const {
         return !datei.isEmpty() && QFile::exists(datei) &&
-               RollendateiLesen(datei) == haupt.rolle().zeilen();
+               rollendateiLesen(datei) == haupt.rolle().zeilen();
     }
 };
 

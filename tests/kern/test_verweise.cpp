@@ -53,7 +53,7 @@ protected:
     // The text raised, or empty.
     QString speichern(const QString& pfad) {
         try {
-            RollendateiSchreiben(pfad, {QStringLiteral("neu")});
+            rollendateiSchreiben(pfad, {QStringLiteral("neu")});
         } catch (const Fehler& f) {
             return f.text();
         }
@@ -76,7 +76,7 @@ TEST_P(VerweisImOrdner, GefolgtNurWoDerKernelFolgt) {
               (QStringList{QStringLiteral("geteilt"), QStringLiteral("opfer.KRO")}));
     if (GetParam().gefolgt) {
         EXPECT_EQ(fehler, QString());
-        EXPECT_EQ(dateiBytes(opfer), RtfAusZeilen({QStringLiteral("neu")}));
+        EXPECT_EQ(dateiBytes(opfer), rtfAusZeilen({QStringLiteral("neu")}));
     } else {
         EXPECT_EQ(fehler, Fehlertexte::dateiNichtErstellbar(verweis));
         EXPECT_EQ(dateiBytes(opfer), alt);
@@ -87,7 +87,7 @@ TEST_P(VerweisImOrdner, GelesenNurWoDerKernelFolgt) {
     QString fehler;
     QStringList zeilen;
     try {
-        zeilen = RollendateiLesen(verweis);
+        zeilen = rollendateiLesen(verweis);
     } catch (const Fehler& f) {
         fehler = f.text();
     }
@@ -135,7 +135,7 @@ TEST_F(VerweisKette, EigenerVerweisAufFremden) {
     if (!fremderVerweis("../fremd/Montag.KRO", basis.filePath(QStringLiteral("geteilt/fremd.KRO"))))
         GTEST_SKIP() << "only root can give a link to another user";
     ASSERT_EQ(::symlink("fremd.KRO", pfadBytes(eigener).constData()), 0);
-    EXPECT_THROW(RollendateiSchreiben(eigener, {QStringLiteral("neu")}), Fehler);
+    EXPECT_THROW(rollendateiSchreiben(eigener, {QStringLiteral("neu")}), Fehler);
     EXPECT_EQ(dateiBytes(basis.filePath(QStringLiteral("fremd/Montag.KRO"))), alt);
     EXPECT_TRUE(QFileInfo(eigener).isSymLink());
 }
@@ -145,7 +145,7 @@ TEST_F(VerweisKette, EigenerVerweisAufFremdenWirdNichtGelesen) {
     if (!fremderVerweis("../fremd/Montag.KRO", basis.filePath(QStringLiteral("geteilt/fremd.KRO"))))
         GTEST_SKIP() << "only root can give a link to another user";
     ASSERT_EQ(::symlink("fremd.KRO", pfadBytes(eigener).constData()), 0);
-    EXPECT_EQ(fehlerVon([&] { RollendateiLesen(eigener); }),
+    EXPECT_EQ(fehlerVon([&] { rollendateiLesen(eigener); }),
               Fehlertexte::dateiNichtOeffenbar(eigener));
 }
 
@@ -154,7 +154,7 @@ TEST_F(VerweisKette, FremderVerweisAufOrdner) {
         GTEST_SKIP() << "only root can give a link to another user";
     const QString pfad = basis.filePath(QStringLiteral("geteilt/ordner/Montag.KRO"));
     try {
-        RollendateiSchreiben(pfad, {QStringLiteral("neu")});
+        rollendateiSchreiben(pfad, {QStringLiteral("neu")});
         ADD_FAILURE() << "gespeichert";
     } catch (const Fehler& f) {
         EXPECT_EQ(f.text(), Fehlertexte::dateiNichtErstellbar(pfad));
@@ -170,23 +170,23 @@ TEST(Verweis, OhneZielWirdErsetzt) {
     QTemporaryDir basis;
     const QString verweis = basis.filePath(QStringLiteral("Montag.KRO"));
     ASSERT_EQ(::symlink("fehlt/nirgends.KRO", pfadBytes(verweis).constData()), 0);
-    RollendateiSchreiben(verweis, {QStringLiteral("neu")});
+    rollendateiSchreiben(verweis, {QStringLiteral("neu")});
     EXPECT_FALSE(QFileInfo(verweis).isSymLink());
-    EXPECT_EQ(dateiBytes(verweis), RtfAusZeilen({QStringLiteral("neu")}));
+    EXPECT_EQ(dateiBytes(verweis), rtfAusZeilen({QStringLiteral("neu")}));
 }
 
 TEST(Verweis, OhneZielWirdNichtGefunden) {
     QTemporaryDir basis;
     const QString verweis = basis.filePath(QStringLiteral("Montag.KRO"));
     ASSERT_EQ(::symlink("fehlt/nirgends.KRO", pfadBytes(verweis).constData()), 0);
-    EXPECT_EQ(fehlerVon([&] { DateiLesen(verweis, 100); }), Fehlertexte::DateiNichtGefunden);
+    EXPECT_EQ(fehlerVon([&] { dateiLesen(verweis, 100); }), Fehlertexte::DateiNichtGefunden);
 }
 
 TEST(Verweis, AufOrdnerWirdAbgelehnt) {
     QTemporaryDir basis;
     const QString verweis = basis.filePath(QStringLiteral("Montag.KRO"));
     ASSERT_EQ(::symlink(".", pfadBytes(verweis).constData()), 0);
-    EXPECT_THROW(RollendateiSchreiben(verweis, {QStringLiteral("neu")}), Fehler);
+    EXPECT_THROW(rollendateiSchreiben(verweis, {QStringLiteral("neu")}), Fehler);
     EXPECT_TRUE(QFileInfo(verweis).isSymLink());
     EXPECT_EQ(eintraege(basis.path()), QStringList{QStringLiteral("Montag.KRO")});
 }
@@ -227,9 +227,9 @@ protected:
 
 TEST_F(LangerPfad, GespeichertUndGelesen) {
     const QStringList zeilen{QStringLiteral("12,00 €  "), QString(), QStringLiteral("= 17")};
-    RollendateiSchreiben(pfad, zeilen);
-    EXPECT_EQ(RollendateiLesen(pfad), zeilen);
-    EXPECT_EQ(DateiLesen(pfad, 1000), RtfAusZeilen(zeilen));
+    rollendateiSchreiben(pfad, zeilen);
+    EXPECT_EQ(rollendateiLesen(pfad), zeilen);
+    EXPECT_EQ(dateiLesen(pfad, 1000), rtfAusZeilen(zeilen));
 }
 
 } // namespace

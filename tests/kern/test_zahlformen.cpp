@@ -18,7 +18,7 @@ std::ostream& operator<<(std::ostream& os, const Form& f) {
 
 class Anzeige : public ::testing::TestWithParam<Form> {};
 TEST_P(Anzeige, Form) {
-    EXPECT_EQ(Anzeigeform(GetParam().wert).toStdString(), GetParam().erwartet);
+    EXPECT_EQ(anzeigeform(GetParam().wert).toStdString(), GetParam().erwartet);
 }
 INSTANTIATE_TEST_SUITE_P(
     Beispiele, Anzeige,
@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class GruppiertTest : public ::testing::TestWithParam<Form> {};
 TEST_P(GruppiertTest, Form) {
-    EXPECT_EQ(Gruppiert(GetParam().wert, GetParam().kommastellen).toStdString(),
+    EXPECT_EQ(gruppiert(GetParam().wert, GetParam().kommastellen).toStdString(),
               GetParam().erwartet);
 }
 INSTANTIATE_TEST_SUITE_P(
@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class WaehrungTest : public ::testing::TestWithParam<Form> {};
 TEST_P(WaehrungTest, Form) {
-    EXPECT_EQ(Waehrung(GetParam().wert, GetParam().kommastellen).toStdString(),
+    EXPECT_EQ(waehrung(GetParam().wert, GetParam().kommastellen).toStdString(),
               GetParam().erwartet);
 }
 INSTANTIATE_TEST_SUITE_P(Beispiele, WaehrungTest,
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, WaehrungTest,
 
 class FestTest : public ::testing::TestWithParam<Form> {};
 TEST_P(FestTest, Form) {
-    EXPECT_EQ(Festform(GetParam().wert).toStdString(), GetParam().erwartet);
+    EXPECT_EQ(festform(GetParam().wert).toStdString(), GetParam().erwartet);
 }
 INSTANTIATE_TEST_SUITE_P(
     Beispiele, FestTest,
@@ -78,7 +78,7 @@ struct Eingabe {
 };
 class ParseGut : public ::testing::TestWithParam<Eingabe> {};
 TEST_P(ParseGut, Angenommen) {
-    EXPECT_DOUBLE_EQ(ParseAnzeige(QString::fromUtf8(GetParam().text)), GetParam().wert);
+    EXPECT_DOUBLE_EQ(anzeigewert(QString::fromUtf8(GetParam().text)), GetParam().wert);
 }
 INSTANTIATE_TEST_SUITE_P(Texte, ParseGut,
                          ::testing::Values(Eingabe{"17", 17}, Eingabe{",", 0}, Eingabe{"17,", 17},
@@ -93,7 +93,7 @@ class ParseSchlecht : public ::testing::TestWithParam<const char*> {};
 TEST_P(ParseSchlecht, Abgelehnt) {
     const QString text = QString::fromUtf8(GetParam());
     try {
-        ParseAnzeige(text);
+        anzeigewert(text);
         FAIL() << "angenommen: " << GetParam();
     } catch (const Fehler& f) {
         EXPECT_EQ(f.text(), QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Texte, ParseSchlecht,
 
 TEST(Parse, UeberlaufJenseitsDesDoubleBereichs) {
     try {
-        ParseAnzeige(QStringLiteral("1E309"));
+        anzeigewert(QStringLiteral("1E309"));
         FAIL();
     } catch (const Fehler& f) {
         EXPECT_EQ(f.text(), QStringLiteral("Gleitkommaüberlauf"));
@@ -118,7 +118,7 @@ struct Ganz {
 };
 class IstGanzzahlTest : public ::testing::TestWithParam<Ganz> {};
 TEST_P(IstGanzzahlTest, Syntax) {
-    EXPECT_EQ(IstGanzzahl(QString::fromUtf8(GetParam().text)), GetParam().ganz) << GetParam().text;
+    EXPECT_EQ(istGanzzahl(QString::fromUtf8(GetParam().text)), GetParam().ganz) << GetParam().text;
 }
 INSTANTIATE_TEST_SUITE_P(Texte, IstGanzzahlTest,
                          ::testing::Values(Ganz{"17", true}, Ganz{"-3", true},
@@ -128,11 +128,11 @@ INSTANTIATE_TEST_SUITE_P(Texte, IstGanzzahlTest,
                                            Ganz{"  12", true}, Ganz{"12 ", false}, Ganz{"+7", true},
                                            Ganz{"$1F", true}, Ganz{"$", false}, Ganz{"1,", false}));
 
-TEST(StrToInt, WertUndFehlertext) {
-    EXPECT_EQ(StrToInt(QStringLiteral("$10")), 16);
-    EXPECT_EQ(StrToInt(QStringLiteral("300")), 300);
+TEST(GanzzahlWert, WertUndFehlertext) {
+    EXPECT_EQ(ganzzahlWert(QStringLiteral("$10")), 16);
+    EXPECT_EQ(ganzzahlWert(QStringLiteral("300")), 300);
     try {
-        StrToInt(QStringLiteral("abc"));
+        ganzzahlWert(QStringLiteral("abc"));
         FAIL();
     } catch (const Fehler& f) {
         EXPECT_EQ(f.text(), QStringLiteral("'abc' ist kein gültiger Integerwert"));

@@ -36,11 +36,11 @@ public:
 };
 
 // A version file as the server holds it: Windows-1252, lines joined by `umbruch`.
-inline QByteArray Versionsdatei(const QStringList& zeilen, const QString& umbruch = "\r\n") {
+inline QByteArray versionsdatei(const QStringList& zeilen, const QString& umbruch = "\r\n") {
     return textZuAnsi(zeilen.join(umbruch));
 }
 
 // Line 2 with the help flag at its characters 19 and 20.
-inline QString Hilfezeile(const QString& flag) {
+inline QString hilfezeile(const QString& flag) {
     return QStringLiteral("Hilfedatei dabei: ") + flag + QStringLiteral(" ja");
 }

@@ -16,8 +16,8 @@ struct Updatelauf {
     explicit Updatelauf(bool mitHilfe) {
         server.veroeffentlichen(
             QStringLiteral("Version.txt"),
-            Versionsdatei({QStringLiteral("2150*"),
-                           Hilfezeile(mitHilfe ? QStringLiteral("hi") : QStringLiteral("--")),
+            versionsdatei({QStringLiteral("2150*"),
+                           hilfezeile(mitHilfe ? QStringLiteral("hi") : QStringLiteral("--")),
                            QStringLiteral("frei"), QStringLiteral("Info")}));
         server.veroeffentlichen(QStringLiteral("Rechner.zip"), "neues Programm");
         server.veroeffentlichen(QStringLiteral("RechnerHilfe.chm"), "neue Hilfe");

@@ -18,12 +18,12 @@ struct Fall {
     QString flag; // hilfeKennung
 };
 
-const QStringList hiDatei = {QStringLiteral("2150*"), Hilfezeile(QStringLiteral("hi")),
+const QStringList hiDatei = {QStringLiteral("2150*"), hilfezeile(QStringLiteral("hi")),
                              QStringLiteral("frei"), QStringLiteral("Neu: Drucken"),
                              QStringLiteral("Neu: Hilfe")};
 
 // Lines 1 to 3 of a flagged file; the information follows.
-const QByteArray kopf = Versionsdatei(hiDatei.mid(0, 3)) + "\r\n";
+const QByteArray kopf = versionsdatei(hiDatei.mid(0, 3)) + "\r\n";
 
 const Fall faelle[] = {
     // At most 10001 bytes are read; a NUL byte ends the text earlier.
@@ -32,15 +32,15 @@ const Fall faelle[] = {
      QStringLiteral("hi")},
     {"nulEndetText", Server::Datei, kopf + QByteArray("Info\0mehr", 9),
      QStringLiteral("Neuere Version: 2.1.5.0"), QStringLiteral("Info"), QStringLiteral("hi")},
-    {"mitHilfe", Server::Datei, Versionsdatei(hiDatei), QStringLiteral("Neuere Version: 2.1.5.0"),
+    {"mitHilfe", Server::Datei, versionsdatei(hiDatei), QStringLiteral("Neuere Version: 2.1.5.0"),
      QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"), QStringLiteral("hi")},
-    {"nurLf", Server::Datei, Versionsdatei(hiDatei, "\n"),
+    {"nurLf", Server::Datei, versionsdatei(hiDatei, "\n"),
      QStringLiteral("Neuere Version: 2.1.5.0"), QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"),
      QStringLiteral("hi")},
-    {"nurCr", Server::Datei, Versionsdatei(hiDatei, "\r"),
+    {"nurCr", Server::Datei, versionsdatei(hiDatei, "\r"),
      QStringLiteral("Neuere Version: 2.1.5.0"), QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"),
      QStringLiteral("hi")},
-    {"fuenfstellig", Server::Datei, Versionsdatei({"10150", Hilfezeile("HI"), "frei", "Groß"}),
+    {"fuenfstellig", Server::Datei, versionsdatei({"10150", hilfezeile("HI"), "frei", "Groß"}),
      QStringLiteral("Neuere Version: 10.1.5.0"), QStringLiteral("Groß"), QStringLiteral("HI")},
     {"gleicheVersion", Server::Datei, "2140*", QStringLiteral("Neuere Version: 2.1.4.0"), QString(),
      QString()},
@@ -49,9 +49,9 @@ const Fall faelle[] = {
     {"ersteZeileKurz", Server::Datei, "215\r\nx", QStringLiteral("Neuere Version: 21.5.\r\n.\r\n"),
      QString(), QStringLiteral("")},
     // Line 2 shorter than 20 characters: the count runs on, CR LF counting two.
-    {"zweiteZeileKurz", Server::Datei, Versionsdatei({"2150*", "kurz", "123456789012hi", "Info"}),
+    {"zweiteZeileKurz", Server::Datei, versionsdatei({"2150*", "kurz", "123456789012hi", "Info"}),
      QStringLiteral("Neuere Version: 2.1.5.0"), QStringLiteral("Info"), QStringLiteral("hi")},
-    {"hiAndersWo", Server::Datei, Versionsdatei({"2150*", "hi hi hi", "frei", "Info"}),
+    {"hiAndersWo", Server::Datei, versionsdatei({"2150*", "hi hi hi", "frei", "Info"}),
      QStringLiteral("Neuere Version: 2.1.5.0"), QStringLiteral("Info"), QStringLiteral("fo")},
     {"fehlerseite", Server::Fehlerseite, "<html>\r\nFehlt\r\n</html>",
      QStringLiteral("Neuere Version: <h.t.m.l"), QString(), QStringLiteral("")},

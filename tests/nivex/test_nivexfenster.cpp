@@ -34,7 +34,7 @@ private Q_SLOTS:
         QCoreApplication::setApplicationName(Nivextexte::Titel);
         QVERIFY(server.laeuft());
         server.veroeffentlichen(QStringLiteral("Version.txt"),
-                                Versionsdatei({"2150*", Hilfezeile("--"), "frei", "Info"}));
+                                versionsdatei({"2150*", hilfezeile("--"), "frei", "Info"}));
         server.veroeffentlichen(QStringLiteral("Rechner.zip"), "neues Programm");
     }
 

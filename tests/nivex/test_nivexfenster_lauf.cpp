@@ -53,7 +53,7 @@ enum class Weg { Fenstersystem, Programm, AlleFenster };
 class TestNivexfensterLauf : public Nivexfenstertest {
     Q_OBJECT
     void veroeffentlichen(const QStringList& zeilen) {
-        server.veroeffentlichen(QStringLiteral("Version.txt"), Versionsdatei(zeilen));
+        server.veroeffentlichen(QStringLiteral("Version.txt"), versionsdatei(zeilen));
     }
 
 private Q_SLOTS:
@@ -64,7 +64,7 @@ private Q_SLOTS:
         QVERIFY(QDir(ordner.path()).mkdir(QStringLiteral("Temp")));
     }
     void init() {
-        veroeffentlichen({"2150*", Hilfezeile("--"), "frei", "Info"});
+        veroeffentlichen({"2150*", hilfezeile("--"), "frei", "Info"});
         boxen.emplace();
     }
     void cleanup() { boxen.reset(); }
@@ -131,7 +131,7 @@ private Q_SLOTS:
     // The progress bar is painted with the value of the download under way before it blocks
     // the window; the buttons stay off and the status stays meanwhile.
     void fortschrittWaehrendDesDownloads() {
-        veroeffentlichen({"2150*", Hilfezeile("hi"), "frei", "Info"});
+        veroeffentlichen({"2150*", hilfezeile("hi"), "frei", "Info"});
         Probewelt welt;
         auto f = fenster(welt);
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
@@ -159,7 +159,7 @@ private Q_SLOTS:
     // displayed lines: three in the information field, one in the flag field.
     void umbrocheneZeilen() {
         const QString zeile1 = QStringLiteral("2150* Fassung vom ersten Mai");
-        QString zeile2 = Hilfezeile(QStringLiteral("hi"));
+        QString zeile2 = hilfezeile(QStringLiteral("hi"));
         for (int i = 0; i < 30; ++i)
             zeile2 += QStringLiteral(" Wort%1").arg(i) + QStringLiteral(" mehr Text");
         const QStringList zeilen = {zeile1, zeile2, "frei", "Info"};

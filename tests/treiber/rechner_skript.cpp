@@ -100,12 +100,12 @@ private:
     }
 
     void taste(const QString& name) {
-        const Taste* taste = TasteNachName(name);
+        const Taste* taste = tasteNachName(name);
         if (!taste) {
             aus(QStringLiteral("Unbekannt: taste ") + name);
             return;
         }
-        if (!TasteAktiv(m_modell, taste->nummer)) {
+        if (!tasteAktiv(m_modell, taste->nummer)) {
             aus(QStringLiteral("gesperrt"));
             return;
         }
@@ -207,28 +207,28 @@ private:
             throw Fehler(Fehlertexte::Ueberlauf);
         // The decimals are an 8-bit setting like Kommastellen.
         const int k = static_cast<quint8>(stellen);
-        aus(QStringLiteral("Anzeige=") + Anzeigeform(wert));
-        aus(QStringLiteral("Gruppiert=") + Gruppiert(wert, k));
-        aus(QStringLiteral("Waehrung=") + Waehrung(wert, k));
-        aus(QStringLiteral("Fest=") + Festform(wert));
+        aus(QStringLiteral("Anzeige=") + anzeigeform(wert));
+        aus(QStringLiteral("Gruppiert=") + gruppiert(wert, k));
+        aus(QStringLiteral("Waehrung=") + waehrung(wert, k));
+        aus(QStringLiteral("Fest=") + festform(wert));
     }
 
     // A failed save or load is shown as the message box of the roll operations would show it;
     // a failed load leaves the roll as it was.
     void speichern(const QString& pfad) {
         try {
-            RollendateiSchreiben(pfad, m_modell.rolle().zeilen());
+            rollendateiSchreiben(pfad, m_modell.rolle().zeilen());
         } catch (const Fehler& fehler) {
             aus(QStringLiteral("Fehler: ") +
-                Meldungstext(fehler, Fehlertexte::FehlerBeimSpeichern));
+                meldungstext(fehler, Fehlertexte::FehlerBeimSpeichern));
         }
     }
 
     void laden(const QString& pfad) {
         try {
-            m_modell.rolle().ersetzen(RollendateiLesen(pfad));
+            m_modell.rolle().ersetzen(rollendateiLesen(pfad));
         } catch (const Fehler& fehler) {
-            aus(QStringLiteral("Fehler: ") + Meldungstext(fehler, Fehlertexte::FehlerBeimLaden));
+            aus(QStringLiteral("Fehler: ") + meldungstext(fehler, Fehlertexte::FehlerBeimLaden));
         }
     }
 
