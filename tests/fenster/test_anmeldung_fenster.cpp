@@ -2,8 +2,8 @@
 // start after the installation, registering an operator, signing in and out, the close query.
 #include "common/fehler.h"
 #include "rechner/fenster/rolleneditor.h"
+#include "tests/fenster/fenster_hilfen.h"
 #include "tests/hilfen/boxrekorder.h"
-#include "tests/hilfen/fensterhilfen.h"
 #include "tests/hilfen/testrechner.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // print command of the main window with its preview, and the line breaking of the roll column.
 #include "common/fehler.h"
 #include "rechner/fenster/druckbericht.h"
-#include "tests/hilfen/fensterhilfen.h"
+#include "tests/fenster/fenster_hilfen.h"
 #include "tests/hilfen/testrechner.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Clicks the keys of the real main window offscreen and reads its fields.
 #include "rechner/fenster/rollenansicht.h"
-#include "tests/hilfen/fensterhilfen.h"
+#include "tests/fenster/fenster_hilfen.h"
 #include "tests/hilfen/testrechner.h"
 
 #include <QPushButton>

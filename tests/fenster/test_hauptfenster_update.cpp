@@ -2,8 +2,8 @@
 // with the update server gone: the message of the check and the error box.
 #include "common/fehler.h"
 #include "rechner/kern/aktualisierung.h"
+#include "tests/fenster/fenster_hilfen.h"
 #include "tests/hilfen/boxrekorder.h"
-#include "tests/hilfen/fensterhilfen.h"
 #include "tests/hilfen/testrechner.h"
 #include "tests/hilfen/testserver.h"
 

@@ -2,7 +2,7 @@
 // every row can be scrolled to and pointed at, and a line of 5 MB is pasted, selected, copied,
 // typed into, undone and scrolled in both views without recursion or a draw over all its rows.
 #include "rechner/fenster/rollenansicht.h"
-#include "rollen_hilfen.h"
+#include "tests/fenster/rollen_hilfen.h"
 
 #include <QClipboard>
 #include <QScrollBar>

@@ -1,5 +1,5 @@
 // The menu bar, the status hints, the outside links and the about box of the real main window.
-#include "tests/hilfen/fensterhilfen.h"
+#include "tests/fenster/fenster_hilfen.h"
 #include "tests/hilfen/testrechner.h"
 
 #include <QApplication>

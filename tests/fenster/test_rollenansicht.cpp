@@ -3,7 +3,7 @@
 // a tall line reachable by scrolling.
 #include "rechner/fenster/rollenansicht.h"
 #include "rechner/fenster/rolleneditor.h"
-#include "rollen_hilfen.h"
+#include "tests/fenster/rollen_hilfen.h"
 
 #include <QScrollBar>
 #include <QtTest>

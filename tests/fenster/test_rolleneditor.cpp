@@ -2,7 +2,7 @@
 // the same edit leaves the roll's text, and the keys, the mouse and the clipboard must do what
 // they do in a text field.
 #include "rechner/fenster/rolleneditor.h"
-#include "rollen_hilfen.h"
+#include "tests/fenster/rollen_hilfen.h"
 
 #include <QClipboard>
 #include <QRandomGenerator>

@@ -2,8 +2,8 @@
 // text the view has, an append or an edit tells its piece only, cursor moves their new place,
 // and a new roll, even one too big to put together, no text at all.
 #include "bench/speicher.h"
-#include "rollen_hilfen.h"
-#include "zugang_hilfen.h"
+#include "tests/fenster/rollen_hilfen.h"
+#include "tests/fenster/zugang_hilfen.h"
 
 #include <QClipboard>
 #include <QRandomGenerator>

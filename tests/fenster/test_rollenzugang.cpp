@@ -2,7 +2,7 @@
 // the views are, the text, its ranges and boundaries, the cursor and the selection, the
 // geometry and the hand edits.
 #include "rechner/fenster/rollenzugang.h"
-#include "zugang_hilfen.h"
+#include "tests/fenster/zugang_hilfen.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // The keyboard on the real main window offscreen: keys typed through the window system reach
 // the calculator like the keypad, the sink keeps or wins back the focus, the lock holds.
 #include "common/fehler.h"
+#include "tests/fenster/fenster_hilfen.h"
 #include "tests/hilfen/boxrekorder.h"
-#include "tests/hilfen/fensterhilfen.h"
 #include "tests/hilfen/testrechner.h"
 
 #include <QAbstractScrollArea>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "tests/hilfen/ausgabe.h"
-#include "tests/hilfen/fehlervon.h"
 #include "tests/hilfen/modellstart.h"
-#include "tests/hilfen/modellzugang.h"
 #include "tests/hilfen/tasten.h"
+#include "tests/kern/fehlervon.h"
+#include "tests/kern/modellzugang.h"
 
 #include <gtest/gtest.h>
 

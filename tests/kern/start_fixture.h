@@ -5,8 +5,8 @@
 
 #include "common/ansi.h"
 #include "tests/hilfen/ausgabe.h"
-#include "tests/hilfen/fehlervon.h"
 #include "tests/hilfen/testprogramm.h"
+#include "tests/kern/fehlervon.h"
 
 #include <QDir>
 #include <QFile>

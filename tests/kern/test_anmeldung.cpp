@@ -1,7 +1,7 @@
 // The PIN window's model: the match over every line of the operator list and the exact blocks
 // that sign-in and sign-out write onto the main roll.
-#include "hilfen/tasten.h"
-#include "start_fixture.h"
+#include "tests/hilfen/tasten.h"
+#include "tests/kern/start_fixture.h"
 
 namespace {
 

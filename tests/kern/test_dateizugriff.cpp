@@ -5,8 +5,8 @@
 #include "rechner/kern/rollendatei.h"
 #include "rechner/kern/rollenverwaltung.h"
 #include "tests/hilfen/dateien.h"
-#include "tests/hilfen/fehlervon.h"
 #include "tests/hilfen/skriptdialoge.h"
+#include "tests/kern/fehlervon.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #include "common/fehler.h"
 #include "rechner/kern/datendateien.h"
 #include "tests/hilfen/dateien.h"
-#include "tests/hilfen/fehlervon.h"
 #include "tests/hilfen/skriptdialoge.h"
+#include "tests/kern/fehlervon.h"
 
 #include <QFileInfo>
 

@@ -8,9 +8,9 @@
 #include "rechner/kern/rollendatei.h"
 #include "rechner/kern/rollenverwaltung.h"
 #include "tests/hilfen/dateien.h"
-#include "tests/hilfen/fehlervon.h"
 #include "tests/hilfen/skriptdialoge.h"
-#include "tests/hilfen/sonderdateien.h"
+#include "tests/kern/fehlervon.h"
+#include "tests/kern/sonderdateien.h"
 
 namespace {
 

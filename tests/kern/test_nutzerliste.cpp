@@ -1,6 +1,6 @@
 // The operator list of the administration window: adding, deleting, the count and the cover
 // over the PIN column.
-#include "verwaltung_fixture.h"
+#include "tests/kern/verwaltung_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "rechner/kern/rollendatei.h"
 #include "rechner/kern/rtfleser.h"
 #include "tests/hilfen/dateien.h"
-#include "tests/hilfen/fehlervon.h"
+#include "tests/kern/fehlervon.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 // The start-up sequence of the main window against data folders of every kind.
 #include "rechner/kern/rollendatei.h"
-#include "start_fixture.h"
+#include "tests/kern/start_fixture.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The close query of the main window: refusal while signed in, the automatic save, the save
 // dialog and the save question.
-#include "hilfen/tasten.h"
 #include "rechner/kern/rollendatei.h"
-#include "start_fixture.h"
+#include "tests/hilfen/tasten.h"
+#include "tests/kern/start_fixture.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // with the text it shows for a file it cannot open, replaces nothing, and the exit that follows
 // writes nothing through them.
 #include "rechner/kern/rollendatei.h"
-#include "start_fixture.h"
 #include "tests/hilfen/dateien.h"
-#include "tests/hilfen/sonderdateien.h"
+#include "tests/kern/sonderdateien.h"
+#include "tests/kern/start_fixture.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "modell_fixture.h"
+#include "tests/kern/modell_fixture.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The administration window's model: locking and unlocking, the settings tab, the automatic
 // path, leaving and closing, and the roll copy.
-#include "hilfen/tasten.h"
 #include "rechner/kern/datendateien.h"
 #include "rechner/kern/rollendatei.h"
-#include "verwaltung_fixture.h"
+#include "tests/hilfen/tasten.h"
+#include "tests/kern/verwaltung_fixture.h"
 
 namespace {
 

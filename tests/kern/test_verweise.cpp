@@ -6,7 +6,7 @@
 #include "common/zeilen.h"
 #include "rechner/kern/rollendatei.h"
 #include "tests/hilfen/dateien.h"
-#include "tests/hilfen/fehlervon.h"
+#include "tests/kern/fehlervon.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "start_fixture.h"
+#include "tests/kern/start_fixture.h"
 
 // The administration window's model in euro mode with two decimals and sign-in required.
 class Verwaltungsmodell : public StartTest {

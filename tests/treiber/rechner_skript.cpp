@@ -1,13 +1,13 @@
 // rechner-skript: drives the main window's model without a window, one command a line on
 // standard input, answers on standard output (both UTF-8).
 #include "common/fehler.h"
-#include "hilfen/modellstart.h"
 #include "rechner/fenster/druckbericht.h"
 #include "rechner/kern/hauptmodell.h"
 #include "rechner/kern/programmwerte.h"
 #include "rechner/kern/rollendatei.h"
 #include "rechner/kern/tasten.h"
 #include "rechner/kern/zahlformen.h"
+#include "tests/hilfen/modellstart.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
