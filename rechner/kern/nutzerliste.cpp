@@ -16,8 +16,11 @@ QStringList Verwaltung::nutzerzeilen() const {
     return zeilenAus(m_nutzerliste);
 }
 
+// Counted on the text itself: the main window asks for it at every refresh.
 qint32 Verwaltung::nutzerAnzahl() const {
-    return static_cast<qint32>(nutzerzeilen().size());
+    qint32 anzahl = 0;
+    zeilenDurchgehen(QStringView(m_nutzerliste), [&anzahl](QStringView) { ++anzahl; });
+    return anzahl;
 }
 
 QString Verwaltung::nutzerstatus() const {
