@@ -46,7 +46,7 @@ public:
     // Gives the keyboard focus back to the hidden keyboard sink, as every key operation does.
     void tastaturfokusZurueck();
     // Asks the window to close after the hand-off to the updater (hauptfenster_update.cpp):
-    // when the close query lets it close, the program keeps the clipboard for the updater
+    // when the close request lets it close, the program keeps the clipboard for the updater
     // before it ends.
     void schliessenNachUebergabe();
 
@@ -58,7 +58,7 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
-    // The close query (hauptfenster_start.cpp).
+    // The close request (hauptfenster_start.cpp).
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:

@@ -117,7 +117,7 @@ public:
     void alleNutzerLoeschen(); // "Alle Registrierungen löschen"
     void pinDeckelGedrueckt();
 
-    // Roll buttons. Saving tells what became of it, for the close query; it shows a failed
+    // Roll buttons. Saving tells what became of it, for the close request; it shows a failed
     // write in its own message box.
     void rolleOeffnen() { m_rollen.oeffnen(); }                   // "Registrierrolle öffnen"
     Speicherung rolleSpeichern() { return m_rollen.speichern(); } // "Registrierolle speichern"
