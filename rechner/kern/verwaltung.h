@@ -151,7 +151,7 @@ private:
     QString m_pinFeld;
     QString m_nameFeld;
     QString m_nutzerliste;
-    bool m_nutzerGezaehlt = false; // the list has changed since the start
+    bool m_nutzerlisteGeaendert = false; // loaded or changed since the start: the status shows
     bool m_pinsAufgedeckt = false;
     Rolle m_rollenkopie;
     QString m_autopfadAnzeige;
