@@ -3,6 +3,7 @@
 #include "common/fenster/ausfuehren.h"
 #include "common/fenster/formbau.h"
 #include "rechner/fenster/rollenansicht.h"
+#include "rechner/kern/programm.h"
 #include "rechner/kern/tasten.h"
 
 #include <QEvent>

@@ -12,17 +12,19 @@
 // themselves to the menu items that show them.
 
 #include "rechner/fenster/tastenfeld.h"
-#include "rechner/kern/programm.h"
 
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
 
+class Hauptmodell;
+class Programm;
 class QAction;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class RollenAnsicht;
+class Shell;
 
 class Hauptfenster : public QMainWindow {
 public:

@@ -1,6 +1,7 @@
 // Main window: start-up and the close request.
 #include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/hauptfenster.h"
+#include "rechner/kern/programm.h"
 
 #include <QAction>
 #include <QCloseEvent>
