@@ -1,8 +1,7 @@
 #pragma once
 
-// The windows place their controls at fixed pixel positions, as the forms they reproduce do.
-// Each control is made in one call with its objectName (by which tests and outside tools find
-// it), its place and its look.
+// The windows place their controls at fixed pixel positions. Each control is made in one call
+// with its objectName (by which tests and outside tools find it), its place and its look.
 
 #include <QIcon>
 #include <QRect>
