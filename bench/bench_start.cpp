@@ -41,7 +41,7 @@ void BM_StartMillionZeilen(benchmark::State& state) {
         state.PauseTiming();
         if (hauptfenster.modell().rolle().anzahl() != MillionZeilen)
             state.SkipWithError("Rolle nicht geladen");
-        // Destroyed without the close query, which would save the roll again.
+        // Destroyed without the close request, which would save the roll again.
         programm.reset();
         state.ResumeTiming();
     }

@@ -7,12 +7,7 @@
 
 QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text, QPoint ort,
                      const QString& stil) {
-    auto* label = new QLabel(text, eltern);
-    label->setObjectName(name);
-    label->setStyleSheet(stil);
-    label->adjustSize();
-    label->move(ort);
-    return label;
+    return eingepasst<QLabel>(eltern, name, ort, stil, text);
 }
 
 QLineEdit* eingabefeld(QWidget* eltern, const QString& name, const QRect& ort, const QString& stil,

@@ -4,10 +4,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-void meldungZeigen(QWidget* eltern, const QString& text) {
-    meldungsboxZeigen(eltern, text);
-}
-
 Dialoge::Antwort frageStellen(QWidget* eltern, const QString& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text,
                     QMessageBox::NoButton, eltern);

@@ -8,9 +8,6 @@
 
 class QWidget;
 
-// A plain message box: no icon, OK, the title as caption. The error box is fehlerboxZeigen
-// (common/fenster/boxen.h).
-void meldungZeigen(QWidget* eltern, const QString& text);
 // A yes/no question of the information type, caption "Information", "&Ja" as default.
 Dialoge::Antwort frageStellen(QWidget* eltern, const QString& text);
 
@@ -22,7 +19,7 @@ public:
     // Over the window `eltern` names when a dialog is shown: the program's dialogs are made
     // before the main window they stand over.
     explicit QtDialoge(std::function<QWidget*()> eltern) : m_eltern(std::move(eltern)) {}
-    void meldung(const QString& text) override { meldungZeigen(m_eltern(), text); }
+    void meldung(const QString& text) override { meldungsboxZeigen(m_eltern(), text); }
     Antwort frage(const QString& text) override { return frageStellen(m_eltern(), text); }
     std::optional<QString> speichernDialog(const QString& dateiname) override;
     std::optional<QString> oeffnenDialog(const std::optional<QString>& dateiname) override;

@@ -3,6 +3,7 @@
 #include "common/fenster/ausfuehren.h"
 #include "common/fenster/formbau.h"
 #include "rechner/fenster/rollenansicht.h"
+#include "rechner/kern/programm.h"
 #include "rechner/kern/tasten.h"
 
 #include <QEvent>
@@ -65,8 +66,7 @@ Hauptfenster::Hauptfenster(Programm& programm, Shell& shell)
     m_anmeldeDeckel->setFocusPolicy(Qt::StrongFocus);
     m_anmeldeDeckel->installEventFilter(this);
 
-    m_versionszeile = new QPlainTextEdit(this);
-    m_versionszeile->setObjectName(QStringLiteral("Memo1"));
+    m_versionszeile = benannt<QPlainTextEdit>(this, QStringLiteral("Memo1"));
     m_versionszeile->hide();
 
     connect(&m_uhr, &QTimer::timeout, this, [this] {
@@ -144,9 +144,8 @@ void Hauptfenster::felderBauen(QWidget* koerper) {
     m_speicherFeld = anzeigefeld(koerper, QStringLiteral("Panel4"), QRect(160, 118, 281, 25),
                                  QStringLiteral("background: #fffbf0; font-weight: bold;"));
 
-    m_rollenAnsicht = new RollenAnsicht(m_modell.rolle(), koerper);
-    m_rollenAnsicht->setObjectName(QStringLiteral("RichEdit1"));
-    m_rollenAnsicht->setGeometry(470, 16, 289, 489);
+    m_rollenAnsicht = platziert<RollenAnsicht>(koerper, QStringLiteral("RichEdit1"),
+                                               QRect(470, 16, 289, 489), m_modell.rolle());
     m_rollenAnsicht->setAttribute(Qt::WA_NoMousePropagation);
     m_rollenAnsicht->installEventFilter(this);
     m_rollenAnsicht->viewport()->installEventFilter(this);
@@ -162,8 +161,7 @@ void Hauptfenster::felderBauen(QWidget* koerper) {
 void Hauptfenster::statusleisteBauen() {
     const int breiten[3] = {230, 200, 50};
     for (int i = 0; i < 3; ++i) {
-        m_statusfelder[i] = new QLabel(this);
-        m_statusfelder[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        m_statusfelder[i] = benannt<QLabel>(this, QStringLiteral("StatusPanel%1").arg(i));
         m_statusfelder[i]->setAlignment(Qt::AlignCenter);
         m_statusfelder[i]->setMinimumWidth(breiten[i]);
         statusBar()->addWidget(m_statusfelder[i], i == 2 ? 1 : 0);

@@ -12,17 +12,19 @@
 // themselves to the menu items that show them.
 
 #include "rechner/fenster/tastenfeld.h"
-#include "rechner/kern/programm.h"
 
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
 
+class Hauptmodell;
+class Programm;
 class QAction;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class RollenAnsicht;
+class Shell;
 
 class Hauptfenster : public QMainWindow {
 public:
@@ -46,7 +48,7 @@ public:
     // Gives the keyboard focus back to the hidden keyboard sink, as every key operation does.
     void tastaturfokusZurueck();
     // Asks the window to close after the hand-off to the updater (hauptfenster_update.cpp):
-    // when the close query lets it close, the program keeps the clipboard for the updater
+    // when the close request lets it close, the program keeps the clipboard for the updater
     // before it ends.
     void schliessenNachUebergabe();
 
@@ -58,7 +60,7 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
-    // The close query (hauptfenster_start.cpp).
+    // The close request (hauptfenster_start.cpp).
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:

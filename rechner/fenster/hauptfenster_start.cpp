@@ -1,11 +1,12 @@
-// Main window: start-up and the close query.
+// Main window: start-up and the close request.
 #include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/hauptfenster.h"
+#include "rechner/kern/programm.h"
 
 #include <QAction>
 #include <QCloseEvent>
 
-// "Beenden" asks the window to close; the close query decides.
+// "Beenden" asks the window to close; the close request decides.
 void Hauptfenster::startVerbinden() {
     connect(m_beendenAktion, &QAction::triggered, this, [this] { close(); });
 }
@@ -16,9 +17,10 @@ void Hauptfenster::starten() {
     ausfuehren([this] { m_programm.start().beimZeigen(); });
 }
 
-// An error raised by the query, or its refusal, keeps the window open.
+// The window acts on the answer to its close request; an error raised by the request keeps it
+// open.
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
-    bool schliessen = false;
-    ausfuehren([this, &schliessen] { schliessen = m_programm.start().schliessenErlaubt(); });
-    ereignis->setAccepted(schliessen);
+    auto antwort = Programmstart::Schliessantwort::Offenbleiben;
+    ausfuehren([this, &antwort] { antwort = m_programm.start().schliessenAnfragen(); });
+    ereignis->setAccepted(antwort == Programmstart::Schliessantwort::Schliessen);
 }

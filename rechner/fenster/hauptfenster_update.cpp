@@ -1,6 +1,6 @@
 // Main window: the online update check.
 #include "rechner/fenster/hauptfenster.h"
-#include "rechner/kern/programmstart.h"
+#include "rechner/kern/programm.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QAction>

@@ -1,6 +1,7 @@
 #include "rechner/fenster/pinfenster.h"
 
 #include "common/fenster/ausfuehren.h"
+#include "common/fenster/formbau.h"
 #include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/hauptfenster.h"
 
@@ -20,24 +21,17 @@ PinFenster::PinFenster(Hauptfenster& hauptfenster, Anmeldung& anmeldung)
     QFont schrift(QStringLiteral("Liberation Sans"));
     schrift.setStyleHint(QFont::SansSerif);
     setFont(schrift);
-    auto* beschriftung = new QLabel(QStringLiteral("Pin"), this);
-    beschriftung->setObjectName(QStringLiteral("Label1"));
-    beschriftung->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 13px;"));
-    beschriftung->move(160, 32);
-    m_pinFeld = new QLineEdit(this);
-    m_pinFeld->setObjectName(QStringLiteral("Edit1"));
-    m_pinFeld->setGeometry(160, 56, 73, 26);
-    m_pinFeld->setMaxLength(PinLaenge);
+    beschriftung(this, QStringLiteral("Label1"), QStringLiteral("Pin"), QPoint(160, 32),
+                 QStringLiteral("font-weight: bold; font-size: 13px;"));
+    m_pinFeld = eingabefeld(
+        this, QStringLiteral("Edit1"), QRect(160, 56, 73, 26),
+        QStringLiteral("font-weight: bold; font-size: 16px; lineedit-password-character: 42;"),
+        PinLaenge);
     m_pinFeld->setEchoMode(QLineEdit::Password);
-    m_pinFeld->setStyleSheet(
-        QStringLiteral("font-weight: bold; font-size: 16px; lineedit-password-character: 42;"));
-    m_statusFeld = new QLabel(this);
-    m_statusFeld->setObjectName(QStringLiteral("Label2"));
-    m_statusFeld->setGeometry(248, 58, 50, 22);
-    m_abbrechenKnopf = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                       QStringLiteral("Abbrechen"), this);
-    m_abbrechenKnopf->setObjectName(QStringLiteral("BitBtn1"));
-    m_abbrechenKnopf->setGeometry(16, 56, 105, 25);
+    m_statusFeld = platziert<QLabel>(this, QStringLiteral("Label2"), QRect(248, 58, 50, 22));
+    m_abbrechenKnopf =
+        knopf(this, QStringLiteral("BitBtn1"), QStringLiteral("Abbrechen"), QRect(16, 56, 105, 25),
+              style()->standardIcon(QStyle::SP_DialogCancelButton));
     m_schliessZeitgeber.setObjectName(QStringLiteral("Timer1"));
     m_schliessZeitgeber.setInterval(500);
 

@@ -39,7 +39,6 @@ struct Rechnerprogramm {
     QtShell shell;
     QtZwischenablage zwischenablage;
     Programm programm{{dialoge, shell, zwischenablage, Open_Internet,
-                       [this] { fenster.hauptfenster.close(); },
                        [this] {
                            fenster.hauptfenster.schliessenNachUebergabe();
                        }},

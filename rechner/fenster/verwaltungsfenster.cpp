@@ -1,6 +1,7 @@
 #include "rechner/fenster/verwaltungsfenster.h"
 
 #include "common/fenster/ausfuehren.h"
+#include "common/fenster/formbau.h"
 #include "common/zeilen.h"
 #include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/hauptfenster.h"
@@ -41,15 +42,12 @@ Verwaltungsfenster::Verwaltungsfenster(Hauptfenster& hauptfenster, Verwaltung& v
     schrift.setStyleHint(QFont::SansSerif);
     schrift.setPixelSize(11);
     setFont(schrift);
-    m_verlassenKnopf =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                        QStringLiteral("Speichern und Registrierung verlassen"), this);
-    m_verlassenKnopf->setObjectName(QStringLiteral("BitBtn1"));
-    m_verlassenKnopf->setGeometry(440, 8, 249, 25);
+    m_verlassenKnopf = knopf(
+        this, QStringLiteral("BitBtn1"), QStringLiteral("Speichern und Registrierung verlassen"),
+        QRect(440, 8, 249, 25), style()->standardIcon(QStyle::SP_DialogSaveButton));
     m_verlassenKnopf->setAutoDefault(false);
-    m_seiten = new QTabWidget(this);
-    m_seiten->setObjectName(QStringLiteral("PageControl1"));
-    m_seiten->setGeometry(0, height() - 321, width(), 321);
+    m_seiten = platziert<QTabWidget>(this, QStringLiteral("PageControl1"),
+                                     QRect(0, height() - 321, width(), 321));
     const struct {
         const char* name;
         QString titel;

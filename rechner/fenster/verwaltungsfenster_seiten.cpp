@@ -58,8 +58,8 @@ void Verwaltungsfenster::nutzerBauen(QWidget* seite) {
     m_nutzerliste->setStyleSheet(fett13);
     m_nutzerliste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_nutzerliste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pinDeckel = new QLabel(QStringLiteral("!"), seite);
-    m_pinDeckel->setObjectName(QStringLiteral("Panel1"));
+    // aktualisieren() places it: over the PINs or pulled down.
+    m_pinDeckel = benannt<QLabel>(seite, QStringLiteral("Panel1"), QStringLiteral("!"));
     m_pinDeckel->setAlignment(Qt::AlignCenter);
     m_pinDeckel->setStyleSheet(
         QStringLiteral("background: red; color: white; font-weight: bold; font-size: 32px;"));
@@ -108,19 +108,15 @@ void Verwaltungsfenster::rollenBauen(QWidget* seite) {
 }
 
 void Verwaltungsfenster::einstellungenBauen(QWidget* seite) {
-    m_euroKnopf = new QRadioButton(QStringLiteral("Euro - Rechner"), seite);
-    m_euroKnopf->setObjectName(QStringLiteral("RadioButton1"));
-    m_euroKnopf->setStyleSheet(QStringLiteral("color: red;") + fett13);
-    m_euroKnopf->move(40, 40);
-    m_standardKnopf = new QRadioButton(QStringLiteral("Standart - Rechner"), seite);
-    m_standardKnopf->setObjectName(QStringLiteral("RadioButton2"));
-    m_standardKnopf->setStyleSheet(fett13);
-    m_standardKnopf->move(40, 80);
+    m_euroKnopf = eingepasst<QRadioButton>(seite, QStringLiteral("RadioButton1"), QPoint(40, 40),
+                                           QStringLiteral("color: red;") + fett13,
+                                           QStringLiteral("Euro - Rechner"));
+    m_standardKnopf =
+        eingepasst<QRadioButton>(seite, QStringLiteral("RadioButton2"), QPoint(40, 80), fett13,
+                                 QStringLiteral("Standart - Rechner"));
     // The model keeps the pair exclusive; it may also have neither selected.
-    for (QRadioButton* knopf : {m_euroKnopf, m_standardKnopf}) {
-        knopf->setAutoExclusive(false);
-        knopf->adjustSize();
-    }
+    m_euroKnopf->setAutoExclusive(false);
+    m_standardKnopf->setAutoExclusive(false);
     beschriftung(seite, QStringLiteral("Label8"), QStringLiteral("Anzahl der Kommastellen"),
                  QPoint(56, 152), QStringLiteral("font-weight: bold;"));
     m_kommastellenText = beschriftung(seite, QStringLiteral("Label9"), QStringLiteral("0"),
@@ -141,10 +137,8 @@ void Verwaltungsfenster::einstellungenBauen(QWidget* seite) {
                  QPoint(320, 40), fett13);
     m_firmaFeld = eingabefeld(seite, QStringLiteral("Edit4"), QRect(320, 64, 289, 22), fett13,
                               Verwaltung::FirmennameLaenge);
-    m_ohneAnmeldungFeld = new QCheckBox(QStringLiteral("Ohne Anmeldung starten"), seite);
-    m_ohneAnmeldungFeld->setObjectName(QStringLiteral("CheckBox1"));
-    m_ohneAnmeldungFeld->setStyleSheet(
-        QStringLiteral("color: red; font-weight: bold; font-size: 16px;"));
-    m_ohneAnmeldungFeld->move(320, 168);
-    m_ohneAnmeldungFeld->adjustSize();
+    m_ohneAnmeldungFeld =
+        eingepasst<QCheckBox>(seite, QStringLiteral("CheckBox1"), QPoint(320, 168),
+                              QStringLiteral("color: red; font-weight: bold; font-size: 16px;"),
+                              QStringLiteral("Ohne Anmeldung starten"));
 }

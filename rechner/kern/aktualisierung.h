@@ -21,7 +21,7 @@ public:
         Shell& shell;
         Zwischenablage& zwischenablage;
         Abruf abruf;
-        // Closes the main window through its close query, which may refuse.
+        // Closes the main window through its close request, which may refuse.
         std::function<void()> schliessen;
     };
 

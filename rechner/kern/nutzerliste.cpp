@@ -24,13 +24,13 @@ qint32 Verwaltung::nutzerAnzahl() const {
 }
 
 QString Verwaltung::nutzerstatus() const {
-    return m_nutzerGezaehlt ? QStringLiteral("Registrierte Nutzer: ") + nutzerAnzahlText()
-                            : QString();
+    return m_nutzerlisteGeaendert ? QStringLiteral("Registrierte Nutzer: ") + nutzerAnzahlText()
+                                  : QString();
 }
 
 // The count and the status line follow the list when read; from now on the status line shows.
 void Verwaltung::nutzerlisteGeaendert() {
-    m_nutzerGezaehlt = true;
+    m_nutzerlisteGeaendert = true;
 }
 
 void Verwaltung::nutzerlisteLaden() {

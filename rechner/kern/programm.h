@@ -25,9 +25,8 @@ public:
         Zwischenablage& zwischenablage;
         // The web fetch of the update check.
         Onlineaktualisierung::Abruf abruf;
-        // Asks the main window to close, which runs its close query.
-        std::function<void()> hauptfensterSchliessen;
-        // The same after the hand-off to the updater, which still needs the clipboard.
+        // Asks the main window to close after the hand-off to the updater, which still needs
+        // the clipboard.
         std::function<void()> schliessenNachUebergabe;
     };
 
@@ -35,8 +34,7 @@ public:
     Programm(Aussenwelt welt, const QString& updateServer)
         : m_verwaltung(m_werte, m_hauptmodell, welt.dialoge),
           m_anmeldung(m_werte, m_hauptmodell, m_verwaltung),
-          m_start(m_werte, m_hauptmodell, m_verwaltung, welt.dialoge,
-                  std::move(welt.hauptfensterSchliessen)),
+          m_start(m_werte, m_hauptmodell, m_verwaltung, welt.dialoge),
           m_aktualisierung(m_hauptmodell,
                            {welt.dialoge, welt.shell, welt.zwischenablage, std::move(welt.abruf),
                             std::move(welt.schliessenNachUebergabe)},

@@ -18,12 +18,9 @@ QString Programmordner() {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
-// The program folder needs no storing: Programmordner() asks for it, and it cannot change
-// while the program runs.
 Programmstart::Programmstart(Programmwerte& werte, Hauptmodell& hauptmodell, Verwaltung& verwaltung,
-                             Dialoge& dialoge, std::function<void()> schliessen)
-    : m_werte(werte), m_haupt(hauptmodell), m_verwaltung(verwaltung), m_dialoge(dialoge),
-      m_schliessen(std::move(schliessen)) {}
+                             Dialoge& dialoge)
+    : m_werte(werte), m_haupt(hauptmodell), m_verwaltung(verwaltung), m_dialoge(dialoge) {}
 
 void Programmstart::beimZeigen() {
     m_werte.NeueRolle = false;
@@ -65,7 +62,7 @@ void Programmstart::autopfadAuswerten() {
     }
 }
 
-bool Programmstart::schliessenErlaubt() {
+Programmstart::Schliessantwort Programmstart::schliessenAnfragen() {
     if (m_werte.ohneAnmeldung()) {
         m_haupt.rolle().anhaengen(QStringLiteral("\r"));
         m_haupt.rolle().anhaengen(QStringLiteral("Gesamtumsatz: ") + m_haupt.gesamtText() +
@@ -87,18 +84,22 @@ bool Programmstart::schliessenErlaubt() {
         if (antwort == Dialoge::Antwort::Ja)
             return rolleSpeichern();
         if (antwort == Dialoge::Antwort::Nein)
-            beenden();
+            return beenden();
     }
-    return true;
+    return Schliessantwort::Schliessen;
 }
 
 // A save that was asked for and failed keeps the window open, as a failed automatic save does:
 // closing would lose the roll. A cancelled dialog lets the close go on without saving.
-bool Programmstart::rolleSpeichern() {
-    return m_verwaltung.rolleSpeichern() != Verwaltung::Speicherung::Fehlgeschlagen;
+Programmstart::Schliessantwort Programmstart::rolleSpeichern() {
+    return m_verwaltung.rolleSpeichern() == Verwaltung::Speicherung::Fehlgeschlagen
+               ? Schliessantwort::Offenbleiben
+               : Schliessantwort::Schliessen;
 }
 
-void Programmstart::beenden() {
+// "Nein" to the save question ends the program without saving: the roll counts as saved, so
+// that a later request neither asks nor saves.
+Programmstart::Schliessantwort Programmstart::beenden() {
     m_werte.RolleGespeichert = true;
-    m_schliessen();
+    return Schliessantwort::Schliessen;
 }

@@ -15,7 +15,7 @@ public:
     Rollenverwaltung(Programmwerte& werte, Rolle& hauptrolle, Rolle& rollenkopie, Dialoge& dialoge)
         : m_werte(werte), m_haupt(hauptrolle), m_kopie(rollenkopie), m_dialoge(dialoge) {}
 
-    // What became of a save: the close query goes on after a cancelled save and stays after a
+    // What became of a save: the close request goes on after a cancelled save and stays after a
     // failed one.
     enum class Speicherung { Gespeichert, Abgebrochen, Fehlgeschlagen };
 

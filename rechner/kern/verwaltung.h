@@ -117,7 +117,7 @@ public:
     void alleNutzerLoeschen(); // "Alle Registrierungen löschen"
     void pinDeckelGedrueckt();
 
-    // Roll buttons. Saving tells what became of it, for the close query; it shows a failed
+    // Roll buttons. Saving tells what became of it, for the close request; it shows a failed
     // write in its own message box.
     void rolleOeffnen() { m_rollen.oeffnen(); }                   // "Registrierrolle öffnen"
     Speicherung rolleSpeichern() { return m_rollen.speichern(); } // "Registrierolle speichern"
@@ -151,7 +151,7 @@ private:
     QString m_pinFeld;
     QString m_nameFeld;
     QString m_nutzerliste;
-    bool m_nutzerGezaehlt = false; // the list has changed since the start
+    bool m_nutzerlisteGeaendert = false; // loaded or changed since the start: the status shows
     bool m_pinsAufgedeckt = false;
     Rolle m_rollenkopie;
     QString m_autopfadAnzeige;

@@ -1,5 +1,5 @@
 // The main window, the administration window and the PIN window together, offscreen: first
-// start after the installation, registering an operator, signing in and out, the close query.
+// start after the installation, registering an operator, signing in and out, the close request.
 #include "common/fehler.h"
 #include "rechner/fenster/rolleneditor.h"
 #include "tests/fenster/fenster_hilfen.h"
@@ -106,8 +106,8 @@ private Q_SLOTS:
         QVERIFY(rolle.readAll().startsWith("{\\rtf"));
     }
 
-    // "Nein" to the save question runs Beenden, whose request to close comes while the window
-    // is closing already: the window closes once, without saving.
+    // "Nein" to the save question ends without saving: the window closes at once, and the roll
+    // counts as saved.
     void neinZurSpeicherfrageBeendet() {
         Programmlauf p;
         installiertStarten(p);
@@ -123,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(rolle.size(), 0);
     }
 
-    // The close query of the real window remembers that start-up could not read the automatic
+    // The close request of the real window remembers that start-up could not read the automatic
     // roll: the save dialog comes (cancelled here) and the file stays as it was.
     void unlesbareAutomatischeRolleBleibtBeimSchliessen() {
         Programmlauf p;

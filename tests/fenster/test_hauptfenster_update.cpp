@@ -41,7 +41,7 @@ private Q_SLOTS:
         server.veroeffentlichen(QStringLiteral("Version.txt"), "2150*");
         Testrechner r(server.basisadresse());
         Hauptfenster& f = r.hauptfenster;
-        // Nobody signed in, so that the close query lets the window close.
+        // Nobody signed in, so that the close request lets the window close.
         fenster::wieNachDemStart(r);
         Boxrekorder boxen;
         f.show();

@@ -1,8 +1,7 @@
 #pragma once
 
 // The program's models as the program block makes them, over scripted dialogs: the one way
-// model tests and window tests build them. The shell's jobs are written down instead of run; a
-// request to close the main window is counted and passed on.
+// model tests and window tests build them. The shell's jobs are written down instead of run.
 
 #include "common/web.h"
 #include "rechner/kern/programm.h"
@@ -31,22 +30,19 @@ struct Textablage : Zwischenablage {
 inline const QString KeinUpdateServer = QStringLiteral("http://127.0.0.1:9");
 
 struct Testprogramm {
-    // `schliessen` is what a request to close the main window does besides being counted,
-    // `nachUebergabe` the close after the hand-off to the updater; `ablage` the clipboard
-    // (the test's own when none is given).
+    // `nachUebergabe` is the main window's close after the hand-off to the updater; `ablage`
+    // the clipboard (the test's own when none is given).
     explicit Testprogramm(
-        std::function<void()> schliessen = [] {}, std::function<void()> nachUebergabe = [] {},
-        Zwischenablage* ablage = nullptr, const QString& updateServer = KeinUpdateServer)
-        : m_schliessen(std::move(schliessen)), m_nachUebergabe(std::move(nachUebergabe)),
-          m_ablage(ablage ? *ablage : eigeneAblage), m_updateServer(updateServer) {}
+        std::function<void()> nachUebergabe = [] {}, Zwischenablage* ablage = nullptr,
+        const QString& updateServer = KeinUpdateServer)
+        : m_nachUebergabe(std::move(nachUebergabe)), m_ablage(ablage ? *ablage : eigeneAblage),
+          m_updateServer(updateServer) {}
 
     SkriptDialoge dialoge;
     Shellprotokoll shell;
     Textablage eigeneAblage;
-    int schliessAnfragen = 0; // how often the main window was asked to close
 
 private:
-    std::function<void()> m_schliessen;
     std::function<void()> m_nachUebergabe;
     Zwischenablage& m_ablage;
     QString m_updateServer;
@@ -54,11 +50,6 @@ private:
 public:
     Programm programm{{dialoge, shell, m_ablage, Open_Internet,
                        [this] {
-                           ++schliessAnfragen;
-                           m_schliessen();
-                       },
-                       [this] {
-                           ++schliessAnfragen;
                            m_nachUebergabe();
                        }},
                       m_updateServer};

@@ -2,7 +2,7 @@
 
 // The program with its five windows as the program block makes them, offscreen: the models
 // over scripted dialogs, the desktop's opener and program start written down instead of run,
-// the real clipboard. A close request of the models closes the main window.
+// the real clipboard. The update check's close after the hand-off closes the main window.
 
 #include "rechner/fenster/plattform.h"
 #include "rechner/fenster/rechnerfenster.h"
@@ -15,8 +15,7 @@ inline QtZwischenablage* desktopAblage() {
 
 struct Testrechner : Testprogramm {
     explicit Testrechner(const QString& updateServer = KeinUpdateServer)
-        : Testprogramm([this] { hauptfenster.close(); },
-                       [this] { hauptfenster.schliessenNachUebergabe(); }, desktopAblage(),
+        : Testprogramm([this] { hauptfenster.schliessenNachUebergabe(); }, desktopAblage(),
                        updateServer) {}
 
     Rechnerfenster fenster{programm, shell};

@@ -1,4 +1,4 @@
-// The close query of the main window: refusal while signed in, the automatic save, the save
+// The main window's close request: refusal while signed in, the automatic save, the save
 // dialog and the save question.
 #include "rechner/kern/rollendatei.h"
 #include "tests/hilfen/tasten.h"
@@ -7,6 +7,7 @@
 namespace {
 
 using Antwort = Dialoge::Antwort;
+using Schliessantwort = Programmstart::Schliessantwort;
 
 const QString SpeichernFrage = QStringLiteral(
     "frage: Achtung, Sie haben Ihre Daten noch nicht gespeichert! Jetzt speichern ?");
@@ -27,7 +28,6 @@ struct Schliessfall {
     Pfad gewaehlt; // the file chosen in the save dialog; Keiner cancels it
     Ausgang ausgang;
     QStringList dialoge;
-    int schliessAnfragen;
     quint8 rolleGespeichertDanach;
 };
 
@@ -42,19 +42,19 @@ std::vector<Schliessfall> schliessfaelle() {
     const QString D = SpeichernDialog, Fr = SpeichernFrage, Fe = SpeichernFehler;
     // clang-format off
     return {
-        {"autopfadGespeichert", T, S, 0, {}, K, zu, {}, 0, 0},
-        {"autopfadNichtSchreibbar", T, F, 0, {}, K, fehler, {}, 0, 0},
-        {"autopfadLeerDialogAbgebrochen", T, K, 0, {}, K, zu, {D}, 0, 0},
-        {"autopfadLeerGespeichert", T, K, 0, {}, S, zu, {D}, 0, 1},
-        {"autopfadLeerSpeichernScheitert", T, K, 0, {}, F, offen, {D, Fe}, 0, 0},
-        {"autopfadLeerScheitertNachFruehererSicherung", T, K, 1, {}, F, offen, {D, Fe}, 0, 1},
-        {"frageNein", N, K, 0, nein, K, zu, {Fr}, 1, 1},
-        {"frageJaGespeichert", N, K, 0, ja, S, zu, {Fr, D}, 0, 1},
-        {"frageJaDialogAbgebrochen", N, K, 0, ja, K, zu, {Fr, D}, 0, 0},
-        {"frageJaSpeichernScheitert", N, K, 0, ja, F, offen, {Fr, D, Fe}, 0, 0},
-        {"frageAbgebrochen", N, K, 0, Antwort::Abgebrochen, K, zu, {Fr}, 0, 0},
-        {"schonGespeichert", N, K, 1, {}, K, zu, {}, 0, 1},
-        {"autopfadWederTrueNochFalse", QStringLiteral("true"), S, 0, {}, K, zu, {}, 0, 0},
+        {"autopfadGespeichert", T, S, 0, {}, K, zu, {}, 0},
+        {"autopfadNichtSchreibbar", T, F, 0, {}, K, fehler, {}, 0},
+        {"autopfadLeerDialogAbgebrochen", T, K, 0, {}, K, zu, {D}, 0},
+        {"autopfadLeerGespeichert", T, K, 0, {}, S, zu, {D}, 1},
+        {"autopfadLeerSpeichernScheitert", T, K, 0, {}, F, offen, {D, Fe}, 0},
+        {"autopfadLeerScheitertNachFruehererSicherung", T, K, 1, {}, F, offen, {D, Fe}, 1},
+        {"frageNein", N, K, 0, nein, K, zu, {Fr}, 1},
+        {"frageJaGespeichert", N, K, 0, ja, S, zu, {Fr, D}, 1},
+        {"frageJaDialogAbgebrochen", N, K, 0, ja, K, zu, {Fr, D}, 0},
+        {"frageJaSpeichernScheitert", N, K, 0, ja, F, offen, {Fr, D, Fe}, 0},
+        {"frageAbgebrochen", N, K, 0, Antwort::Abgebrochen, K, zu, {Fr}, 0},
+        {"schonGespeichert", N, K, 1, {}, K, zu, {}, 1},
+        {"autopfadWederTrueNochFalse", QStringLiteral("true"), S, 0, {}, K, zu, {}, 0},
     };
     // clang-format on
 }
@@ -89,8 +89,8 @@ TEST_P(Schliessen, SpeichertFragtOderBleibtOffen) {
     const QString gewaehlt = pfad(fall.gewaehlt, QStringLiteral("Gewaehlt.KRO"));
     dialoge.dateien.push_back(gewaehlt.isEmpty() ? std::nullopt : std::optional(gewaehlt));
 
-    bool darf = false;
-    const QString fehler = fehlerVon([&] { darf = start.schliessenErlaubt(); });
+    auto antwort = Schliessantwort::Offenbleiben;
+    const QString fehler = fehlerVon([&] { antwort = start.schliessenAnfragen(); });
     switch (fall.ausgang) {
     case Ausgang::Fehler:
         EXPECT_EQ(fehler, Fehlertexte::dateiNichtErstellbar(w.Autopfad));
@@ -98,10 +98,9 @@ TEST_P(Schliessen, SpeichertFragtOderBleibtOffen) {
     case Ausgang::Schliesst:
     case Ausgang::BleibtOffen:
         EXPECT_EQ(fehler, QString());
-        EXPECT_EQ(darf, fall.ausgang == Ausgang::Schliesst);
+        EXPECT_EQ(antwort == Schliessantwort::Schliessen, fall.ausgang == Ausgang::Schliesst);
     }
     EXPECT_EQ(dialoge.protokoll, fall.dialoge);
-    EXPECT_EQ(schliessAnfragen, fall.schliessAnfragen);
     EXPECT_EQ(w.RolleGespeichert, fall.rolleGespeichertDanach);
     EXPECT_EQ(enthaeltRolle(w.Autopfad),
               fall.autopfad == Pfad::Schreibbar && fall.autopfadText == True_);
@@ -125,7 +124,7 @@ TEST_F(StartTest, AngemeldetVerweigertUndSpeichertNicht) {
     haupt.rolle().leeren();
     const QStringList gesamt{QString(), QStringLiteral("Gesamtumsatz: 17,00   €"), QString()};
     for (int versuch = 1; versuch <= 2; ++versuch) {
-        EXPECT_EQ(fehlerVon([&] { start.schliessenErlaubt(); }), AbmeldenZuerst);
+        EXPECT_EQ(fehlerVon([&] { start.schliessenAnfragen(); }), AbmeldenZuerst);
         QStringList erwartet;
         for (int i = 0; i < versuch; ++i)
             erwartet += gesamt;
@@ -139,7 +138,7 @@ TEST_F(StartTest, OhneGesamtbetragVierBlankBisZumEuro) {
     w.OhneAnmeldung = 1;
     haupt.nachAbmeldung();
     w.AutopfadText = QStringLiteral("weder");
-    EXPECT_TRUE(start.schliessenErlaubt());
+    EXPECT_EQ(start.schliessenAnfragen(), Schliessantwort::Schliessen);
     EXPECT_EQ(haupt.rolle().zeilen(),
               (QStringList{QString(),
                            QStringLiteral("Gesamtumsatz:") + QString(4, QLatin1Char(' ')) +
@@ -147,15 +146,16 @@ TEST_F(StartTest, OhneGesamtbetragVierBlankBisZumEuro) {
                            QString()}));
 }
 
-// "Nein" runs Beenden, which asks the window to close again: that query neither saves nor asks.
+// "Nein" ends without saving: the roll counts as saved, and a second request neither saves nor
+// asks.
 TEST_F(StartTest, NachBeendenFragtDieZweiteAnfrageNicht) {
     w.OhneAnmeldung = 2;
     haupt.nachAbmeldung();
     w.AutopfadText = QStringLiteral("False");
     dialoge.antworten.push_back(Dialoge::Antwort::Nein);
-    EXPECT_TRUE(start.schliessenErlaubt());
-    ASSERT_EQ(schliessAnfragen, 1);
-    EXPECT_TRUE(start.schliessenErlaubt());
+    EXPECT_EQ(start.schliessenAnfragen(), Schliessantwort::Schliessen);
+    ASSERT_EQ(w.RolleGespeichert, 1);
+    EXPECT_EQ(start.schliessenAnfragen(), Schliessantwort::Schliessen);
     EXPECT_EQ(dialoge.protokoll, QStringList{SpeichernFrage});
 }
 
@@ -168,7 +168,7 @@ TEST_F(StartTest, AutomatischeRolleUeberstehtNeustart) {
     schreiben(QStringLiteral("Registrierrolle.KRO"), {});
     start.beimZeigen();
     druecke(haupt, QStringLiteral("1 2 + 5 ="));
-    ASSERT_TRUE(start.schliessenErlaubt());
+    ASSERT_EQ(start.schliessenAnfragen(), Schliessantwort::Schliessen);
     const QStringList geschrieben = haupt.rolle().zeilen();
     EXPECT_EQ(geschrieben.size(), 7) << "four calculation lines and the grand-total block";
 
@@ -188,7 +188,7 @@ TEST_F(StartTest, UnlesbareAutomatischeRolleWirdNichtUeberschrieben) {
     schreiben(QStringLiteral("Registrierrolle.KRO"), beschaedigt);
     EXPECT_NE(fehlerVon([&] { start.beimZeigen(); }), QString());
     dialoge.dateien.push_back(std::nullopt);
-    EXPECT_TRUE(start.schliessenErlaubt());
+    EXPECT_EQ(start.schliessenAnfragen(), Schliessantwort::Schliessen);
     EXPECT_EQ(dialoge.protokoll, QStringList{QStringLiteral("speichern: ")});
     QFile datei(pfad);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));

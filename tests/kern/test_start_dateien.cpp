@@ -39,7 +39,7 @@ TEST_P(AutorolleSonderdatei, StartLaedtNichtsUndEndeSchreibtNicht) {
     EXPECT_TRUE(w.Rollenname.isEmpty());
     // The file was there: the exit asks where to save instead of replacing it.
     dialoge.dateien.push_back(std::nullopt);
-    EXPECT_TRUE(start.schliessenErlaubt());
+    EXPECT_EQ(start.schliessenAnfragen(), Programmstart::Schliessantwort::Schliessen);
     EXPECT_EQ(dialoge.protokoll, QStringList{QStringLiteral("speichern: ")});
     EXPECT_FALSE(QFileInfo(pfad).isFile() && !QFileInfo(pfad).isSymLink());
 }
@@ -160,7 +160,7 @@ TEST_F(StartTest, FremderVerweisAufAutorolleWirdNichtGespeichert) {
     EXPECT_FALSE(haupt.rolle().zeilen().contains(QStringLiteral("GEHEIM")));
     ASSERT_TRUE(QFile::remove(rolle));
     dialoge.dateien.push_back(std::nullopt);
-    EXPECT_TRUE(start.schliessenErlaubt());
+    EXPECT_EQ(start.schliessenAnfragen(), Programmstart::Schliessantwort::Schliessen);
     EXPECT_EQ(dialoge.protokoll, QStringList{QStringLiteral("speichern: ")});
     EXPECT_EQ(eintraege(geteilterOrdner), QStringList());
 }
