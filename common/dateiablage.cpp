@@ -15,9 +15,6 @@ bool ersetzbar(const struct stat& st, Verweise regel) {
         return true;
     if (S_ISDIR(st.st_mode))
         return false;
-    // With Folgen a link is left only where it leads nowhere; the rename replaces the link itself.
-    if (S_ISLNK(st.st_mode))
-        return regel != Verweise::Nie;
     return regel == Verweise::Ersetzen;
 }
 
@@ -29,6 +26,10 @@ void zielPruefen(const Dateiziel& ziel, Verweise regel) {
             eaWerfen(errno);
         return;
     }
+    // With Folgen a link left at the target leads into a missing folder or round in a loop: there
+    // is nothing to create, and the link is the user's, which stays.
+    if (S_ISLNK(st.st_mode) && regel == Verweise::Folgen)
+        throw EaFehler(Ea::OrdnerFehlt, ENOENT);
     if (!ersetzbar(st, regel))
         throw EaFehler(Ea::ZugriffVerweigert);
 }
