@@ -15,9 +15,6 @@ bool ersetzbar(const struct stat& st, Verweise regel) {
         return true;
     if (S_ISDIR(st.st_mode))
         return false;
-    // With Folgen a link is left only where it leads nowhere; the rename replaces the link itself.
-    if (S_ISLNK(st.st_mode))
-        return regel != Verweise::Nie;
     return regel == Verweise::Ersetzen;
 }
 
@@ -29,14 +26,24 @@ void zielPruefen(const Dateiziel& ziel, Verweise regel) {
             eaWerfen(errno);
         return;
     }
+    // With Folgen a link left at the target leads into a missing folder or round in a loop: there
+    // is nothing to create, and the link is the user's, which stays.
+    if (S_ISLNK(st.st_mode) && regel == Verweise::Folgen)
+        throw EaFehler(Ea::OrdnerFehlt, ENOENT);
     if (!ersetzbar(st, regel))
         throw EaFehler(Ea::ZugriffVerweigert);
 }
 
+// What the new file takes over from the old one.
+struct Altdatei {
+    mode_t rechte;
+    uid_t besitzer;
+    gid_t gruppe;
+};
+
 // The calculator's rule: here a file without any write permission is read-only, also for the
-// administrator. The rights the new file keeps; nothing for a missing file or a link that leads
-// nowhere.
-std::optional<mode_t> alteRechte(const Dateiziel& ziel) {
+// administrator. Nothing for a missing file or a link that leads nowhere.
+std::optional<Altdatei> alteDatei(const Dateiziel& ziel) {
     struct stat st {};
     const char* name = ziel.name.constData();
     if (::fstatat(ziel.ordner.fd(), name, &st, AT_SYMLINK_NOFOLLOW) != 0 || S_ISLNK(st.st_mode))
@@ -45,7 +52,7 @@ std::optional<mode_t> alteRechte(const Dateiziel& ziel) {
         throw EaFehler(Ea::ZugriffVerweigert);
     if (::faccessat(ziel.ordner.fd(), name, W_OK, 0) != 0 && errno != ENOENT)
         eaWerfen(errno);
-    return st.st_mode & 07777;
+    return Altdatei{st.st_mode & 07777, st.st_uid, st.st_gid};
 }
 
 // Copies what is left to read from `quelle`.
@@ -70,13 +77,28 @@ void ordnerSynchronisieren(int ordner) {
         ::fsync(lesbar.fd());
 }
 
-void rechteAuf(Zwischendatei& datei, mode_t rechte) {
-    if (datei.rechte(rechte))
-        return;
-    const int fehler = errno;
+// The mode is looked at after it is set: the platform drops the setgid bit of a file whose group
+// the writer is not in without an error.
+struct stat rechteAuf(Zwischendatei& datei, mode_t rechte) {
+    const int fehler = datei.rechte(rechte) ? EPERM : errno;
     struct stat st {};
-    if (::fstat(datei.fd(), &st) != 0 || (st.st_mode & 07777) != rechte)
+    if (::fstat(datei.fd(), &st) != 0)
+        eaWerfen(errno);
+    if ((st.st_mode & 07777) != rechte)
         eaWerfen(fehler);
+    return st;
+}
+
+// Owner and group before the mode, which a change of owner clears the setgid bit of. Users who
+// share a file through its group keep it theirs: the group where the writer is a member of it,
+// the owner too where the writer may give files away (root). A setgid bit means the old group
+// only: where that group cannot be kept, the mode cannot be kept either.
+void uebernehmen(Zwischendatei& datei, const Altdatei& alt) {
+    if (::fchown(datei.fd(), alt.besitzer, alt.gruppe) != 0)
+        ::fchown(datei.fd(), uid_t(-1), alt.gruppe); // else the writer's group, as for a new file
+    const struct stat st = rechteAuf(datei, alt.rechte);
+    if ((alt.rechte & S_ISGID) && st.st_gid != alt.gruppe)
+        throw EaFehler(Ea::ZugriffVerweigert);
 }
 
 } // namespace
@@ -93,12 +115,12 @@ Ablagedatei::Ablagedatei(int ordner, const QString& name, Verweise regel, Zwisch
 
 void Ablagedatei::anlegen(Zwischendateiart art) {
     zielPruefen(m_ziel, m_regel);
-    const std::optional<mode_t> rechte =
-        m_regel == Verweise::Folgen ? alteRechte(m_ziel) : std::nullopt;
+    const std::optional<Altdatei> alt =
+        m_regel == Verweise::Folgen ? alteDatei(m_ziel) : std::nullopt;
     resteEntfernen(m_ziel.ordner.fd());
     m_datei = std::make_unique<Zwischendatei>(m_ziel.ordner.fd(), art);
-    if (rechte)
-        rechteSetzen(*rechte);
+    if (alt)
+        uebernehmen(*m_datei, *alt);
 }
 
 void Ablagedatei::schreiben(QByteArrayView inhalt) {
@@ -124,13 +146,13 @@ void Ablagedatei::ersetzen() {
 }
 
 // Where this process cannot name an unnamed file (no /proc, no privilege), what it holds goes
-// into a named one, with its mode set first.
+// into a named one, with its owner and mode set first.
 void Ablagedatei::benanntSichern() {
     auto benannt = std::make_unique<Zwischendatei>(m_ziel.ordner.fd(), Zwischendateiart::Benannt);
     struct stat st {};
     if (::fstat(m_datei->fd(), &st) != 0 || ::lseek(m_datei->fd(), 0, SEEK_SET) != 0)
         eaWerfen(errno);
-    rechteAuf(*benannt, st.st_mode & 07777);
+    uebernehmen(*benannt, {st.st_mode & 07777, st.st_uid, st.st_gid});
     kopieren(m_datei->fd(), *benannt);
     m_datei = std::move(benannt);
     m_datei->sichern();

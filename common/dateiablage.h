@@ -23,7 +23,10 @@
 // Which entry at the target it may replace is the link rule `regel`:
 // - Folgen: the calculator's files. Links are followed by the rule of dateiziel.h; the target must
 //   be a regular file that may be written (one without any write permission counts as read-only
-//   and is refused, as the platform refuses it), or missing; the new file keeps the old one's mode.
+//   and is refused, as the platform refuses it), or missing, and is then created where the links
+//   lead (a link into a missing folder fails and stays); the new file keeps the old one's mode,
+//   its group where the writer is in it and, for root, its owner. A mode it cannot keep (a setgid
+//   bit without its group) fails the write.
 // - Nie: only a regular file or nothing is replaced; a link, a folder or a pipe at the name stays.
 // - Ersetzen: a link at the name is replaced itself, never what it points to; a folder never.
 class Ablagedatei {

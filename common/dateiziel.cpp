@@ -82,15 +82,17 @@ bool ordnerName(const QByteArray& name) {
     return name.isEmpty() || name == "." || name == "..";
 }
 
-// The existing entry that `name` leads to over links, or nothing when they lead nowhere.
-std::optional<Dateiziel> bestehendesZiel(Deskriptor ordner, QByteArray name, int& spruenge) {
+// The entry that `name` leads to over links: an existing one, or a missing name in an existing
+// folder, which a write creates there as any editor does, so that a link to a file still to come
+// stays a link. Nothing when they lead into a missing folder or round in a loop.
+std::optional<Dateiziel> gefolgtesZiel(Deskriptor ordner, QByteArray name, int& spruenge) {
     for (;;) {
         if (ordnerName(name))
             throw EaFehler(Ea::ZugriffVerweigert);
         struct stat st {};
         if (::fstatat(ordner.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno == ENOENT)
-                return std::nullopt;
+                return Dateiziel{std::move(ordner), std::move(name)};
             ordnerFehler(errno);
         }
         if (!S_ISLNK(st.st_mode))
@@ -116,7 +118,7 @@ Dateiziel aufloesen(Deskriptor ordner, QByteArray name, Verweise regel, int spru
         throw EaFehler(Ea::ZugriffVerweigert);
     if (regel != Verweise::Folgen)
         return Dateiziel{std::move(ordner), std::move(name)};
-    std::optional<Dateiziel> ziel = bestehendesZiel(kopie(ordner.fd()), name, spruenge);
+    std::optional<Dateiziel> ziel = gefolgtesZiel(kopie(ordner.fd()), name, spruenge);
     if (ziel)
         return std::move(*ziel);
     return Dateiziel{std::move(ordner), std::move(name)};

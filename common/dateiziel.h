@@ -14,7 +14,7 @@
 
 // What becomes of a link at a file's own name.
 enum class Verweise {
-    Folgen,   // followed by the rule above, to the entry it leads to
+    Folgen,   // followed by the rule above, to the entry it leads to or would create
     Nie,      // never followed: the link counts as an entry that is no regular file
     Ersetzen, // never followed: a new file takes the link's own place (writes only)
 };
@@ -35,8 +35,9 @@ Deskriptor ordnerOeffnen(const QString& pfad);
 Deskriptor unterordner(int ordner, const QString& name);
 
 // The entry that `name` in `ordner` stands for under `regel`. With Folgen that is the entry its
-// links lead to; when they lead to no existing entry, the first link itself, as a missing file
-// would be. A name that can only mean a folder ("", ".", "..") raises EaFehler 5.
+// links lead to, or the missing name they lead to in an existing folder; where they lead into a
+// missing folder or round in a loop, the first link itself. A name that can only mean a folder
+// ("", ".", "..") raises EaFehler 5.
 Dateiziel zielAufloesen(int ordner, const QString& name, Verweise regel);
 // The same for a path: its folder walked by the rule, its name resolved by `regel`.
 Dateiziel zielAufloesen(const QString& pfad, Verweise regel = Verweise::Folgen);

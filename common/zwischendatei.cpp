@@ -153,13 +153,6 @@ bool Zwischendatei::benennen() {
     eaWerfen(EEXIST);
 }
 
-bool Zwischendatei::ersetzen(const QByteArray& ziel) {
-    if (!sichern())
-        return false;
-    umbenennen(ziel);
-    return true;
-}
-
 bool Zwischendatei::sichern() {
     // Flushed before the rename: a crash after it finds the whole new file.
     if (::fsync(m_datei.fd()) != 0)

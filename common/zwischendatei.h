@@ -28,11 +28,9 @@ public:
     void schreiben(QByteArrayView inhalt);
     // Set on the file itself; false when the platform refuses.
     bool rechte(mode_t modus);
-    // Flushed to disk, then renamed over `ziel` in the folder. False when this process cannot
-    // name an unnamed file (no /proc, no privilege): nothing has changed then.
-    bool ersetzen(const QByteArray& ziel);
-    // The two halves of ersetzen, for a caller that looks at the target just before the rename:
-    // flushed and named beside it (false as above), then renamed over it.
+    // Flushed to disk and named beside the target: false when this process cannot name an
+    // unnamed file (no /proc, no privilege), and nothing has changed then. Then renamed over the
+    // target, so that a caller can look at the target just before the rename.
     bool sichern();
     void umbenennen(const QByteArray& ziel);
     // The open file; an unnamed one is readable too, so that what it holds can still go into a

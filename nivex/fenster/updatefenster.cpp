@@ -26,6 +26,9 @@ QPlainTextEdit* textfeld(QWidget* eltern, const QString& name, const QRect& ort,
                          const QColor& farbe, bool nurLesen) {
     auto* feld = platziert<QPlainTextEdit>(eltern, name, ort);
     feld->setReadOnly(nurLesen);
+    // Tab leaves the field, so that a tab typed by habit never lands in a folder name and the
+    // keys of the buttons stay within reach of the keyboard.
+    feld->setTabChangesFocus(true);
     QPalette palette = feld->palette();
     palette.setColor(QPalette::Base, farbe);
     palette.setColor(QPalette::Text, Qt::black);

@@ -151,6 +151,35 @@ private Q_SLOTS:
         QCOMPARE(feld<QTimer>(*f, "Timer1")->isActive(), laedt);
     }
 
+    // Tab and Shift+Tab leave every text field in the tab order and type nothing into it.
+    void tabVerlaesstTextfeld_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("naechstes");
+        QTest::newRow("Memo1") << "Memo1"
+                               << "Memo5";
+        QTest::newRow("Memo5") << "Memo5"
+                               << "Memo2";
+        QTest::newRow("Memo2") << "Memo2"
+                               << "Memo3";
+        QTest::newRow("Memo3") << "Memo3"
+                               << "BitBtn1";
+    }
+    void tabVerlaesstTextfeld() {
+        QFETCH(QString, name);
+        QFETCH(QString, naechstes);
+        Probewelt welt;
+        auto f = fenster(welt);
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        auto* memo = f->findChild<QPlainTextEdit*>(name);
+        const QString vorher = memo->toPlainText();
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), naechstes);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), memo);
+        QCOMPARE(memo->toPlainText(), vorher);
+    }
+
     // After the download, pressed with the mouse, the keys act on the buttons again: the focus
     // stays with the window, not in a text field.
     void tastenNachDemHerunterladen_data() {
