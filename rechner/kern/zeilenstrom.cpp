@@ -40,6 +40,7 @@ qint64 textKosten(qsizetype zeichen) {
 // Up to this length a finished line is copied into a string of its own size and the line's
 // string is used again; a longer one is taken itself, so that it is never held twice.
 constexpr qsizetype KurzeZeile = 4096;
+// The least room a line gets: a short line is built in one step.
 constexpr qsizetype MindestRaum = 64;
 
 } // namespace
