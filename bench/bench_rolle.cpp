@@ -1,5 +1,7 @@
 // Cost of the roll's hot paths on a long day's roll.
 #include "bench_zeilen.h"
+#include "common/ansi.h"
+#include "common/dateiablage.h"
 #include "rechner/fenster/druckbericht.h"
 #include "rechner/kern/hauptmodell.h"
 #include "rechner/kern/rollendatei.h"
@@ -10,6 +12,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -90,6 +94,42 @@ void BM_RolleLaden(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * MillionZeilen);
 }
 BENCHMARK(BM_RolleLaden)->Unit(benchmark::kMillisecond);
+
+// A roll of one long paragraph (64 MiB of text) loaded: what the load adds to the resident
+// memory at its peak, over the file's size, for the roll's own RTF (rtf:1) and for plain
+// text (rtf:0). The loaded line alone takes twice the file, two bytes a character.
+void BM_RolleEinAbsatz(benchmark::State& state) {
+    const bool rtf = state.range(0) != 0;
+    constexpr qsizetype Zeichen = qsizetype(64) << 20;
+    QTemporaryDir ordner;
+    const QString pfad =
+        ordner.filePath(rtf ? QStringLiteral("Absatz.KRO") : QStringLiteral("Absatz.txt"));
+    {
+        const QString zeile = QStringLiteral("12,50 ").repeated(Zeichen / 6);
+        if (rtf)
+            rollendateiSchreiben(pfad, {zeile});
+        else
+            dateiErsetzen(pfad, textZuAnsi(zeile));
+    }
+    const double dateiMB = static_cast<double>(QFileInfo(pfad).size()) / (1 << 20);
+    double zuwachsMB = 0;
+    for (auto _ : state) {
+        const double vorher = speicher::residentMB();
+        speicher::spitzeZuruecksetzen();
+        const QStringList zeilen = rollendateiLesen(pfad);
+        zuwachsMB = std::max(zuwachsMB, speicher::spitzeMB() - vorher);
+        if (zeilen.size() != 1 || zeilen[0].size() != Zeichen / 6 * 6)
+            state.SkipWithError("nicht ein Absatz");
+    }
+    state.counters["Datei_MB"] = dateiMB;
+    state.counters["Spitze_zu_Datei"] = zuwachsMB / dateiMB;
+}
+BENCHMARK(BM_RolleEinAbsatz)
+    ->ArgName("rtf")
+    ->Arg(1)
+    ->Arg(0)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 // A roll past what a read once allowed (128 MB and 8,000,000 lines), saved and loaded again:
 // whatever roll the program writes, it reads back.

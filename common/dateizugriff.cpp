@@ -1,11 +1,15 @@
 #include "common/dateizugriff.h"
 
+#include <QList>
+
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -97,14 +101,44 @@ QByteArray dateiLesen(const QString& pfad, qint64 hoechstens) {
     return inhalt;
 }
 
+namespace {
+
+// What the process has mapped, in bytes: in all, and of it the data that RLIMIT_DATA counts
+// (with the stack, which errs on the safe side). Unknown where /proc is not there: zero.
+struct Belegung {
+    qint64 gesamt = 0;
+    qint64 daten = 0;
+};
+
+Belegung belegung() {
+    QList<QByteArray> seiten; // size resident shared text lib data dt, in pages
+    try {
+        seiten = dateiLesen(QStringLiteral("/proc/self/statm"), 4096).split(' ');
+    } catch (const Fehler&) {
+        return {};
+    }
+    const qint64 seitengroesse = ::sysconf(_SC_PAGESIZE);
+    if (seiten.size() < 6 || seitengroesse <= 0)
+        return {};
+    return {seiten[0].toLongLong() * seitengroesse, seiten[5].toLongLong() * seitengroesse};
+}
+
+} // namespace
+
+// A limit on the address space counts what the process has mapped already (its libraries,
+// stacks and heaps), so only what is left under it is free for a read.
 qint64 Lesespeichergrenze() {
     const qint64 seiten = ::sysconf(_SC_PHYS_PAGES);
     const qint64 seitengroesse = ::sysconf(_SC_PAGESIZE);
     qint64 speicher = seiten > 0 && seitengroesse > 0 ? seiten * seitengroesse : qint64(1) << 32;
-    for (const int grenze : {RLIMIT_AS, RLIMIT_DATA}) {
+    const Belegung belegt = belegung();
+    for (const auto& [grenze, genutzt] :
+         {std::pair{RLIMIT_AS, belegt.gesamt}, std::pair{RLIMIT_DATA, belegt.daten}}) {
         rlimit r{};
-        if (::getrlimit(grenze, &r) == 0 && r.rlim_cur != RLIM_INFINITY)
-            speicher = std::min<qint64>(speicher, static_cast<qint64>(r.rlim_cur));
+        if (::getrlimit(grenze, &r) != 0 || r.rlim_cur == RLIM_INFINITY)
+            continue;
+        const qint64 frei = static_cast<qint64>(std::min<rlim_t>(r.rlim_cur, INT64_MAX)) - genutzt;
+        speicher = std::min(speicher, std::max<qint64>(frei, 0));
     }
     return speicher / 2;
 }

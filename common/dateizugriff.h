@@ -47,7 +47,7 @@ private:
 // rather than taking the machine's memory.
 QByteArray dateiLesen(const QString& pfad, qint64 hoechstens);
 
-// The most memory that what one read gives may take: half of the machine's memory, or of the
-// process's own limit where one is set. A file that would need more is refused as too large
-// instead of taking the memory the rest of the machine needs.
+// The most memory that what one read gives may take: half of the machine's memory, or of what
+// the process's own limits (address space, data) leave free where they are set. A file that would
+// need more is refused as too large instead of taking the memory the rest of the machine needs.
 qint64 Lesespeichergrenze();

@@ -118,6 +118,20 @@ Lesestand zeilenLesen(Bytequelle& quelle, Zeilensammlung& zeilen) {
     return gelesen ? Lesestand::Gelesen : Lesestand::Unlesbar;
 }
 
+// The lines into `ergebnis` when they can be read. A load that runs out of memory before it
+// reaches its limit is too large as well; what it had read is freed before the error is raised.
+Lesestand zeilenNehmen(Bytequelle& quelle, qint64 speichergrenze, QStringList& ergebnis) {
+    try {
+        Zeilensammlung zeilen(speichergrenze);
+        const Lesestand stand = zeilenLesen(quelle, zeilen);
+        if (stand == Lesestand::Gelesen)
+            ergebnis = std::move(zeilen.zeilen);
+        return stand;
+    } catch (const std::bad_alloc&) {
+        return Lesestand::ZuGross;
+    }
+}
+
 } // namespace
 
 QByteArray rtfAusZeilen(const QStringList& zeilen) {
@@ -127,10 +141,10 @@ QByteArray rtfAusZeilen(const QStringList& zeilen) {
 }
 
 QStringList zeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze) {
-    Zeilensammlung zeilen(speichergrenze);
-    switch (zeilenLesen(quelle, zeilen)) {
+    QStringList zeilen;
+    switch (zeilenNehmen(quelle, speichergrenze, zeilen)) {
     case Lesestand::Gelesen:
-        return std::move(zeilen.zeilen);
+        return zeilen;
     case Lesestand::ZuGross:
         throw Ursachenfehler(Fehlertexte::dateiZuGross(QString()));
     case Lesestand::Unlesbar:
@@ -162,12 +176,12 @@ QStringList rollendateiLesen(const QString& pfad) {
 }
 
 QStringList rollendateiLesen(const QString& pfad, qint64 speichergrenze) {
-    Zeilensammlung zeilen(speichergrenze);
+    QStringList zeilen;
     Lesestand stand = Lesestand::Gelesen;
     try {
         Lesedatei datei(pfad);
         Dateiquelle quelle(datei);
-        stand = zeilenLesen(quelle, zeilen);
+        stand = zeilenNehmen(quelle, speichergrenze, zeilen);
     } catch (const Ursachenfehler&) {
         throw;
     } catch (const std::bad_alloc&) {
@@ -182,7 +196,7 @@ QStringList rollendateiLesen(const QString& pfad, qint64 speichergrenze) {
         throw Ursachenfehler(Fehlertexte::dateiZuGross(pfad));
     if (stand == Lesestand::Unlesbar)
         throw Fehler(Fehlertexte::FehlerBeimLaden);
-    return std::move(zeilen.zeilen);
+    return zeilen;
 }
 
 QString dateinamenteil(const QString& pfad) {

@@ -30,7 +30,7 @@ QByteArray rtfAusZeilen(const QStringList& zeilen);
 // read from the pieces of `quelle`. Throws Fehler("Fehler beim Laden der Datei!") when the
 // content cannot be read (a truncated or too deeply nested RTF document), and
 // Ursachenfehler("Datei  ist zu groß") when the lines would take more than `speichergrenze`
-// bytes.
+// bytes or the memory runs out before.
 QStringList zeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze);
 // The same for a document in memory, with the limit Lesespeichergrenze().
 QStringList zeilenAusDatei(const QByteArray& inhalt);
@@ -40,7 +40,7 @@ QStringList zeilenAusDatei(const QByteArray& inhalt);
 void rollendateiSchreiben(const QString& pfad, const QStringList& zeilen);
 // Throws Oeffnungsfehler when the file cannot be opened or read,
 // Ursachenfehler("Datei %s ist zu groß") when its lines would take more than `speichergrenze`
-// bytes (by default Lesespeichergrenze()), and Fehler("Fehler beim Laden der Datei!") when its
+// bytes (by default Lesespeichergrenze()) or the memory runs out before, and Fehler("Fehler beim Laden der Datei!") when its
 // content cannot be read. A name that cannot be represented raises its Ursachenfehler, in both
 // directions.
 QStringList rollendateiLesen(const QString& pfad);

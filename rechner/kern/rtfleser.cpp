@@ -136,7 +136,7 @@ constexpr int WortLaenge = 32;
 
 class RtfLeser {
 public:
-    RtfLeser(Bytequelle& quelle, Zeilensammlung& zeilen) : m_rtf(quelle), m_zeilen(zeilen) {}
+    RtfLeser(Bytequelle& quelle, Zeilensammlung& zeilen) : m_rtf(quelle), m_zeile(zeilen) {}
 
     bool lesen() {
         while (!m_fehler) {
@@ -366,24 +366,20 @@ private:
     }
 
     void klartextAnhaengen(QByteArrayView text) {
-        const qsizetype alt = m_zeile.size();
-        m_zeile.resize(alt + text.size());
-        QChar* ziel = m_zeile.data() + alt;
-        for (const char c : text)
-            *ziel++ = ansiZeichen(static_cast<unsigned char>(c));
+        if (!m_zeile.ansiAnhaengen(text))
+            m_fehler = true;
         m_hohesSurrogat = false;
     }
 
     void anhaengen(QChar zeichen) {
-        m_zeile.append(zeichen);
+        if (!m_zeile.anhaengen(zeichen))
+            m_fehler = true;
         m_hohesSurrogat = false;
     }
 
-    // The line is stored in a string of its own size; the one it was built in is used again.
     void zeileAbgeben() {
-        if (!m_zeilen.aufnehmen(QString(m_zeile.constData(), m_zeile.size())))
+        if (!m_zeile.abgeben())
             m_fehler = true;
-        m_zeile.truncate(0);
     }
 
     void absatz() {
@@ -392,19 +388,18 @@ private:
     }
 
     bool ende() {
-        if (!m_zeile.isEmpty())
+        if (!m_zeile.leer())
             zeileAbgeben();
         return !m_fehler;
     }
 
     Cursor m_rtf;
-    Zeilensammlung& m_zeilen;
+    Zeilenpuffer m_zeile;
     bool m_fehler = false;
     std::vector<Gruppe> m_stapel;
     Gruppe m_gruppe;
     int m_auslassen = 0; // fallback characters of \uN still to skip
     bool m_hohesSurrogat = false;
-    QString m_zeile;
 };
 
 } // namespace

@@ -44,17 +44,25 @@ private:
     bool m_gegeben = false;
 };
 
-// The lines read so far.
+// The lines read so far, and the memory they take counted against a limit before it is taken.
 class Zeilensammlung {
 public:
     // `speichergrenze`: the bytes the lines may take, counted as the list and the strings take
     // them.
     explicit Zeilensammlung(qint64 speichergrenze) : m_rest(speichergrenze) {}
 
-    // Takes the line, which should hold no more room than its characters; false, and nothing
-    // taken, when it would pass the limit.
-    bool aufnehmen(QString zeile);
+    // What a line of `zeichen` characters takes: its entry in the list, and for a line that is
+    // not empty the string's header and characters as the allocator hands them out.
+    static qint64 kosten(qsizetype zeichen);
+    // Counts `bytes` about to be taken; false, and nothing counted, when they would pass the
+    // limit (then voll()).
+    bool belasten(qint64 bytes);
+    // Gives back bytes counted before that are free again.
+    void entlasten(qint64 bytes) { m_rest += bytes; }
+    // The bytes left below the limit.
+    qint64 rest() const { return m_rest; }
     bool voll() const { return m_voll; }
+
     QStringList zeilen;
 
 private:
@@ -62,20 +70,42 @@ private:
     bool m_voll = false;
 };
 
+// The line being read. It is counted while it grows, before each growth is taken, so that a line
+// past the limit is refused before it has taken the memory; a finished line goes to the list
+// without a second copy of its characters beside it.
+class Zeilenpuffer {
+public:
+    explicit Zeilenpuffer(Zeilensammlung& zeilen) : m_zeilen(zeilen) {}
+
+    bool leer() const { return m_zeile.isEmpty(); }
+    // False, and nothing appended, when the line would pass the limit.
+    bool anhaengen(QChar zeichen);
+    bool ansiAnhaengen(QByteArrayView bytes);
+    // The line into the collection; the next starts empty. False when it would pass the limit.
+    bool abgeben();
+    // `schluss` appended and the line handed in: a line that came in one piece is converted
+    // once, straight into the string the list keeps.
+    bool ansiAbgeben(QByteArrayView schluss);
+
+private:
+    bool platz(qsizetype anzahl);
+
+    Zeilensammlung& m_zeilen;
+    QString m_zeile;
+    qint64 m_belastet = 0; // counted for the room of m_zeile
+};
+
 // The roll's splitting rule over pieces of Windows-1252 text: a line ends at CR LF, a lone CR or
 // a lone LF, also where the pieces divide a CR LF; text after the last break is a last line only
 // when it is not empty.
 class Textzerleger {
 public:
-    explicit Textzerleger(Zeilensammlung& zeilen) : m_zeilen(zeilen) {}
+    explicit Textzerleger(Zeilensammlung& zeilen) : m_zeile(zeilen) {}
     // False when the lines pass the limit of the collection.
     bool stueck(QByteArrayView text);
     bool ende();
 
 private:
-    bool zeile(QByteArrayView schluss);
-
-    Zeilensammlung& m_zeilen;
-    QByteArray m_rest;     // the start of a line that the next piece goes on with
+    Zeilenpuffer m_zeile;  // the start of a line that the next piece goes on with
     bool m_nachCr = false; // the last piece ended with CR: a first LF belongs to it
 };
