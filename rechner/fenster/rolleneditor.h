@@ -13,10 +13,10 @@ class QMenu;
 // empty roll shows one empty line to type into, and an edit that leaves one empty line leaves
 // the empty roll.
 //
-// Every hand edit, typed, pasted, cut, deleted, committed by an input method, undone or redone,
-// is one call of `ersetzen`. Hand edits can be undone; the lines the calculator appends while the
-// window is open are not hand edits and stay, and filling the copy anew forgets what there was
-// to undo.
+// Every hand edit, typed, pasted, cut, deleted or committed by an input method, is one call of
+// `ersetzen`; it, undo and redo change the lines by one call of `rollentextErsetzen`. Hand edits
+// can be undone; the lines the calculator appends while the window is open are not hand edits
+// and stay, and filling the copy anew forgets what there was to undo.
 class RollenEditor : public RollenFlaeche {
 public:
     RollenEditor(Rolle& rolle, QWidget* eltern);
@@ -73,9 +73,8 @@ private:
         RollenEnde
     };
     // What an edit is to the undo history: typed text merges with the typing before it, a
-    // character deleted by key with the deleting before it; an undo or redo is not recorded
-    // again.
-    enum class Bearbeitung { Einzeln, Tippen, Loeschen, AusVerlauf };
+    // character deleted by key with the deleting before it.
+    enum class Bearbeitung { Einzeln, Tippen, Loeschen };
 
     bool schrittTaste(QKeyEvent* ereignis);
     bool bearbeitenTaste(QKeyEvent* ereignis);
@@ -88,8 +87,12 @@ private:
     std::pair<Stelle, Stelle> geordnet() const { return std::minmax(m_anker, m_cursor); }
     QString textZwischen(Stelle von, Stelle bis) const;
 
-    // The one edit: the text between two places becomes `text`.
+    // The one hand edit: the text between two places becomes `text`.
     void ersetzen(Stelle von, Stelle bis, const QString& text);
+    // The one change of the lines, on the roll's text in which every line ends with its break.
+    void rollentextErsetzen(Stelle von, Stelle bis, const QString& text);
+    // A place in the roll's text as a place in the text shown.
+    Stelle gezeigt(Stelle stelle) const;
     void tippen(const QString& text);
     void loeschen(Schritt schritt);
     void cursorBewegt();
