@@ -1,6 +1,7 @@
 // The roll copy's editor: the cursor, the selection, the edits and the clipboard.
 #include "rechner/fenster/rolleneditor.h"
 
+#include "common/ansi.h"
 #include "common/zeilen.h"
 #include "rechner/fenster/handeingabe.h"
 #include "rechner/fenster/rollenmeldung.h"
@@ -11,9 +12,13 @@
 
 namespace {
 
-// Hand text's line breaks, by the roll's rule, as LF.
-QString mitLf(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+// Hand text as roll lines hold it: composed first, so that a letter typed with a combining accent
+// is the accented letter, then as the roll file keeps it, so that what the copy shows is what
+// the file gives back; its line breaks, by the roll's rule, as LF.
+QString rollengerecht(const QString& text) {
+    return ansiTauglich(text.normalized(QString::NormalizationForm_C))
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(u'\r', u'\n');
 }
 
 } // namespace
@@ -87,12 +92,13 @@ void RollenEditor::einfuegen() {
         eingeben(text);
 }
 
-// A hand edit: the text shown between two places becomes `text`, its line breaks splitting lines
-// by the roll's rule. An edit that leaves one empty line leaves the empty roll. The edit goes
-// into the undo history with the text it replaced, its line breaks as LF, as it now stands.
+// A hand edit, the one place where hand text enters the copy: the text shown between two places
+// becomes `text`, as roll lines hold it, its line breaks splitting lines by the roll's rule. An
+// edit that leaves one empty line leaves the empty roll. The edit goes into the undo history with
+// the text it replaced, its line breaks as LF, as it now stands.
 void RollenEditor::ersetzen(Stelle von, Stelle bis, const QString& text) {
     const Stelle textende{zeilenzahl() - 1, zeilenlaenge(zeilenzahl() - 1)};
-    Handeingabe::Aenderung aenderung{von, textZwischen(von, bis), mitLf(text)};
+    Handeingabe::Aenderung aenderung{von, textZwischen(von, bis), rollengerecht(text)};
     aenderung.fandLeer = m_rolle.anzahl() == 0;
     aenderung.liessLeer = von == Stelle{} && bis == textende && aenderung.neu.isEmpty();
     const Handeingabe::Auswahl vorher{m_anker, m_cursor};

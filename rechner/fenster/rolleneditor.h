@@ -14,9 +14,10 @@ class QMenu;
 // the empty roll.
 //
 // Every hand edit, typed, pasted, cut, deleted or committed by an input method, is one call of
-// `ersetzen`; it, undo and redo change the lines by one call of `rollentextErsetzen`. Hand edits
-// can be undone; the lines the calculator appends while the window is open are not hand edits
-// and stay, and filling the copy anew forgets what there was to undo.
+// `ersetzen`, which takes only what a roll line can hold (Windows-1252 text); it, undo and redo
+// change the lines by one call of `rollentextErsetzen`. Hand edits can be undone; the lines the
+// calculator appends while the window is open are not hand edits and stay, and filling the copy
+// anew forgets what there was to undo.
 class RollenEditor : public RollenFlaeche {
 public:
     RollenEditor(Rolle& rolle, QWidget* eltern);

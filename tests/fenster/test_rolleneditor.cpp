@@ -2,9 +2,12 @@
 // the same edit leaves the roll's text, and the keys, the mouse and the clipboard must do what
 // they do in a text field.
 #include "rechner/fenster/rolleneditor.h"
+#include "rechner/kern/rollendatei.h"
 #include "tests/fenster/rollen_hilfen.h"
 
+#include <QAccessibleEditableTextInterface>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -376,6 +379,57 @@ private Q_SLOTS:
         rollen::tasten(&e.ansicht, QStringLiteral("S-Home C-X"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("x"));
         QCOMPARE(e.rolle.zeilen().last(), QString());
+    }
+
+    // Hand text, however it comes, enters as a roll line holds it: composed, then every character
+    // outside Windows-1252 one "?", so that the roll file gives back what the copy shows; undo
+    // and redo give back that text. Text in Windows-1252 enters as it is.
+    void nurWasEineRollenzeileHaelt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("erwartet");
+        const QString ansi = QStringLiteral("12,00\u00A0€ ‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ¡¿ÄÖÜßÿ");
+        QTest::newRow("Windows-1252") << ansi << QStringList{ansi};
+        QTest::newRow("Chinesisch, Koreanisch, Emoji")
+            << QStringLiteral("你好 한글 😀") << QStringList{"?? ?? ?"};
+        QTest::newRow("e mit Akut") << QStringLiteral("e\u0301") << QStringList{"é"};
+        QTest::newRow("Ångström-Zeichen") << QStringLiteral("\u212B") << QStringList{"Å"};
+        QTest::newRow("Akut ohne Buchstaben") << QStringLiteral("\u0301a") << QStringList{"?a"};
+        QTest::newRow("halbes Surrogatpaar") << QStringLiteral("a\xD83D") << QStringList{"a?"};
+        QTest::newRow("mehrere Zeilen")
+            << QStringLiteral("a€\r\nb😀\rc\u0308\n") << QStringList{"a€", "b?", "c?", ""};
+    }
+    void nurWasEineRollenzeileHaelt() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, erwartet);
+        const bool einzeilig = !text.contains(u'\r') && !text.contains(u'\n');
+        const std::function<void(RollenEditor&)> wege[] = {
+            [&](RollenEditor& ansicht) {
+                QTest::sendKeyEvent(QTest::Click, &ansicht, Qt::Key_unknown, text, {});
+            },
+            [&](RollenEditor& ansicht) {
+                QGuiApplication::clipboard()->setText(text);
+                rollen::tasten(&ansicht, QStringLiteral("C-V"));
+            },
+            [&](RollenEditor& ansicht) {
+                QInputMethodEvent festlegen;
+                festlegen.setCommitString(text);
+                QApplication::sendEvent(&ansicht, &festlegen);
+            },
+            [&](RollenEditor& ansicht) {
+                QAccessible::queryAccessibleInterface(&ansicht)
+                    ->editableTextInterface()
+                    ->insertText(0, text);
+            }};
+        for (std::size_t weg = einzeilig ? 0 : 1; weg < std::size(wege); ++weg) {
+            Editor e({});
+            wege[weg](e.ansicht);
+            QCOMPARE(e.rolle.zeilen(), erwartet);
+            rollen::tasten(&e.ansicht, QStringLiteral("C-Z"));
+            QCOMPARE(e.rolle.zeilen(), QStringList{});
+            rollen::tasten(&e.ansicht, QStringLiteral("C-Y"));
+            QCOMPARE(e.rolle.zeilen(), erwartet);
+        }
+        QCOMPARE(zeilenAusDatei(rtfAusZeilen(erwartet)), erwartet);
     }
 
     // Appends from the model leave the cursor where it is; a new roll puts it at the start, and
