@@ -100,6 +100,19 @@ private:
     void cursorZeigen();
     QMenu* bearbeitenMenue();
 
+    // The part of the cursor's line an input method is shown, and the one conversion between
+    // the positions it is told or sends, which count from the part's start, and the line's
+    // columns.
+    struct Eingabeteil {
+        qsizetype anfang = 0;
+        qsizetype ende = 0;
+        // A column as a position, within the part.
+        int position(qsizetype spalte) const;
+        // A position as a column; the caller cuts it to the line.
+        qsizetype spalte(qsizetype position) const;
+    };
+    Eingabeteil eingabeteil() const;
+
     // The cursor's position in its piece's layout (within composing text, the input method's
     // cursor) and the box where it is painted, in the viewport.
     int cursorPosition(const Stueck& stueck) const;
