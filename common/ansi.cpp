@@ -45,3 +45,14 @@ QByteArray textZuAnsi(QStringView text) {
         *ziel++ = ansiByte(c);
     return bytes;
 }
+
+QString ansiTauglich(QStringView text) {
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())
+            continue;
+        ergebnis += ansiZeichen(static_cast<unsigned char>(ansiByte(text[i])));
+    }
+    return ergebnis;
+}

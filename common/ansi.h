@@ -12,3 +12,6 @@ QByteArray textZuAnsi(QStringView text);
 char ansiByte(QChar zeichen);
 // The character of one Windows-1252 byte.
 QChar ansiZeichen(unsigned char byte);
+// A text as a Windows-1252 file keeps it: every character outside Windows-1252 becomes one "?",
+// a surrogate pair too; every other character stays.
+QString ansiTauglich(QStringView text);

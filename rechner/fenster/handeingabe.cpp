@@ -1,7 +1,5 @@
 #include "rechner/fenster/handeingabe.h"
 
-#include <QScopedValueRollback>
-
 Handeingabe::Stelle Handeingabe::ende(Stelle von, const QString& text) {
     const qsizetype umbruch = text.lastIndexOf(QLatin1Char('\n'));
     if (umbruch < 0)
@@ -9,13 +7,9 @@ Handeingabe::Stelle Handeingabe::ende(Stelle von, const QString& text) {
     return {von.zeile + text.count(QLatin1Char('\n')), text.size() - umbruch - 1};
 }
 
-void Handeingabe::ersetzen(Stelle von, const QString& alt, const QString& neu) {
-    const QScopedValueRollback art(m_editor.m_bearbeitung, RollenEditor::Bearbeitung::AusVerlauf);
-    m_editor.ersetzen(von, ende(von, alt), neu);
-}
-
 void Handeingabe::undo() {
-    ersetzen(m_aenderung.von, m_aenderung.neu, m_aenderung.alt);
+    const Aenderung& a = m_aenderung;
+    m_editor.rollentextErsetzen(a.von, ende(a.von, a.neuerRollentext()), a.alterRollentext());
     m_editor.cursorSetzen(m_vorher.anker);
     m_editor.cursorSetzen(m_vorher.cursor, true);
     m_gemacht = false;
@@ -24,7 +18,9 @@ void Handeingabe::undo() {
 void Handeingabe::redo() {
     if (std::exchange(m_gemacht, true))
         return;
-    ersetzen(m_aenderung.von, m_aenderung.alt, m_aenderung.neu);
+    const Aenderung& a = m_aenderung;
+    m_editor.rollentextErsetzen(a.von, ende(a.von, a.alterRollentext()), a.neuerRollentext());
+    m_editor.cursorSetzen(ende(a.von, a.neu));
 }
 
 int Handeingabe::id() const {
@@ -32,30 +28,31 @@ int Handeingabe::id() const {
 }
 
 // Typing on where the typing before ended, with nothing selected, continues its step; so does
-// deleting on where the deleting before was, forwards or backwards.
+// deleting on where the deleting before was, forwards or backwards. The step keeps whether the
+// first found the roll empty and whether the last left it so.
 bool Handeingabe::mergeWith(const QUndoCommand* anderer) {
     const auto& weiter = static_cast<const Handeingabe&>(*anderer).m_aenderung;
     Aenderung& bisher = m_aenderung;
     const auto umbruch = [](const QString& text) {
         return text.contains(QLatin1Char('\n'));
     };
+    if (bisher.liessLeer || weiter.fandLeer)
+        return false;
     if (m_art == Art::Tippen) {
         if (!weiter.alt.isEmpty() || umbruch(weiter.neu) ||
             weiter.von != ende(bisher.von, bisher.neu))
             return false;
         bisher.neu += weiter.neu;
-        return true;
-    }
-    if (umbruch(weiter.alt) || umbruch(bisher.alt))
+    } else if (umbruch(weiter.alt) || umbruch(bisher.alt)) {
         return false;
-    if (weiter.von == bisher.von) {
+    } else if (weiter.von == bisher.von) {
         bisher.alt += weiter.alt;
-        return true;
-    }
-    if (ende(weiter.von, weiter.alt) == bisher.von) {
+    } else if (ende(weiter.von, weiter.alt) == bisher.von) {
         bisher.von = weiter.von;
         bisher.alt = weiter.alt + bisher.alt;
-        return true;
+    } else {
+        return false;
     }
-    return false;
+    bisher.liessLeer = weiter.liessLeer;
+    return true;
 }

@@ -1,6 +1,7 @@
 // The roll copy's editor: the cursor, the selection, the edits and the clipboard.
 #include "rechner/fenster/rolleneditor.h"
 
+#include "common/ansi.h"
 #include "common/zeilen.h"
 #include "rechner/fenster/handeingabe.h"
 #include "rechner/fenster/rollenmeldung.h"
@@ -8,6 +9,19 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QScopedValueRollback>
+
+namespace {
+
+// Hand text as roll lines hold it: composed first, so that a letter typed with a combining accent
+// is the accented letter, then as the roll file keeps it, so that what the copy shows is what
+// the file gives back; its line breaks, by the roll's rule, as LF.
+QString rollengerecht(const QString& text) {
+    return ansiTauglich(text.normalized(QString::NormalizationForm_C))
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(u'\r', u'\n');
+}
+
+} // namespace
 
 RollenEditor::RollenEditor(Rolle& rolle, QWidget* eltern) : RollenFlaeche(rolle, eltern) {
     setFocusPolicy(Qt::StrongFocus);
@@ -78,33 +92,49 @@ void RollenEditor::einfuegen() {
         eingeben(text);
 }
 
-// The lines from the first place's to the second's become the text before the first place,
-// the new text and the text after the second, split by the roll's rule (a CR at the end makes
-// the last part a line even when it is empty). Only these lines are written back. The edit
-// goes into the undo history with the text it replaced, its line breaks as LF, as it now stands.
+// A hand edit, the one place where hand text enters the copy: the text shown between two places
+// becomes `text`, as roll lines hold it, its line breaks splitting lines by the roll's rule. An
+// edit that leaves one empty line leaves the empty roll. The edit goes into the undo history with
+// the text it replaced, its line breaks as LF, as it now stands.
 void RollenEditor::ersetzen(Stelle von, Stelle bis, const QString& text) {
-    const bool aufzeichnen = m_bearbeitung != Bearbeitung::AusVerlauf;
-    const Stelle ankerVorher = m_anker;
-    const Stelle cursorVorher = m_cursor;
-    const QString alt = aufzeichnen ? textZwischen(von, bis) : QString();
-    const QString hinten = zeilentext(bis.zeile).mid(bis.spalte);
-    const QStringList neu =
-        zeilenAus(zeilentext(von.zeile).left(von.spalte) + text + hinten + QLatin1Char('\r'));
-    const qsizetype alteAnzahl = m_rolle.anzahl() == 0 ? 0 : bis.zeile - von.zeile + 1;
-    const Stelle danach{von.zeile + neu.size() - 1, neu.last().size() - hinten.size()};
-    const rollenmeldung::Bearbeitung bearbeitung(this, von, bis);
+    const Stelle textende{zeilenzahl() - 1, zeilenlaenge(zeilenzahl() - 1)};
+    Handeingabe::Aenderung aenderung{von, textZwischen(von, bis), rollengerecht(text)};
+    aenderung.fandLeer = m_rolle.anzahl() == 0;
+    aenderung.liessLeer = von == Stelle{} && bis == textende && aenderung.neu.isEmpty();
+    const Handeingabe::Auswahl vorher{m_anker, m_cursor};
+    const Stelle danach = Handeingabe::ende(von, aenderung.neu);
+    if (aenderung.alterRollentext().isEmpty() && aenderung.neuerRollentext().isEmpty())
+        return cursorSetzen(danach);
+    rollentextErsetzen(von, Handeingabe::ende(von, aenderung.alterRollentext()),
+                       aenderung.neuerRollentext());
+    cursorSetzen(danach);
+    m_verlauf.push(new Handeingabe(*this, std::move(aenderung), vorher, m_bearbeitung));
+}
+
+// The one change of the copy's lines, for hand edits, undo and redo alike. It works on the
+// roll's text in which every line ends with its break (the empty roll is the empty text, a
+// place in line anzahl() is its end): the text between two places becomes `text`. Only the
+// lines it touches are written back.
+void RollenEditor::rollentextErsetzen(Stelle von, Stelle bis, const QString& text) {
+    const qsizetype anzahl = m_rolle.anzahl();
+    const QString hinten = bis.zeile < anzahl
+                               ? m_rolle.zeile(bis.zeile).mid(bis.spalte) + QLatin1Char('\n')
+                               : QString();
+    const QStringList neu = zeilenAus(zeilentext(von.zeile).left(von.spalte) + text + hinten);
+    const rollenmeldung::Bearbeitung bearbeitung(this, gezeigt(von), gezeigt(bis));
     {
         const QScopedValueRollback eigene(m_eigeneAenderung, true);
-        if (m_rolle.anzahl() - alteAnzahl + neu.size() == 1 && neu.first().isEmpty())
-            m_rolle.leeren();
-        else
-            m_rolle.bereichErsetzen(von.zeile, alteAnzahl, neu);
+        m_rolle.bereichErsetzen(von.zeile, std::min(bis.zeile + 1, anzahl) - von.zeile, neu);
     }
-    bearbeitung.gemacht(danach);
-    cursorSetzen(danach);
-    if (aufzeichnen)
-        m_verlauf.push(new Handeingabe(*this, {von, alt, textZwischen(von, danach)},
-                                       {ankerVorher, cursorVorher}, m_bearbeitung));
+    bearbeitung.gemacht(gezeigt(Handeingabe::ende(von, text)));
+}
+
+// The shown text has no break after its last line: the roll's text's end is the end of that line.
+RollenEditor::Stelle RollenEditor::gezeigt(Stelle stelle) const {
+    if (stelle.zeile < m_rolle.anzahl())
+        return stelle;
+    const qsizetype letzte = zeilenzahl() - 1;
+    return {letzte, zeilenlaenge(letzte)};
 }
 
 // Backspace takes one character (both halves of a surrogate pair), Delete one grapheme, and with

@@ -13,10 +13,11 @@ class QMenu;
 // empty roll shows one empty line to type into, and an edit that leaves one empty line leaves
 // the empty roll.
 //
-// Every hand edit, typed, pasted, cut, deleted, committed by an input method, undone or redone,
-// is one call of `ersetzen`. Hand edits can be undone; the lines the calculator appends while the
-// window is open are not hand edits and stay, and filling the copy anew forgets what there was
-// to undo.
+// Every hand edit, typed, pasted, cut, deleted or committed by an input method, is one call of
+// `ersetzen`, which takes only what a roll line can hold (Windows-1252 text); it, undo and redo
+// change the lines by one call of `rollentextErsetzen`. Hand edits can be undone; the lines the
+// calculator appends while the window is open are not hand edits and stay, and filling the copy
+// anew forgets what there was to undo.
 class RollenEditor : public RollenFlaeche {
 public:
     RollenEditor(Rolle& rolle, QWidget* eltern);
@@ -73,9 +74,8 @@ private:
         RollenEnde
     };
     // What an edit is to the undo history: typed text merges with the typing before it, a
-    // character deleted by key with the deleting before it; an undo or redo is not recorded
-    // again.
-    enum class Bearbeitung { Einzeln, Tippen, Loeschen, AusVerlauf };
+    // character deleted by key with the deleting before it.
+    enum class Bearbeitung { Einzeln, Tippen, Loeschen };
 
     bool schrittTaste(QKeyEvent* ereignis);
     bool bearbeitenTaste(QKeyEvent* ereignis);
@@ -88,13 +88,30 @@ private:
     std::pair<Stelle, Stelle> geordnet() const { return std::minmax(m_anker, m_cursor); }
     QString textZwischen(Stelle von, Stelle bis) const;
 
-    // The one edit: the text between two places becomes `text`.
+    // The one hand edit: the text between two places becomes `text`.
     void ersetzen(Stelle von, Stelle bis, const QString& text);
+    // The one change of the lines, on the roll's text in which every line ends with its break.
+    void rollentextErsetzen(Stelle von, Stelle bis, const QString& text);
+    // A place in the roll's text as a place in the text shown.
+    Stelle gezeigt(Stelle stelle) const;
     void tippen(const QString& text);
     void loeschen(Schritt schritt);
     void cursorBewegt();
     void cursorZeigen();
     QMenu* bearbeitenMenue();
+
+    // The part of the cursor's line an input method is shown, and the one conversion between
+    // the positions it is told or sends, which count from the part's start, and the line's
+    // columns.
+    struct Eingabeteil {
+        qsizetype anfang = 0;
+        qsizetype ende = 0;
+        // A column as a position, within the part.
+        int position(qsizetype spalte) const;
+        // A position as a column; the caller cuts it to the line.
+        qsizetype spalte(qsizetype position) const;
+    };
+    Eingabeteil eingabeteil() const;
 
     // The cursor's position in its piece's layout (within composing text, the input method's
     // cursor) and the box where it is painted, in the viewport.

@@ -32,9 +32,25 @@ QList<QTextLayout::FormatRange> einschubFormate(const QInputMethodEvent& ereigni
 
 } // namespace
 
+int RollenEditor::Eingabeteil::position(qsizetype spalte) const {
+    return static_cast<int>(std::clamp(spalte, anfang, ende) - anfang);
+}
+
+qsizetype RollenEditor::Eingabeteil::spalte(qsizetype position) const {
+    return anfang + std::max<qsizetype>(0, position);
+}
+
+RollenEditor::Eingabeteil RollenEditor::eingabeteil() const {
+    const qsizetype laenge = zeilenlaenge(m_cursor.zeile);
+    return {std::max<qsizetype>(0, m_cursor.spalte - umkreis),
+            std::min(laenge, m_cursor.spalte + umkreis)};
+}
+
 // As in Qt's text fields: input removes a selection first; then the replacement range, counted
-// from the cursor and cut to the line, gives way to the committed text, in one edit.
+// from the cursor and cut to the line, gives way to the committed text, in one edit. The
+// positions of the selection the method sets count from the part of the line it was shown.
 void RollenEditor::inputMethodEvent(QInputMethodEvent* ereignis) {
+    const Eingabeteil teil = eingabeteil();
     const QString& festgelegt = ereignis->commitString();
     const bool festlegen = !festgelegt.isEmpty() || ereignis->replacementLength() > 0;
     const bool ersetzt = ereignis->replacementStart() != 0 || ereignis->replacementLength() > 0;
@@ -45,10 +61,10 @@ void RollenEditor::inputMethodEvent(QInputMethodEvent* ereignis) {
             eingeben({});
         if (festlegen) {
             const qsizetype laenge = zeilenlaenge(m_cursor.zeile);
-            const qsizetype anfang = m_cursor.spalte + ereignis->replacementStart();
-            const qsizetype von = std::clamp<qsizetype>(anfang, 0, laenge);
+            const qsizetype ersatz = teil.position(m_cursor.spalte) + ereignis->replacementStart();
+            const qsizetype von = std::min(teil.spalte(ersatz), laenge);
             const qsizetype bis =
-                std::clamp<qsizetype>(anfang + ereignis->replacementLength(), von, laenge);
+                std::clamp(teil.spalte(ersatz + ereignis->replacementLength()), von, laenge);
             ersetzen({m_cursor.zeile, von}, {m_cursor.zeile, bis}, festgelegt);
         }
     }
@@ -59,8 +75,8 @@ void RollenEditor::inputMethodEvent(QInputMethodEvent* ereignis) {
             neu.cursor = merkmal.start;
             neu.cursorSichtbar = merkmal.length != 0;
         } else if (merkmal.type == QInputMethodEvent::Selection) {
-            cursorSetzen({m_cursor.zeile, merkmal.start});
-            cursorSetzen({m_cursor.zeile, merkmal.start + merkmal.length}, true);
+            cursorSetzen({m_cursor.zeile, teil.spalte(merkmal.start)});
+            cursorSetzen({m_cursor.zeile, teil.spalte(merkmal.start + merkmal.length)}, true);
         }
     }
     if (neu.text.isEmpty())
@@ -89,15 +105,14 @@ void RollenEditor::einschubVerwerfen() {
         QGuiApplication::inputMethod()->reset();
 }
 
+// A place in another line than the cursor's is told as the edge of the part on its side.
 QVariant RollenEditor::inputMethodQuery(Qt::InputMethodQuery abfrage) const {
     const QString zeile = zeilentext(m_cursor.zeile);
-    const qsizetype anfang = std::max<qsizetype>(0, m_cursor.spalte - umkreis);
-    const qsizetype ende = std::min(zeile.size(), m_cursor.spalte + umkreis);
-    const auto imUmkreis = [&](Stelle stelle) {
-        const qsizetype spalte = stelle.zeile < m_cursor.zeile   ? anfang
-                                 : stelle.zeile > m_cursor.zeile ? ende
-                                                                 : stelle.spalte;
-        return static_cast<int>(std::clamp(spalte, anfang, ende) - anfang);
+    const Eingabeteil teil = eingabeteil();
+    const auto imTeil = [&](Stelle stelle) {
+        return teil.position(stelle.zeile < m_cursor.zeile   ? teil.anfang
+                             : stelle.zeile > m_cursor.zeile ? teil.ende
+                                                             : stelle.spalte);
     };
     switch (abfrage) {
     case Qt::ImEnabled:
@@ -105,17 +120,17 @@ QVariant RollenEditor::inputMethodQuery(Qt::InputMethodQuery abfrage) const {
     case Qt::ImHints:
         return static_cast<int>(inputMethodHints());
     case Qt::ImSurroundingText:
-        return zeile.mid(anfang, ende - anfang);
+        return zeile.mid(teil.anfang, teil.ende - teil.anfang);
     case Qt::ImCursorPosition:
-        return imUmkreis(m_cursor);
+        return imTeil(m_cursor);
     case Qt::ImAnchorPosition:
-        return imUmkreis(m_anker);
+        return imTeil(m_anker);
     case Qt::ImCurrentSelection:
         return auswahl();
     case Qt::ImTextBeforeCursor:
-        return zeile.mid(anfang, m_cursor.spalte - anfang);
+        return zeile.mid(teil.anfang, m_cursor.spalte - teil.anfang);
     case Qt::ImTextAfterCursor:
-        return zeile.mid(m_cursor.spalte, ende - m_cursor.spalte);
+        return zeile.mid(m_cursor.spalte, teil.ende - m_cursor.spalte);
     // Finding the box may lay out the cursor's line, which only fills the layout cache.
     case Qt::ImCursorRectangle:
         return const_cast<RollenEditor*>(this)->cursorFeld().translated(viewport()->pos());

@@ -2,56 +2,67 @@
 // the same edit leaves the roll's text, and the keys, the mouse and the clipboard must do what
 // they do in a text field.
 #include "rechner/fenster/rolleneditor.h"
+#include "rechner/kern/rollendatei.h"
 #include "tests/fenster/rollen_hilfen.h"
 
+#include <QAccessibleEditableTextInterface>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
 
-// The roll as one text, lines joined by LF (the view shows the empty roll as one empty line),
-// with the undo history of a text field: a step per edit that changes the text; typing that goes
-// on where the typing before it ended, with nothing selected, joins that step, and so does a
-// character deleted where the deleting before it was; a line break is never joined.
+// The roll's lines, edited as one text, lines joined by LF (the view shows the empty roll as one
+// empty line, and an edit that leaves the text empty leaves the empty roll), with the undo
+// history of a text field: a step per edit that changes the text; typing that goes on where the
+// typing before it ended, with nothing selected, joins that step, and so does a character
+// deleted where the deleting before it was; a line break is never joined. Lines appended from
+// outside are lines of their own after the lines of every state the history holds.
 struct Textmodell {
     enum Art { Einzeln, Tippen, Loeschen };
     struct Schritt {
-        QString vorher;
-        QString nachher;
+        QStringList vorher;
+        QStringList nachher;
         qsizetype cursorVorher;
         qsizetype ende;
         Art art;
         qsizetype von;
         QString alt;
     };
-    QString text;
+    QStringList zeilen;
     qsizetype cursor = 0;
     QList<Schritt> verlauf;
     qsizetype erledigt = 0;
 
-    explicit Textmodell(const QStringList& zeilen) : text(zeilen.join(QLatin1Char('\n'))) {}
-    QStringList zeilen() const {
-        return text.isEmpty() ? QStringList{} : text.split(QLatin1Char('\n'));
-    }
+    explicit Textmodell(const QStringList& anfang) : zeilen(anfang) {}
+    QString text() const { return zeilen.join(QLatin1Char('\n')); }
     qsizetype position(Stelle stelle) const {
-        const QStringList z = text.split(QLatin1Char('\n'));
         qsizetype position = 0;
         for (qsizetype i = 0; i < stelle.zeile; ++i)
-            position += z[i].size() + 1;
+            position += zeilen[i].size() + 1;
         return position + stelle.spalte;
+    }
+    void anhaengen(const QStringList& neu) {
+        zeilen += neu;
+        for (Schritt& schritt : verlauf) {
+            schritt.vorher += neu;
+            schritt.nachher += neu;
+        }
     }
     void ersetzen(qsizetype von, qsizetype bis, QString neu, Art art = Einzeln) {
         neu.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
         if (von == bis && neu.isEmpty())
             return;
-        const QString vorher = text;
-        const QString alt = text.mid(von, bis - von);
-        text.replace(von, bis - von, neu);
+        const QStringList vorher = zeilen;
+        QString neuerText = text();
+        const QString alt = neuerText.mid(von, bis - von);
+        neuerText.replace(von, bis - von, neu);
+        zeilen = neuerText.isEmpty() ? QStringList{} : neuerText.split(QLatin1Char('\n'));
         const qsizetype ende = von + neu.size();
+        verlauf.resize(erledigt);
         if (!verbinden(art, von, alt, ende)) {
-            verlauf.resize(erledigt);
-            verlauf.append({vorher, text, cursor, ende, art, von, alt});
+            verlauf.append({vorher, zeilen, cursor, ende, art, von, alt});
             ++erledigt;
         }
         cursor = ende;
@@ -68,7 +79,7 @@ struct Textmodell {
         if (art == Loeschen)
             letzter.alt = von == letzter.von ? letzter.alt + alt : alt + letzter.alt;
         letzter.von = std::min(letzter.von, von);
-        letzter.nachher = text;
+        letzter.nachher = zeilen;
         letzter.ende = ende;
         return true;
     }
@@ -76,13 +87,13 @@ struct Textmodell {
         if (erledigt == 0)
             return;
         --erledigt;
-        text = verlauf[erledigt].vorher;
+        zeilen = verlauf[erledigt].vorher;
         cursor = verlauf[erledigt].cursorVorher;
     }
     void wiederholen() {
         if (erledigt == verlauf.size())
             return;
-        text = verlauf[erledigt].nachher;
+        zeilen = verlauf[erledigt].nachher;
         cursor = verlauf[erledigt].ende;
         ++erledigt;
     }
@@ -99,7 +110,7 @@ using rollen::Editor;
 // One edit of a kind, at the cursor, in the editor by keys and in the model alike.
 void bearbeiten(Editor& e, Textmodell& modell, QRandomGenerator& zufall, int art) {
     qsizetype von = modell.cursor;
-    const qsizetype textende = modell.text.size();
+    const qsizetype textende = modell.text().size();
     switch (art) {
     case 0:
         rollen::tasten(&e.ansicht, QStringLiteral("ab"));
@@ -144,10 +155,27 @@ void bearbeiten(Editor& e, Textmodell& modell, QRandomGenerator& zufall, int art
         rollen::tasten(&e.ansicht, QStringLiteral("C-S-Z"));
         modell.wiederholen();
         break;
-    default:
+    case 9:
         rollen::tasten(&e.ansicht, QStringLiteral("C-Y"));
         modell.wiederholen();
         break;
+    case 10:
+        rollen::tasten(&e.ansicht, QStringLiteral("C-A Delete"));
+        modell.cursor = textende;
+        modell.ersetzen(0, textende, {});
+        break;
+    default: {
+        // What the calculator appends: a line, a result with the empty line after it, an
+        // empty line.
+        static const std::pair<QString, QStringList> anhaenge[] = {
+            {QStringLiteral("+ 1,00 €  \r"), {QStringLiteral("+ 1,00 €  ")}},
+            {QStringLiteral("= 2,00 €  \r\r"), {QStringLiteral("= 2,00 €  "), QString()}},
+            {QStringLiteral("\r"), {QString()}}};
+        const auto& [stueck, zeilen] = anhaenge[zufall.bounded(3)];
+        e.rolle.anhaengen(stueck);
+        modell.anhaengen(zeilen);
+        break;
+    }
     }
 }
 
@@ -157,8 +185,9 @@ class TestRollenEditor : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Random typing, line breaks, pastes, deletions, replaced selections, undo and redo, each
-    // compared at once with the same edit on the roll's text.
+    // Random typing, line breaks, pastes, deletions, replaced selections, the copy emptied,
+    // lines appended from outside, undo and redo, each compared at once with the same edit on
+    // the roll's text.
     void zufaelligeEdits() {
         Editor e({QStringLiteral("12,00 €  "), QString(), QStringLiteral("= 17,00 €  ")});
         Textmodell modell(e.rolle.zeilen());
@@ -169,12 +198,12 @@ private Q_SLOTS:
             // history, and undo and redo go several steps.
             if (zufall.bounded(2))
                 e.ansicht.cursorSetzen(zufallsstelle(zufall, e.rolle));
-            const int art = zufall.bounded(10);
+            const int art = zufall.bounded(12);
             for (int mal = 1 + zufall.bounded(3); mal > 0; --mal) {
                 e.ansicht.cursorSetzen(e.ansicht.cursor());
                 modell.cursor = modell.position(e.ansicht.cursor());
                 bearbeiten(e, modell, zufall, art);
-                QCOMPARE(e.rolle.zeilen(), modell.zeilen());
+                QCOMPARE(e.rolle.zeilen(), modell.zeilen);
                 QCOMPARE(modell.position(e.ansicht.cursor()), modell.cursor);
             }
             if (schritt % 100 == 0)
@@ -202,8 +231,6 @@ private Q_SLOTS:
             << QStringList{"a"} << Stelle{0, 1} << "Backspace" << QStringList{} << Stelle{};
         QTest::newRow("in die leere Rolle")
             << QStringList{} << Stelle{} << "x" << QStringList{"x"} << Stelle{0, 1};
-        QTest::newRow("Enter in der leeren Rolle")
-            << QStringList{} << Stelle{} << "Enter" << QStringList{"", ""} << Stelle{1, 0};
         QTest::newRow("Auswahl überschreiben")
             << abcd << Stelle{0, 4} << "S-Left S-Left X" << QStringList{"abX"} << Stelle{0, 3};
         QTest::newRow("bis Rollenende gelöscht")
@@ -354,6 +381,57 @@ private Q_SLOTS:
         QCOMPARE(e.rolle.zeilen().last(), QString());
     }
 
+    // Hand text, however it comes, enters as a roll line holds it: composed, then every character
+    // outside Windows-1252 one "?", so that the roll file gives back what the copy shows; undo
+    // and redo give back that text. Text in Windows-1252 enters as it is.
+    void nurWasEineRollenzeileHaelt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("erwartet");
+        const QString ansi = QStringLiteral("12,00\u00A0€ ‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ¡¿ÄÖÜßÿ");
+        QTest::newRow("Windows-1252") << ansi << QStringList{ansi};
+        QTest::newRow("Chinesisch, Koreanisch, Emoji")
+            << QStringLiteral("你好 한글 😀") << QStringList{"?? ?? ?"};
+        QTest::newRow("e mit Akut") << QStringLiteral("e\u0301") << QStringList{"é"};
+        QTest::newRow("Ångström-Zeichen") << QStringLiteral("\u212B") << QStringList{"Å"};
+        QTest::newRow("Akut ohne Buchstaben") << QStringLiteral("\u0301a") << QStringList{"?a"};
+        QTest::newRow("halbes Surrogatpaar") << QStringLiteral("a\xD83D") << QStringList{"a?"};
+        QTest::newRow("mehrere Zeilen")
+            << QStringLiteral("a€\r\nb😀\rc\u0308\n") << QStringList{"a€", "b?", "c?", ""};
+    }
+    void nurWasEineRollenzeileHaelt() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, erwartet);
+        const bool einzeilig = !text.contains(u'\r') && !text.contains(u'\n');
+        const std::function<void(RollenEditor&)> wege[] = {
+            [&](RollenEditor& ansicht) {
+                QTest::sendKeyEvent(QTest::Click, &ansicht, Qt::Key_unknown, text, {});
+            },
+            [&](RollenEditor& ansicht) {
+                QGuiApplication::clipboard()->setText(text);
+                rollen::tasten(&ansicht, QStringLiteral("C-V"));
+            },
+            [&](RollenEditor& ansicht) {
+                QInputMethodEvent festlegen;
+                festlegen.setCommitString(text);
+                QApplication::sendEvent(&ansicht, &festlegen);
+            },
+            [&](RollenEditor& ansicht) {
+                QAccessible::queryAccessibleInterface(&ansicht)
+                    ->editableTextInterface()
+                    ->insertText(0, text);
+            }};
+        for (std::size_t weg = einzeilig ? 0 : 1; weg < std::size(wege); ++weg) {
+            Editor e({});
+            wege[weg](e.ansicht);
+            QCOMPARE(e.rolle.zeilen(), erwartet);
+            rollen::tasten(&e.ansicht, QStringLiteral("C-Z"));
+            QCOMPARE(e.rolle.zeilen(), QStringList{});
+            rollen::tasten(&e.ansicht, QStringLiteral("C-Y"));
+            QCOMPARE(e.rolle.zeilen(), erwartet);
+        }
+        QCOMPARE(zeilenAusDatei(rtfAusZeilen(erwartet)), erwartet);
+    }
+
     // Appends from the model leave the cursor where it is; a new roll puts it at the start, and
     // either way the view shows the end once the change is done.
     void aenderungenVonAussen() {
@@ -367,6 +445,47 @@ private Q_SLOTS:
         QCOMPARE(e.ansicht.cursor(), (Stelle{}));
         rollen::tasten(&e.ansicht, QStringLiteral("x"));
         QCOMPARE(e.rolle.zeile(0), QStringLiteral("xneu"));
+    }
+
+    // Undo and redo give back exactly the text there was, whatever an edit emptied or filled,
+    // with every line appended since as a line of its own after it.
+    void rueckgaengigUmAngehaengtes_data() {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QString>("vorher");
+        QTest::addColumn<QString>("anhang");
+        QTest::addColumn<QString>("danach");
+        QTest::addColumn<QStringList>("erwartet");
+        const QStringList abc{QStringLiteral("abc")};
+        const QString plus = QStringLiteral("+ 1,00 €  ");
+        const QString zeile = plus + u'\r';
+        const QString l = QStringLiteral("L\r");
+        QTest::newRow("geleert") << abc << "C-A Delete" << zeile << "C-Z"
+                                 << QStringList{"abc", plus};
+        QTest::newRow("geleert, wiederholt")
+            << abc << "C-A Delete" << zeile << "C-Z C-Y" << QStringList{plus};
+        QTest::newRow("mit Leerzeile am Ende geleert")
+            << QStringList{"5,00 €  ", ""} << "C-A Delete" << zeile << "C-Z"
+            << QStringList{"5,00 €  ", "", plus};
+        QTest::newRow("in die leere Rolle getippt")
+            << QStringList{} << "abc" << l << "C-Z" << QStringList{"L"};
+        QTest::newRow("in die leere Rolle getippt, wiederholt")
+            << QStringList{} << "abc" << l << "C-Z C-S-Z" << QStringList{"abc", "L"};
+        QTest::newRow("nach dem Anhang weitergetippt")
+            << QStringList{} << "ab" << l << "c C-Z" << QStringList{"L"};
+        QTest::newRow("Enter in der leeren Rolle")
+            << QStringList{} << "Enter" << l << "C-Z C-Y" << QStringList{"", "", "L"};
+    }
+    void rueckgaengigUmAngehaengtes() {
+        QFETCH(QStringList, zeilen);
+        QFETCH(QString, vorher);
+        QFETCH(QString, anhang);
+        QFETCH(QString, danach);
+        QFETCH(QStringList, erwartet);
+        Editor e(zeilen);
+        rollen::tasten(&e.ansicht, vorher);
+        e.rolle.anhaengen(anhang);
+        rollen::tasten(&e.ansicht, danach);
+        QCOMPARE(e.rolle.zeilen(), erwartet);
     }
 
     // Undoing a hand edit keeps the lines the calculator appended after it; filling the copy

@@ -101,8 +101,9 @@ private Q_SLOTS:
     }
 
     // Random typing, line breaks, deletions, pastes, replaced selections, a screen reader's
-    // edits and appends: played back on a copy of the text, the events give the text the view
-    // has after every step, and each tells no more than the step took away and put in.
+    // edits, the copy emptied, undo, redo and appends: played back on a copy of the text, the
+    // events give the text the view has after every step, and each tells no more than the step took
+    // away and put in.
     void ereignisseErgebenDenText() {
         Ansichten a(kasse);
         const zugang::Mithoeren ohr;
@@ -117,8 +118,9 @@ private Q_SLOTS:
             };
             text->setCursorPosition(stelle());
             gemeldet().clear();
-            int ersetzt = 1; // the most a step takes away
-            switch (zufall.bounded(8)) {
+            int ersetzt = 1;     // the most a step takes away
+            int eingefuegt = 11; // and puts in
+            switch (zufall.bounded(11)) {
             case 0:
                 rollen::tasten(&a.editor, QStringLiteral("x"));
                 break;
@@ -150,6 +152,15 @@ private Q_SLOTS:
                                                                              QStringLiteral("r"));
                 break;
             }
+            case 7:
+                ersetzt = text->characterCount();
+                rollen::tasten(&a.editor, QStringLiteral("C-A Delete"));
+                break;
+            case 8:
+            case 9:
+                ersetzt = eingefuegt = std::numeric_limits<int>::max();
+                rollen::tasten(&a.editor, QString::fromLatin1(zufall.bounded(2) ? "C-Z" : "C-Y"));
+                break;
             default:
                 a.kopie.anhaengen(QStringLiteral("+ 1,00 €  \r"));
                 break;
@@ -163,7 +174,7 @@ private Q_SLOTS:
                     continue;
                 QCOMPARE(spiegel.mid(g.position, g.entfernt.size()), g.entfernt);
                 QVERIFY(g.entfernt.size() <= ersetzt);
-                QVERIFY(g.eingefuegt.size() <= 11);
+                QVERIFY(g.eingefuegt.size() <= eingefuegt);
                 spiegel.replace(g.position, g.entfernt.size(), g.eingefuegt);
             }
             QCOMPARE(spiegel, ganzerText(&a.editor));
