@@ -12,32 +12,6 @@
 
 class RollenEditor;
 
-// A text that Qt's own rules for characters, words, sentences and lines run on: the roll views
-// hand them the lines around a position, never the whole roll.
-class Textstueck : public QAccessibleTextInterface {
-public:
-    explicit Textstueck(QString text) : m_text(std::move(text)) {}
-    QString text(int von, int bis) const override { return m_text.mid(von, bis - von); }
-    int characterCount() const override { return static_cast<int>(m_text.size()); }
-    void selection(int, int* von, int* bis) const override { *von = *bis = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* von, int* bis) const override {
-        *von = *bis = -1;
-        return {};
-    }
-
-private:
-    QString m_text;
-};
-
 class RollenZugang : public QAccessibleWidget,
                      public QAccessibleTextInterface,
                      public QAccessibleEditableTextInterface {

@@ -43,12 +43,37 @@ Fund suchen(const QAccessibleTextInterface& text, Richtung richtung, int positio
     return fund;
 }
 
+// The whole text, for Qt's own rules to run on: the reference the views are held to.
+class GanzerText : public QAccessibleTextInterface {
+public:
+    explicit GanzerText(QString text) : m_text(std::move(text)) {}
+    QString text(int von, int bis) const override { return m_text.mid(von, bis - von); }
+    int characterCount() const override { return static_cast<int>(m_text.size()); }
+    void selection(int, int* von, int* bis) const override { *von = *bis = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* von, int* bis) const override {
+        *von = *bis = -1;
+        return {};
+    }
+
+private:
+    QString m_text;
+};
+
 // Qt's own rules on the whole text, the answer the views must give without putting it together.
 // At the end there is no word or sentence, as there is no character; there Qt's rule would look
 // for one for ever.
 Fund nachQt(const QString& ganz, Richtung richtung, int position,
             QAccessible::TextBoundaryType art) {
-    const Textstueck text(ganz);
+    const GanzerText text(ganz);
     Fund fund{{}, -1, -1};
     const bool amEnde = position == -1 || position == ganz.size();
     if (amEnde && richtung == Richtung::Darauf &&
