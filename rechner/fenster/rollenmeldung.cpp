@@ -37,9 +37,10 @@ void standMelden(RollenFlaeche* ansicht, bool cursorImmer) {
     RollenZugang* zugang = zugangVon(ansicht);
     if (!zugang)
         return;
-    const RollenZugang::Stand vorher = std::exchange(zugang->gemeldet, zugang->stand());
+    const RollenZugang::Stand vorher = zugang->standAlsGemeldet();
+    const RollenZugang::Stand jetzt = zugang->stand();
     const int cursor = zugang->cursorPosition();
-    if (auswahl(vorher) != auswahl(zugang->gemeldet)) {
+    if (auswahl(vorher) != auswahl(jetzt)) {
         int von = cursor;
         int bis = cursor;
         if (zugang->selectionCount() > 0)
@@ -48,7 +49,7 @@ void standMelden(RollenFlaeche* ansicht, bool cursorImmer) {
         ereignis.setCursorPosition(cursor);
         senden(ereignis);
     }
-    if (cursorImmer || vorher.cursor != zugang->gemeldet.cursor) {
+    if (cursorImmer || vorher.cursor != jetzt.cursor) {
         QAccessibleTextCursorEvent ereignis(ansicht, cursor);
         senden(ereignis);
     }

@@ -27,7 +27,7 @@ QString farbe(const QColor& farbe) {
 } // namespace
 
 RollenZugang::RollenZugang(RollenFlaeche* ansicht)
-    : QAccessibleWidget(ansicht, QAccessible::EditableText), gemeldet(stand()) {}
+    : QAccessibleWidget(ansicht, QAccessible::EditableText), m_gemeldet(stand()) {}
 
 // Qt asks the factory installed last first. An interface that Qt made for the view while it was
 // being built, before this factory could answer, would stand in the way.

@@ -9,6 +9,7 @@
 #include "rechner/fenster/rollenflaeche.h"
 
 #include <QAccessibleWidget>
+#include <utility>
 
 class RollenEditor;
 
@@ -73,13 +74,15 @@ public:
     int position(Stelle stelle) const;
     Stelle stelle(int position) const;
     Stand stand() const;
-
-    // What screen readers were last told of the cursor and the selection.
-    Stand gemeldet;
+    // Notes the cursor and the selection as now told to screen readers; gives what was told
+    // before, so that only what changed is told.
+    Stand standAlsGemeldet() { return std::exchange(m_gemeldet, stand()); }
 
 private:
     enum class Richtung { Davor, Darauf, Danach };
     QString umgebung(Richtung richtung, int position, QAccessible::TextBoundaryType art, int* von,
                      int* bis) const;
     const Rolle& rolle() const { return ansicht()->rolle(); }
+
+    Stand m_gemeldet;
 };
