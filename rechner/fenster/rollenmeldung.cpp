@@ -72,10 +72,13 @@ void angehaengt(RollenFlaeche* ansicht, qsizetype ersteZeile) {
     RollenZugang* zugang = zugangVon(ansicht);
     if (!zugang)
         return;
-    const int position =
-        ersteZeile == 0 ? 0 : static_cast<int>(ansicht->rolle().zeilenanfang(ersteZeile) - 1);
+    const int position = RollenZugang::alsPosition(
+        ersteZeile == 0 ? 0 : ansicht->rolle().zeilenanfang(ersteZeile) - 1);
     const int ende = zugang->characterCount();
-    if (ende - position > laengstesStueck)
+    // Lines past what Qt's interfaces count change nothing they can read.
+    if (position == ende)
+        return;
+    if (qsizetype{ende} - position > laengstesStueck)
         return neuGefuellt(ansicht);
     QAccessibleTextInsertEvent ereignis(ansicht, position, zugang->text(position, ende));
     ereignis.setCursorPosition(zugang->cursorPosition());
@@ -111,7 +114,7 @@ Bearbeitung::Bearbeitung(RollenEditor* editor, RollenFlaeche::Stelle von, Rollen
     }
     m_position = zugang->position(von);
     const int ende = zugang->position(bis);
-    m_zuLang = ende - m_position > laengstesStueck;
+    m_zuLang = qsizetype{ende} - m_position > laengstesStueck;
     if (!m_zuLang)
         m_entfernt = zugang->text(m_position, ende);
 }
@@ -121,7 +124,7 @@ void Bearbeitung::gemacht(RollenFlaeche::Stelle ende) const {
     if (!zugang)
         return;
     const int bis = zugang->position(ende);
-    if (m_zuLang || bis - m_position > laengstesStueck)
+    if (m_zuLang || qsizetype{bis} - m_position > laengstesStueck)
         return neuGefuellt(m_editor);
     const QString eingefuegt = zugang->text(m_position, bis);
     if (eingefuegt.isEmpty() && m_entfernt.isEmpty())

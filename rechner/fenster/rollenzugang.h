@@ -71,6 +71,8 @@ public:
     RollenFlaeche* ansicht() const;
     // The roll copy's editor; none for the main view.
     RollenEditor* editor() const;
+    // A position as Qt's interfaces count, in int: one past their reach is their end.
+    static int alsPosition(qsizetype position);
     int position(Stelle stelle) const;
     Stelle stelle(int position) const;
     Stand stand() const;

@@ -85,8 +85,8 @@ QString RollenZugang::umgebung(Richtung richtung, int position, QAccessible::Tex
     const qsizetype zeile = rolle().zeileBei(position);
     const qsizetype erste = std::max<qsizetype>(0, zeile - 1);
     const qsizetype letzte = std::min(rolle().anzahl() - 1, zeile + 1);
-    const int anfang = static_cast<int>(rolle().zeilenanfang(erste));
-    const Textstueck umher(text(anfang, static_cast<int>(rolle().zeilenanfang(letzte + 1))));
+    const int anfang = alsPosition(rolle().zeilenanfang(erste));
+    const Textstueck umher(text(anfang, alsPosition(rolle().zeilenanfang(letzte + 1))));
     const int stelle = position - anfang;
     QString gefunden;
     switch (richtung) {

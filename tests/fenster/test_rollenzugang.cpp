@@ -5,6 +5,7 @@
 #include "tests/fenster/zugang_hilfen.h"
 
 #include <QtTest>
+#include <limits>
 
 using zugang::Ansichten;
 using zugang::kasse;
@@ -257,6 +258,27 @@ private Q_SLOTS:
         QVERIFY(text->characterRect(spaet).isEmpty());
         text->scrollToSubstring(spaet, spaet + 1);
         QVERIFY(flaeche.contains(text->characterRect(spaet)));
+    }
+
+    // A roll of more characters than Qt's interfaces count (its lines share one text, so it
+    // takes megabytes): the text ends where they stop counting, the line there is read up to
+    // that end, and an append past it tells nothing it could not read.
+    void mehrZeichenAlsQtZaehlt() {
+        const qsizetype laenge = qsizetype{1} << 22;
+        Rolle rolle;
+        rolle.bereichErsetzen(0, 0, QList<QString>(520, QString(laenge, u'7')));
+        RollenAnsicht ansicht(rolle, nullptr);
+        QAccessibleTextInterface* text = textVon(&ansicht);
+        const int ende = std::numeric_limits<int>::max();
+        QCOMPARE(text->characterCount(), ende);
+        int von = -1;
+        int bis = -1;
+        QCOMPARE(text->textAtOffset(ende - 1, QAccessible::LineBoundary, &von, &bis).size(),
+                 ende % (laenge + 1));
+        QCOMPARE(bis, ende);
+        const zugang::Mithoeren ohr;
+        rolle.anhaengen(QStringLiteral("= 17,00 €  \r"));
+        QVERIFY(zugang::typen().isEmpty());
     }
 
     // A screen reader edits the copy as typing does, and only while it is enabled.
