@@ -9,8 +9,8 @@ namespace {
 
 QAccessible::UpdateHandler hoererFuerTests = nullptr;
 
-// A longer piece is told as a new roll: a screen reader speaks a line, not a book, and the
-// piece would cross the bus whole.
+// A longer piece that an edit takes away is told by its length, in blanks, as Qt's text
+// controls tell every one: noting its text before the edit would cost its length.
 constexpr int laengstesStueck = 1 << 16;
 
 void senden(QAccessibleEvent& ereignis) {
@@ -29,6 +29,27 @@ std::pair<RollenFlaeche::Stelle, RollenFlaeche::Stelle> auswahl(const RollenZuga
     if (stand.cursor == stand.anker)
         return {};
     return std::minmax(stand.cursor, stand.anker);
+}
+
+// As Qt's text controls tell a change of their text: an insert, a removal or both in one event,
+// with the place the cursor is left at.
+void aenderungMelden(QObject* ansicht, int position, const QString& entfernt,
+                     const QString& eingefuegt, int cursor) {
+    if (entfernt.isEmpty() && eingefuegt.isEmpty())
+        return;
+    if (entfernt.isEmpty()) {
+        QAccessibleTextInsertEvent ereignis(ansicht, position, eingefuegt);
+        ereignis.setCursorPosition(cursor);
+        senden(ereignis);
+    } else if (eingefuegt.isEmpty()) {
+        QAccessibleTextRemoveEvent ereignis(ansicht, position, entfernt);
+        ereignis.setCursorPosition(cursor);
+        senden(ereignis);
+    } else {
+        QAccessibleTextUpdateEvent ereignis(ansicht, position, entfernt, eingefuegt);
+        ereignis.setCursorPosition(cursor);
+        senden(ereignis);
+    }
 }
 
 // Tells what changed of the cursor and the selection since they were last told; with
@@ -74,20 +95,27 @@ void angehaengt(RollenFlaeche* ansicht, qsizetype ersteZeile) {
         return;
     const int position = RollenZugang::alsPosition(
         ersteZeile == 0 ? 0 : ansicht->rolle().zeilenanfang(ersteZeile) - 1);
-    const int ende = zugang->characterCount();
-    // Lines past what Qt's interfaces count change nothing they can read.
-    if (position == ende)
-        return;
-    if (qsizetype{ende} - position > laengstesStueck)
-        return neuGefuellt(ansicht);
-    QAccessibleTextInsertEvent ereignis(ansicht, position, zugang->text(position, ende));
-    ereignis.setCursorPosition(zugang->cursorPosition());
-    senden(ereignis);
+    aenderungMelden(ansicht, position, {}, zugang->text(position, zugang->characterCount()),
+                    zugang->cursorPosition());
 }
 
+void vorDemErsetzen(RollenFlaeche* ansicht) {
+    if (!gehoert())
+        return;
+    if (RollenZugang* zugang = zugangVon(ansicht))
+        zugang->laengeVormerken();
+}
+
+// The new text is put together once, for the one event that carries it.
 void neuGefuellt(RollenFlaeche* ansicht) {
-    if (gehoert())
-        standMelden(ansicht, true);
+    if (!gehoert())
+        return;
+    RollenZugang* zugang = zugangVon(ansicht);
+    if (!zugang)
+        return;
+    aenderungMelden(ansicht, 0, QString(zugang->laengeVorher(), u' '),
+                    zugang->text(0, zugang->characterCount()), zugang->cursorPosition());
+    standMelden(ansicht, true);
 }
 
 void zustandGeaendert(RollenFlaeche* ansicht) {
@@ -114,9 +142,8 @@ Bearbeitung::Bearbeitung(RollenEditor* editor, RollenFlaeche::Stelle von, Rollen
     }
     m_position = zugang->position(von);
     const int ende = zugang->position(bis);
-    m_zuLang = qsizetype{ende} - m_position > laengstesStueck;
-    if (!m_zuLang)
-        m_entfernt = zugang->text(m_position, ende);
+    m_entfernt = qsizetype{ende} - m_position > laengstesStueck ? QString(ende - m_position, u' ')
+                                                                : zugang->text(m_position, ende);
 }
 
 void Bearbeitung::gemacht(RollenFlaeche::Stelle ende) const {
@@ -124,21 +151,7 @@ void Bearbeitung::gemacht(RollenFlaeche::Stelle ende) const {
     if (!zugang)
         return;
     const int bis = zugang->position(ende);
-    if (m_zuLang || qsizetype{bis} - m_position > laengstesStueck)
-        return neuGefuellt(m_editor);
-    const QString eingefuegt = zugang->text(m_position, bis);
-    if (eingefuegt.isEmpty() && m_entfernt.isEmpty())
-        return;
-    if (m_entfernt.isEmpty()) {
-        QAccessibleTextInsertEvent ereignis(m_editor, m_position, eingefuegt);
-        senden(ereignis);
-    } else if (eingefuegt.isEmpty()) {
-        QAccessibleTextRemoveEvent ereignis(m_editor, m_position, m_entfernt);
-        senden(ereignis);
-    } else {
-        QAccessibleTextUpdateEvent ereignis(m_editor, m_position, m_entfernt, eingefuegt);
-        senden(ereignis);
-    }
+    aenderungMelden(m_editor, m_position, m_entfernt, zugang->text(m_position, bis), bis);
 }
 
 } // namespace rollenmeldung

@@ -79,6 +79,10 @@ public:
     // Notes the cursor and the selection as now told to screen readers; gives what was told
     // before, so that only what changed is told.
     Stand standAlsGemeldet() { return std::exchange(m_gemeldet, stand()); }
+    // The text's length before the roll is replaced, noted while its old lines are there: a
+    // new roll is told as the old text removed and the new inserted.
+    void laengeVormerken() { m_laengeVorher = characterCount(); }
+    int laengeVorher() const { return m_laengeVorher; }
 
 private:
     enum class Richtung { Davor, Darauf, Danach };
@@ -87,4 +91,5 @@ private:
     const Rolle& rolle() const { return ansicht()->rolle(); }
 
     Stand m_gemeldet;
+    int m_laengeVorher = 0;
 };
