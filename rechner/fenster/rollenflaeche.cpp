@@ -103,6 +103,10 @@ void RollenFlaeche::angehaengt(qsizetype erste) {
     rollenmeldung::angehaengt(this, erste);
 }
 
+void RollenFlaeche::wirdErsetzt() {
+    rollenmeldung::vorDemErsetzen(this);
+}
+
 // A whole new roll lets go of the old lines' layouts at once.
 void RollenFlaeche::ersetzt(qsizetype von, qsizetype, qsizetype neueAnzahl) {
     if (von == 0 && neueAnzahl == m_rolle.anzahl())

@@ -102,6 +102,7 @@ protected:
                             QPointF ort);
     void angehaengt(qsizetype erste) override;
     void ersetzt(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl) override;
+    void wirdErsetzt() override;
 
     // A row moved by a number of rows, staying within the lines shown.
     Reihe verschoben(Reihe reihe, qsizetype anzahl);

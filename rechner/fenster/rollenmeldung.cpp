@@ -9,8 +9,8 @@ namespace {
 
 QAccessible::UpdateHandler hoererFuerTests = nullptr;
 
-// A longer piece is told as a new roll: a screen reader speaks a line, not a book, and the
-// piece would cross the bus whole.
+// A longer piece that an edit takes away is told by its length, in blanks, as Qt's text
+// controls tell every one: noting its text before the edit would cost its length.
 constexpr int laengstesStueck = 1 << 16;
 
 void senden(QAccessibleEvent& ereignis) {
@@ -31,15 +31,37 @@ std::pair<RollenFlaeche::Stelle, RollenFlaeche::Stelle> auswahl(const RollenZuga
     return std::minmax(stand.cursor, stand.anker);
 }
 
+// As Qt's text controls tell a change of their text: an insert, a removal or both in one event,
+// with the place the cursor is left at.
+void aenderungMelden(QObject* ansicht, int position, const QString& entfernt,
+                     const QString& eingefuegt, int cursor) {
+    if (entfernt.isEmpty() && eingefuegt.isEmpty())
+        return;
+    if (entfernt.isEmpty()) {
+        QAccessibleTextInsertEvent ereignis(ansicht, position, eingefuegt);
+        ereignis.setCursorPosition(cursor);
+        senden(ereignis);
+    } else if (eingefuegt.isEmpty()) {
+        QAccessibleTextRemoveEvent ereignis(ansicht, position, entfernt);
+        ereignis.setCursorPosition(cursor);
+        senden(ereignis);
+    } else {
+        QAccessibleTextUpdateEvent ereignis(ansicht, position, entfernt, eingefuegt);
+        ereignis.setCursorPosition(cursor);
+        senden(ereignis);
+    }
+}
+
 // Tells what changed of the cursor and the selection since they were last told; with
 // `cursorImmer` the cursor in any case, since the text around it is new.
 void standMelden(RollenFlaeche* ansicht, bool cursorImmer) {
     RollenZugang* zugang = zugangVon(ansicht);
     if (!zugang)
         return;
-    const RollenZugang::Stand vorher = std::exchange(zugang->gemeldet, zugang->stand());
+    const RollenZugang::Stand vorher = zugang->standAlsGemeldet();
+    const RollenZugang::Stand jetzt = zugang->stand();
     const int cursor = zugang->cursorPosition();
-    if (auswahl(vorher) != auswahl(zugang->gemeldet)) {
+    if (auswahl(vorher) != auswahl(jetzt)) {
         int von = cursor;
         int bis = cursor;
         if (zugang->selectionCount() > 0)
@@ -48,7 +70,7 @@ void standMelden(RollenFlaeche* ansicht, bool cursorImmer) {
         ereignis.setCursorPosition(cursor);
         senden(ereignis);
     }
-    if (cursorImmer || vorher.cursor != zugang->gemeldet.cursor) {
+    if (cursorImmer || vorher.cursor != jetzt.cursor) {
         QAccessibleTextCursorEvent ereignis(ansicht, cursor);
         senden(ereignis);
     }
@@ -71,19 +93,29 @@ void angehaengt(RollenFlaeche* ansicht, qsizetype ersteZeile) {
     RollenZugang* zugang = zugangVon(ansicht);
     if (!zugang)
         return;
-    const int position =
-        ersteZeile == 0 ? 0 : static_cast<int>(ansicht->rolle().zeilenanfang(ersteZeile) - 1);
-    const int ende = zugang->characterCount();
-    if (ende - position > laengstesStueck)
-        return neuGefuellt(ansicht);
-    QAccessibleTextInsertEvent ereignis(ansicht, position, zugang->text(position, ende));
-    ereignis.setCursorPosition(zugang->cursorPosition());
-    senden(ereignis);
+    const int position = RollenZugang::alsPosition(
+        ersteZeile == 0 ? 0 : ansicht->rolle().zeilenanfang(ersteZeile) - 1);
+    aenderungMelden(ansicht, position, {}, zugang->text(position, zugang->characterCount()),
+                    zugang->cursorPosition());
 }
 
+void vorDemErsetzen(RollenFlaeche* ansicht) {
+    if (!gehoert())
+        return;
+    if (RollenZugang* zugang = zugangVon(ansicht))
+        zugang->laengeVormerken();
+}
+
+// The new text is put together once, for the one event that carries it.
 void neuGefuellt(RollenFlaeche* ansicht) {
-    if (gehoert())
-        standMelden(ansicht, true);
+    if (!gehoert())
+        return;
+    RollenZugang* zugang = zugangVon(ansicht);
+    if (!zugang)
+        return;
+    aenderungMelden(ansicht, 0, QString(zugang->laengeVorher(), u' '),
+                    zugang->text(0, zugang->characterCount()), zugang->cursorPosition());
+    standMelden(ansicht, true);
 }
 
 void zustandGeaendert(RollenFlaeche* ansicht) {
@@ -110,9 +142,8 @@ Bearbeitung::Bearbeitung(RollenEditor* editor, RollenFlaeche::Stelle von, Rollen
     }
     m_position = zugang->position(von);
     const int ende = zugang->position(bis);
-    m_zuLang = ende - m_position > laengstesStueck;
-    if (!m_zuLang)
-        m_entfernt = zugang->text(m_position, ende);
+    m_entfernt = qsizetype{ende} - m_position > laengstesStueck ? QString(ende - m_position, u' ')
+                                                                : zugang->text(m_position, ende);
 }
 
 void Bearbeitung::gemacht(RollenFlaeche::Stelle ende) const {
@@ -120,21 +151,7 @@ void Bearbeitung::gemacht(RollenFlaeche::Stelle ende) const {
     if (!zugang)
         return;
     const int bis = zugang->position(ende);
-    if (m_zuLang || bis - m_position > laengstesStueck)
-        return neuGefuellt(m_editor);
-    const QString eingefuegt = zugang->text(m_position, bis);
-    if (eingefuegt.isEmpty() && m_entfernt.isEmpty())
-        return;
-    if (m_entfernt.isEmpty()) {
-        QAccessibleTextInsertEvent ereignis(m_editor, m_position, eingefuegt);
-        senden(ereignis);
-    } else if (eingefuegt.isEmpty()) {
-        QAccessibleTextRemoveEvent ereignis(m_editor, m_position, m_entfernt);
-        senden(ereignis);
-    } else {
-        QAccessibleTextUpdateEvent ereignis(m_editor, m_position, m_entfernt, eingefuegt);
-        senden(ereignis);
-    }
+    aenderungMelden(m_editor, m_position, m_entfernt, zugang->text(m_position, bis), bis);
 }
 
 } // namespace rollenmeldung

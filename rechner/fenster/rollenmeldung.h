@@ -2,9 +2,11 @@
 
 // What the roll views tell screen readers of their changes, as Qt's accessibility events. An
 // append or a hand edit names the changed piece only, and a move of the cursor or the selection
-// its new place. A whole new roll (the copy on showing, a roll file, clearing) is told as a
-// move of the cursor, which makes no screen reader, nor Qt's bridge to one, put the text
-// together. Nothing is built or sent while no screen reader listens.
+// its new place. A whole new roll (the copy on showing, the copy handed back, a roll file, a new
+// roll, clearing) is told as a text control tells a text set anew: the old text removed, told
+// by its length, and the new one inserted, put together once; then the cursor. A reader that
+// keeps its own copy of the text from these events (as braille drivers do) holds the view's
+// text after each of them. Nothing is built or sent while no screen reader listens.
 
 #include "rechner/fenster/rollenflaeche.h"
 
@@ -16,7 +18,9 @@ namespace rollenmeldung {
 
 // Lines from `ersteZeile` on were appended to the view's roll.
 void angehaengt(RollenFlaeche* ansicht, qsizetype ersteZeile);
-// The view shows another roll, or a change too long to be told piece by piece.
+// The view's roll is about to be replaced: the length of the text that goes is noted.
+void vorDemErsetzen(RollenFlaeche* ansicht);
+// The view shows another roll.
 void neuGefuellt(RollenFlaeche* ansicht);
 // The view was enabled or disabled, which makes the roll copy editable or not.
 void zustandGeaendert(RollenFlaeche* ansicht);
@@ -34,7 +38,6 @@ public:
 private:
     RollenEditor* m_editor;
     bool m_gehoert;
-    bool m_zuLang = false;
     int m_position = 0;
     QString m_entfernt;
 };

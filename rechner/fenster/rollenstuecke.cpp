@@ -1,5 +1,6 @@
 #include "rechner/fenster/rollenstuecke.h"
 
+#include <QTextBoundaryFinder>
 #include <algorithm>
 
 namespace rollenstuecke {
@@ -14,15 +15,31 @@ bool blank(QChar zeichen) {
     return zeichen == u' ';
 }
 
-// A place that cuts no character in two: not inside a surrogate pair, not before a combining
-// mark (within the search, which a run of marks longer than it may end).
-qsizetype ungeteilt(QStringView zeile, qsizetype stelle) {
-    const qsizetype grenze = std::min(zeile.size(), stelle + suche);
-    while (stelle < grenze && (zeile[stelle].isLowSurrogate() || zeile[stelle].isMark()))
-        ++stelle;
-    if (stelle < zeile.size() && zeile[stelle].isLowSurrogate())
-        ++stelle;
-    return stelle;
+// Between two ASCII characters there is always a grapheme boundary (a CR before an LF aside,
+// which a roll line never holds), whatever comes before or after them.
+bool sicherGetrennt(QStringView zeile, qsizetype stelle) {
+    return stelle <= 0 || stelle >= zeile.size() ||
+           (zeile[stelle - 1].unicode() < 0x80 && zeile[stelle].unicode() < 0x80);
+}
+
+// The first boundary of a character as the user sees it (a flag, an emoji with its skin tone, a
+// letter with its marks) from `stelle` to `bis`, or -1. Unicode's rules run from the nearest
+// place before that is surely a boundary, looked for no further back than the search reaches;
+// the character after `bis` is read too, as it decides whether `bis` is a boundary.
+qsizetype grenzeAb(QStringView zeile, qsizetype stelle, qsizetype bis) {
+    if (sicherGetrennt(zeile, stelle))
+        return stelle;
+    const qsizetype frueheste = std::max<qsizetype>(0, stelle - suche);
+    qsizetype von = stelle;
+    while (von > frueheste && !sicherGetrennt(zeile, von))
+        --von;
+    const qsizetype ende = std::min(zeile.size(), bis + 2);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, zeile.data() + von, ende - von);
+    finder.setPosition(stelle - von);
+    if (finder.isAtBoundary())
+        return stelle;
+    const qsizetype naechste = finder.toNextBoundary();
+    return naechste >= 0 && von + naechste <= bis ? von + naechste : -1;
 }
 
 } // namespace
@@ -33,9 +50,14 @@ qsizetype anfang(QStringView zeile, qsizetype stueck) {
     const qsizetype ab = stueck * laenge;
     const qsizetype bis = std::min(zeile.size(), ab + suche);
     for (qsizetype stelle = ab; stelle < bis; ++stelle)
-        if (blank(zeile[stelle - 1]) && !blank(zeile[stelle]))
+        if (blank(zeile[stelle - 1]) && !blank(zeile[stelle]) &&
+            grenzeAb(zeile, stelle, stelle) == stelle)
             return stelle;
-    return ungeteilt(zeile, ab);
+    if (const qsizetype grenze = grenzeAb(zeile, ab, bis); grenze >= 0)
+        return grenze;
+    // A character longer than the search (a letter under a thousand marks) is cut, but never
+    // between the halves of a surrogate pair.
+    return bis < zeile.size() && zeile[bis].isLowSurrogate() ? bis + 1 : bis;
 }
 
 qsizetype anzahl(QStringView zeile) {

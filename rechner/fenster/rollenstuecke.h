@@ -6,8 +6,9 @@
 // that showing or editing any part of it costs the same whatever the line's length: laying out
 // a line of megabytes whole takes a second. Where a piece starts depends only on the text near
 // it: at the first word after each multiple of the piece length, so that the piece's first row
-// begins a word as a wrapped row does. A line of up to twice the piece length is one piece and
-// wraps exactly as laid out whole; a longer one ends a row early at each piece's end.
+// begins a word as a wrapped row does, and never inside a character as the user sees it. A line of
+// up to twice the piece length is one piece and wraps exactly as laid out whole; a longer one ends
+// a row early at each piece's end.
 namespace rollenstuecke {
 
 inline constexpr qsizetype laenge = 4096;

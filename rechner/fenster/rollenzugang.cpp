@@ -16,10 +16,6 @@ QAccessibleInterface* fabrik(const QString&, QObject* objekt) {
     return nullptr;
 }
 
-int alsPosition(qsizetype position) {
-    return static_cast<int>(std::min<qsizetype>(position, std::numeric_limits<int>::max()));
-}
-
 QString farbe(const QColor& farbe) {
     return QStringLiteral("rgb(%1,%2,%3)").arg(farbe.red()).arg(farbe.green()).arg(farbe.blue());
 }
@@ -27,7 +23,7 @@ QString farbe(const QColor& farbe) {
 } // namespace
 
 RollenZugang::RollenZugang(RollenFlaeche* ansicht)
-    : QAccessibleWidget(ansicht, QAccessible::EditableText), gemeldet(stand()) {}
+    : QAccessibleWidget(ansicht, QAccessible::EditableText), m_gemeldet(stand()) {}
 
 // Qt asks the factory installed last first. An interface that Qt made for the view while it was
 // being built, before this factory could answer, would stand in the way.
@@ -77,6 +73,10 @@ QString RollenZugang::text(QAccessible::Text art) const {
                      : QStringLiteral("Jede Rechnung, jeder Stempel und jede An- und Abmeldung "
                                       "als Zeile, die neueste am Ende; nur zum Lesen");
     return QAccessibleWidget::text(art);
+}
+
+int RollenZugang::alsPosition(qsizetype position) {
+    return static_cast<int>(std::clamp<qsizetype>(position, 0, std::numeric_limits<int>::max()));
 }
 
 int RollenZugang::position(Stelle stelle) const {

@@ -9,34 +9,9 @@
 #include "rechner/fenster/rollenflaeche.h"
 
 #include <QAccessibleWidget>
+#include <utility>
 
 class RollenEditor;
-
-// A text that Qt's own rules for characters, words, sentences and lines run on: the roll views
-// hand them the lines around a position, never the whole roll.
-class Textstueck : public QAccessibleTextInterface {
-public:
-    explicit Textstueck(QString text) : m_text(std::move(text)) {}
-    QString text(int von, int bis) const override { return m_text.mid(von, bis - von); }
-    int characterCount() const override { return static_cast<int>(m_text.size()); }
-    void selection(int, int* von, int* bis) const override { *von = *bis = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* von, int* bis) const override {
-        *von = *bis = -1;
-        return {};
-    }
-
-private:
-    QString m_text;
-};
 
 class RollenZugang : public QAccessibleWidget,
                      public QAccessibleTextInterface,
@@ -96,16 +71,25 @@ public:
     RollenFlaeche* ansicht() const;
     // The roll copy's editor; none for the main view.
     RollenEditor* editor() const;
+    // A position as Qt's interfaces count, in int: one past their reach is their end.
+    static int alsPosition(qsizetype position);
     int position(Stelle stelle) const;
     Stelle stelle(int position) const;
     Stand stand() const;
-
-    // What screen readers were last told of the cursor and the selection.
-    Stand gemeldet;
+    // Notes the cursor and the selection as now told to screen readers; gives what was told
+    // before, so that only what changed is told.
+    Stand standAlsGemeldet() { return std::exchange(m_gemeldet, stand()); }
+    // The text's length before the roll is replaced, noted while its old lines are there: a
+    // new roll is told as the old text removed and the new inserted.
+    void laengeVormerken() { m_laengeVorher = characterCount(); }
+    int laengeVorher() const { return m_laengeVorher; }
 
 private:
     enum class Richtung { Davor, Darauf, Danach };
     QString umgebung(Richtung richtung, int position, QAccessible::TextBoundaryType art, int* von,
                      int* bis) const;
     const Rolle& rolle() const { return ansicht()->rolle(); }
+
+    Stand m_gemeldet;
+    int m_laengeVorher = 0;
 };

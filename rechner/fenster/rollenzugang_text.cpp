@@ -2,6 +2,36 @@
 // paragraph at, before or after a position.
 #include "rechner/fenster/rollenzugang.h"
 
+namespace {
+
+// A text that Qt's own rules for characters, words, sentences and lines run on: the roll views
+// hand them the lines around a position, never the whole roll.
+class Textstueck : public QAccessibleTextInterface {
+public:
+    explicit Textstueck(QString text) : m_text(std::move(text)) {}
+    QString text(int von, int bis) const override { return m_text.mid(von, bis - von); }
+    int characterCount() const override { return static_cast<int>(m_text.size()); }
+    void selection(int, int* von, int* bis) const override { *von = *bis = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* von, int* bis) const override {
+        *von = *bis = -1;
+        return {};
+    }
+
+private:
+    QString m_text;
+};
+
+} // namespace
+
 // The range is put together from the lines it covers.
 QString RollenZugang::text(int von, int bis) const {
     const int ende = characterCount();
@@ -55,8 +85,8 @@ QString RollenZugang::umgebung(Richtung richtung, int position, QAccessible::Tex
     const qsizetype zeile = rolle().zeileBei(position);
     const qsizetype erste = std::max<qsizetype>(0, zeile - 1);
     const qsizetype letzte = std::min(rolle().anzahl() - 1, zeile + 1);
-    const int anfang = static_cast<int>(rolle().zeilenanfang(erste));
-    const Textstueck umher(text(anfang, static_cast<int>(rolle().zeilenanfang(letzte + 1))));
+    const int anfang = alsPosition(rolle().zeilenanfang(erste));
+    const Textstueck umher(text(anfang, alsPosition(rolle().zeilenanfang(letzte + 1))));
     const int stelle = position - anfang;
     QString gefunden;
     switch (richtung) {

@@ -71,6 +71,11 @@ void Rolle::anhaengen(QStringView stueck) {
         m_beobachter[i]->angehaengt(erste);
 }
 
+void Rolle::ersetzenAnkuendigen() {
+    for (std::size_t i = 0; i < m_beobachter.size(); ++i)
+        m_beobachter[i]->wirdErsetzt();
+}
+
 void Rolle::ersetztMelden(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl) {
     for (std::size_t i = 0; i < m_beobachter.size(); ++i)
         m_beobachter[i]->ersetzt(von, alteAnzahl, neueAnzahl);
@@ -99,12 +104,14 @@ void Rolle::ersetzen(QStringList zeilen) {
         zeilen = std::move(getrennt);
     }
     const qsizetype alt = m_anzahl;
+    ersetzenAnkuendigen();
     neuAufsetzen(std::move(zeilen));
     ersetztMelden(0, alt, m_anzahl);
 }
 
 void Rolle::uebernehmen(const Rolle& quelle) {
     const qsizetype alt = m_anzahl;
+    ersetzenAnkuendigen();
     m_laeufe = quelle.m_laeufe;
     m_anfaenge = quelle.m_anfaenge;
     m_zeichenAnfaenge = quelle.m_zeichenAnfaenge;
@@ -143,6 +150,7 @@ void Rolle::anfaengeAb(std::size_t lauf) {
 // The runs over the range give way to one run of the new lines; the lines around them stay
 // where they are, in the lists they share.
 void Rolle::bereichErsetzen(qsizetype von, qsizetype anzahl, const QStringList& neu) {
+    ersetzenAnkuendigen();
     const qsizetype erster = teilen(von);
     const qsizetype ende = teilen(von + anzahl);
     const auto anfang = m_laeufe.begin() + erster;
@@ -248,8 +256,13 @@ QString Rolle::abschnitt(qsizetype vonZeile, qsizetype vonSpalte, qsizetype bisZ
         return {};
     if (vonZeile == bisZeile)
         return zeile(vonZeile).mid(vonSpalte, bisSpalte - vonSpalte);
-    QString text = zeile(vonZeile).mid(vonSpalte);
-    for (qsizetype i = vonZeile + 1; i < bisZeile; ++i)
-        text += QLatin1Char('\n') + zeile(i);
-    return text + QLatin1Char('\n') + zeile(bisZeile).left(bisSpalte);
+    // Its length is known from the counts: a million lines are put together in one allocation.
+    QString text;
+    text.reserve(zeilenanfang(bisZeile) + bisSpalte - zeilenanfang(vonZeile) - vonSpalte);
+    text += QStringView(zeile(vonZeile)).mid(vonSpalte);
+    for (qsizetype i = vonZeile + 1; i <= bisZeile; ++i) {
+        text += QLatin1Char('\n');
+        text += i < bisZeile ? QStringView(zeile(i)) : QStringView(zeile(i)).left(bisSpalte);
+    }
+    return text;
 }

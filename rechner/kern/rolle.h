@@ -14,6 +14,8 @@ public:
     // `alteAnzahl` lines from line `von` were replaced by `neueAnzahl` lines; replacing the
     // whole roll is the range from line 0 over every old line.
     virtual void ersetzt(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl) = 0;
+    // Lines are about to be replaced: the old ones can still be read.
+    virtual void wirdErsetzt() {}
 };
 
 // A register roll: an ordered list of plain text lines. Writers only append at the end; loading,
@@ -89,6 +91,7 @@ private:
         }
     };
 
+    void ersetzenAnkuendigen();
     void ersetztMelden(qsizetype von, qsizetype alteAnzahl, qsizetype neueAnzahl);
     void zeilenAnfuegen(QStringList neu);
     qsizetype laufVon(qsizetype zeile) const;
