@@ -3,9 +3,9 @@
 // it, and the memory that showing, editing and leaving keep. The variants "MitLeser" do the
 // same while a screen reader listens to the views.
 #include "bench_zeilen.h"
-#include "rechner/fenster/rollenansicht.h"
-#include "rechner/fenster/rolleneditor.h"
-#include "rechner/fenster/rollenmeldung.h"
+#include "rechner/rollenfeld/rollenansicht.h"
+#include "rechner/rollenfeld/rolleneditor.h"
+#include "rechner/rollenfeld/rollenmeldung.h"
 #include "speicher.h"
 #include "tests/hilfen/testrechner.h"
 

@@ -2,8 +2,8 @@
 // it, typing into it and turning the wheel over it, and appending it to the main roll. Each
 // answers within 100 ms, with the repaint that follows: the time per iteration, or where an
 // iteration takes two steps, the counter "je_Schritt".
-#include "rechner/fenster/rollenansicht.h"
-#include "rechner/fenster/rolleneditor.h"
+#include "rechner/rollenfeld/rollenansicht.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,9 +2,9 @@
 
 #include "common/fenster/ausfuehren.h"
 #include "common/fenster/formbau.h"
-#include "rechner/fenster/rollenansicht.h"
 #include "rechner/kern/programm.h"
 #include "rechner/kern/tasten.h"
+#include "rechner/rollenfeld/rollenansicht.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // Main window: the hidden keyboard sink and keeping the keyboard focus there.
 #include "rechner/fenster/hauptfenster.h"
-#include "rechner/fenster/rollenansicht.h"
 #include "rechner/kern/hauptmodell.h"
+#include "rechner/rollenfeld/rollenansicht.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "common/zeilen.h"
 #include "rechner/fenster/fensterhilfe.h"
 #include "rechner/fenster/hauptfenster.h"
-#include "rechner/fenster/rolleneditor.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The administration window: the controls of its four tabs, at their places.
 #include "common/fenster/formbau.h"
-#include "rechner/fenster/rolleneditor.h"
 #include "rechner/fenster/verwaltungsfenster.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 
 #include <QCheckBox>
 #include <QLabel>

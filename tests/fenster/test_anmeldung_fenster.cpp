@@ -1,7 +1,7 @@
 // The main window, the administration window and the PIN window together, offscreen: first
 // start after the installation, registering an operator, signing in and out, the close request.
 #include "common/fehler.h"
-#include "rechner/fenster/rolleneditor.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 #include "tests/fenster/fenster_hilfen.h"
 #include "tests/hilfen/boxrekorder.h"
 #include "tests/hilfen/testrechner.h"

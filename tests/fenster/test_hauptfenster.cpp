@@ -1,5 +1,5 @@
 // Clicks the keys of the real main window offscreen and reads its fields.
-#include "rechner/fenster/rollenansicht.h"
+#include "rechner/rollenfeld/rollenansicht.h"
 #include "tests/fenster/fenster_hilfen.h"
 #include "tests/hilfen/testrechner.h"
 

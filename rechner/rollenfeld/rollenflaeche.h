@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rechner/fenster/rollensatz.h"
 #include "rechner/kern/rolle.h"
+#include "rechner/rollenfeld/rollensatz.h"
 
 #include <QAbstractScrollArea>
 #include <optional>

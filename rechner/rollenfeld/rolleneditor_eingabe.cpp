@@ -1,7 +1,7 @@
 // The roll copy's editor and input methods: committed text goes through the one edit, text
 // being composed is shown at the cursor but stays out of the roll, and the input method learns
 // the current line around the cursor.
-#include "rechner/fenster/rolleneditor.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>

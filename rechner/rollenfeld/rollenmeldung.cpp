@@ -1,7 +1,7 @@
-#include "rechner/fenster/rollenmeldung.h"
+#include "rechner/rollenfeld/rollenmeldung.h"
 
-#include "rechner/fenster/rolleneditor.h"
-#include "rechner/fenster/rollenzugang.h"
+#include "rechner/rollenfeld/rolleneditor.h"
+#include "rechner/rollenfeld/rollenzugang.h"
 
 namespace rollenmeldung {
 

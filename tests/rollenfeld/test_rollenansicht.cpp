@@ -1,9 +1,9 @@
 // The main roll view, offscreen: long lines wrapped into right-aligned rows that are all
 // painted, the end in sight after every append, the wrap following the width, and every row of
 // a tall line reachable by scrolling.
-#include "rechner/fenster/rollenansicht.h"
-#include "rechner/fenster/rolleneditor.h"
-#include "tests/fenster/rollen_hilfen.h"
+#include "rechner/rollenfeld/rollenansicht.h"
+#include "rechner/rollenfeld/rolleneditor.h"
+#include "tests/rollenfeld/rollen_hilfen.h"
 
 #include <QScrollBar>
 #include <QtTest>

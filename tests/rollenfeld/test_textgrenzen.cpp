@@ -1,7 +1,7 @@
 // Where the roll views stop the cursor and where they cut a very long line into pieces: both
 // look only at the text near a place, and both must never cut a character in two.
-#include "rechner/fenster/rollenstuecke.h"
-#include "rechner/fenster/textgrenzen.h"
+#include "rechner/rollenfeld/rollenstuecke.h"
+#include "rechner/rollenfeld/textgrenzen.h"
 #include "tests/hilfen/ausgabe.h"
 
 #include <QTextBoundaryFinder>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rechner/fenster/rollenflaeche.h"
-#include "rechner/fenster/rollenmeldung.h"
+#include "rechner/rollenfeld/rollenflaeche.h"
+#include "rechner/rollenfeld/rollenmeldung.h"
 
 // The main window's read-only view of the main roll.
 class RollenAnsicht : public RollenFlaeche {

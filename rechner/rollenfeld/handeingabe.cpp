@@ -1,4 +1,4 @@
-#include "rechner/fenster/handeingabe.h"
+#include "rechner/rollenfeld/handeingabe.h"
 
 Handeingabe::Stelle Handeingabe::ende(Stelle von, const QString& text) {
     const qsizetype umbruch = text.lastIndexOf(QLatin1Char('\n'));

@@ -1,7 +1,7 @@
-#include "rechner/fenster/rollenflaeche.h"
+#include "rechner/rollenfeld/rollenflaeche.h"
 
-#include "rechner/fenster/rollenmeldung.h"
-#include "rechner/fenster/rollenzugang.h"
+#include "rechner/rollenfeld/rollenmeldung.h"
+#include "rechner/rollenfeld/rollenzugang.h"
 
 #include <QApplication>
 #include <QPaintEvent>

@@ -1,7 +1,7 @@
 // The roll copy's editor: the mouse and the edit menu.
-#include "rechner/fenster/rolleneditor.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 
-#include "rechner/fenster/textgrenzen.h"
+#include "rechner/rollenfeld/textgrenzen.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 // The roll copy's editor paints a row: the selection as a box behind it, the selected text in
 // the highlight's colour, the cursor. Composing text is in the layout of the cursor's piece.
-#include "rechner/fenster/rolleneditor.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 
-#include "rechner/fenster/rollenstuecke.h"
+#include "rechner/rollenfeld/rollenstuecke.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 // The roll copy's editor and the mouse: the double click takes a word by the same rule as the
 // keys, a third click the line, dragging past the edge keeps scrolling while the button is held,
 // the selection shows over empty lines and line ends, and the context menu offers undo.
-#include "tests/fenster/rollen_hilfen.h"
+#include "tests/rollenfeld/rollen_hilfen.h"
 
 #include <QMenu>
 #include <QStyleHints>

@@ -1,4 +1,4 @@
-#include "rechner/fenster/rollensatz.h"
+#include "rechner/rollenfeld/rollensatz.h"
 
 #include <QTextOption>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rechner/fenster/rollenflaeche.h"
+#include "rechner/rollenfeld/rollenflaeche.h"
 
 #include <QTimer>
 #include <QUndoStack>

@@ -3,8 +3,8 @@
 // a new roll the old text's length and the new text, and nothing is put together while no
 // screen reader listens.
 #include "bench/speicher.h"
-#include "tests/fenster/rollen_hilfen.h"
-#include "tests/fenster/zugang_hilfen.h"
+#include "tests/rollenfeld/rollen_hilfen.h"
+#include "tests/rollenfeld/zugang_hilfen.h"
 
 #include <QClipboard>
 #include <QRandomGenerator>

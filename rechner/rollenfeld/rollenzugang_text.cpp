@@ -1,6 +1,6 @@
 // The roll views' text for screen readers: ranges, and the character, word, sentence, line or
 // paragraph at, before or after a position.
-#include "rechner/fenster/rollenzugang.h"
+#include "rechner/rollenfeld/rollenzugang.h"
 
 namespace {
 

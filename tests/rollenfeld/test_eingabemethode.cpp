@@ -1,7 +1,7 @@
 // The roll copy's editor and input methods: a commit with a replacement range is one edit of the
 // roll, composing text is painted where it will stand but stays out of the roll, and the
 // queries describe the current line around the cursor.
-#include "tests/fenster/rollen_hilfen.h"
+#include "tests/rollenfeld/rollen_hilfen.h"
 
 #include <QInputMethod>
 #include <QInputMethodEvent>

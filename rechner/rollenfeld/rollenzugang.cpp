@@ -1,8 +1,8 @@
 // The roll views' accessible interface: what they are, places and positions, the cursor and
 // the selection, the screen geometry and the hand edits.
-#include "rechner/fenster/rollenzugang.h"
+#include "rechner/rollenfeld/rollenzugang.h"
 
-#include "rechner/fenster/rolleneditor.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 
 #include <QFontInfo>
 #include <QScrollBar>

@@ -1,8 +1,8 @@
 // Lines of thousands of characters and more, laid out in pieces: their rows are the line's text,
 // every row can be scrolled to and pointed at, and a line of 5 MB is pasted, selected, copied,
 // typed into, undone and scrolled in both views without recursion or a draw over all its rows.
-#include "rechner/fenster/rollenansicht.h"
-#include "tests/fenster/rollen_hilfen.h"
+#include "rechner/rollenfeld/rollenansicht.h"
+#include "tests/rollenfeld/rollen_hilfen.h"
 
 #include <QClipboard>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "rechner/fenster/rollenstuecke.h"
+#include "rechner/rollenfeld/rollenstuecke.h"
 
 #include <QTextBoundaryFinder>
 #include <algorithm>

@@ -8,7 +8,7 @@
 // keeps its own copy of the text from these events (as braille drivers do) holds the view's
 // text after each of them. Nothing is built or sent while no screen reader listens.
 
-#include "rechner/fenster/rollenflaeche.h"
+#include "rechner/rollenfeld/rollenflaeche.h"
 
 #include <QAccessible>
 

@@ -1,9 +1,9 @@
 // The roll views' rows: the pieces lines are laid out in, stepping and counting rows, and the
 // places and boxes of the viewport. Every walk is bounded by the rows it passes, never by the
 // length of the roll or of a line.
-#include "rechner/fenster/rollenflaeche.h"
+#include "rechner/rollenfeld/rollenflaeche.h"
 
-#include "rechner/fenster/rollenstuecke.h"
+#include "rechner/rollenfeld/rollenstuecke.h"
 
 int RollenFlaeche::Stueck::position(qsizetype spalte) const {
     qsizetype position = std::clamp<qsizetype>(spalte - anfang, 0, laenge);

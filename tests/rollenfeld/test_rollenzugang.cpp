@@ -1,8 +1,8 @@
 // What screen readers get from the two roll views through Qt's accessibility interfaces: what
 // the views are, the text, its ranges and boundaries, the cursor and the selection, the
 // geometry and the hand edits.
-#include "rechner/fenster/rollenzugang.h"
-#include "tests/fenster/zugang_hilfen.h"
+#include "rechner/rollenfeld/rollenzugang.h"
+#include "tests/rollenfeld/zugang_hilfen.h"
 
 #include <QtTest>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "rechner/fenster/textgrenzen.h"
+#include "rechner/rollenfeld/textgrenzen.h"
 
 #include <QTextBoundaryFinder>
 #include <algorithm>

@@ -3,7 +3,7 @@
 // Helpers for the roll views' tests: keys pressed by name, the roll copy's editor on its own,
 // and the ink a grab shows.
 
-#include "rechner/fenster/rolleneditor.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 
 #include <QApplication>
 #include <QImage>

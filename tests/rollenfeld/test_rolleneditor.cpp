@@ -1,9 +1,9 @@
 // The roll copy's editor works on the roll's lines: every edit must leave the roll exactly as
 // the same edit leaves the roll's text, and the keys, the mouse and the clipboard must do what
 // they do in a text field.
-#include "rechner/fenster/rolleneditor.h"
 #include "rechner/kern/rollendatei.h"
-#include "tests/fenster/rollen_hilfen.h"
+#include "rechner/rollenfeld/rolleneditor.h"
+#include "tests/rollenfeld/rollen_hilfen.h"
 
 #include <QAccessibleEditableTextInterface>
 #include <QClipboard>

@@ -3,9 +3,9 @@
 // Helpers for the tests of what screen readers get from the roll views: the events, taken
 // down as Qt's bridge to a screen reader takes them, and the two views over their rolls.
 
-#include "rechner/fenster/rollenansicht.h"
-#include "rechner/fenster/rolleneditor.h"
-#include "rechner/fenster/rollenmeldung.h"
+#include "rechner/rollenfeld/rollenansicht.h"
+#include "rechner/rollenfeld/rolleneditor.h"
+#include "rechner/rollenfeld/rollenmeldung.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rechner/fenster/rolleneditor.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 
 #include <QUndoCommand>
 

@@ -6,7 +6,7 @@
 // the empty text. Everything is served from the roll's lines and its counts of line lengths:
 // only the range asked for is put together, never the text of a long roll.
 
-#include "rechner/fenster/rollenflaeche.h"
+#include "rechner/rollenfeld/rollenflaeche.h"
 
 #include <QAccessibleWidget>
 #include <utility>

@@ -1,10 +1,10 @@
 // The roll copy's editor: the cursor, the selection, the edits and the clipboard.
-#include "rechner/fenster/rolleneditor.h"
+#include "rechner/rollenfeld/rolleneditor.h"
 
 #include "common/ansi.h"
 #include "common/zeilen.h"
-#include "rechner/fenster/handeingabe.h"
-#include "rechner/fenster/rollenmeldung.h"
+#include "rechner/rollenfeld/handeingabe.h"
+#include "rechner/rollenfeld/rollenmeldung.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
