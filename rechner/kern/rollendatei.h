@@ -32,7 +32,7 @@ QByteArray rtfAusZeilen(const QStringList& zeilen);
 // Ursachenfehler("Datei  ist zu groß") when the lines would take more than `speichergrenze`
 // bytes or the memory runs out before.
 QStringList zeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze);
-// The same for a document in memory, with the limit Lesespeichergrenze().
+// The same for a document in memory, with the limit lesespeichergrenze().
 QStringList zeilenAusDatei(const QByteArray& inhalt);
 
 // Writes the roll to a temporary file beside the target, renamed over it when complete.
@@ -40,8 +40,8 @@ QStringList zeilenAusDatei(const QByteArray& inhalt);
 void rollendateiSchreiben(const QString& pfad, const QStringList& zeilen);
 // Throws Oeffnungsfehler when the file cannot be opened or read,
 // Ursachenfehler("Datei %s ist zu groß") when its lines would take more than `speichergrenze`
-// bytes (by default Lesespeichergrenze()) or the memory runs out before, and Fehler("Fehler beim Laden der Datei!") when its
-// content cannot be read. A name that cannot be represented raises its Ursachenfehler, in both
+// bytes (by default lesespeichergrenze()) or the memory runs out before, and Fehler("Fehler beim
+// Laden der Datei!") when its content cannot be read. A name that cannot be represented raises its Ursachenfehler, in both
 // directions.
 QStringList rollendateiLesen(const QString& pfad);
 QStringList rollendateiLesen(const QString& pfad, qint64 speichergrenze);

@@ -81,7 +81,7 @@ void PrintTo(const Schreiber& s, std::ostream* os) {
     *os << s.name;
 }
 
-const Schreiber schreiber[] = {
+const Schreiber JederSchreiber[] = {
     {"DateiErsetzen", ersetzen},
     {"DateiErsetzenBenannt", ersetzenBenannt},
     {"Rollendatei", rolleSchreiben},
@@ -156,7 +156,7 @@ TEST_P(Schreibfehler, ErfolgErsetztGanzOhneReste) {
     EXPECT_EQ(eintraege(ordner), QStringList{QFileInfo(ziel).fileName()});
 }
 
-INSTANTIATE_TEST_SUITE_P(AlleSchreiber, Schreibfehler, ::testing::ValuesIn(schreiber),
+INSTANTIATE_TEST_SUITE_P(AlleSchreiber, Schreibfehler, ::testing::ValuesIn(JederSchreiber),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A crash during a write (the platform kills the process that writes at its size limit) leaves

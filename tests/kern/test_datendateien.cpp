@@ -21,7 +21,7 @@ protected:
     QString einstellungsdatei() const { return ordner() + QStringLiteral("/AUTMV.txt"); }
     QString nutzerdatei() const { return ordner() + QStringLiteral("/KRAMV.txt"); }
 
-    // Reads the settings file into `werte`; the error text, or empty.
+    // Reads the settings file into the fixture's values; the error text, or empty.
     QString lesen() {
         return fehlerVon([&] { EinstellungenLesen(werte); });
     }

@@ -4,7 +4,7 @@
 
 namespace {
 
-const QString Rolle_ = QStringLiteral("<rolle>"); // stands for the automatic roll's path
+const QString Autorolle = QStringLiteral("<rolle>"); // stands for the automatic roll's path
 const QString LadenFehler = QStringLiteral("meldung: Fehler beim Laden der Datei!");
 const QString NeueRolleFrage = QStringLiteral(
     "frage: Sie erzeugen eine neue Registrierolle. Neue Registrierrolle jetzt anlegen ?");
@@ -44,7 +44,7 @@ std::vector<Startfall> startfaelle() {
         {"anmeldungWederEinsNochZwei", true, "True|<rolle>|2|1|3|", true, true, {}, {}, "2 1 3", "deckel anmelden titel autopfad"},
         {"autopfadKleingeschrieben", true, "true|<rolle>|2|1|2|", true, true, {}, {}, "2 1 2", "deckel anmelden titel"},
         {"autopfadAus", true, "False|<rolle>|2|1|2|", true, true, {}, {NeueRolleFrage, oeffnen}, "2 1 2", "deckel anmelden titel"},
-        {"autorolleFehlt", true, mitRolle, true, false, dateiNichtOeffenbar(Rolle_), {}, "2 1 2", "deckel"},
+        {"autorolleFehlt", true, mitRolle, true, false, dateiNichtOeffenbar(Autorolle), {}, "2 1 2", "deckel"},
     };
     // clang-format on
 }
@@ -52,7 +52,7 @@ std::vector<Startfall> startfaelle() {
 class Startsequenz : public StartTest, public ::testing::WithParamInterface<Startfall> {
 protected:
     QString rollenpfad() const { return ordner() + QStringLiteral("Registrierrolle.KRO"); }
-    QString mitPfad(QString text) const { return text.replace(Rolle_, rollenpfad()); }
+    QString mitPfad(QString text) const { return text.replace(Autorolle, rollenpfad()); }
 
     void vorbereiten(const Startfall& fall) {
         if (fall.ordner)

@@ -31,14 +31,14 @@ struct Schliessfall {
     quint8 rolleGespeichertDanach;
 };
 
-const QString True_ = QStringLiteral("True");
-const QString False_ = QStringLiteral("False");
+const QString AutopfadEin = QStringLiteral("True");
+const QString AutopfadAus = QStringLiteral("False");
 
 std::vector<Schliessfall> schliessfaelle() {
     const auto K = Pfad::Keiner, S = Pfad::Schreibbar, F = Pfad::OrdnerFehlt;
     const auto zu = Ausgang::Schliesst, offen = Ausgang::BleibtOffen, fehler = Ausgang::Fehler;
     const auto ja = Antwort::Ja, nein = Antwort::Nein;
-    const QString T = True_, N = False_;
+    const QString T = AutopfadEin, N = AutopfadAus;
     const QString D = SpeichernDialog, Fr = SpeichernFrage, Fe = SpeichernFehler;
     // clang-format off
     return {
@@ -103,7 +103,7 @@ TEST_P(Schliessen, SpeichertFragtOderBleibtOffen) {
     EXPECT_EQ(dialoge.protokoll, fall.dialoge);
     EXPECT_EQ(w.RolleGespeichert, fall.rolleGespeichertDanach);
     EXPECT_EQ(enthaeltRolle(w.Autopfad),
-              fall.autopfad == Pfad::Schreibbar && fall.autopfadText == True_);
+              fall.autopfad == Pfad::Schreibbar && fall.autopfadText == AutopfadEin);
     EXPECT_EQ(enthaeltRolle(gewaehlt), fall.gewaehlt == Pfad::Schreibbar);
     EXPECT_FALSE(QDir(ordner() + QStringLiteral("fehlt")).exists());
 }

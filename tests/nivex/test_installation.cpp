@@ -96,7 +96,7 @@ struct Antwort {
     const char* protokoll; // the end of the logged line
 };
 
-const Antwort antworten[] = {
+const Antwort Serverantworten[] = {
     {"vollstaendig", "200", "neues Programm", true, ""},
     {"ohneLaenge", "200 -", "neues Programm", true, ""},
     {"keinInhalt", "204", "", false, "status 204, 0 bytes announced, 0 bytes received"},
@@ -148,7 +148,7 @@ TEST_P(Antworten, NurVollstaendigeAntwortGilt) {
     EXPECT_EQ(lauf.welt.starts, QStringList{programm});
 }
 
-INSTANTIATE_TEST_SUITE_P(Server, Antworten, ::testing::ValuesIn(antworten),
+INSTANTIATE_TEST_SUITE_P(Server, Antworten, ::testing::ValuesIn(Serverantworten),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A step of the installation that fails is not shown, as the installation shows nothing, but
