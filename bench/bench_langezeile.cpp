@@ -14,8 +14,8 @@
 namespace {
 
 const QString& langeZeile() {
-    static const QString zeile = QStringLiteral("0123456789 ").repeated(480'000);
-    return zeile;
+    static const QString Zeile = QStringLiteral("0123456789 ").repeated(480'000);
+    return Zeile;
 }
 
 void taste(QWidget* ziel, Qt::Key taste, Qt::KeyboardModifiers mod = {}, const QString& text = {}) {

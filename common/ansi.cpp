@@ -6,7 +6,7 @@ namespace {
 
 // Bytes 0x80..0x9F of Windows-1252; the five unassigned bytes map to the C1 control of the
 // same number, as the platform's conversion does.
-constexpr std::array<char16_t, 32> hoheZeichen = {
+constexpr std::array<char16_t, 32> HoheZeichen = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
@@ -15,7 +15,7 @@ constexpr std::array<char16_t, 32> hoheZeichen = {
 
 QChar ansiZeichen(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F)
-        return QChar(hoheZeichen[byte - 0x80]);
+        return QChar(HoheZeichen[byte - 0x80]);
     return QChar(byte);
 }
 
@@ -23,8 +23,8 @@ char ansiByte(QChar zeichen) {
     const char16_t c = zeichen.unicode();
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
-    for (std::size_t i = 0; i < hoheZeichen.size(); ++i) {
-        if (hoheZeichen[i] == c)
+    for (std::size_t i = 0; i < HoheZeichen.size(); ++i) {
+        if (HoheZeichen[i] == c)
             return static_cast<char>(0x80 + i);
     }
     return '?';

@@ -127,7 +127,7 @@ Belegung belegung() {
 
 // A limit on the address space counts what the process has mapped already (its libraries,
 // stacks and heaps), so only what is left under it is free for a read.
-qint64 Lesespeichergrenze() {
+qint64 lesespeichergrenze() {
     const qint64 seiten = ::sysconf(_SC_PHYS_PAGES);
     const qint64 seitengroesse = ::sysconf(_SC_PAGESIZE);
     qint64 speicher = seiten > 0 && seitengroesse > 0 ? seiten * seitengroesse : qint64(1) << 32;

@@ -50,4 +50,4 @@ QByteArray dateiLesen(const QString& pfad, qint64 hoechstens);
 // The most memory that what one read gives may take: half of the machine's memory, or of what
 // the process's own limits (address space, data) leave free where they are set. A file that would
 // need more is refused as too large instead of taking the memory the rest of the machine needs.
-qint64 Lesespeichergrenze();
+qint64 lesespeichergrenze();

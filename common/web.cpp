@@ -25,8 +25,8 @@ struct CurlLoeschen {
 using Curl = std::unique_ptr<CURL, CurlLoeschen>;
 
 Curl abrufVorbereiten(const QByteArray& url) {
-    static const bool bereit = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    if (!bereit)
+    static const bool Bereit = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    if (!Bereit)
         return nullptr;
     Curl curl(curl_easy_init());
     if (!curl)

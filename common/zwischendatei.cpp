@@ -57,10 +57,10 @@ void restEntfernen(int ordner, const char* name) {
     if (::fstatat(ordner, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
         st.st_uid != ::geteuid())
         return;
-    constexpr int art = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    Deskriptor rest(::openat(ordner, name, O_RDONLY | art));
+    constexpr int Art = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    Deskriptor rest(::openat(ordner, name, O_RDONLY | Art));
     if (!rest.offen())
-        rest = Deskriptor(::openat(ordner, name, O_WRONLY | art));
+        rest = Deskriptor(::openat(ordner, name, O_WRONLY | Art));
     if (!rest.offen() || ::fstat(rest.fd(), &st) != 0 || !S_ISREG(st.st_mode))
         return;
     if (::flock(rest.fd(), LOCK_EX | LOCK_NB) != 0)

@@ -20,12 +20,12 @@ Dialoge::Antwort frageStellen(QWidget* eltern, const QString& text) {
 }
 
 namespace {
-const QString kassenrolle = QStringLiteral("Kassenrolle (*.KRO)");
+const QString Kassenrolle = QStringLiteral("Kassenrolle (*.KRO)");
 } // namespace
 
 std::optional<QString> QtDialoge::speichernDialog(const QString& dateiname) {
     m_speichernName = dateiname;
-    QFileDialog dialog(m_eltern(), QStringLiteral("Daten speichern"), QString(), kassenrolle);
+    QFileDialog dialog(m_eltern(), QStringLiteral("Daten speichern"), QString(), Kassenrolle);
     // The desktop's own dialogs would ask about overwriting before ".KRO" is added.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -42,7 +42,7 @@ std::optional<QString> QtDialoge::speichernDialog(const QString& dateiname) {
 std::optional<QString> QtDialoge::oeffnenDialog(const std::optional<QString>& dateiname) {
     if (dateiname)
         m_oeffnenName = *dateiname;
-    QFileDialog dialog(m_eltern(), QStringLiteral("Datei öffnen"), QString(), kassenrolle);
+    QFileDialog dialog(m_eltern(), QStringLiteral("Datei öffnen"), QString(), Kassenrolle);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

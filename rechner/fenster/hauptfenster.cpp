@@ -25,9 +25,9 @@ QLabel* anzeigefeld(QWidget* eltern, const QString& name, const QRect& feld, con
     return feldWidget;
 }
 
-const QString fett = QStringLiteral("font-weight: bold;");
+const QString Fett = QStringLiteral("font-weight: bold;");
 
-const QString cremeGruen = QStringLiteral(
+const QString CremeGruen = QStringLiteral(
     "background: #fffbf0; color: #008000; font-weight: bold; font-family: monospace;");
 
 } // namespace
@@ -134,13 +134,13 @@ void Hauptfenster::felderBauen(QWidget* koerper) {
                                                    "font-weight: bold; font-size: 24px;"));
     m_operatorzeichen->setAlignment(Qt::AlignCenter);
     m_anzeige = anzeigefeld(koerper, QStringLiteral("Panel2"), QRect(64, 40, 337, 41),
-                            cremeGruen + QStringLiteral("font-size: 19px;"));
-    beschriftung(koerper, {}, QStringLiteral("Zwischenwert"), QPoint(16, 92), fett);
+                            CremeGruen + QStringLiteral("font-size: 19px;"));
+    beschriftung(koerper, {}, QStringLiteral("Zwischenwert"), QPoint(16, 92), Fett);
     m_zwischenwertFeld =
         anzeigefeld(koerper, QStringLiteral("Panel6"), QRect(160, 88, 281, 25),
                     QStringLiteral("background: #fffbf0; color: #800000; font-weight: bold; "
                                    "font-family: monospace;"));
-    beschriftung(koerper, {}, QStringLiteral("M - Speicher"), QPoint(16, 122), fett);
+    beschriftung(koerper, {}, QStringLiteral("M - Speicher"), QPoint(16, 122), Fett);
     m_speicherFeld = anzeigefeld(koerper, QStringLiteral("Panel4"), QRect(160, 118, 281, 25),
                                  QStringLiteral("background: #fffbf0; font-weight: bold;"));
 
@@ -150,12 +150,12 @@ void Hauptfenster::felderBauen(QWidget* koerper) {
     m_rollenAnsicht->installEventFilter(this);
     m_rollenAnsicht->viewport()->installEventFilter(this);
 
-    beschriftung(koerper, {}, QStringLiteral("Gesamt:"), QPoint(470, 520), fett);
+    beschriftung(koerper, {}, QStringLiteral("Gesamt:"), QPoint(470, 520), Fett);
     m_gesamtFeld = platziert<QLineEdit>(koerper, QStringLiteral("Edit2"), QRect(540, 515, 190, 24));
     m_gesamtFeld->setReadOnly(true);
     m_gesamtFeld->setEnabled(false);
     m_gesamtFeld->setAlignment(Qt::AlignRight);
-    beschriftung(koerper, {}, QStringLiteral("€"), QPoint(740, 520), fett);
+    beschriftung(koerper, {}, QStringLiteral("€"), QPoint(740, 520), Fett);
 }
 
 void Hauptfenster::statusleisteBauen() {

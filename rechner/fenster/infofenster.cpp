@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString fett = QStringLiteral("font-weight: bold;");
+const QString Fett = QStringLiteral("font-weight: bold;");
 
 } // namespace
 
@@ -45,12 +45,12 @@ void Infofenster::obenBauen() {
         platziert<QLabel>(symbolrahmen, QStringLiteral("ProgramIcon"), QRect(4, 4, 33, 33));
     m_programmsymbol->setScaledContents(true);
     beschriftung(rahmenOben, QStringLiteral("Label5"), QStringLiteral("Version"), QPoint(66, 12),
-                 fett);
+                 Fett);
     m_versionsText = beschriftung(rahmenOben, QStringLiteral("Kont"), QString(), QPoint(66, 34));
     m_versionsText->setFixedWidth(215);
     beschriftung(rahmenOben, QStringLiteral("Label6"), QStringLiteral("E-Mail"), QPoint(10, 96),
-                 fett);
-    const QString link = fett + QStringLiteral(" text-decoration: underline;");
+                 Fett);
+    const QString link = Fett + QStringLiteral(" text-decoration: underline;");
     m_emailLink = beschriftung(rahmenOben, QStringLiteral("Label2"), MorvaneEMail, QPoint(10, 118),
                                link + QStringLiteral(" color: navy;"));
     beschriftung(rahmenOben, QStringLiteral("Label3"), QStringLiteral("Internet: "),

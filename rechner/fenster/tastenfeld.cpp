@@ -14,7 +14,7 @@ struct Platz {
 };
 
 // Row and column in the 6 x 5 grid.
-constexpr Platz plaetze[] = {
+constexpr Platz Plaetze[] = {
     {21, 0, 0}, {23, 0, 1}, {22, 0, 2}, {19, 0, 3}, {27, 0, 4}, {28, 0, 5}, {7, 1, 0},
     {8, 1, 1},  {9, 1, 2},  {20, 1, 3}, {26, 1, 4}, {18, 1, 5}, {4, 2, 0},  {5, 2, 1},
     {6, 2, 2},  {16, 2, 3}, {17, 2, 4}, {25, 2, 5}, {1, 3, 0},  {2, 3, 1},  {3, 3, 2},
@@ -22,11 +22,11 @@ constexpr Platz plaetze[] = {
 };
 
 // The time keys, top to bottom in column 6 over rows 4 and 5.
-constexpr Platz zeitplaetze[] = {{24, 0, 0}, {30, 1, 0}, {29, 2, 0}};
+constexpr Platz Zeitplaetze[] = {{24, 0, 0}, {30, 1, 0}, {29, 2, 0}};
 
-constexpr int abstand = 72;
-constexpr int rahmen = 65;
-constexpr int knopf = 49;
+constexpr int Abstand = 72;
+constexpr int Rahmen = 65;
+constexpr int Knopf = 49;
 
 QFrame* rahmenBauen(QWidget* koerper, const QRect& feld) {
     auto* frame = new QFrame(koerper);
@@ -61,21 +61,21 @@ QPushButton* knopfBauen(QFrame* frame, const Platz& taste, QSize groesse, int pi
 
 Tasten tastenfeldBauen(QWidget* koerper, QPoint ursprung) {
     Tasten ergebnis{};
-    for (const Platz& taste : plaetze) {
-        const int breite = taste.nummer == 12 ? abstand + rahmen : rahmen;
+    for (const Platz& taste : Plaetze) {
+        const int breite = taste.nummer == 12 ? Abstand + Rahmen : Rahmen;
         QFrame* frame = rahmenBauen(
-            koerper, QRect(ursprung + QPoint(taste.spalte * abstand, taste.zeile * abstand),
-                           QSize(breite, rahmen)));
-        const QSize groesse = taste.nummer == 12 ? QSize(121, knopf) : QSize(knopf, knopf);
+            koerper, QRect(ursprung + QPoint(taste.spalte * Abstand, taste.zeile * Abstand),
+                           QSize(breite, Rahmen)));
+        const QSize groesse = taste.nummer == 12 ? QSize(121, Knopf) : QSize(Knopf, Knopf);
         ergebnis[taste.nummer] = knopfBauen(frame, taste, groesse, 24);
     }
     ergebnis[25]->setIcon(uhrsymbol());
     ergebnis[25]->setIconSize(QSize(16, 16));
-    for (const Platz& taste : zeitplaetze) {
+    for (const Platz& taste : Zeitplaetze) {
         QFrame* frame = rahmenBauen(
-            koerper, QRect(ursprung + QPoint(5 * abstand, 3 * abstand + taste.zeile * 48),
-                           QSize(rahmen, 41)));
-        ergebnis[taste.nummer] = knopfBauen(frame, taste, QSize(knopf, 27), 11);
+            koerper, QRect(ursprung + QPoint(5 * Abstand, 3 * Abstand + taste.zeile * 48),
+                           QSize(Rahmen, 41)));
+        ergebnis[taste.nummer] = knopfBauen(frame, taste, QSize(Knopf, 27), 11);
     }
     return ergebnis;
 }

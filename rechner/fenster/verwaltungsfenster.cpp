@@ -26,8 +26,8 @@ namespace {
 
 // Where the red cover over the PIN column stands, covering the PINs or pulled down to uncover
 // them.
-const QRect pinsBedeckt(328, 24, 41, 267);
-const QRect pinsAufgedeckt(328, 256, 41, 35);
+const QRect PinsBedeckt(328, 24, 41, 267);
+const QRect PinsAufgedeckt(328, 256, 41, 35);
 
 } // namespace
 
@@ -210,7 +210,7 @@ void Verwaltungsfenster::felderAktualisieren() {
     if (ausAnzeige(m_nutzerliste->toPlainText()) != m.nutzerliste())
         m_nutzerliste->setPlainText(alsAnzeige(m.nutzerliste()));
     m_nutzerAnzahl->setText(m.nutzerAnzahlText());
-    m_pinDeckel->setGeometry(m.pinsAufgedeckt() ? pinsAufgedeckt : pinsBedeckt);
+    m_pinDeckel->setGeometry(m.pinsAufgedeckt() ? PinsAufgedeckt : PinsBedeckt);
     m_autopfadAnzeige->setText(m.autopfadAnzeige());
     m_kommastellenText->setText(m.kommastellenText());
     const QSignalBlocker sperre(m_kommastellenRegler);

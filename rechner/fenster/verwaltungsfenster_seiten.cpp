@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString fett13 = QStringLiteral("font-weight: bold; font-size: 13px;");
+const QString Fett13 = QStringLiteral("font-weight: bold; font-size: 13px;");
 
 // No button of the window becomes its default by taking the focus.
 QPushButton* seitenknopf(QWidget* eltern, const QString& name, const QString& text,
@@ -29,7 +29,7 @@ QPushButton* seitenknopf(QWidget* eltern, const QString& name, const QString& te
 void Verwaltungsfenster::loginBauen(QWidget* seite) {
     beschriftung(seite, QStringLiteral("Label1"),
                  QStringLiteral("Eingabe 6-stelliges  Admin - Passwort: "), QPoint(208, 80),
-                 fett13);
+                 Fett13);
     m_passwortFeld = eingabefeld(seite, QStringLiteral("Edit3"), QRect(280, 136, 113, 43),
                                  QStringLiteral("color: red; font-weight: bold; font-size: 32px; "
                                                 "lineedit-password-character: 42;"),
@@ -39,23 +39,23 @@ void Verwaltungsfenster::loginBauen(QWidget* seite) {
 
 void Verwaltungsfenster::nutzerBauen(QWidget* seite) {
     beschriftung(seite, QStringLiteral("Label2"), QStringLiteral("Pin 4-stellig"), QPoint(16, 32),
-                 fett13);
+                 Fett13);
     m_pinFeld = eingabefeld(seite, QStringLiteral("Edit2"), QRect(16, 48, 57, 24),
                             QStringLiteral("font-weight: bold; font-size: 16px;"), PinLaenge);
     beschriftung(seite, QStringLiteral("Label3"), QStringLiteral("Vorname/Name"), QPoint(96, 32),
-                 fett13);
-    m_nameFeld = eingabefeld(seite, QStringLiteral("Edit1"), QRect(96, 48, 185, 24), fett13, 32767);
+                 Fett13);
+    m_nameFeld = eingabefeld(seite, QStringLiteral("Edit1"), QRect(96, 48, 185, 24), Fett13, 32767);
     m_okKnopf = seitenknopf(seite, QStringLiteral("BitBtn2"), QStringLiteral("OK"),
                             QRect(16, 88, 65, 25), QStyle::SP_DialogOkButton);
     m_alleLoeschenKnopf = seitenknopf(seite, QStringLiteral("BitBtn3"),
                                       QStringLiteral("Alle Registrierungen löschen"),
                                       QRect(96, 88, 185, 25), QStyle::SP_DialogCancelButton);
-    beschriftung(seite, QStringLiteral("Label4"), QStringLiteral("Pin"), QPoint(328, 8), fett13);
+    beschriftung(seite, QStringLiteral("Label4"), QStringLiteral("Pin"), QPoint(328, 8), Fett13);
     beschriftung(seite, QStringLiteral("Label5"), QStringLiteral("Vorname/Name"), QPoint(408, 8),
-                 fett13);
+                 Fett13);
     m_nutzerliste =
         platziert<QPlainTextEdit>(seite, QStringLiteral("Memo1"), QRect(328, 24, 281, 233));
-    m_nutzerliste->setStyleSheet(fett13);
+    m_nutzerliste->setStyleSheet(Fett13);
     m_nutzerliste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_nutzerliste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // aktualisieren() places it: over the PINs or pulled down.
@@ -65,9 +65,9 @@ void Verwaltungsfenster::nutzerBauen(QWidget* seite) {
         QStringLiteral("background: red; color: white; font-weight: bold; font-size: 32px;"));
     m_pinDeckel->installEventFilter(this);
     beschriftung(seite, QStringLiteral("Label7"),
-                 QStringLiteral("Anzahl der registrierten Nutzer:"), QPoint(16, 261), fett13);
+                 QStringLiteral("Anzahl der registrierten Nutzer:"), QPoint(16, 261), Fett13);
     m_nutzerAnzahl = beschriftung(seite, QStringLiteral("Label6"), QStringLiteral("0"),
-                                  QPoint(240, 261), fett13);
+                                  QPoint(240, 261), Fett13);
     m_nutzerAnzahl->setMinimumWidth(60);
 }
 
@@ -109,10 +109,10 @@ void Verwaltungsfenster::rollenBauen(QWidget* seite) {
 
 void Verwaltungsfenster::einstellungenBauen(QWidget* seite) {
     m_euroKnopf = eingepasst<QRadioButton>(seite, QStringLiteral("RadioButton1"), QPoint(40, 40),
-                                           QStringLiteral("color: red;") + fett13,
+                                           QStringLiteral("color: red;") + Fett13,
                                            QStringLiteral("Euro - Rechner"));
     m_standardKnopf =
-        eingepasst<QRadioButton>(seite, QStringLiteral("RadioButton2"), QPoint(40, 80), fett13,
+        eingepasst<QRadioButton>(seite, QStringLiteral("RadioButton2"), QPoint(40, 80), Fett13,
                                  QStringLiteral("Standart - Rechner"));
     // The model keeps the pair exclusive; it may also have neither selected.
     m_euroKnopf->setAutoExclusive(false);
@@ -120,7 +120,7 @@ void Verwaltungsfenster::einstellungenBauen(QWidget* seite) {
     beschriftung(seite, QStringLiteral("Label8"), QStringLiteral("Anzahl der Kommastellen"),
                  QPoint(56, 152), QStringLiteral("font-weight: bold;"));
     m_kommastellenText = beschriftung(seite, QStringLiteral("Label9"), QStringLiteral("0"),
-                                      QPoint(208, 150), QStringLiteral("color: navy;") + fett13);
+                                      QPoint(208, 150), QStringLiteral("color: navy;") + Fett13);
     m_kommastellenText->setMinimumWidth(40);
     m_kommastellenRegler = platziert<QSlider>(seite, QStringLiteral("TrackBar1"),
                                               QRect(40, 176, 233, 45), Qt::Horizontal);
@@ -130,12 +130,12 @@ void Verwaltungsfenster::einstellungenBauen(QWidget* seite) {
     m_kommastellenRegler->setTickInterval(1);
     m_kommastellenRegler->setTickPosition(QSlider::TicksBelow);
     beschriftung(seite, QStringLiteral("Label10"), QStringLiteral("0"), QPoint(48, 224),
-                 QStringLiteral("color: black;") + fett13);
+                 QStringLiteral("color: black;") + Fett13);
     beschriftung(seite, QStringLiteral("Label11"), QStringLiteral("6"), QPoint(256, 224),
-                 QStringLiteral("color: red;") + fett13);
+                 QStringLiteral("color: red;") + Fett13);
     beschriftung(seite, QStringLiteral("Label12"), QStringLiteral("Bezeichnung/Unternehmen"),
-                 QPoint(320, 40), fett13);
-    m_firmaFeld = eingabefeld(seite, QStringLiteral("Edit4"), QRect(320, 64, 289, 22), fett13,
+                 QPoint(320, 40), Fett13);
+    m_firmaFeld = eingabefeld(seite, QStringLiteral("Edit4"), QRect(320, 64, 289, 22), Fett13,
                               Verwaltung::FirmennameLaenge);
     m_ohneAnmeldungFeld =
         eingepasst<QCheckBox>(seite, QStringLiteral("CheckBox1"), QPoint(320, 168),

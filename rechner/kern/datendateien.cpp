@@ -20,7 +20,7 @@ constexpr qint64 EinstellungenHoechstBytes = qint64(64) << 20;
 // The operator file holds whatever list the program wrote, read back unless the list would take
 // more memory than a read may: the bytes, the text, and the text with its breaks made CR LF.
 qint64 nutzerdateiHoechstBytes() {
-    return Lesespeichergrenze() / 5;
+    return lesespeichergrenze() / 5;
 }
 
 QString mitSchraegstrich(const QString& ordner) {

@@ -4,13 +4,13 @@
 #include "rechner/kern/zahlformen.h"
 
 namespace {
-const QString zweiBlanks = QStringLiteral("  ");
-const QString ergebnisEnde = QStringLiteral("  \r");
+const QString ZweiBlanks = QStringLiteral("  ");
+const QString ErgebnisEnde = QStringLiteral("  \r");
 } // namespace
 
 void Hauptmodell::speicherPlus() {
     m_mPlusWert = anzeigewert(m_anzeige); // no empty-display rule here
-    zeileInRollenform(QStringLiteral("M+ "), m_mPlusWert, zweiBlanks);
+    zeileInRollenform(QStringLiteral("M+ "), m_mPlusWert, ZweiBlanks);
     m_speicher = geprueft(m_speicher + m_mPlusWert);
     m_speicherText = anzeigeform(m_speicher);
     m_operatorzeichen = QStringLiteral("M+");
@@ -19,7 +19,7 @@ void Hauptmodell::speicherPlus() {
 
 void Hauptmodell::speicherMinus() {
     m_mMinusWert = anzeigewert(m_anzeige);
-    zeileInRollenform(QStringLiteral("M- "), m_mMinusWert, zweiBlanks);
+    zeileInRollenform(QStringLiteral("M- "), m_mMinusWert, ZweiBlanks);
     m_speicher = geprueft(m_speicher - m_mMinusWert);
     m_speicherText = anzeigeform(m_speicher);
     m_operatorzeichen = QStringLiteral("M-");
@@ -31,7 +31,7 @@ void Hauptmodell::speicherAbruf() {
     m_anzeige = m_speicherText;
     zeitTastenFuerAnzeige();
     m_eingabewert = anzeigewert(m_anzeige);
-    zeileInRollenform(QStringLiteral("\rMS "), m_eingabewert, zweiBlanks);
+    zeileInRollenform(QStringLiteral("\rMS "), m_eingabewert, ZweiBlanks);
     m_operatorzeichen.clear();
 }
 
@@ -43,21 +43,21 @@ void Hauptmodell::speicherLoeschen() {
 
 void Hauptmodell::quadrat() {
     m_eingabewert = anzeigewertOderNull(m_anzeige);
-    zeileInRollenform(QStringLiteral("x² "), m_eingabewert, zweiBlanks);
+    zeileInRollenform(QStringLiteral("x² "), m_eingabewert, ZweiBlanks);
     m_eingabewert = geprueft(m_eingabewert * m_eingabewert);
     m_anzeige = anzeigeform(m_eingabewert);
-    zeileInRollenform(QStringLiteral("= "), m_eingabewert, ergebnisEnde);
+    zeileInRollenform(QStringLiteral("= "), m_eingabewert, ErgebnisEnde);
     m_operatorzeichen = QStringLiteral("x²");
 }
 
 void Hauptmodell::wurzel() {
     m_eingabewert = anzeigewertOderNull(m_anzeige);
-    zeileInRollenform(QStringLiteral("V¯ "), m_eingabewert, zweiBlanks);
+    zeileInRollenform(QStringLiteral("V¯ "), m_eingabewert, ZweiBlanks);
     if (m_eingabewert < 0)
         throw Fehler(Fehlertexte::UngueltigeOperation);
     m_eingabewert = std::sqrt(m_eingabewert);
     m_anzeige = anzeigeform(m_eingabewert);
-    zeileInRollenform(QStringLiteral("= "), m_eingabewert, ergebnisEnde);
+    zeileInRollenform(QStringLiteral("= "), m_eingabewert, ErgebnisEnde);
     m_operatorzeichen = QStringLiteral("V¯");
     zeitTastenFuerAnzeige();
 }
@@ -65,7 +65,7 @@ void Hauptmodell::wurzel() {
 void Hauptmodell::vorzeichenwechsel() {
     m_eingabewert = anzeigewertOderNull(m_anzeige) * -1;
     m_anzeige = anzeigeform(m_eingabewert);
-    zeileInRollenform(QStringLiteral("*(-1) "), m_eingabewert, zweiBlanks);
+    zeileInRollenform(QStringLiteral("*(-1) "), m_eingabewert, ZweiBlanks);
     m_operatorzeichen = QStringLiteral("(-)");
 }
 
@@ -78,7 +78,7 @@ void Hauptmodell::prozent() {
     m_offenerOperator = Operator::Prozent;
     m_prozentbasis = anzeigewertOderNull(m_zwischenwertText);
     Berechnung();
-    zeileInRollenform(QStringLiteral("= "), m_zwischenwert, ergebnisEnde);
+    zeileInRollenform(QStringLiteral("= "), m_zwischenwert, ErgebnisEnde);
     m_anzeige = anzeigeform(m_zwischenwert);
     m_zwischenwertText = QStringLiteral("0");
     m_neueEingabe = true;

@@ -8,9 +8,9 @@
 #include <QCoreApplication>
 
 namespace {
-const QString abmeldenZuerst =
+const QString AbmeldenZuerst =
     QStringLiteral("Sie müssen sich erst abmelden, um das Programm zu schließen!");
-const QString speichernFrage =
+const QString SpeichernFrage =
     QStringLiteral("Achtung, Sie haben Ihre Daten noch nicht gespeichert! Jetzt speichern ?");
 } // namespace
 
@@ -69,7 +69,7 @@ Programmstart::Schliessantwort Programmstart::schliessenAnfragen() {
                                   QStringLiteral("  ") + QStringLiteral(" €\r\r"));
     }
     if (m_haupt.istAngemeldet())
-        throw Fehler(abmeldenZuerst);
+        throw Fehler(AbmeldenZuerst);
     const bool autopfadAn = m_werte.AutopfadText == QLatin1String("True");
     // A roll file that exists but could not be read at start is not overwritten unasked: the
     // save dialog lets the user choose, so the old roll is never lost without a question.
@@ -80,7 +80,7 @@ Programmstart::Schliessantwort Programmstart::schliessenAnfragen() {
     if (autopfadAn && m_werte.Autopfad.isEmpty())
         return rolleSpeichern();
     if (m_werte.AutopfadText == QLatin1String("False") && !m_werte.RolleGespeichert) {
-        const Dialoge::Antwort antwort = m_dialoge.frage(speichernFrage);
+        const Dialoge::Antwort antwort = m_dialoge.frage(SpeichernFrage);
         if (antwort == Dialoge::Antwort::Ja)
             return rolleSpeichern();
         if (antwort == Dialoge::Antwort::Nein)

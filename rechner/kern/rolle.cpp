@@ -6,7 +6,7 @@
 
 namespace {
 // Hand edits leave runs behind; past this many the roll is put into one list again.
-constexpr std::size_t hoechstensLaeufe = 4096;
+constexpr std::size_t HoechstensLaeufe = 4096;
 } // namespace
 
 void Rolle::beobachten(RollenBeobachter* beobachter) {
@@ -160,7 +160,7 @@ void Rolle::bereichErsetzen(qsizetype von, qsizetype anzahl, const QStringList& 
                         Lauf{std::make_shared<Zeilenliste>(Zeilenliste{neu}), 0, neu.size()});
     m_anzahl += neu.size() - anzahl;
     anfaengeAb(static_cast<std::size_t>(erster));
-    if (m_laeufe.size() > hoechstensLaeufe)
+    if (m_laeufe.size() > HoechstensLaeufe)
         neuAufsetzen(zeilen());
     ersetztMelden(von, anzahl, neu.size());
 }
@@ -181,12 +181,12 @@ qsizetype Rolle::Zeilenliste::zeichenBis(qsizetype zeile) const {
             zeichen += zeilen[i].size();
         return zeichen;
     };
-    const auto bisBlock = static_cast<std::size_t>(zeile / block);
+    const auto bisBlock = static_cast<std::size_t>(zeile / Block);
     while (zeichenVorBlock.size() <= bisBlock) {
-        const auto anfang = static_cast<qsizetype>(zeichenVorBlock.size() - 1) * block;
-        zeichenVorBlock.push_back(zeichenVorBlock.back() + zaehlen(anfang, anfang + block));
+        const auto anfang = static_cast<qsizetype>(zeichenVorBlock.size() - 1) * Block;
+        zeichenVorBlock.push_back(zeichenVorBlock.back() + zaehlen(anfang, anfang + Block));
     }
-    const qsizetype anfang = zeile / block * block;
+    const qsizetype anfang = zeile / Block * Block;
     return zeichenVorBlock[bisBlock] + zaehlen(anfang, zeile);
 }
 

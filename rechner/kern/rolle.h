@@ -75,7 +75,7 @@ private:
     // so the counts of the characters before every 32nd line stay right as the list grows;
     // they are extended only as far as a position is asked for.
     struct Zeilenliste {
-        static constexpr qsizetype block = 32;
+        static constexpr qsizetype Block = 32;
         QStringList zeilen;
         mutable std::vector<qsizetype> zeichenVorBlock{0};
         // The characters of the lines before line `zeile` of the list.

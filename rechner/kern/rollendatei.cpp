@@ -17,18 +17,18 @@ constexpr qsizetype Stueck = 1 << 20;
 // The view's formatting: a 12-point bold sans-serif, paragraphs right-aligned. It holds for
 // every paragraph, since nothing after it resets it. Word processors take blanks literally
 // only from a document that names its generator; without one they adjust runs of blanks.
-constexpr char rtfKopf[] = "{\\rtf1\\ansi\\ansicpg1252\\deff0"
+constexpr char RtfKopf[] = "{\\rtf1\\ansi\\ansicpg1252\\deff0"
                            "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
                            "{\\*\\generator Rechner;}\r\n"
                            "\\pard\\qr\\b\\f0\\fs24 ";
-constexpr char rtfAbsatz[] = "\\par\r\n";
-constexpr char rtfEnde[] = "}\r\n";
+constexpr char RtfAbsatz[] = "\\par\r\n";
+constexpr char RtfEnde[] = "}\r\n";
 
 void hexAnhaengen(QByteArray& rtf, unsigned char byte) {
-    static constexpr char ziffern[] = "0123456789abcdef";
+    static constexpr char Ziffern[] = "0123456789abcdef";
     rtf.append("\\'");
-    rtf.append(ziffern[byte >> 4]);
-    rtf.append(ziffern[byte & 0x0F]);
+    rtf.append(Ziffern[byte >> 4]);
+    rtf.append(Ziffern[byte & 0x0F]);
 }
 
 // A blank stands as itself only between two other characters. Readers that collapse runs of
@@ -60,7 +60,7 @@ void zeileAnhaengen(QByteArray& rtf, const QString& zeile) {
 template <typename Abgabe> void rtfErzeugen(const QStringList& zeilen, Abgabe&& abgeben) {
     // Room for the whole document where it is smaller than a piece; a character takes up to
     // four bytes ("\'80"), a line's paragraph mark six.
-    qsizetype groesse = sizeof rtfKopf + sizeof rtfEnde;
+    qsizetype groesse = sizeof RtfKopf + sizeof RtfEnde;
     for (const QString& zeile : zeilen) {
         groesse += zeile.size() + 8;
         if (groesse > Stueck)
@@ -68,16 +68,16 @@ template <typename Abgabe> void rtfErzeugen(const QStringList& zeilen, Abgabe&& 
     }
     QByteArray puffer;
     puffer.reserve(std::min(groesse, Stueck) + 1024);
-    puffer.append(rtfKopf);
+    puffer.append(RtfKopf);
     for (const QString& zeile : zeilen) {
         zeileAnhaengen(puffer, zeile);
-        puffer.append(rtfAbsatz);
+        puffer.append(RtfAbsatz);
         if (puffer.size() >= Stueck) {
             abgeben(QByteArrayView(puffer));
             puffer.resize(0);
         }
     }
-    puffer.append(rtfEnde);
+    puffer.append(RtfEnde);
     abgeben(QByteArrayView(puffer));
 }
 
@@ -155,7 +155,7 @@ QStringList zeilenAusQuelle(Bytequelle& quelle, qint64 speichergrenze) {
 
 QStringList zeilenAusDatei(const QByteArray& inhalt) {
     Speicherquelle quelle(inhalt);
-    return zeilenAusQuelle(quelle, Lesespeichergrenze());
+    return zeilenAusQuelle(quelle, lesespeichergrenze());
 }
 
 void rollendateiSchreiben(const QString& pfad, const QStringList& zeilen) {
@@ -172,7 +172,7 @@ void rollendateiSchreiben(const QString& pfad, const QStringList& zeilen) {
 }
 
 QStringList rollendateiLesen(const QString& pfad) {
-    return rollendateiLesen(pfad, Lesespeichergrenze());
+    return rollendateiLesen(pfad, lesespeichergrenze());
 }
 
 QStringList rollendateiLesen(const QString& pfad, qint64 speichergrenze) {

@@ -15,7 +15,7 @@ namespace {
 // Destinations whose text is not part of the document's body: tables of the header, document
 // information, pictures, headers and footers, field instructions, list numbering.
 // clang-format off
-constexpr std::string_view ausgeblendeteZiele[] = {
+constexpr std::string_view AusgeblendeteZiele[] = {
     "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnid", "atnref",
     "author", "bkmkend", "bkmkstart", "colortbl", "comment", "company", "datastore", "doccomm",
     "fldinst", "fonttbl", "footer", "footerf", "footerl", "footerr", "footnote", "ftncn",
@@ -26,8 +26,8 @@ constexpr std::string_view ausgeblendeteZiele[] = {
 // clang-format on
 
 bool ausgeblendetesZiel(std::string_view wort) {
-    return std::find(std::begin(ausgeblendeteZiele), std::end(ausgeblendeteZiele), wort) !=
-           std::end(ausgeblendeteZiele);
+    return std::find(std::begin(AusgeblendeteZiele), std::end(AusgeblendeteZiele), wort) !=
+           std::end(AusgeblendeteZiele);
 }
 
 // Named characters that word processors write instead of their code.
@@ -36,7 +36,7 @@ std::optional<char16_t> benanntesZeichen(std::string_view wort) {
         std::string_view wort;
         char16_t zeichen;
     };
-    static constexpr std::array<Name, 8> namen = {{{"tab", u'\t'},
+    static constexpr std::array<Name, 8> Namen = {{{"tab", u'\t'},
                                                    {"emdash", 0x2014},
                                                    {"endash", 0x2013},
                                                    {"lquote", 0x2018},
@@ -44,7 +44,7 @@ std::optional<char16_t> benanntesZeichen(std::string_view wort) {
                                                    {"ldblquote", 0x201C},
                                                    {"rdblquote", 0x201D},
                                                    {"bullet", 0x2022}}};
-    for (const Name& n : namen) {
+    for (const Name& n : Namen) {
         if (n.wort == wort)
             return n.zeichen;
     }

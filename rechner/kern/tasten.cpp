@@ -13,7 +13,7 @@ template <int n> void ziffer(H& modell) {
     modell.ziffer(n);
 }
 
-constexpr Taste tasten[] = {
+constexpr Taste Tasten[] = {
     {1, u"1", ziffer<1>},
     {2, u"2", ziffer<2>},
     {3, u"3", ziffer<3>},
@@ -49,12 +49,12 @@ constexpr Taste tasten[] = {
 } // namespace
 
 const Taste* tasteNachNummer(int nummer) {
-    return nummer >= 1 && nummer <= static_cast<int>(std::size(tasten)) ? &tasten[nummer - 1]
+    return nummer >= 1 && nummer <= static_cast<int>(std::size(Tasten)) ? &Tasten[nummer - 1]
                                                                         : nullptr;
 }
 
 const Taste* tasteNachName(const QString& name) {
-    for (const Taste& taste : tasten)
+    for (const Taste& taste : Tasten)
         if (name == QString::fromUtf16(taste.beschriftung))
             return &taste;
     return nullptr;

@@ -8,10 +8,10 @@
 #include <algorithm>
 
 namespace {
-const QString festesPasswort = QStringLiteral("573904");
-const QString clearingFrage =
+const QString FestesPasswort = QStringLiteral("573904");
+const QString ClearingFrage =
     QStringLiteral("Achtung, möchten Sie wirklich die gesamte Rolle löschen ?");
-const QString autopfadUnmoeglich = QStringLiteral(
+const QString AutopfadUnmoeglich = QStringLiteral(
     "Dieser Pfad kann nicht als Autopfad gespeichert werden: Er enthält einen Zeilenumbruch "
     "oder ein Zeichen, das die Einstellungsdatei nicht aufnehmen kann!");
 } // namespace
@@ -37,7 +37,7 @@ void Verwaltung::beimZeigen() {
     m_sichtbar = true;
     m_seite = Seite::Login;
     m_gesperrt = true;
-    m_adminPasswort = festesPasswort;
+    m_adminPasswort = FestesPasswort;
     m_pinFeld.clear();
     m_nameFeld.clear();
     m_passwortFeld.clear(); // the empty text never unlocks, so its change needs no check
@@ -116,7 +116,7 @@ void Verwaltung::beimSchliessen() {
 // split the file's lines: it is refused before anything is stored.
 void Verwaltung::autopfadSpeichern() {
     if (!einstellungszeileMoeglich(m_werte.Rollenpfad))
-        throw Fehler(autopfadUnmoeglich);
+        throw Fehler(AutopfadUnmoeglich);
     m_werte.AutopfadGesetzt = true;
     zahlentexteAuffrischen();
     m_werte.AutopfadText = QStringLiteral("True");
@@ -175,6 +175,6 @@ void Verwaltung::ohneAnmeldungGeaendert() {
 }
 
 void Verwaltung::rolleLeeren() {
-    if (m_dialoge.frage(clearingFrage) == Dialoge::Antwort::Ja)
+    if (m_dialoge.frage(ClearingFrage) == Dialoge::Antwort::Ja)
         m_haupt.allesLoeschen(m_rollenkopie);
 }

@@ -208,8 +208,8 @@ double anzeigewert(const QString& text) {
     if (i != text.size())
         throw fehler();
     // The platform's locale must not change what a display text means.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    const double wert = strtod_l(c.constData(), nullptr, cLocale);
+    static const locale_t CLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    const double wert = strtod_l(c.constData(), nullptr, CLocale);
     if (!std::isfinite(wert))
         throw Fehler(Fehlertexte::Ueberlauf);
     return wert;

@@ -39,13 +39,13 @@ QString stundenZeile(const QString& anzeige, const QString& minuten) {
     return anzeige.chopped(3) + QStringLiteral(" : ") + minuten + QStringLiteral("  Std");
 }
 
-const QString minutenEnde = QStringLiteral("  Min\r= \r");
+const QString MinutenEnde = QStringLiteral("  Min\r= \r");
 
 } // namespace
 
 void Hauptmodell::minutenInStunden() {
     anhaengen(QStringLiteral("Minuten -> Stunden\r"));
-    anhaengen(m_anzeige + minutenEnde);
+    anhaengen(m_anzeige + MinutenEnde);
     stundenstellung();
     const double minuten = anzeigewert(m_anzeige);
     // A negative count gives the negated hours of its absolute value.
@@ -98,7 +98,7 @@ QString Hauptmodell::TimeToMin(const QString& stundenMinuten) {
 void Hauptmodell::minutenInDezimal() {
     stundenstellung();
     anhaengen(QStringLiteral("Minuten -> Dezimalzahl\r"));
-    anhaengen(m_anzeige + minutenEnde);
+    anhaengen(m_anzeige + MinutenEnde);
     m_anzeige = festform(anzeigewert(m_anzeige) / 60);
     anhaengen(m_anzeige + QStringLiteral("\r\r"));
     m_neueEingabe = true;

@@ -34,7 +34,7 @@ bool RollenEditor::schrittTaste(QKeyEvent* ereignis) {
         K::StandardKey taste;
         Schritt schritt;
         bool auswaehlen;
-    } tasten[] = {
+    } Tasten[] = {
         {K::MoveToNextChar, Schritt::ZeichenVor, false},
         {K::SelectNextChar, Schritt::ZeichenVor, true},
         {K::MoveToPreviousChar, Schritt::ZeichenZurueck, false},
@@ -60,7 +60,7 @@ bool RollenEditor::schrittTaste(QKeyEvent* ereignis) {
         {K::MoveToEndOfDocument, Schritt::RollenEnde, false},
         {K::SelectEndOfDocument, Schritt::RollenEnde, true},
     };
-    for (const auto& eintrag : tasten) {
+    for (const auto& eintrag : Tasten) {
         if (ereignis->matches(eintrag.taste)) {
             schreiten(eintrag.schritt, eintrag.auswaehlen);
             return true;

@@ -12,7 +12,7 @@ namespace {
 
 // How much of the line around the cursor the input method is told, at most, on either side: a
 // line of megabytes is not copied to it on every key.
-constexpr qsizetype umkreis = 1024;
+constexpr qsizetype Umkreis = 1024;
 
 // The composing text's look: the input method's formats, or underlined when it gives none.
 QList<QTextLayout::FormatRange> einschubFormate(const QInputMethodEvent& ereignis) {
@@ -42,8 +42,8 @@ qsizetype RollenEditor::Eingabeteil::spalte(qsizetype position) const {
 
 RollenEditor::Eingabeteil RollenEditor::eingabeteil() const {
     const qsizetype laenge = zeilenlaenge(m_cursor.zeile);
-    return {std::max<qsizetype>(0, m_cursor.spalte - umkreis),
-            std::min(laenge, m_cursor.spalte + umkreis)};
+    return {std::max<qsizetype>(0, m_cursor.spalte - Umkreis),
+            std::min(laenge, m_cursor.spalte + Umkreis)};
 }
 
 // As in Qt's text fields: input removes a selection first; then the replacement range, counted

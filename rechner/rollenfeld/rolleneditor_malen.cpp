@@ -62,7 +62,7 @@ QRectF RollenEditor::markierung(qsizetype zeile, const Stueck& stueck, const QTe
     }
     if (zeile < bis.zeile && stueck.letztes && reihe.lineNumber() + 1 == stueck.reihen()) {
         const qreal x = std::min<qreal>(ort.x() + reihe.cursorToX(reihenEnde),
-                                        viewport()->width() - randBreite);
+                                        viewport()->width() - RandBreite);
         const QRectF umbruch(x, oben, fontMetrics().horizontalAdvance(u' '), reihenhoehe());
         feld = feld.isEmpty() ? umbruch : feld.united(umbruch);
     }
@@ -77,7 +77,7 @@ QRect RollenEditor::cursorFeld() {
     if (!oberkante)
         return {};
     const QTextLine zeile = teil.satz->lineAt(static_cast<int>(reihe.reihe));
-    const qreal x = cursorX(zeile, position, QPointF(randBreite, 0), viewport()->width());
+    const qreal x = cursorX(zeile, position, QPointF(RandBreite, 0), viewport()->width());
     return QRect(static_cast<int>(x), static_cast<int>(*oberkante * reihenhoehe()), 1,
                  reihenhoehe());
 }

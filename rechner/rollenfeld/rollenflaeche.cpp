@@ -58,7 +58,7 @@ int RollenFlaeche::sichtbareReihen() const {
 }
 
 void RollenFlaeche::satzEinrichten() {
-    m_satz.einrichten(font(), std::max(1, viewport()->width() - 2 * randBreite),
+    m_satz.einrichten(font(), std::max(1, viewport()->width() - 2 * RandBreite),
                       fontMetrics().lineSpacing());
     m_einschubSatz.reset();
     bereichSetzen();
@@ -190,7 +190,7 @@ void RollenFlaeche::paintEvent(QPaintEvent* ereignis) {
             const QTextLine zeile = teil.satz->lineAt(nummer);
             if (oberkante + hoehe > bereich.top())
                 reiheMalen(maler, reihe->zeile, teil, nummer,
-                           QPointF(randBreite, oberkante - zeile.y()));
+                           QPointF(RandBreite, oberkante - zeile.y()));
             oberkante += hoehe;
         }
     }

@@ -90,7 +90,7 @@ protected:
     // The piece that shows a place.
     Stueck stueckMit(Stelle stelle);
     // The margin left and right of the rows.
-    static constexpr int randBreite = 4;
+    static constexpr int RandBreite = 4;
 
     // Shows composing text before a place, or none when its text is empty.
     void einschubSetzen(Stelle stelle, Einschub einschub);

@@ -186,7 +186,7 @@ QRect RollenFlaeche::zeilenfeld(qsizetype zeile) {
     for (std::optional<Reihe> teil = erste; teil && teil->zeile == zeile && anzahl < platz;
          teil = naechstesStueck(*teil))
         anzahl += stueck(zeile, teil->stueck).reihen() - teil->reihe;
-    return {randBreite, static_cast<int>(*oberkante * reihenhoehe()), m_satz.breite(),
+    return {RandBreite, static_cast<int>(*oberkante * reihenhoehe()), m_satz.breite(),
             static_cast<int>(std::min(anzahl, platz) * reihenhoehe())};
 }
 
@@ -210,7 +210,7 @@ RollenFlaeche::Stelle RollenFlaeche::stelleBei(QPoint punkt) {
     const Reihe reihe = reiheBei(punkt);
     const Stueck teil = stueck(reihe.zeile, reihe.stueck);
     const QTextLine zeile = teil.satz->lineAt(static_cast<int>(reihe.reihe));
-    return {reihe.zeile, teil.spalte(zeile.xToCursor(punkt.x() - randBreite))};
+    return {reihe.zeile, teil.spalte(zeile.xToCursor(punkt.x() - RandBreite))};
 }
 
 QRect RollenFlaeche::zeichenFeld(Stelle stelle) {
@@ -229,7 +229,7 @@ QRect RollenFlaeche::zeichenFeld(Stelle stelle) {
     const qreal rechts = stelle.spalte < laenge
                              ? zeile.cursorToX(teil.satz->nextCursorPosition(position))
                              : links + 1;
-    return QRectF(randBreite + std::min(links, rechts),
+    return QRectF(RandBreite + std::min(links, rechts),
                   static_cast<qreal>(*oberkante * reihenhoehe()),
                   std::max<qreal>(1, std::abs(rechts - links)), reihenhoehe())
         .toAlignedRect();

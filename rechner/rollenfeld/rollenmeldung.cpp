@@ -11,7 +11,7 @@ QAccessible::UpdateHandler hoererFuerTests = nullptr;
 
 // A longer piece that an edit takes away is told by its length, in blanks, as Qt's text
 // controls tell every one: noting its text before the edit would cost its length.
-constexpr int laengstesStueck = 1 << 16;
+constexpr int LaengstesStueck = 1 << 16;
 
 void senden(QAccessibleEvent& ereignis) {
     if (hoererFuerTests)
@@ -142,7 +142,7 @@ Bearbeitung::Bearbeitung(RollenEditor* editor, RollenFlaeche::Stelle von, Rollen
     }
     m_position = zugang->position(von);
     const int ende = zugang->position(bis);
-    m_entfernt = qsizetype{ende} - m_position > laengstesStueck ? QString(ende - m_position, u' ')
+    m_entfernt = qsizetype{ende} - m_position > LaengstesStueck ? QString(ende - m_position, u' ')
                                                                 : zugang->text(m_position, ende);
 }
 

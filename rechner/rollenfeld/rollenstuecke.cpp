@@ -9,7 +9,7 @@ namespace {
 
 // How far past a multiple of the piece length a word start is looked for; less than the piece
 // length, so that the pieces' starts keep their order.
-constexpr qsizetype suche = laenge / 4;
+constexpr qsizetype Suche = Laenge / 4;
 
 bool blank(QChar zeichen) {
     return zeichen == u' ';
@@ -29,7 +29,7 @@ bool sicherGetrennt(QStringView zeile, qsizetype stelle) {
 qsizetype grenzeAb(QStringView zeile, qsizetype stelle, qsizetype bis) {
     if (sicherGetrennt(zeile, stelle))
         return stelle;
-    const qsizetype frueheste = std::max<qsizetype>(0, stelle - suche);
+    const qsizetype frueheste = std::max<qsizetype>(0, stelle - Suche);
     qsizetype von = stelle;
     while (von > frueheste && !sicherGetrennt(zeile, von))
         --von;
@@ -47,8 +47,8 @@ qsizetype grenzeAb(QStringView zeile, qsizetype stelle, qsizetype bis) {
 qsizetype anfang(QStringView zeile, qsizetype stueck) {
     if (stueck <= 0)
         return 0;
-    const qsizetype ab = stueck * laenge;
-    const qsizetype bis = std::min(zeile.size(), ab + suche);
+    const qsizetype ab = stueck * Laenge;
+    const qsizetype bis = std::min(zeile.size(), ab + Suche);
     for (qsizetype stelle = ab; stelle < bis; ++stelle)
         if (blank(zeile[stelle - 1]) && !blank(zeile[stelle]) &&
             grenzeAb(zeile, stelle, stelle) == stelle)
@@ -61,9 +61,9 @@ qsizetype anfang(QStringView zeile, qsizetype stueck) {
 }
 
 qsizetype anzahl(QStringView zeile) {
-    if (zeile.size() <= 2 * laenge)
+    if (zeile.size() <= 2 * Laenge)
         return 1;
-    const qsizetype letztes = (zeile.size() - 1) / laenge;
+    const qsizetype letztes = (zeile.size() - 1) / Laenge;
     return anfang(zeile, letztes) < zeile.size() ? letztes + 1 : letztes;
 }
 
@@ -75,7 +75,7 @@ qsizetype mit(QStringView zeile, qsizetype spalte) {
     const qsizetype stuecke = anzahl(zeile);
     if (stuecke == 1)
         return 0;
-    const qsizetype stueck = std::clamp<qsizetype>(spalte / laenge, 0, stuecke - 1);
+    const qsizetype stueck = std::clamp<qsizetype>(spalte / Laenge, 0, stuecke - 1);
     return stueck > 0 && anfang(zeile, stueck) > spalte ? stueck - 1 : stueck;
 }
 

@@ -11,7 +11,7 @@
 // a row early at each piece's end.
 namespace rollenstuecke {
 
-inline constexpr qsizetype laenge = 4096;
+inline constexpr qsizetype Laenge = 4096;
 
 // How many pieces a line is laid out in (at least one).
 qsizetype anzahl(QStringView zeile);

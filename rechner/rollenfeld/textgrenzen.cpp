@@ -8,13 +8,13 @@ namespace textgrenzen {
 namespace {
 
 // How much text on either side of a place is looked at: far more than a word of a roll line.
-constexpr qsizetype umkreis = 1024;
+constexpr qsizetype Umkreis = 1024;
 
 // A boundary finder over the text around a place; its positions count from `anfang`.
 struct Umgebung {
     Umgebung(QTextBoundaryFinder::BoundaryType art, QStringView zeile, qsizetype spalte)
-        : anfang(std::max<qsizetype>(0, spalte - umkreis)),
-          ende(std::min(zeile.size(), spalte + umkreis)),
+        : anfang(std::max<qsizetype>(0, spalte - Umkreis)),
+          ende(std::min(zeile.size(), spalte + Umkreis)),
           finder(art, zeile.data() + anfang, ende - anfang) {
         finder.setPosition(spalte - anfang);
     }

@@ -23,7 +23,7 @@ void PrintTo(const Fall& fall, std::ostream* os) {
 
 const QString Leer;
 
-const Fall faelle[] = {
+const Fall Faelle[] = {
     {"leer", "", {}, "", "", {Leer, Leer, Leer}, ""},
     {"ohneUmbruch", "a", {"a"}, "a", "a", {"a", Leer, Leer}, ""},
     {"crLf", "a\r\n", {"a"}, "a\r\n", "a\n", {"a", Leer, Leer}, ""},
@@ -105,7 +105,7 @@ TEST_P(Zeilen, OhneErsteFeldzeile) {
     EXPECT_EQ(ohneErsteFeldzeile(GetParam().text), GetParam().feldRest);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texte, Zeilen, ::testing::ValuesIn(faelle),
+INSTANTIATE_TEST_SUITE_P(Texte, Zeilen, ::testing::ValuesIn(Faelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

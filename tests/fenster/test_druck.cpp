@@ -39,11 +39,11 @@ QList<Seite> pdfLesen(const QString& pdf) {
     if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
         return {};
     const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    static const QRegularExpression marke(
+    static const QRegularExpression Marke(
         QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                        "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     QList<Seite> seiten;
-    for (const QRegularExpressionMatch& m : marke.globalMatch(html)) {
+    for (const QRegularExpressionMatch& m : Marke.globalMatch(html)) {
         if (m.captured(0) == QLatin1String("<page ")) {
             seiten.append(Seite());
             continue;

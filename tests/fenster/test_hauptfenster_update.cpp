@@ -14,19 +14,19 @@
 class TestHauptfensterUpdate : public QObject {
     Q_OBJECT
 
-    Testserver server;
+    Testserver m_server;
 
 private Q_SLOTS:
     // The boxes are captioned with the title the program block sets.
     void initTestCase() {
         QCoreApplication::setApplicationName(anwendungstitel());
-        QVERIFY(server.laeuft());
+        QVERIFY(m_server.laeuft());
     }
-    void init() { server.zuruecksetzen(); }
+    void init() { m_server.zuruecksetzen(); }
 
     void ohneServerMeldungUndFehlerbox() {
-        server.anhalten();
-        Testrechner r(server.basisadresse());
+        m_server.anhalten();
+        Testrechner r(m_server.basisadresse());
         Boxrekorder boxen;
         fenster::aktion(r.hauptfenster, "ProgrammaktualisierungOnlineUpdate1")->trigger();
         QCOMPARE(r.dialoge.meldungen(), QStringList{Aktualisierungstexte::KeineVerbindung});
@@ -38,8 +38,8 @@ private Q_SLOTS:
     // but the program keeps the version line for the updater until another program takes the
     // clipboard over.
     void uebergabeHaeltDieAblage() {
-        server.veroeffentlichen(QStringLiteral("Version.txt"), "2150*");
-        Testrechner r(server.basisadresse());
+        m_server.veroeffentlichen(QStringLiteral("Version.txt"), "2150*");
+        Testrechner r(m_server.basisadresse());
         Hauptfenster& f = r.hauptfenster;
         // Nobody signed in, so that the close request lets the window close.
         fenster::wieNachDemStart(r);

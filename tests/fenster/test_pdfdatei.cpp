@@ -27,15 +27,15 @@ void aufPdfDatei(QPrinter& drucker, const QString& pfad) {
 class TestPdfdatei : public QObject {
     Q_OBJECT
 
-    Rolle rolle;
-    Druckbericht bericht;
+    Rolle m_rolle;
+    Druckbericht m_bericht;
 
     // The error text, or empty.
     QString ausgeben(const QString& pfad, int* seiten = nullptr) {
         QPrinter drucker(QPrinter::HighResolution);
         aufPdfDatei(drucker, pfad);
         try {
-            const int n = bericht.ausgeben(drucker);
+            const int n = m_bericht.ausgeben(drucker);
             if (seiten)
                 *seiten = n;
         } catch (const Fehler& fehler) {
@@ -49,10 +49,10 @@ private Q_SLOTS:
         QStringList zeilen;
         for (int i = 1; i <= 150; ++i)
             zeilen << QStringLiteral("+ %1,00 €  ").arg(i);
-        rolle.ersetzen(zeilen);
-        bericht.rolle = &rolle;
-        bericht.firma = QStringLiteral("Bäckerei Müller");
-        bericht.titel = QStringLiteral("Registrierrolle Montag.KRO");
+        m_rolle.ersetzen(zeilen);
+        m_bericht.rolle = &m_rolle;
+        m_bericht.firma = QStringLiteral("Bäckerei Müller");
+        m_bericht.titel = QStringLiteral("Registrierrolle Montag.KRO");
     }
 
     // The preview's printer set to a PDF file gets the report through the door, whole.
@@ -105,7 +105,7 @@ private Q_SLOTS:
 
         QString fehler;
         try {
-            bericht.pdfSchreiben(verweis);
+            m_bericht.pdfSchreiben(verweis);
         } catch (const Fehler& f) {
             fehler = f.text();
         }

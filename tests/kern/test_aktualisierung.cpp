@@ -48,7 +48,7 @@ struct Fall {
     QString version = DateiVersion();
 };
 
-const Fall faelle[] = {
+const Fall Faelle[] = {
     {"neuer", Server::Datei, code(10) + "*\r\n\r\n\r\nNeu", true, false},
     {"eineStufeHoeher", Server::Datei, code(1) + "*", true, false},
     {"gleich", Server::Datei, code(0) + "*\r\nx", false, false},
@@ -98,7 +98,7 @@ TEST_P(Updatepruefung, BoxenUndUebergabe) {
               erwartet);
 }
 
-INSTANTIATE_TEST_SUITE_P(Versionsdateien, Updatepruefung, ::testing::ValuesIn(faelle),
+INSTANTIATE_TEST_SUITE_P(Versionsdateien, Updatepruefung, ::testing::ValuesIn(Faelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Rechner and Nivex lie in one program folder, so the updater's path names a real program.

@@ -93,16 +93,16 @@ const Schreiber JederSchreiber[] = {
 class Schreibfehler : public ::testing::TestWithParam<Schreiber> {
 protected:
     void SetUp() override {
-        ordner = basis.filePath(QStringLiteral("Morvane/Rechner"));
-        ASSERT_TRUE(QDir().mkpath(ordner));
+        m_ordner = m_basis.filePath(QStringLiteral("Morvane/Rechner"));
+        ASSERT_TRUE(QDir().mkpath(m_ordner));
         const QString name = QString::fromLatin1(GetParam().name);
-        ziel = ordner + QLatin1Char('/') +
-               (name == QLatin1String("Nutzerdatei")         ? QStringLiteral("KRAMV.txt")
-                : name == QLatin1String("Einstellungsdatei") ? QStringLiteral("AUTMV.txt")
-                                                             : QStringLiteral("Montag.KRO"));
-        dateiAnlegen(ziel, alt);
+        m_ziel = m_ordner + QLatin1Char('/') +
+                 (name == QLatin1String("Nutzerdatei")         ? QStringLiteral("KRAMV.txt")
+                  : name == QLatin1String("Einstellungsdatei") ? QStringLiteral("AUTMV.txt")
+                                                               : QStringLiteral("Montag.KRO"));
+        dateiAnlegen(m_ziel, m_alt);
     }
-    QString schreiben(const QByteArray& inhalt) { return GetParam().schreiben(ziel, inhalt); }
+    QString schreiben(const QByteArray& inhalt) { return GetParam().schreiben(m_ziel, inhalt); }
     // The message or error each writer gives for a failed write.
     QString erwartet(const QString& plattformtext) const {
         const QString name = QString::fromLatin1(GetParam().name);
@@ -111,10 +111,10 @@ protected:
         return plattformtext;
     }
 
-    QTemporaryDir basis;
-    QString ordner;
-    QString ziel;
-    const QByteArray alt = "alter Inhalt\r\n";
+    QTemporaryDir m_basis;
+    QString m_ordner;
+    QString m_ziel;
+    const QByteArray m_alt = "alter Inhalt\r\n";
 };
 
 TEST_P(Schreibfehler, VollePlatteLaesstAlteDateiGanz) {
@@ -125,35 +125,35 @@ TEST_P(Schreibfehler, VollePlatteLaesstAlteDateiGanz) {
         fehler = schreiben(gross);
     }
     EXPECT_EQ(fehler, erwartet(Fehlertexte::ZuWenigSpeicherplatz));
-    EXPECT_EQ(dateiBytes(ziel), alt);
-    EXPECT_EQ(eintraege(ordner), QStringList{QFileInfo(ziel).fileName()});
+    EXPECT_EQ(dateiBytes(m_ziel), m_alt);
+    EXPECT_EQ(eintraege(m_ordner), QStringList{QFileInfo(m_ziel).fileName()});
 }
 
 TEST_P(Schreibfehler, SchreibgeschuetzteDateiBleibt) {
-    ASSERT_EQ(::chmod(QFile::encodeName(ziel).constData(), 0444), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(m_ziel).constData(), 0444), 0);
     EXPECT_EQ(schreiben("neu"), erwartet(Fehlertexte::ZugriffVerweigert));
-    EXPECT_EQ(dateiBytes(ziel), alt);
-    EXPECT_EQ(eintraege(ordner), QStringList{QFileInfo(ziel).fileName()});
+    EXPECT_EQ(dateiBytes(m_ziel), m_alt);
+    EXPECT_EQ(eintraege(m_ordner), QStringList{QFileInfo(m_ziel).fileName()});
 }
 
 TEST_P(Schreibfehler, VerzeichnisAlsZiel) {
-    ASSERT_TRUE(QFile::remove(ziel));
-    ASSERT_TRUE(QDir().mkdir(ziel));
+    ASSERT_TRUE(QFile::remove(m_ziel));
+    ASSERT_TRUE(QDir().mkdir(m_ziel));
     EXPECT_EQ(schreiben("neu"), erwartet(Fehlertexte::ZugriffVerweigert));
-    EXPECT_TRUE(QFileInfo(ziel).isDir());
-    EXPECT_EQ(eintraege(ordner), QStringList{QFileInfo(ziel).fileName()});
+    EXPECT_TRUE(QFileInfo(m_ziel).isDir());
+    EXPECT_EQ(eintraege(m_ordner), QStringList{QFileInfo(m_ziel).fileName()});
 }
 
 TEST_P(Schreibfehler, FehlenderOrdnerWirdNichtAngelegt) {
-    ASSERT_TRUE(QDir(ordner).removeRecursively());
+    ASSERT_TRUE(QDir(m_ordner).removeRecursively());
     EXPECT_EQ(schreiben("neu"), erwartet(Fehlertexte::UngueltigerDateiname));
-    EXPECT_FALSE(QFileInfo::exists(ordner));
+    EXPECT_FALSE(QFileInfo::exists(m_ordner));
 }
 
 TEST_P(Schreibfehler, ErfolgErsetztGanzOhneReste) {
     EXPECT_EQ(schreiben("neu"), QString());
-    EXPECT_NE(dateiBytes(ziel), alt);
-    EXPECT_EQ(eintraege(ordner), QStringList{QFileInfo(ziel).fileName()});
+    EXPECT_NE(dateiBytes(m_ziel), m_alt);
+    EXPECT_EQ(eintraege(m_ordner), QStringList{QFileInfo(m_ziel).fileName()});
 }
 
 INSTANTIATE_TEST_SUITE_P(AlleSchreiber, Schreibfehler, ::testing::ValuesIn(JederSchreiber),
@@ -341,9 +341,9 @@ INSTANTIATE_TEST_SUITE_P(Modi, RechteVerweigert,
 class NichtDarstellbar : public ::testing::TestWithParam<std::u16string_view> {
 protected:
     QString pfad() const {
-        return ordner.path() + u'/' + QString::fromUtf16(GetParam().data(), GetParam().size());
+        return m_ordner.path() + u'/' + QString::fromUtf16(GetParam().data(), GetParam().size());
     }
-    QTemporaryDir ordner;
+    QTemporaryDir m_ordner;
 };
 
 TEST_P(NichtDarstellbar, WirdNichtGelesenUndNichtGeschrieben) {
@@ -363,7 +363,7 @@ TEST_P(NichtDarstellbar, WirdNichtGelesenUndNichtGeschrieben) {
     EXPECT_EQ(dialoge.meldungen(), (QStringList{text, text}));
     EXPECT_EQ(haupt.zeilen(), QStringList{QStringLiteral("Haupt")});
     EXPECT_TRUE(w.Rollenpfad.isEmpty());
-    EXPECT_EQ(eintraege(ordner.path()), QStringList());
+    EXPECT_EQ(eintraege(m_ordner.path()), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Namen, NichtDarstellbar,

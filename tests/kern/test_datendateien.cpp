@@ -14,33 +14,34 @@ namespace {
 class Datenordner : public ::testing::Test {
 protected:
     void SetUp() override {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(basis.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_basis.path()));
         ASSERT_TRUE(QDir().mkpath(ordner()));
     }
-    QString ordner() const { return basis.filePath(QStringLiteral("Morvane/Rechner")); }
+    QString ordner() const { return m_basis.filePath(QStringLiteral("Morvane/Rechner")); }
     QString einstellungsdatei() const { return ordner() + QStringLiteral("/AUTMV.txt"); }
     QString nutzerdatei() const { return ordner() + QStringLiteral("/KRAMV.txt"); }
 
     // Reads the settings file into the fixture's values; the error text, or empty.
     QString lesen() {
-        return fehlerVon([&] { EinstellungenLesen(werte); });
+        return fehlerVon([&] { EinstellungenLesen(m_werte); });
     }
     std::array<QString, 6> texte() const {
-        return {werte.AutopfadText,     werte.Autopfad,          werte.KommastellenText,
-                werte.RechnerModusText, werte.OhneAnmeldungText, werte.Firmenname};
+        return {m_werte.AutopfadText,     m_werte.Autopfad,          m_werte.KommastellenText,
+                m_werte.RechnerModusText, m_werte.OhneAnmeldungText, m_werte.Firmenname};
     }
     std::array<int, 3> zahlen() const {
-        return {werte.Kommastellen, werte.RechnerModus, werte.OhneAnmeldung};
+        return {m_werte.Kommastellen, m_werte.RechnerModus, m_werte.OhneAnmeldung};
     }
     // Values from before the read, so that a test sees which ones a failure keeps.
     void alteWerte() {
-        werte.AutopfadText = werte.Autopfad = werte.KommastellenText = werte.RechnerModusText =
-            werte.OhneAnmeldungText = werte.Firmenname = QStringLiteral("alt");
-        werte.Kommastellen = werte.RechnerModus = werte.OhneAnmeldung = 77;
+        m_werte.AutopfadText = m_werte.Autopfad = m_werte.KommastellenText =
+            m_werte.RechnerModusText = m_werte.OhneAnmeldungText = m_werte.Firmenname =
+                QStringLiteral("alt");
+        m_werte.Kommastellen = m_werte.RechnerModus = m_werte.OhneAnmeldung = 77;
     }
 
-    QTemporaryDir basis;
-    Programmwerte werte;
+    QTemporaryDir m_basis;
+    Programmwerte m_werte;
 };
 
 TEST(DatenOrdner, Regel) {
@@ -54,7 +55,7 @@ TEST(DatenOrdner, Regel) {
 }
 
 TEST_F(Datenordner, PfadeLiegenImDatenordner) {
-    EXPECT_EQ(DatenOrdner(), basis.path() + QLatin1Char('/'));
+    EXPECT_EQ(DatenOrdner(), m_basis.path() + QLatin1Char('/'));
     EXPECT_EQ(einstellungsdateipfad(), einstellungsdatei());
     EXPECT_EQ(nutzerdateipfad(), nutzerdatei());
 }
@@ -77,7 +78,7 @@ class EinstellungenLesenFall : public Datenordner,
 TEST_P(EinstellungenLesenFall, TexteZahlenFehler) {
     const Einstellungsfall& fall = GetParam();
     alteWerte();
-    const QString fehler = fehlerVon([&] { einstellungenAus(fall.datei, werte); });
+    const QString fehler = fehlerVon([&] { einstellungenAus(fall.datei, m_werte); });
     EXPECT_EQ(fehler, fall.fehlerText ? Fehlertexte::keinGueltigerIntegerwert(
                                             QString::fromUtf8(fall.fehlerText))
                                       : QString());
@@ -141,15 +142,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Datenordner, FehlendeDateiLaesstAllesAlt) {
     alteWerte();
     EXPECT_EQ(lesen(), Fehlertexte::DateiNichtGefunden);
-    EXPECT_EQ(werte.AutopfadText, QStringLiteral("alt"));
+    EXPECT_EQ(m_werte.AutopfadText, QStringLiteral("alt"));
     EXPECT_EQ(zahlen(), (std::array<int, 3>{77, 77, 77}));
 }
 
 TEST_F(Datenordner, FehlenderOrdner) {
-    ASSERT_TRUE(QDir(basis.filePath(QStringLiteral("Morvane"))).removeRecursively());
+    ASSERT_TRUE(QDir(m_basis.filePath(QStringLiteral("Morvane"))).removeRecursively());
     alteWerte();
     EXPECT_EQ(lesen(), Fehlertexte::UngueltigerDateiname);
-    EXPECT_EQ(werte.Firmenname, QStringLiteral("alt"));
+    EXPECT_EQ(m_werte.Firmenname, QStringLiteral("alt"));
     SkriptDialoge dialoge;
     QString liste;
     EXPECT_FALSE(NutzerlisteLaden(liste, dialoge));
@@ -163,7 +164,7 @@ TEST_F(Datenordner, NachDerSechstenZeileWirdNichtsGelesen) {
     QFile datei(einstellungsdatei());
     ASSERT_TRUE(datei.resize(qint64(4) << 30)); // sparse: takes no disk
     EXPECT_EQ(lesen(), QString());
-    EXPECT_EQ(werte.Firmenname, QStringLiteral("Firma"));
+    EXPECT_EQ(m_werte.Firmenname, QStringLiteral("Firma"));
 }
 
 TEST_F(Datenordner, RiesigeZeileNimmtKeinenSpeicher) {
@@ -172,7 +173,7 @@ TEST_F(Datenordner, RiesigeZeileNimmtKeinenSpeicher) {
     ASSERT_TRUE(datei.resize(qint64(100) << 20));
     alteWerte();
     EXPECT_EQ(lesen(), Fehlertexte::eaFehler(8));
-    EXPECT_EQ(werte.AutopfadText, QStringLiteral("alt"));
+    EXPECT_EQ(m_werte.AutopfadText, QStringLiteral("alt"));
 }
 
 // The file reads as its bytes do.
@@ -186,18 +187,18 @@ TEST_F(Datenordner, DateiWieIhreBytes) {
 }
 
 TEST_F(Datenordner, SchreibenGibtSechsZeilenMitCrLf) {
-    werte.AutopfadText = QStringLiteral("True");
-    werte.Autopfad = QStringLiteral("/rollen/Kasse.KRO");
-    werte.KommastellenText = QStringLiteral("2");
-    werte.RechnerModusText = QStringLiteral("1");
-    werte.OhneAnmeldungText = QStringLiteral("2");
-    EinstellungenSchreiben(werte);
+    m_werte.AutopfadText = QStringLiteral("True");
+    m_werte.Autopfad = QStringLiteral("/rollen/Kasse.KRO");
+    m_werte.KommastellenText = QStringLiteral("2");
+    m_werte.RechnerModusText = QStringLiteral("1");
+    m_werte.OhneAnmeldungText = QStringLiteral("2");
+    EinstellungenSchreiben(m_werte);
     EXPECT_EQ(dateiBytes(einstellungsdatei()),
               QByteArray("True\r\n/rollen/Kasse.KRO\r\n2\r\n1\r\n2\r\n\r\n"));
-    werte.AutopfadText = QStringLiteral("False");
-    werte.Autopfad.clear();
-    werte.Firmenname = QString::fromUtf8("Bäckerei €");
-    EinstellungenSchreiben(werte);
+    m_werte.AutopfadText = QStringLiteral("False");
+    m_werte.Autopfad.clear();
+    m_werte.Firmenname = QString::fromUtf8("Bäckerei €");
+    EinstellungenSchreiben(m_werte);
     EXPECT_EQ(dateiBytes(einstellungsdatei()), QByteArray("False\r\n\r\n2\r\n1\r\n2\r\nB\xe4"
                                                           "ckerei \x80\r\n"));
 }
@@ -208,16 +209,16 @@ class EinstellungenRundreise
       public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
 
 TEST_P(EinstellungenRundreise, GleicheTexte) {
-    werte.AutopfadText = QStringLiteral("True");
-    werte.Autopfad = QStringLiteral("/home/kasse/Rollen/Montag.KRO");
-    werte.KommastellenText = QStringLiteral("6");
-    werte.RechnerModusText = QStringLiteral("2");
-    werte.OhneAnmeldungText = QStringLiteral("1");
-    werte.Firmenname = QString::fromUtf8(GetParam().first);
-    const QByteArray bytes = einstellungsBytes(werte);
+    m_werte.AutopfadText = QStringLiteral("True");
+    m_werte.Autopfad = QStringLiteral("/home/kasse/Rollen/Montag.KRO");
+    m_werte.KommastellenText = QStringLiteral("6");
+    m_werte.RechnerModusText = QStringLiteral("2");
+    m_werte.OhneAnmeldungText = QStringLiteral("1");
+    m_werte.Firmenname = QString::fromUtf8(GetParam().first);
+    const QByteArray bytes = einstellungsBytes(m_werte);
     const auto geschrieben = texte();
     alteWerte();
-    ASSERT_EQ(fehlerVon([&] { einstellungenAus(bytes, werte); }), QString());
+    ASSERT_EQ(fehlerVon([&] { einstellungenAus(bytes, m_werte); }), QString());
     auto erwartet = geschrieben;
     erwartet[5] = QString::fromUtf8(GetParam().second);
     EXPECT_EQ(texte(), erwartet);

@@ -17,9 +17,9 @@ protected:
         for (const Schritt& s : liste) {
             SCOPED_TRACE(s.tasten);
             tasten(QString::fromUtf8(s.tasten));
-            EXPECT_EQ(m.anzeige(), QString::fromUtf8(s.anzeige));
-            EXPECT_EQ((m.*feld)(), QString::fromUtf8(s.feld));
-            EXPECT_EQ(m.operatorzeichen(), QString::fromUtf8(s.indikator));
+            EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(s.anzeige));
+            EXPECT_EQ((m_m.*feld)(), QString::fromUtf8(s.feld));
+            EXPECT_EQ(m_m.operatorzeichen(), QString::fromUtf8(s.indikator));
             EXPECT_EQ(neueZeilen(), s.zeilen);
         }
     }
@@ -31,13 +31,13 @@ TEST_F(Funktionstasten, BeispielProzent) {
                                               {"1 0", "10", "200", "", {}},
                                               {"%", "20", "0", "%", {"10 %  ", "= 20,00 €  ", ""}},
                                               {"=", "220", "0", "=", {"= 220,00 €  ", ""}}});
-    EXPECT_EQ(m.prozentbasis(), 200);
-    EXPECT_EQ(w.Gesamtumsatz, 220);
+    EXPECT_EQ(m_m.prozentbasis(), 200);
+    EXPECT_EQ(m_w.Gesamtumsatz, 220);
 }
 
 TEST_F(Funktionstasten, ProzentVerwirftOffenenOperator) {
     tasten(QStringLiteral("2 0 0 - 1 0 % ="));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("220"));
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("220"));
 }
 
 TEST_F(Funktionstasten, BeispielSpeicher) {
@@ -47,9 +47,9 @@ TEST_F(Funktionstasten, BeispielSpeicher) {
                                           {"M-", "0", "10,5", "M-", {"M- 2,00 €  "}},
                                           {"MR", "10,5", "10,5", "", {"", "MS 10,50 €  "}},
                                           {"MC", "10,5", "0", "", {}}});
-    EXPECT_EQ(m.eingabewert(), 10.5);
+    EXPECT_EQ(m_m.eingabewert(), 10.5);
     EXPECT_EQ(zeittasten(), QStringLiteral("001"));
-    EXPECT_EQ(m.speicher(), 0);
+    EXPECT_EQ(m_m.speicher(), 0);
 }
 
 TEST_F(Funktionstasten, BeispielQuadratInKette) {
@@ -68,7 +68,7 @@ struct Folge {
 class Folgen : public ModellTest, public ::testing::WithParamInterface<Folge> {};
 TEST_P(Folgen, Anzeige) {
     tasten(QString::fromUtf8(GetParam().tasten));
-    EXPECT_EQ(m.anzeige(), QString::fromUtf8(GetParam().anzeige));
+    EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(GetParam().anzeige));
 }
 INSTANTIATE_TEST_SUITE_P(
     Randfaelle, Folgen,
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Funktionstasten, VorzeichenwechselAufNullOhneMinus) {
     tasten(QStringLiteral("(-)"));
-    EXPECT_EQ(m.rolle().zeilen(), QStringList{QStringLiteral("*(-1) 0,00 €  ")});
+    EXPECT_EQ(m_m.rolle().zeilen(), QStringList{QStringLiteral("*(-1) 0,00 €  ")});
 }
 
 TEST_F(Funktionstasten, WurzelAusNegativemBehaeltOperand) {
@@ -87,24 +87,24 @@ TEST_F(Funktionstasten, WurzelAusNegativemBehaeltOperand) {
     neueZeilen();
     EXPECT_EQ(fehlerVon(QStringLiteral("V¯")), QStringLiteral("Ungültige Gleitkommaoperation"));
     EXPECT_EQ(neueZeilen(), QStringList{QStringLiteral("V¯ -4,00 €  ")});
-    EXPECT_EQ(m.eingabewert(), -4);
-    EXPECT_EQ(m.anzeige(), QStringLiteral("-4"));
-    EXPECT_EQ(m.operatorzeichen(), QStringLiteral("(-)"));
+    EXPECT_EQ(m_m.eingabewert(), -4);
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("-4"));
+    EXPECT_EQ(m_m.operatorzeichen(), QStringLiteral("(-)"));
 }
 
 TEST_F(Funktionstasten, QuadratUeberlaufBehaeltLetztesQuadrat) {
     eingeben(zehnHoch(200));
     neueZeilen();
     EXPECT_EQ(fehlerVon(QStringLiteral("x²")), QStringLiteral("Gleitkommaüberlauf"));
-    EXPECT_EQ(m.anzeige(), zehnHoch(200));
-    EXPECT_EQ(m.eingabewert(), 1e200);
+    EXPECT_EQ(m_m.anzeige(), zehnHoch(200));
+    EXPECT_EQ(m_m.eingabewert(), 1e200);
     EXPECT_EQ(neueZeilen(), QStringList{QStringLiteral("x² 1E200  ")});
 }
 
 // Before start-up the memory field is empty: "MR" then empties the display and fails on it,
 // and so does "M+".
 TEST_F(Funktionstasten, MPlusMitLeererAnzeigeIstFehler) {
-    Hauptmodell frisch(w);
+    Hauptmodell frisch(m_w);
     const QString leer = QStringLiteral("'' ist kein gültiger Gleitkommawert");
     EXPECT_EQ(::fehlerVon([&] { frisch.speicherAbruf(); }), leer);
     EXPECT_EQ(frisch.anzeige(), QString());
@@ -115,14 +115,14 @@ TEST_F(Funktionstasten, MPlusMitLeererAnzeigeIstFehler) {
 TEST_F(Funktionstasten, SpeicherUeberlaufBehaeltSpeicher) {
     eingeben(QStringLiteral("17") + QString(307, u'0'));
     taste(QStringLiteral("M+"));
-    ASSERT_EQ(m.speicherText(), QStringLiteral("1,7E308"));
+    ASSERT_EQ(m_m.speicherText(), QStringLiteral("1,7E308"));
     eingeben(zehnHoch(308));
     neueZeilen();
     EXPECT_EQ(fehlerVon(QStringLiteral("M+")), QStringLiteral("Gleitkommaüberlauf"));
-    EXPECT_EQ(m.mPlusWert(), 1e308);
-    EXPECT_EQ(m.speicher(), 1.7e308);
-    EXPECT_EQ(m.speicherText(), QStringLiteral("1,7E308"));
-    EXPECT_EQ(m.anzeige(), zehnHoch(308));
+    EXPECT_EQ(m_m.mPlusWert(), 1e308);
+    EXPECT_EQ(m_m.speicher(), 1.7e308);
+    EXPECT_EQ(m_m.speicherText(), QStringLiteral("1,7E308"));
+    EXPECT_EQ(m_m.anzeige(), zehnHoch(308));
     EXPECT_EQ(neueZeilen(), QStringList{QStringLiteral("M+ 1E308  ")});
 }
 
@@ -131,26 +131,26 @@ TEST_F(Funktionstasten, ProzentUeberlaufLaesstProzentOffen) {
     tasten(QStringLiteral("+"));
     eingeben(zehnHoch(200));
     EXPECT_EQ(fehlerVon(QStringLiteral("%")), QStringLiteral("Gleitkommaüberlauf"));
-    EXPECT_EQ(m.offenerOperator(), Hauptmodell::Operator::Prozent);
-    EXPECT_EQ(m.zwischenwert(), 1e308);
+    EXPECT_EQ(m_m.offenerOperator(), Hauptmodell::Operator::Prozent);
+    EXPECT_EQ(m_m.zwischenwert(), 1e308);
 }
 
 TEST_F(Funktionstasten, ProzentRechnetDasProduktUeberDenDoubleBereichHinaus) {
     eingeben(zehnHoch(307));
     tasten(QStringLiteral("+ 1 0 0 %"));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("1E307"));
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("1E307"));
 }
 
 TEST_F(Funktionstasten, FremderModusSchreibtNurProzentzeile) {
-    w.RechnerModus = 0;
+    m_w.RechnerModus = 0;
     tasten(QStringLiteral("5 M+ MR x² V¯ (-) AC 1 0 %"));
-    EXPECT_EQ(m.rolle().zeilen(), QStringList{QStringLiteral("10 %  ")});
+    EXPECT_EQ(m_m.rolle().zeilen(), QStringList{QStringLiteral("10 %  ")});
 }
 
 TEST_F(Funktionstasten, StandardmodusSchreibtGruppiert) {
-    w.RechnerModus = 2;
+    m_w.RechnerModus = 2;
     tasten(QStringLiteral("1 2 3 4 M+"));
-    EXPECT_EQ(m.rolle().zeilen(), QStringList{QStringLiteral("M+ 1.234,00  ")});
+    EXPECT_EQ(m_m.rolle().zeilen(), QStringList{QStringLiteral("M+ 1.234,00  ")});
 }
 
 } // namespace

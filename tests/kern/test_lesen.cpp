@@ -40,10 +40,10 @@ const char* leserName(Leser leser) {
 class Sonderdateien : public ::testing::TestWithParam<std::tuple<Sonderart, Leser>> {
 protected:
     void SetUp() override {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(basis.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_basis.path()));
         ASSERT_TRUE(QDir().mkpath(ordner()));
     }
-    QString ordner() const { return basis.filePath(QStringLiteral("Morvane/Rechner")); }
+    QString ordner() const { return m_basis.filePath(QStringLiteral("Morvane/Rechner")); }
     // Where the reader looks.
     QString ziel() const {
         switch (std::get<Leser>(GetParam())) {
@@ -56,7 +56,7 @@ protected:
         }
     }
 
-    QTemporaryDir basis;
+    QTemporaryDir m_basis;
 };
 
 // Each reader's error or message, and what it would have filled, which stays as it was.

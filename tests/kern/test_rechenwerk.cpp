@@ -28,15 +28,15 @@ TEST_F(Rechenwerk, BeispielSchrittFuerSchritt) {
     for (const Schritt& s : schritte) {
         SCOPED_TRACE(s.taste);
         taste(QString::fromUtf8(s.taste));
-        EXPECT_EQ(m.anzeige(), QString::fromUtf8(s.anzeige));
-        EXPECT_EQ(m.operatorzeichen(), QString::fromUtf8(s.indikator));
-        EXPECT_EQ(m.zwischenwertText(), QString::fromUtf8(s.zwischenwert));
+        EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(s.anzeige));
+        EXPECT_EQ(m_m.operatorzeichen(), QString::fromUtf8(s.indikator));
+        EXPECT_EQ(m_m.zwischenwertText(), QString::fromUtf8(s.zwischenwert));
         EXPECT_EQ(neueZeilen(), s.zeilen);
-        EXPECT_EQ(m.gesamtText(), QString::fromUtf8(s.gesamt));
+        EXPECT_EQ(m_m.gesamtText(), QString::fromUtf8(s.gesamt));
         EXPECT_EQ(zeittasten(), QStringLiteral("110"));
     }
-    EXPECT_EQ(m.zwischenwert(), 51);
-    EXPECT_EQ(w.Gesamtumsatz, 119);
+    EXPECT_EQ(m_m.zwischenwert(), 51);
+    EXPECT_EQ(m_w.Gesamtumsatz, 119);
 }
 
 struct Folge {
@@ -51,10 +51,10 @@ std::ostream& operator<<(std::ostream& os, const Folge& f) {
 
 class Ketten : public ModellTest, public ::testing::WithParamInterface<Folge> {};
 TEST_P(Ketten, AnzeigeUndRolle) {
-    w.RechnerModus = GetParam().modus;
+    m_w.RechnerModus = GetParam().modus;
     tasten(QString::fromUtf8(GetParam().tasten));
-    EXPECT_EQ(m.anzeige(), QString::fromUtf8(GetParam().anzeige));
-    EXPECT_EQ(m.rolle().zeilen(), GetParam().zeilen);
+    EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(GetParam().anzeige));
+    EXPECT_EQ(m_m.rolle().zeilen(), GetParam().zeilen);
 }
 INSTANTIATE_TEST_SUITE_P(
     Randfaelle, Ketten,
@@ -79,28 +79,28 @@ INSTANTIATE_TEST_SUITE_P(
                             {"5,00 €  ", "", "", "      ", "", "+ 3,00 €  ", "= 8,00 €  ", ""}}));
 
 TEST_F(Rechenwerk, StandardmodusAendertGesamtsummeNicht) {
-    w.RechnerModus = 2;
+    m_w.RechnerModus = 2;
     tasten(QStringLiteral("1 2 + 5 ="));
-    EXPECT_EQ(w.Gesamtumsatz, 0);
-    EXPECT_EQ(m.gesamtText(), QString());
+    EXPECT_EQ(m_w.Gesamtumsatz, 0);
+    EXPECT_EQ(m_m.gesamtText(), QString());
 }
 
 TEST_F(Rechenwerk, KommastellenNullRundetAufGanze) {
-    w.Kommastellen = 0;
+    m_w.Kommastellen = 0;
     tasten(QStringLiteral("1 2 , 5 +"));
-    EXPECT_EQ(m.rolle().zeilen(), QStringList{QStringLiteral("13 €  ")});
+    EXPECT_EQ(m_m.rolle().zeilen(), QStringList{QStringLiteral("13 €  ")});
 }
 
 TEST_F(Rechenwerk, DivisionDurchNullLaesstOperatorOffen) {
     tasten(QStringLiteral("5 / 0"));
     EXPECT_EQ(fehlerVon(QStringLiteral("=")), QStringLiteral("Gleitkommadivision durch Null"));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("0"));
-    EXPECT_EQ(m.offenerOperator(), Hauptmodell::Operator::Geteilt);
-    EXPECT_EQ(m.zwischenwert(), 5);
-    EXPECT_EQ(m.operatorzeichen(), QString());
-    EXPECT_EQ(m.rolle().anzahl(), 1);
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("0"));
+    EXPECT_EQ(m_m.offenerOperator(), Hauptmodell::Operator::Geteilt);
+    EXPECT_EQ(m_m.zwischenwert(), 5);
+    EXPECT_EQ(m_m.operatorzeichen(), QString());
+    EXPECT_EQ(m_m.rolle().anzahl(), 1);
     tasten(QStringLiteral("2 ="));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("2,5"));
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("2,5"));
     EXPECT_EQ(zeittasten(), QStringLiteral("001"));
 }
 
@@ -112,21 +112,21 @@ TEST_F(Rechenwerk, NullDurchNullIstUngueltig) {
 TEST_F(Rechenwerk, OperatortasteTeiltDurchNullMitKomma) {
     tasten(QStringLiteral("5 / 0 ,"));
     EXPECT_EQ(fehlerVon(QStringLiteral("+")), QStringLiteral("Gleitkommadivision durch Null"));
-    EXPECT_EQ(m.eingabewert(), 0);
-    EXPECT_TRUE(m.kommaErlaubt());
-    EXPECT_EQ(m.offenerOperator(), Hauptmodell::Operator::Geteilt);
-    EXPECT_EQ(m.operatorzeichen(), QStringLiteral(","));
+    EXPECT_EQ(m_m.eingabewert(), 0);
+    EXPECT_TRUE(m_m.kommaErlaubt());
+    EXPECT_EQ(m_m.offenerOperator(), Hauptmodell::Operator::Geteilt);
+    EXPECT_EQ(m_m.operatorzeichen(), QStringLiteral(","));
 }
 
 TEST_F(Rechenwerk, ZweitesKommaNachErgebnisIstKeinWert) {
     tasten(QStringLiteral("5 / 2 = ,"));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("2,5,"));
-    const auto zeilen = m.rolle().zeilen();
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("2,5,"));
+    const auto zeilen = m_m.rolle().zeilen();
     EXPECT_EQ(fehlerVon(QStringLiteral("+")),
               QStringLiteral("'2,5,' ist kein gültiger Gleitkommawert"));
-    EXPECT_EQ(m.rolle().zeilen(), zeilen);
-    EXPECT_EQ(m.anzeige(), QStringLiteral("2,5,"));
-    EXPECT_EQ(m.operatorzeichen(), QStringLiteral(","));
+    EXPECT_EQ(m_m.rolle().zeilen(), zeilen);
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("2,5,"));
+    EXPECT_EQ(m_m.operatorzeichen(), QStringLiteral(","));
 }
 
 TEST_F(Rechenwerk, UeberlaufDerSummeSchreibtKeineZeile) {
@@ -134,31 +134,31 @@ TEST_F(Rechenwerk, UeberlaufDerSummeSchreibtKeineZeile) {
     taste(QStringLiteral("+"));
     eingeben(zehnHoch(308));
     EXPECT_EQ(fehlerVon(QStringLiteral("=")), QStringLiteral("Gleitkommaüberlauf"));
-    EXPECT_EQ(m.zwischenwert(), 1e308);
-    EXPECT_EQ(m.eingabewert(), 1e308);
-    EXPECT_EQ(m.rolle().anzahl(), 1);
+    EXPECT_EQ(m_m.zwischenwert(), 1e308);
+    EXPECT_EQ(m_m.eingabewert(), 1e308);
+    EXPECT_EQ(m_m.rolle().anzahl(), 1);
 }
 
 TEST_F(Rechenwerk, UeberlaufDerGesamtsummeKommtZuletzt) {
-    w.Gesamtumsatz = 1.7e308;
-    const QString gesamtVorher = m.gesamtText();
+    m_w.Gesamtumsatz = 1.7e308;
+    const QString gesamtVorher = m_m.gesamtText();
     eingeben(zehnHoch(308));
     taste(QStringLiteral("+"));
     EXPECT_EQ(fehlerVon(QStringLiteral("=")), QStringLiteral("Gleitkommaüberlauf"));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("1E308"));
-    EXPECT_EQ(m.operatorzeichen(), QStringLiteral("="));
-    EXPECT_EQ(w.Gesamtumsatz, 1.7e308);
-    EXPECT_EQ(m.gesamtText(), gesamtVorher);
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("1E308"));
+    EXPECT_EQ(m_m.operatorzeichen(), QStringLiteral("="));
+    EXPECT_EQ(m_w.Gesamtumsatz, 1.7e308);
+    EXPECT_EQ(m_m.gesamtText(), gesamtVorher);
 }
 
 TEST_F(Rechenwerk, AcBehaeltSpeicherSummeUndRolle) {
     tasten(QStringLiteral("4 M+ 1 2 + 5 = 3 + AC"));
-    EXPECT_EQ(m.zwischenwertText(), QStringLiteral("0"));
-    EXPECT_EQ(m.speicherText(), QStringLiteral("4"));
-    EXPECT_EQ(m.gesamtText(), QStringLiteral("17,00"));
-    EXPECT_EQ(m.zwischenwert(), 0);
-    EXPECT_EQ(m.offenerOperator(), std::nullopt);
-    EXPECT_FALSE(m.rolle().zeilen().isEmpty());
+    EXPECT_EQ(m_m.zwischenwertText(), QStringLiteral("0"));
+    EXPECT_EQ(m_m.speicherText(), QStringLiteral("4"));
+    EXPECT_EQ(m_m.gesamtText(), QStringLiteral("17,00"));
+    EXPECT_EQ(m_m.zwischenwert(), 0);
+    EXPECT_EQ(m_m.offenerOperator(), std::nullopt);
+    EXPECT_FALSE(m_m.rolle().zeilen().isEmpty());
 }
 
 } // namespace

@@ -294,7 +294,7 @@ int ladenUnterGrenze(const QString& pfad, const QStringList& erwartet, qint64 fr
     grenze.rlim_cur = statm.split(' ')[0].toLongLong() * ::sysconf(_SC_PAGESIZE) + frei;
     if (::setrlimit(RLIMIT_AS, &grenze) != 0)
         return 4;
-    if (Lesespeichergrenze() > frei)
+    if (lesespeichergrenze() > frei)
         return 5;
     try {
         return rollendateiLesen(pfad) == erwartet ? 0 : 3;

@@ -24,7 +24,7 @@ struct Startfall {
     const char* zustand;
 };
 
-const char* const mitRolle = "True|<rolle>|2|1|2|Laden";
+const char* const MitRolle = "True|<rolle>|2|1|2|Laden";
 
 std::vector<Startfall> startfaelle() {
     using namespace Fehlertexte;
@@ -37,14 +37,14 @@ std::vector<Startfall> startfaelle() {
         {"ohneEinstellungsdatei", true, nullptr, true, false, DateiNichtGefunden, {}, "0 0 0", "deckel"},
         {"zeileVierKeineZahl", true, "True|<rolle>|2|abc|2|", true, true, abc, {}, "2 0 0", "deckel"},
         {"nurZweiZeilen", true, "True|", true, false, leer, {}, "0 0 0", "deckel"},
-        {"autorolleNutzerUndAnmeldung", true, mitRolle, true, true, {}, {}, "2 1 2", "deckel anmelden titel autopfad"},
+        {"autorolleNutzerUndAnmeldung", true, MitRolle, true, true, {}, {}, "2 1 2", "deckel anmelden titel autopfad"},
         {"autopfadLeer", true, "True||2|1|2|", true, false, {}, {}, "2 1 2", "deckel titel autopfad"},
-        {"autorolleOhneNutzer", true, mitRolle, false, true, {}, {LadenFehler}, "2 1 2", "deckel titel autopfad"},
+        {"autorolleOhneNutzer", true, MitRolle, false, true, {}, {LadenFehler}, "2 1 2", "deckel titel autopfad"},
         {"ohneAnmeldung", true, "True|<rolle>|2|1|1|", true, true, {}, {}, "2 1 1", "drucken titel autopfad"},
         {"anmeldungWederEinsNochZwei", true, "True|<rolle>|2|1|3|", true, true, {}, {}, "2 1 3", "deckel anmelden titel autopfad"},
         {"autopfadKleingeschrieben", true, "true|<rolle>|2|1|2|", true, true, {}, {}, "2 1 2", "deckel anmelden titel"},
         {"autopfadAus", true, "False|<rolle>|2|1|2|", true, true, {}, {NeueRolleFrage, oeffnen}, "2 1 2", "deckel anmelden titel"},
-        {"autorolleFehlt", true, mitRolle, true, false, dateiNichtOeffenbar(Autorolle), {}, "2 1 2", "deckel"},
+        {"autorolleFehlt", true, MitRolle, true, false, dateiNichtOeffenbar(Autorolle), {}, "2 1 2", "deckel"},
     };
     // clang-format on
 }

@@ -35,26 +35,26 @@ const QString AutopfadEin = QStringLiteral("True");
 const QString AutopfadAus = QStringLiteral("False");
 
 std::vector<Schliessfall> schliessfaelle() {
-    const auto K = Pfad::Keiner, S = Pfad::Schreibbar, F = Pfad::OrdnerFehlt;
+    const auto k = Pfad::Keiner, s = Pfad::Schreibbar, f = Pfad::OrdnerFehlt;
     const auto zu = Ausgang::Schliesst, offen = Ausgang::BleibtOffen, fehler = Ausgang::Fehler;
     const auto ja = Antwort::Ja, nein = Antwort::Nein;
-    const QString T = AutopfadEin, N = AutopfadAus;
-    const QString D = SpeichernDialog, Fr = SpeichernFrage, Fe = SpeichernFehler;
+    const QString t = AutopfadEin, n = AutopfadAus;
+    const QString d = SpeichernDialog, fr = SpeichernFrage, fe = SpeichernFehler;
     // clang-format off
     return {
-        {"autopfadGespeichert", T, S, 0, {}, K, zu, {}, 0},
-        {"autopfadNichtSchreibbar", T, F, 0, {}, K, fehler, {}, 0},
-        {"autopfadLeerDialogAbgebrochen", T, K, 0, {}, K, zu, {D}, 0},
-        {"autopfadLeerGespeichert", T, K, 0, {}, S, zu, {D}, 1},
-        {"autopfadLeerSpeichernScheitert", T, K, 0, {}, F, offen, {D, Fe}, 0},
-        {"autopfadLeerScheitertNachFruehererSicherung", T, K, 1, {}, F, offen, {D, Fe}, 1},
-        {"frageNein", N, K, 0, nein, K, zu, {Fr}, 1},
-        {"frageJaGespeichert", N, K, 0, ja, S, zu, {Fr, D}, 1},
-        {"frageJaDialogAbgebrochen", N, K, 0, ja, K, zu, {Fr, D}, 0},
-        {"frageJaSpeichernScheitert", N, K, 0, ja, F, offen, {Fr, D, Fe}, 0},
-        {"frageAbgebrochen", N, K, 0, Antwort::Abgebrochen, K, zu, {Fr}, 0},
-        {"schonGespeichert", N, K, 1, {}, K, zu, {}, 1},
-        {"autopfadWederTrueNochFalse", QStringLiteral("true"), S, 0, {}, K, zu, {}, 0},
+        {"autopfadGespeichert", t, s, 0, {}, k, zu, {}, 0},
+        {"autopfadNichtSchreibbar", t, f, 0, {}, k, fehler, {}, 0},
+        {"autopfadLeerDialogAbgebrochen", t, k, 0, {}, k, zu, {d}, 0},
+        {"autopfadLeerGespeichert", t, k, 0, {}, s, zu, {d}, 1},
+        {"autopfadLeerSpeichernScheitert", t, k, 0, {}, f, offen, {d, fe}, 0},
+        {"autopfadLeerScheitertNachFruehererSicherung", t, k, 1, {}, f, offen, {d, fe}, 1},
+        {"frageNein", n, k, 0, nein, k, zu, {fr}, 1},
+        {"frageJaGespeichert", n, k, 0, ja, s, zu, {fr, d}, 1},
+        {"frageJaDialogAbgebrochen", n, k, 0, ja, k, zu, {fr, d}, 0},
+        {"frageJaSpeichernScheitert", n, k, 0, ja, f, offen, {fr, d, fe}, 0},
+        {"frageAbgebrochen", n, k, 0, Antwort::Abgebrochen, k, zu, {fr}, 0},
+        {"schonGespeichert", n, k, 1, {}, k, zu, {}, 1},
+        {"autopfadWederTrueNochFalse", QStringLiteral("true"), s, 0, {}, k, zu, {}, 0},
     };
     // clang-format on
 }

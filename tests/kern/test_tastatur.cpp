@@ -6,7 +6,7 @@ class Tastatur : public ModellTest {
 protected:
     void tippen(const QString& zeichen) {
         for (QChar c : zeichen)
-            m.zeichenGetippt(c);
+            m_m.zeichenGetippt(c);
     }
 };
 
@@ -17,7 +17,7 @@ struct Getippt {
 class Tippen : public Tastatur, public ::testing::WithParamInterface<Getippt> {};
 TEST_P(Tippen, Anzeige) {
     tippen(QString::fromUtf8(GetParam().zeichen));
-    EXPECT_EQ(m.anzeige(), QString::fromUtf8(GetParam().anzeige));
+    EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(GetParam().anzeige));
 }
 INSTANTIATE_TEST_SUITE_P(Randfaelle, Tippen,
                          ::testing::Values(Getippt{"1.5", "15"}, Getippt{"1,,5", "1,5"},
@@ -27,34 +27,34 @@ INSTANTIATE_TEST_SUITE_P(Randfaelle, Tippen,
 
 TEST_F(Tastatur, KommaSchreibtKeinenIndikator) {
     tippen(QStringLiteral("1,"));
-    EXPECT_EQ(m.operatorzeichen(), QString());
+    EXPECT_EQ(m_m.operatorzeichen(), QString());
     EXPECT_EQ(zeittasten(), QStringLiteral("001"));
 }
 
 TEST_F(Tastatur, GetippteZiffernLassenZeittasten) {
     zeigen(QStringLiteral("90"));
-    m.minutenInDezimal();
+    m_m.minutenInDezimal();
     tippen(QStringLiteral("12"));
     EXPECT_EQ(zeittasten(), QStringLiteral("000"));
 }
 
 TEST_F(Tastatur, SperreOhneAnmeldung) {
-    w.OhneAnmeldungText = QStringLiteral("2");
+    m_w.OhneAnmeldungText = QStringLiteral("2");
     tippen(QStringLiteral("12+5\r"));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("0"));
-    EXPECT_EQ(m.rolle().anzahl(), 0);
-    m.funktionstaste(9); // function keys work in every state
-    EXPECT_EQ(m.rolle().anzahl(), 4);
-    m.nachAnmeldung();
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("0"));
+    EXPECT_EQ(m_m.rolle().anzahl(), 0);
+    m_m.funktionstaste(9); // function keys work in every state
+    EXPECT_EQ(m_m.rolle().anzahl(), 4);
+    m_m.nachAnmeldung();
     tippen(QStringLiteral("7"));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("7"));
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("7"));
 }
 
 TEST_F(Tastatur, SperreLiestDenTextNichtDieZahl) {
-    w.OhneAnmeldung = 1;
-    w.OhneAnmeldungText = QStringLiteral("2");
+    m_w.OhneAnmeldung = 1;
+    m_w.OhneAnmeldungText = QStringLiteral("2");
     tippen(QStringLiteral("7"));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("0"));
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("0"));
 }
 
 struct Funktion {
@@ -65,9 +65,9 @@ struct Funktion {
 class Funktionstaste : public Tastatur, public ::testing::WithParamInterface<Funktion> {};
 TEST_P(Funktionstaste, WieDieTaste) {
     tippen(QStringLiteral("9"));
-    m.funktionstaste(GetParam().taste);
-    EXPECT_EQ(m.anzeige(), QString::fromUtf8(GetParam().anzeige));
-    EXPECT_EQ(m.operatorzeichen(), QString::fromUtf8(GetParam().indikator));
+    m_m.funktionstaste(GetParam().taste);
+    EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(GetParam().anzeige));
+    EXPECT_EQ(m_m.operatorzeichen(), QString::fromUtf8(GetParam().indikator));
 }
 INSTANTIATE_TEST_SUITE_P(Tasten, Funktionstaste,
                          ::testing::Values(Funktion{1, "0", "M+"}, Funktion{2, "0", "M-"},

@@ -41,13 +41,13 @@ class VerweisImOrdner : public ::testing::TestWithParam<Verweisfall> {
 protected:
     void SetUp() override {
         const Verweisfall& f = GetParam();
-        ASSERT_TRUE(QDir(basis.path()).mkdir(QStringLiteral("geteilt")));
-        dateiAnlegen(opfer, alt);
-        ASSERT_EQ(::symlink("../opfer.KRO", pfadBytes(verweis).constData()), 0);
-        if ((f.verweisBesitzer == Fremder && !fremdemGeben(verweis)) ||
-            (f.ordnerBesitzer == Fremder && !fremdemGeben(ordner)))
+        ASSERT_TRUE(QDir(m_basis.path()).mkdir(QStringLiteral("geteilt")));
+        dateiAnlegen(m_opfer, m_alt);
+        ASSERT_EQ(::symlink("../opfer.KRO", pfadBytes(m_verweis).constData()), 0);
+        if ((f.verweisBesitzer == Fremder && !fremdemGeben(m_verweis)) ||
+            (f.ordnerBesitzer == Fremder && !fremdemGeben(m_ordner)))
             GTEST_SKIP() << "only root can give a link or folder to another user";
-        ASSERT_EQ(::chmod(pfadBytes(ordner).constData(), f.ordnerRechte), 0);
+        ASSERT_EQ(::chmod(pfadBytes(m_ordner).constData(), f.ordnerRechte), 0);
     }
 
     // The text raised, or empty.
@@ -60,26 +60,26 @@ protected:
         return {};
     }
 
-    QTemporaryDir basis;
-    const QString ordner = basis.filePath(QStringLiteral("geteilt"));
-    const QString verweis = basis.filePath(QStringLiteral("geteilt/Montag.KRO"));
-    const QString opfer = basis.filePath(QStringLiteral("opfer.KRO"));
-    const QByteArray alt = "gehört jemand anderem\r\n";
+    QTemporaryDir m_basis;
+    const QString m_ordner = m_basis.filePath(QStringLiteral("geteilt"));
+    const QString m_verweis = m_basis.filePath(QStringLiteral("geteilt/Montag.KRO"));
+    const QString m_opfer = m_basis.filePath(QStringLiteral("opfer.KRO"));
+    const QByteArray m_alt = "gehört jemand anderem\r\n";
 };
 
 TEST_P(VerweisImOrdner, GefolgtNurWoDerKernelFolgt) {
-    const QString fehler = speichern(verweis);
-    EXPECT_TRUE(QFileInfo(verweis).isSymLink());
-    EXPECT_EQ(QFileInfo(verweis).symLinkTarget(), opfer);
-    EXPECT_EQ(eintraege(ordner), QStringList{QStringLiteral("Montag.KRO")});
-    EXPECT_EQ(eintraege(basis.path()),
+    const QString fehler = speichern(m_verweis);
+    EXPECT_TRUE(QFileInfo(m_verweis).isSymLink());
+    EXPECT_EQ(QFileInfo(m_verweis).symLinkTarget(), m_opfer);
+    EXPECT_EQ(eintraege(m_ordner), QStringList{QStringLiteral("Montag.KRO")});
+    EXPECT_EQ(eintraege(m_basis.path()),
               (QStringList{QStringLiteral("geteilt"), QStringLiteral("opfer.KRO")}));
     if (GetParam().gefolgt) {
         EXPECT_EQ(fehler, QString());
-        EXPECT_EQ(dateiBytes(opfer), rtfAusZeilen({QStringLiteral("neu")}));
+        EXPECT_EQ(dateiBytes(m_opfer), rtfAusZeilen({QStringLiteral("neu")}));
     } else {
-        EXPECT_EQ(fehler, Fehlertexte::dateiNichtErstellbar(verweis));
-        EXPECT_EQ(dateiBytes(opfer), alt);
+        EXPECT_EQ(fehler, Fehlertexte::dateiNichtErstellbar(m_verweis));
+        EXPECT_EQ(dateiBytes(m_opfer), m_alt);
     }
 }
 
@@ -87,15 +87,15 @@ TEST_P(VerweisImOrdner, GelesenNurWoDerKernelFolgt) {
     QString fehler;
     QStringList zeilen;
     try {
-        zeilen = rollendateiLesen(verweis);
+        zeilen = rollendateiLesen(m_verweis);
     } catch (const Fehler& f) {
         fehler = f.text();
     }
     if (GetParam().gefolgt) {
         EXPECT_EQ(fehler, QString());
-        EXPECT_EQ(zeilen, zeilenAus(ansiZuText(alt)));
+        EXPECT_EQ(zeilen, zeilenAus(ansiZuText(m_alt)));
     } else {
-        EXPECT_EQ(fehler, Fehlertexte::dateiNichtOeffenbar(verweis));
+        EXPECT_EQ(fehler, Fehlertexte::dateiNichtOeffenbar(m_verweis));
         EXPECT_TRUE(zeilen.isEmpty());
     }
 }
@@ -115,34 +115,36 @@ INSTANTIATE_TEST_SUITE_P(
 class VerweisKette : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(QDir(basis.path()).mkpath(QStringLiteral("geteilt")));
-        ASSERT_TRUE(QDir(basis.path()).mkpath(QStringLiteral("fremd")));
-        dateiAnlegen(basis.filePath(QStringLiteral("fremd/Montag.KRO")), alt);
-        ASSERT_EQ(::chmod(pfadBytes(basis.filePath(QStringLiteral("geteilt"))).constData(), 01777),
-                  0);
+        ASSERT_TRUE(QDir(m_basis.path()).mkpath(QStringLiteral("geteilt")));
+        ASSERT_TRUE(QDir(m_basis.path()).mkpath(QStringLiteral("fremd")));
+        dateiAnlegen(m_basis.filePath(QStringLiteral("fremd/Montag.KRO")), m_alt);
+        ASSERT_EQ(
+            ::chmod(pfadBytes(m_basis.filePath(QStringLiteral("geteilt"))).constData(), 01777), 0);
     }
     // False where the link cannot be given to another user.
     bool fremderVerweis(const char* ziel, const QString& name) {
         return ::symlink(ziel, pfadBytes(name).constData()) == 0 && fremdemGeben(name);
     }
 
-    QTemporaryDir basis;
-    const QByteArray alt = "alt";
+    QTemporaryDir m_basis;
+    const QByteArray m_alt = "alt";
 };
 
 TEST_F(VerweisKette, EigenerVerweisAufFremden) {
-    const QString eigener = basis.filePath(QStringLiteral("geteilt/Montag.KRO"));
-    if (!fremderVerweis("../fremd/Montag.KRO", basis.filePath(QStringLiteral("geteilt/fremd.KRO"))))
+    const QString eigener = m_basis.filePath(QStringLiteral("geteilt/Montag.KRO"));
+    if (!fremderVerweis("../fremd/Montag.KRO",
+                        m_basis.filePath(QStringLiteral("geteilt/fremd.KRO"))))
         GTEST_SKIP() << "only root can give a link to another user";
     ASSERT_EQ(::symlink("fremd.KRO", pfadBytes(eigener).constData()), 0);
     EXPECT_THROW(rollendateiSchreiben(eigener, {QStringLiteral("neu")}), Fehler);
-    EXPECT_EQ(dateiBytes(basis.filePath(QStringLiteral("fremd/Montag.KRO"))), alt);
+    EXPECT_EQ(dateiBytes(m_basis.filePath(QStringLiteral("fremd/Montag.KRO"))), m_alt);
     EXPECT_TRUE(QFileInfo(eigener).isSymLink());
 }
 
 TEST_F(VerweisKette, EigenerVerweisAufFremdenWirdNichtGelesen) {
-    const QString eigener = basis.filePath(QStringLiteral("geteilt/Montag.KRO"));
-    if (!fremderVerweis("../fremd/Montag.KRO", basis.filePath(QStringLiteral("geteilt/fremd.KRO"))))
+    const QString eigener = m_basis.filePath(QStringLiteral("geteilt/Montag.KRO"));
+    if (!fremderVerweis("../fremd/Montag.KRO",
+                        m_basis.filePath(QStringLiteral("geteilt/fremd.KRO"))))
         GTEST_SKIP() << "only root can give a link to another user";
     ASSERT_EQ(::symlink("fremd.KRO", pfadBytes(eigener).constData()), 0);
     EXPECT_EQ(fehlerVon([&] { rollendateiLesen(eigener); }),
@@ -150,18 +152,18 @@ TEST_F(VerweisKette, EigenerVerweisAufFremdenWirdNichtGelesen) {
 }
 
 TEST_F(VerweisKette, FremderVerweisAufOrdner) {
-    if (!fremderVerweis("../fremd", basis.filePath(QStringLiteral("geteilt/ordner"))))
+    if (!fremderVerweis("../fremd", m_basis.filePath(QStringLiteral("geteilt/ordner"))))
         GTEST_SKIP() << "only root can give a link to another user";
-    const QString pfad = basis.filePath(QStringLiteral("geteilt/ordner/Montag.KRO"));
+    const QString pfad = m_basis.filePath(QStringLiteral("geteilt/ordner/Montag.KRO"));
     try {
         rollendateiSchreiben(pfad, {QStringLiteral("neu")});
         ADD_FAILURE() << "gespeichert";
     } catch (const Fehler& f) {
         EXPECT_EQ(f.text(), Fehlertexte::dateiNichtErstellbar(pfad));
     }
-    EXPECT_EQ(eintraege(basis.filePath(QStringLiteral("fremd"))),
+    EXPECT_EQ(eintraege(m_basis.filePath(QStringLiteral("fremd"))),
               QStringList{QStringLiteral("Montag.KRO")});
-    EXPECT_EQ(dateiBytes(basis.filePath(QStringLiteral("fremd/Montag.KRO"))), alt);
+    EXPECT_EQ(dateiBytes(m_basis.filePath(QStringLiteral("fremd/Montag.KRO"))), m_alt);
 }
 
 struct Zielfall {
@@ -238,40 +240,40 @@ TEST(Verweis, AufOrdnerWirdAbgelehnt) {
 class LangerPfad : public ::testing::Test {
 protected:
     void SetUp() override {
-        Deskriptor ordner(::open(pfadBytes(basis.path()).constData(), O_RDONLY | O_DIRECTORY));
+        Deskriptor ordner(::open(pfadBytes(m_basis.path()).constData(), O_RDONLY | O_DIRECTORY));
         ASSERT_TRUE(ordner.offen());
         m_ordner.push_back(std::move(ordner));
-        pfad = basis.path();
-        while (pfad.size() <= 4200) {
-            ASSERT_EQ(::mkdirat(m_ordner.back().fd(), Name.constData(), 0700), 0);
+        m_pfad = m_basis.path();
+        while (m_pfad.size() <= 4200) {
+            ASSERT_EQ(::mkdirat(m_ordner.back().fd(), m_name.constData(), 0700), 0);
             Deskriptor unter(
-                ::openat(m_ordner.back().fd(), Name.constData(), O_RDONLY | O_DIRECTORY));
+                ::openat(m_ordner.back().fd(), m_name.constData(), O_RDONLY | O_DIRECTORY));
             ASSERT_TRUE(unter.offen());
             m_ordner.push_back(std::move(unter));
-            pfad += u'/' + QString::fromLatin1(Name);
+            m_pfad += u'/' + QString::fromLatin1(m_name);
         }
-        pfad += QStringLiteral("/Montag.KRO");
+        m_pfad += QStringLiteral("/Montag.KRO");
     }
     // The folders go from the deepest up: their paths are too long for QTemporaryDir.
     void TearDown() override {
         ::unlinkat(m_ordner.back().fd(), "Montag.KRO", 0);
         while (m_ordner.size() > 1) {
             m_ordner.pop_back();
-            ::unlinkat(m_ordner.back().fd(), Name.constData(), AT_REMOVEDIR);
+            ::unlinkat(m_ordner.back().fd(), m_name.constData(), AT_REMOVEDIR);
         }
     }
 
-    const QByteArray Name = QByteArray(200, 'o');
-    QTemporaryDir basis;
-    QString pfad;
+    const QByteArray m_name = QByteArray(200, 'o');
+    QTemporaryDir m_basis;
+    QString m_pfad;
     std::vector<Deskriptor> m_ordner;
 };
 
 TEST_F(LangerPfad, GespeichertUndGelesen) {
     const QStringList zeilen{QStringLiteral("12,00 €  "), QString(), QStringLiteral("= 17")};
-    rollendateiSchreiben(pfad, zeilen);
-    EXPECT_EQ(rollendateiLesen(pfad), zeilen);
-    EXPECT_EQ(dateiLesen(pfad, 1000), rtfAusZeilen(zeilen));
+    rollendateiSchreiben(m_pfad, zeilen);
+    EXPECT_EQ(rollendateiLesen(m_pfad), zeilen);
+    EXPECT_EQ(dateiLesen(m_pfad, 1000), rtfAusZeilen(zeilen));
 }
 
 } // namespace

@@ -16,14 +16,14 @@ class Zeit : public ModellTest, public ::testing::WithParamInterface<Umrechnung>
 TEST_P(Zeit, Block) {
     const Umrechnung& u = GetParam();
     zeigen(QString::fromUtf8(u.vorher));
-    m.stundenstellung();
-    m.Zeitgrund();
+    m_m.stundenstellung();
+    m_m.Zeitgrund();
     if (QString::fromUtf8(u.taste) == QLatin1String("Std-M"))
-        m.stundenstellung();
+        m_m.stundenstellung();
     taste(QString::fromUtf8(u.taste));
-    EXPECT_EQ(m.rolle().zeilen(), u.zeilen);
-    EXPECT_EQ(m.anzeige(), QString::fromUtf8(u.nachher));
-    EXPECT_TRUE(m.neueEingabe());
+    EXPECT_EQ(m_m.rolle().zeilen(), u.zeilen);
+    EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(u.nachher));
+    EXPECT_TRUE(m_m.neueEingabe());
 }
 const QString MS = QStringLiteral("Minuten -> Stunden");
 const QString SM = QStringLiteral("Stunden -> Minuten");
@@ -59,7 +59,7 @@ class ZeitErgebnis : public ModellTest, public ::testing::WithParamInterface<Erg
 TEST_P(ZeitErgebnis, Anzeige) {
     zeigen(QString::fromUtf8(GetParam().vorher));
     taste(QString::fromUtf8(GetParam().taste));
-    EXPECT_EQ(m.anzeige(), QString::fromUtf8(GetParam().nachher));
+    EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(GetParam().nachher));
 }
 INSTANTIATE_TEST_SUITE_P(
     Randfaelle, ZeitErgebnis,
@@ -74,7 +74,7 @@ TEST_F(ModellTest, HinUndZurueckGibtDieMinuten) {
         zeigen(QString::fromUtf8(minuten));
         taste(QStringLiteral("M-Std"));
         taste(QStringLiteral("Std-M"));
-        EXPECT_EQ(m.anzeige(), QString::fromUtf8(minuten));
+        EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(minuten));
     }
 }
 
@@ -92,13 +92,13 @@ TEST_F(ModellTest, ZeittastenNachJederUmrechnung) {
 
 TEST_F(ModellTest, MinutenUeber59BrechenAb) {
     for (const char* text : {"1,60", "1,75"}) {
-        m.rolle().leeren();
+        m_m.rolle().leeren();
         zeigen(QString::fromUtf8(text));
-        m.stundenstellung();
+        m_m.stundenstellung();
         EXPECT_EQ(fehlerVon(QStringLiteral("Std-M")),
                   QStringLiteral("Achtung, Eingabe von Minuten > als 59 ist nicht möglich !"));
-        EXPECT_EQ(m.rolle().zeilen(), QStringList{QStringLiteral("Stunden -> Minuten")});
-        EXPECT_EQ(m.anzeige(), QString::fromUtf8(text));
+        EXPECT_EQ(m_m.rolle().zeilen(), QStringList{QStringLiteral("Stunden -> Minuten")});
+        EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(text));
         EXPECT_EQ(zeittasten(), QStringLiteral("001"));
     }
 }
@@ -107,12 +107,12 @@ TEST_F(ModellTest, UmrechnungOhneZahl) {
     zeigen(QStringLiteral("2,5,"));
     EXPECT_EQ(fehlerVon(QStringLiteral("M-Std")),
               QStringLiteral("'2,5,' ist kein gültiger Gleitkommawert"));
-    EXPECT_EQ(m.rolle().anzahl(), 3);
+    EXPECT_EQ(m_m.rolle().anzahl(), 3);
     EXPECT_EQ(zeittasten(), QStringLiteral("001"));
-    m.rolle().leeren();
+    m_m.rolle().leeren();
     EXPECT_NE(fehlerVon(QStringLiteral("Std-M")), QString());
-    EXPECT_EQ(m.rolle().anzahl(), 1);
-    EXPECT_EQ(m.anzeige(), QStringLiteral("2,5,"));
+    EXPECT_EQ(m_m.rolle().anzahl(), 1);
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("2,5,"));
 }
 
 TEST_F(ModellTest, TimeToMinGrenzen) {
@@ -136,11 +136,11 @@ TEST_F(ModellTest, TimeToMinGrenzen) {
 TEST_F(ModellTest, MStdTageUeberlauf) {
     zeigen(QStringLiteral("128849019840"));
     EXPECT_EQ(fehlerVon(QStringLiteral("M-Std")), QStringLiteral("Integerüberlauf"));
-    EXPECT_EQ(m.rolle().anzahl(), 3);
-    EXPECT_EQ(m.anzeige().size(), 5);
+    EXPECT_EQ(m_m.rolle().anzahl(), 3);
+    EXPECT_EQ(m_m.anzeige().size(), 5);
     zeigen(QStringLiteral("128849018400"));
     taste(QStringLiteral("M-Std"));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("2147483640,00"));
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("2147483640,00"));
 }
 
 // Counts whose hours pass the 32-bit range: the overflow error, and the display holds the time of
@@ -156,8 +156,8 @@ class MStdUeberlauf : public ModellTest, public ::testing::WithParamInterface<Ri
 TEST_P(MStdUeberlauf, ZeigtDieTageszeit) {
     zeigen(QString::fromUtf8(GetParam().minuten));
     EXPECT_EQ(fehlerVon(QStringLiteral("M-Std")), QStringLiteral("Integerüberlauf"));
-    EXPECT_EQ(m.anzeige(), QString::fromUtf8(GetParam().tageszeit));
-    EXPECT_EQ(m.rolle().anzahl(), 3);
+    EXPECT_EQ(m_m.anzeige(), QString::fromUtf8(GetParam().tageszeit));
+    EXPECT_EQ(m_m.rolle().anzahl(), 3);
     EXPECT_EQ(zeittasten(), QStringLiteral("001"));
 }
 INSTANTIATE_TEST_SUITE_P(
@@ -170,12 +170,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ModellTest, UmrechnungVerwirftOffenenOperator) {
     tasten(QStringLiteral("5 + 9 0 M-Std"));
-    EXPECT_EQ(m.zwischenwert(), 5);
-    EXPECT_EQ(m.zwischenwertText(), QStringLiteral("5"));
-    EXPECT_EQ(m.operatorzeichen(), QString());
-    EXPECT_EQ(m.offenerOperator(), std::nullopt);
+    EXPECT_EQ(m_m.zwischenwert(), 5);
+    EXPECT_EQ(m_m.zwischenwertText(), QStringLiteral("5"));
+    EXPECT_EQ(m_m.operatorzeichen(), QString());
+    EXPECT_EQ(m_m.offenerOperator(), std::nullopt);
     taste(QStringLiteral("="));
-    EXPECT_EQ(m.anzeige(), QStringLiteral("5"));
+    EXPECT_EQ(m_m.anzeige(), QStringLiteral("5"));
 }
 
 } // namespace

@@ -46,11 +46,11 @@ inline std::unique_ptr<Updatefenster> gestartetesFenster(Probewelt& welt, const 
 // window started from that folder.
 class Nivexfenstertest : public QObject {
 protected:
-    Testserver server;
-    QTemporaryDir ordner;
-    std::optional<Boxrekorder> boxen;
+    Testserver m_server;
+    QTemporaryDir m_ordner;
+    std::optional<Boxrekorder> m_boxen;
 
     std::unique_ptr<Updatefenster> fenster(Probewelt& welt) {
-        return gestartetesFenster(welt, server.basisadresse(), ordner.path());
+        return gestartetesFenster(welt, m_server.basisadresse(), m_ordner.path());
     }
 };

@@ -18,26 +18,26 @@ struct Fall {
     QString flag; // hilfeKennung
 };
 
-const QStringList hiDatei = {QStringLiteral("2150*"), hilfezeile(QStringLiteral("hi")),
+const QStringList HiDatei = {QStringLiteral("2150*"), hilfezeile(QStringLiteral("hi")),
                              QStringLiteral("frei"), QStringLiteral("Neu: Drucken"),
                              QStringLiteral("Neu: Hilfe")};
 
 // Lines 1 to 3 of a flagged file; the information follows.
-const QByteArray kopf = versionsdatei(hiDatei.mid(0, 3)) + "\r\n";
+const QByteArray Kopf = versionsdatei(HiDatei.mid(0, 3)) + "\r\n";
 
-const Fall faelle[] = {
+const Fall Faelle[] = {
     // At most 10001 bytes are read; a NUL byte ends the text earlier.
-    {"nur10001Bytes", Server::Datei, kopf + QByteArray(20000, 'x'),
-     QStringLiteral("Neuere Version: 2.1.5.0"), QString(10001 - kopf.size(), u'x'),
+    {"nur10001Bytes", Server::Datei, Kopf + QByteArray(20000, 'x'),
+     QStringLiteral("Neuere Version: 2.1.5.0"), QString(10001 - Kopf.size(), u'x'),
      QStringLiteral("hi")},
-    {"nulEndetText", Server::Datei, kopf + QByteArray("Info\0mehr", 9),
+    {"nulEndetText", Server::Datei, Kopf + QByteArray("Info\0mehr", 9),
      QStringLiteral("Neuere Version: 2.1.5.0"), QStringLiteral("Info"), QStringLiteral("hi")},
-    {"mitHilfe", Server::Datei, versionsdatei(hiDatei), QStringLiteral("Neuere Version: 2.1.5.0"),
+    {"mitHilfe", Server::Datei, versionsdatei(HiDatei), QStringLiteral("Neuere Version: 2.1.5.0"),
      QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"), QStringLiteral("hi")},
-    {"nurLf", Server::Datei, versionsdatei(hiDatei, "\n"),
+    {"nurLf", Server::Datei, versionsdatei(HiDatei, "\n"),
      QStringLiteral("Neuere Version: 2.1.5.0"), QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"),
      QStringLiteral("hi")},
-    {"nurCr", Server::Datei, versionsdatei(hiDatei, "\r"),
+    {"nurCr", Server::Datei, versionsdatei(HiDatei, "\r"),
      QStringLiteral("Neuere Version: 2.1.5.0"), QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"),
      QStringLiteral("hi")},
     {"fuenfstellig", Server::Datei, versionsdatei({"10150", hilfezeile("HI"), "frei", "Groß"}),
@@ -89,7 +89,7 @@ TEST_P(Aktivierung, Felder) {
     EXPECT_EQ(m.downloadOrdner(), QStringLiteral("/programm/"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Versionsdateien, Aktivierung, ::testing::ValuesIn(faelle),
+INSTANTIATE_TEST_SUITE_P(Versionsdateien, Aktivierung, ::testing::ValuesIn(Faelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Lines that wrap in a field: the fields drop displayed lines, so the information text and the
@@ -104,17 +104,17 @@ struct Umbruchfall {
     QString flag;
 };
 
-const Umbruchfall umbruchfaelle[] = {
-    {"keinUmbruch", hiDatei, 100, 100, QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"),
+const Umbruchfall Umbruchfaelle[] = {
+    {"keinUmbruch", HiDatei, 100, 100, QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"),
      QStringLiteral("hi")},
     // Line 2 takes three displayed lines; the information starts in its third.
-    {"zweiteZeileUmbrochen", hiDatei, 10, 100,
+    {"zweiteZeileUmbrochen", HiDatei, 10, 100,
      QStringLiteral(" ja\r\nfrei\r\nNeu: Drucken\r\nNeu: Hilfe"), QStringLiteral("hi")},
     // Line 2 takes two displayed lines; the second goes with its break, line 3 stays.
-    {"zweiteZeileZweimal", hiDatei, 12, 100, QStringLiteral("frei\r\nNeu: Drucken\r\nNeu: Hilfe"),
+    {"zweiteZeileZweimal", HiDatei, 12, 100, QStringLiteral("frei\r\nNeu: Drucken\r\nNeu: Hilfe"),
      QStringLiteral("hi")},
     // Line 1 wraps in the narrow flag field only: the flag is counted from its second piece.
-    {"ersteZeileImFlagfeld", hiDatei, 100, 4, QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"),
+    {"ersteZeileImFlagfeld", HiDatei, 100, 4, QStringLiteral("Neu: Drucken\r\nNeu: Hilfe"),
      QStringLiteral("i:")},
     {"leereZeilen", {"2150*", "", "", "Info"}, 3, 100, QStringLiteral("\r\nInfo"), QString()},
 };
@@ -152,7 +152,7 @@ TEST_P(Umbruch, AngezeigteZeilen) {
     EXPECT_EQ(m.neueVersionFeld(), QStringLiteral("Neuere Version: 2.1.5.0"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Felder, Umbruch, ::testing::ValuesIn(umbruchfaelle),
+INSTANTIATE_TEST_SUITE_P(Felder, Umbruch, ::testing::ValuesIn(Umbruchfaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The clipboard is pasted as it is, line breaks made CR LF; only the first activation counts.

@@ -26,7 +26,7 @@ struct Fall {
 const char* const Staging = "Temp/RechnerHilfe.chm";
 constexpr Wann Vorher = Wann::VorDemHerunterladen, Spaeter = Wann::VorDemInstallieren;
 
-const Fall faelle[] = {
+const Fall Faelle[] = {
     {"programmVerknuepft", "Rechner.zip", S_IFLNK, Vorher, false, 1, "alt", "alte Hilfe"},
     {"programmOrdner", "Rechner.zip", S_IFDIR, Vorher, false, 1, "alt", "alte Hilfe"},
     {"programmPipe", "Rechner.zip", S_IFIFO, Vorher, false, 1, "alt", "alte Hilfe"},
@@ -109,7 +109,7 @@ TEST_P(Fremdeintraege, LenkenNichtUm) {
     EXPECT_EQ(lauf.welt.starts, QStringList{programm});
 }
 
-INSTANTIATE_TEST_SUITE_P(Programmordner, Fremdeintraege, ::testing::ValuesIn(faelle),
+INSTANTIATE_TEST_SUITE_P(Programmordner, Fremdeintraege, ::testing::ValuesIn(Faelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -25,7 +25,7 @@ struct Fall {
     int abbrueche;              // "Download abgebrochen" boxes
 };
 
-const Fall faelle[] = {
+const Fall Faelle[] = {
     {"ohneHilfe", false, true, Server::Da, "alt", "", "neues Programm", "alte Hilfe", 0},
     {"mitHilfe", true, true, Server::Da, "alt", "", "neues Programm", "neue Hilfe", 0},
     {"ersteInstallation", true, true, Server::Da, "", "", "neues Programm", "neue Hilfe", 0},
@@ -82,7 +82,7 @@ TEST_P(Installation, Dateien) {
     EXPECT_TRUE(lauf.m.geschlossen());
 }
 
-INSTANTIATE_TEST_SUITE_P(Laeufe, Installation, ::testing::ValuesIn(faelle),
+INSTANTIATE_TEST_SUITE_P(Laeufe, Installation, ::testing::ValuesIn(Faelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Only a complete answer with status 200 is a download: anything else shows the box, leaves no

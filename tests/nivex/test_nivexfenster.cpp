@@ -32,14 +32,14 @@ private Q_SLOTS:
     void initTestCase() {
         // The caption of the boxes, as the program block sets it.
         QCoreApplication::setApplicationName(Nivextexte::Titel);
-        QVERIFY(server.laeuft());
-        server.veroeffentlichen(QStringLiteral("Version.txt"),
-                                versionsdatei({"2150*", hilfezeile("--"), "frei", "Info"}));
-        server.veroeffentlichen(QStringLiteral("Rechner.zip"), "neues Programm");
+        QVERIFY(m_server.laeuft());
+        m_server.veroeffentlichen(QStringLiteral("Version.txt"),
+                                  versionsdatei({"2150*", hilfezeile("--"), "frei", "Info"}));
+        m_server.veroeffentlichen(QStringLiteral("Rechner.zip"), "neues Programm");
     }
 
-    void init() { boxen.emplace(); }
-    void cleanup() { boxen.reset(); }
+    void init() { m_boxen.emplace(); }
+    void cleanup() { m_boxen.reset(); }
 
     void felderAnIhremPlatz_data() {
         QTest::addColumn<QString>("name");
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QFETCH(QRect, ort);
         QFETCH(QColor, farbe);
         Probewelt welt;
-        Updatefenster f(welt, server.basisadresse(), QStringLiteral("/p/"));
+        Updatefenster f(welt, m_server.basisadresse(), QStringLiteral("/p/"));
         auto* widget = f.findChild<QWidget*>(name);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), ort);
@@ -76,7 +76,7 @@ private Q_SLOTS:
 
     void fensterUndBilder() {
         Probewelt welt;
-        Updatefenster f(welt, server.basisadresse(), QStringLiteral("/p/"));
+        Updatefenster f(welt, m_server.basisadresse(), QStringLiteral("/p/"));
         QCOMPARE(f.windowTitle(),
                  QStringLiteral("     + + + Eine neue Version ist für Sie verfügbar ! + + +"));
         QCOMPARE(f.minimumSize(), f.maximumSize());
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(feld<QProgressBar>(*f, "ProgressBar2")->value(), 60);
         ticks(*f, "Timer3", 4);
         QVERIFY(!f->isVisible());
-        QCOMPARE(welt.starts, QStringList{ordner.path() + QStringLiteral("/Rechner")});
+        QCOMPARE(welt.starts, QStringList{m_ordner.path() + QStringLiteral("/Rechner")});
     }
 
     void tasten_data() {
@@ -210,17 +210,17 @@ private Q_SLOTS:
     void downloadAbgebrochen() {
         Testplattform welt;
         welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
-        Updatefenster f(welt, server.basisadresse(), ordner.path() + u'/');
+        Updatefenster f(welt, m_server.basisadresse(), m_ordner.path() + u'/');
         welt.setzeEltern(&f);
         f.show();
-        feld<QPlainTextEdit>(f, "Memo1")->setPlainText(ordner.filePath(QStringLiteral("fehlt/")));
+        feld<QPlainTextEdit>(f, "Memo1")->setPlainText(m_ordner.filePath(QStringLiteral("fehlt/")));
         QTest::mouseClick(feld<QPushButton>(f, "BitBtn1"), Qt::LeftButton);
         ticks(f, "Timer1", 5);
-        QCOMPARE(boxen->abholen(), QList<Box>{});
+        QCOMPARE(m_boxen->abholen(), QList<Box>{});
         ticks(f, "Timer1", 1);
         const Box abgebrochen{Box::Art::Meldung, QStringLiteral("Nivex"),
                               QStringLiteral("Download abgebrochen")};
-        QCOMPARE(boxen->abholen(), QList<Box>{abgebrochen});
+        QCOMPARE(m_boxen->abholen(), QList<Box>{abgebrochen});
         QVERIFY(feld<QTimer>(f, "Timer2")->isActive());
         ticks(f, "Timer2", 4);
         QVERIFY(feld<QPushButton>(f, "BitBtn2")->isEnabled());
@@ -230,7 +230,7 @@ private Q_SLOTS:
     void gezeigtIstGefuellt() {
         Probewelt welt;
         welt.ablage = QStringLiteral("Aktuelle Version: 2.1.4.0");
-        Updatefenster f(welt, server.basisadresse(), ordner.path() + u'/');
+        Updatefenster f(welt, m_server.basisadresse(), m_ordner.path() + u'/');
         f.show();
         QCOMPARE(text(f, "Memo5"), QStringLiteral("Aktuelle Version: 2.1.4.0"));
         QCOMPARE(text(f, "Memo2"), QStringLiteral("Neuere Version: 2.1.5.0"));

@@ -53,21 +53,21 @@ enum class Weg { Fenstersystem, Programm, AlleFenster };
 class TestNivexfensterLauf : public Nivexfenstertest {
     Q_OBJECT
     void veroeffentlichen(const QStringList& zeilen) {
-        server.veroeffentlichen(QStringLiteral("Version.txt"), versionsdatei(zeilen));
+        m_server.veroeffentlichen(QStringLiteral("Version.txt"), versionsdatei(zeilen));
     }
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(server.laeuft());
-        server.veroeffentlichen(QStringLiteral("Rechner.zip"), "neues Programm");
-        server.veroeffentlichen(QStringLiteral("RechnerHilfe.chm"), "neue Hilfe");
-        QVERIFY(QDir(ordner.path()).mkdir(QStringLiteral("Temp")));
+        QVERIFY(m_server.laeuft());
+        m_server.veroeffentlichen(QStringLiteral("Rechner.zip"), "neues Programm");
+        m_server.veroeffentlichen(QStringLiteral("RechnerHilfe.chm"), "neue Hilfe");
+        QVERIFY(QDir(m_ordner.path()).mkdir(QStringLiteral("Temp")));
     }
     void init() {
         veroeffentlichen({"2150*", hilfezeile("--"), "frei", "Info"});
-        boxen.emplace();
+        m_boxen.emplace();
     }
-    void cleanup() { boxen.reset(); }
+    void cleanup() { m_boxen.reset(); }
 
     // A close request that is neither "Abbrechen" nor the end of the install step acts as
     // "Abbrechen": it ends the run while "Abbrechen" is enabled and does nothing otherwise; the
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QFETCH(Stand, stand);
         QFETCH(Weg, weg);
         QFETCH(bool, endet);
-        QFile::remove(ordner.filePath(QStringLiteral("Rechner.zip")));
+        QFile::remove(m_ordner.filePath(QStringLiteral("Rechner.zip")));
         Probewelt welt;
         auto f = fenster(welt);
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
@@ -120,11 +120,11 @@ private Q_SLOTS:
         }
         if (stand == Stand::Laedt) {
             ticks(*f, "Timer1", 6);
-            QVERIFY(QFileInfo::exists(ordner.filePath(QStringLiteral("Rechner.zip"))));
+            QVERIFY(QFileInfo::exists(m_ordner.filePath(QStringLiteral("Rechner.zip"))));
         } else {
             ticks(*f, "Timer3", 8);
             QVERIFY(!f->isVisible());
-            QCOMPARE(welt.starts, QStringList{ordner.filePath(QStringLiteral("Rechner"))});
+            QCOMPARE(welt.starts, QStringList{m_ordner.filePath(QStringLiteral("Rechner"))});
         }
     }
 

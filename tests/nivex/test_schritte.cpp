@@ -49,7 +49,7 @@ struct Zeile {
 constexpr Stift S = SchwarzerStift, R = RoterStift;
 
 // The state table, tick by tick.
-const Zeile ablauf[] = {
+const Zeile Ablauf[] = {
     {Ereignis::Herunterladen, {0, 0, 0, S, S, T::Bereit, 0, 0, 1, 0, 0}},
     {Ereignis::Tick1, {0, 0, 0, S, S, T::Ermitteln, 0, 0, 1, 0, 0}},
     {Ereignis::Tick1, {0, 0, 0, S, S, T::Ermitteln, 0, 0, 1, 0, 0}},
@@ -97,10 +97,10 @@ TEST(Schritte, Zustandstabelle) {
     };
     lauf.starten();
     EXPECT_EQ(stand(lauf.m), (Stand{1, 0, 1, S, S, T::Bereit, 0, 0, 0, 0, 0}));
-    for (std::size_t i = 0; i < std::size(ablauf); ++i) {
-        ausloesen(lauf.m, ablauf[i].ereignis);
-        EXPECT_EQ(stand(lauf.m), ablauf[i].danach) << "Zeile " << i;
-        EXPECT_EQ(lauf.m.geschlossen(), i + 1 == std::size(ablauf)) << "Zeile " << i;
+    for (std::size_t i = 0; i < std::size(Ablauf); ++i) {
+        ausloesen(lauf.m, Ablauf[i].ereignis);
+        EXPECT_EQ(stand(lauf.m), Ablauf[i].danach) << "Zeile " << i;
+        EXPECT_EQ(lauf.m.geschlossen(), i + 1 == std::size(Ablauf)) << "Zeile " << i;
     }
     EXPECT_EQ(fortschritt, QStringList({"Rechner.zip 50", "RechnerHilfe.chm 80"}));
     EXPECT_EQ(lauf.m.aktuelleVersion(), QStringLiteral("Aktualisierte Version 2.1.5.0"));

@@ -32,8 +32,8 @@ void PrintTo(const Tauschfall& fall, std::ostream* os) {
 class Temptausch : public ::testing::TestWithParam<Tauschfall> {
 protected:
     void SetUp() override {
-        dateiAnlegen(draussen.filePath(QStringLiteral("RechnerHilfe.chm")), "fremde Hilfe");
-        dateiAnlegen(draussen.filePath(QStringLiteral("Rechner.zip")), "fremdes Programm");
+        dateiAnlegen(m_draussen.filePath(QStringLiteral("RechnerHilfe.chm")), "fremde Hilfe");
+        dateiAnlegen(m_draussen.filePath(QStringLiteral("Rechner.zip")), "fremdes Programm");
     }
 
     static bool tauschen(int ordner) {
@@ -46,7 +46,7 @@ protected:
         dateiAnlegen(lauf.pfad(QStringLiteral("Rechner")), "alt");
         dateiAnlegen(lauf.pfad(QStringLiteral("RechnerHilfe.chm")), "alte Hilfe");
         ASSERT_TRUE(QDir(lauf.ordner.path()).mkdir(QStringLiteral("Temp")));
-        ASSERT_TRUE(QFile::link(draussen.path(), lauf.pfad(QStringLiteral("Tausch"))));
+        ASSERT_TRUE(QFile::link(m_draussen.path(), lauf.pfad(QStringLiteral("Tausch"))));
         const Deskriptor ordner(::open(QFile::encodeName(lauf.ordner.path()).constData(),
                                        O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         ASSERT_TRUE(ordner.offen());
@@ -80,14 +80,15 @@ protected:
         if (GetParam().wann == Tausch::VorDemHerunterladen) {
             EXPECT_EQ(hilfe, "alte Hilfe");
         }
-        EXPECT_EQ(eintraege(draussen.path()),
+        EXPECT_EQ(eintraege(m_draussen.path()),
                   (QStringList{QStringLiteral("Rechner.zip"), QStringLiteral("RechnerHilfe.chm")}));
-        EXPECT_EQ(dateiBytes(draussen.filePath(QStringLiteral("RechnerHilfe.chm"))),
+        EXPECT_EQ(dateiBytes(m_draussen.filePath(QStringLiteral("RechnerHilfe.chm"))),
                   "fremde Hilfe");
-        EXPECT_EQ(dateiBytes(draussen.filePath(QStringLiteral("Rechner.zip"))), "fremdes Programm");
+        EXPECT_EQ(dateiBytes(m_draussen.filePath(QStringLiteral("Rechner.zip"))),
+                  "fremdes Programm");
     }
 
-    QTemporaryDir draussen;
+    QTemporaryDir m_draussen;
     int m_tausche = 0;
 };
 

@@ -36,7 +36,7 @@ struct Editor {
 // "Right", "Up", "Down", "Home", "End", "PgUp", "PgDown", with "S-" for Shift and "C-" for
 // Ctrl in front; a single letter with C- is that letter's key, and any other word is typed.
 inline void tasten(QWidget* ziel, const QString& folge) {
-    static const QHash<QString, Qt::Key> namen{
+    static const QHash<QString, Qt::Key> Namen{
         {QStringLiteral("Enter"), Qt::Key_Return},
         {QStringLiteral("Backspace"), Qt::Key_Backspace},
         {QStringLiteral("Delete"), Qt::Key_Delete},
@@ -61,8 +61,8 @@ inline void tasten(QWidget* ziel, const QString& folge) {
                 break;
             wort = wort.mid(2);
         }
-        if (namen.contains(wort))
-            QTest::keyClick(ziel, namen.value(wort), mod);
+        if (Namen.contains(wort))
+            QTest::keyClick(ziel, Namen.value(wort), mod);
         else if (mod & Qt::ControlModifier)
             QTest::keyClick(ziel, Qt::Key(Qt::Key_A + wort[0].toUpper().unicode() - u'A'), mod);
         else

@@ -11,7 +11,7 @@
 namespace {
 
 // Rows of digits wrapped at blanks: a piece boundary every few thousand characters.
-const QString mehrereStuecke = QStringLiteral("0123456789 Kasse ").repeated(1500);
+const QString MehrereStuecke = QStringLiteral("0123456789 Kasse ").repeated(1500);
 
 // The row bands of a grab that show the highlight.
 int markierteReihen(QAbstractScrollArea& ansicht, int reihenhoehe) {
@@ -34,11 +34,11 @@ private Q_SLOTS:
     // The rows of all pieces together are the line, and no row starts with a blank.
     void reihenSindDieZeile() {
         Rolle rolle;
-        rolle.ersetzen({mehrereStuecke, QStringLiteral("= 1,00 €  ")});
+        rolle.ersetzen({MehrereStuecke, QStringLiteral("= 1,00 €  ")});
         RollenAnsicht ansicht(rolle, nullptr);
         ansicht.resize(289, 489);
         const QStringList reihen = ansicht.reihentexte(0);
-        QCOMPARE(reihen.join(QString()), mehrereStuecke);
+        QCOMPARE(reihen.join(QString()), MehrereStuecke);
         for (const QString& reihe : reihen)
             QVERIFY2(!reihe.startsWith(u' '), qPrintable(reihe));
         QCOMPARE(ansicht.reihen(0), reihen.size());
@@ -47,7 +47,7 @@ private Q_SLOTS:
     // Row by row down through every piece to the next line and back: each step moves one row.
     void reiheFuerReiheDurchAlleStuecke() {
         Rolle rolle;
-        rolle.ersetzen(QStringList{mehrereStuecke} + QStringList(30, QStringLiteral("= 1,00 €  ")));
+        rolle.ersetzen(QStringList{MehrereStuecke} + QStringList(30, QStringLiteral("= 1,00 €  ")));
         RollenAnsicht ansicht(rolle, nullptr);
         ansicht.resize(289, 200);
         ansicht.show();
@@ -72,8 +72,8 @@ private Q_SLOTS:
 
     // Around a piece boundary, each character's box leads back to its place.
     void stellenUndFelderPassenZusammen() {
-        Editor e({mehrereStuecke});
-        const qsizetype grenze = mehrereStuecke.indexOf(u' ', 4096) + 1;
+        Editor e({MehrereStuecke});
+        const qsizetype grenze = MehrereStuecke.indexOf(u' ', 4096) + 1;
         e.ansicht.cursorSetzen({0, grenze - 60});
         e.ansicht.cursorSetzen({0, grenze + 60});
         int gepruefte = 0;

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString langeZeile =
+const QString LangeZeile =
     QStringLiteral("Gesamtumsatz: 1,2345679E44 € Gesamtumsatz: 1,2345679E44 € Gesamtumsatz: "
                    "1,2345679E44 €");
 
@@ -56,10 +56,10 @@ private Q_SLOTS:
     // A line wider than the view breaks at blanks into rows that together hold the whole line,
     // from its first character; every row is painted, flush with the right margin.
     void langeZeileUmbrochenLesbar() {
-        Ansicht a({QStringLiteral("12,00 €  "), langeZeile, QStringLiteral("= 17,00 €  ")});
+        Ansicht a({QStringLiteral("12,00 €  "), LangeZeile, QStringLiteral("= 17,00 €  ")});
         const QStringList reihen = a.ansicht.reihentexte(1);
         QVERIFY(reihen.size() >= 3);
-        QCOMPARE(reihen.join(QString()), langeZeile);
+        QCOMPARE(reihen.join(QString()), LangeZeile);
         QVERIFY(reihen.first().startsWith(QStringLiteral("Gesamtumsatz: ")));
         QCOMPARE(a.reihenMitTinte(1), reihen.size());
         const QImage gemalt = a.bild();
@@ -107,7 +107,7 @@ private Q_SLOTS:
     // After an append the whole last line, all its rows, is in the view.
     void endeMitAllenReihenInSicht() {
         Ansicht a(zeilen(5000));
-        a.rolle.anhaengen(langeZeile + QStringLiteral("\r"));
+        a.rolle.anhaengen(LangeZeile + QStringLiteral("\r"));
         const qsizetype letzte = a.rolle.anzahl() - 1;
         QTRY_VERIFY(!a.ansicht.zeilenfeld(letzte).isEmpty());
         const QRect feld = a.ansicht.zeilenfeld(letzte);
@@ -181,11 +181,11 @@ private Q_SLOTS:
     // The roll copy shows the roll in the main view's font, whatever the font of the window it
     // sits in, so that a line wraps alike in both.
     void beideAnsichtenEineSchrift() {
-        Ansicht a({langeZeile});
+        Ansicht a({LangeZeile});
         QWidget fenster;
         fenster.setFont(QFont(QStringLiteral("Liberation Serif"), 9));
         Rolle kopie;
-        kopie.ersetzen({langeZeile});
+        kopie.ersetzen({LangeZeile});
         RollenEditor editor(kopie, &fenster);
         fenster.setFont(QFont(QStringLiteral("Liberation Mono"), 11));
         editor.resize(a.ansicht.size());

@@ -167,11 +167,11 @@ void bearbeiten(Editor& e, Textmodell& modell, QRandomGenerator& zufall, int art
     default: {
         // What the calculator appends: a line, a result with the empty line after it, an
         // empty line.
-        static const std::pair<QString, QStringList> anhaenge[] = {
+        static const std::pair<QString, QStringList> Anhaenge[] = {
             {QStringLiteral("+ 1,00 €  \r"), {QStringLiteral("+ 1,00 €  ")}},
             {QStringLiteral("= 2,00 €  \r\r"), {QStringLiteral("= 2,00 €  "), QString()}},
             {QStringLiteral("\r"), {QString()}}};
-        const auto& [stueck, zeilen] = anhaenge[zufall.bounded(3)];
+        const auto& [stueck, zeilen] = Anhaenge[zufall.bounded(3)];
         e.rolle.anhaengen(stueck);
         modell.anhaengen(zeilen);
         break;

@@ -13,7 +13,7 @@
 using zugang::Ansichten;
 using zugang::ganzerText;
 using zugang::gemeldet;
-using zugang::kasse;
+using zugang::Kasse;
 using zugang::textVon;
 
 namespace {
@@ -48,7 +48,7 @@ private Q_SLOTS:
 
     // Disabling and enabling the copy tells that its editable state changed.
     void bearbeitbarGemeldet() {
-        Ansichten a(kasse);
+        Ansichten a(Kasse);
         const zugang::Mithoeren ohr;
         a.editor.setEnabled(false);
         a.editor.setEnabled(true);
@@ -86,7 +86,7 @@ private Q_SLOTS:
     // A new roll is told as a newly set text: the old text removed and the new inserted in one
     // event, then the cursor and the selection.
     void neueRolleWieNeuGesetzt() {
-        Ansichten a(kasse);
+        Ansichten a(Kasse);
         const zugang::Mithoeren ohr;
         a.editor.cursorSetzen({2, 1});
         a.editor.cursorSetzen({2, 4}, true);
@@ -122,7 +122,7 @@ private Q_SLOTS:
         QTest::newRow("neue Rolle, dann gefüllt") << Neufuellen([](Ansichten& a) {
             a.haupt.leeren();
             a.kopie.uebernehmen(a.haupt);
-            a.haupt.ersetzen(kasse);
+            a.haupt.ersetzen(Kasse);
         });
         QTest::newRow("alles gelöscht") << Neufuellen([](Ansichten& a) {
             a.kopie.leeren();
@@ -132,7 +132,7 @@ private Q_SLOTS:
     }
     void neueRolleImSpiegel() {
         QFETCH(Neufuellen, neufuellen);
-        Ansichten a(kasse);
+        Ansichten a(Kasse);
         a.haupt.anhaengen(QStringLiteral("+ 29,00 €  \r"));
         QHash<QObject*, QString> spiegel{{&a.rolle, ganzerText(&a.rolle)},
                                          {&a.editor, ganzerText(&a.editor)}};
@@ -156,7 +156,7 @@ private Q_SLOTS:
 
     // Moving the cursor tells where it went; selecting tells the selection as well.
     void cursorBewegungen() {
-        Ansichten a(kasse);
+        Ansichten a(Kasse);
         a.editor.cursorSetzen({0, 0});
         const zugang::Mithoeren ohr;
         rollen::tasten(&a.editor, QStringLiteral("Right Right"));
@@ -168,7 +168,7 @@ private Q_SLOTS:
         QCOMPARE(zugang::typen(), (QList<QAccessible::Event>{QAccessible::TextSelectionChanged,
                                                              QAccessible::TextCaretMoved}));
         QCOMPARE(gemeldet()[0].auswahlVon, 2);
-        QCOMPARE(gemeldet()[0].auswahlBis, kasse[0].size());
+        QCOMPARE(gemeldet()[0].auswahlBis, Kasse[0].size());
         gemeldet().clear();
         rollen::tasten(&a.editor, QStringLiteral("Home Home"));
         QCOMPARE(zugang::typen(), (QList<QAccessible::Event>{QAccessible::TextSelectionChanged,
@@ -181,7 +181,7 @@ private Q_SLOTS:
     // events give the text the view has after every step, and each tells no more than the step took
     // away and put in.
     void ereignisseErgebenDenText() {
-        Ansichten a(kasse);
+        Ansichten a(Kasse);
         const zugang::Mithoeren ohr;
         QAccessibleTextInterface* text = textVon(&a.editor);
         QString spiegel = ganzerText(&a.editor);

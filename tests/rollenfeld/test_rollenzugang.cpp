@@ -8,13 +8,13 @@
 #include <limits>
 
 using zugang::Ansichten;
-using zugang::kasse;
+using zugang::Kasse;
 using zugang::textVon;
 using Stelle = RollenFlaeche::Stelle;
 
 namespace {
 
-const QList<QAccessible::TextBoundaryType> alleGrenzen{
+const QList<QAccessible::TextBoundaryType> AlleGrenzen{
     QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary,
     QAccessible::LineBoundary, QAccessible::ParagraphBoundary};
 
@@ -110,7 +110,7 @@ private Q_SLOTS:
     // Both views are text to a screen reader, under names that say which roll they are; only
     // the roll copy can be edited, and only while it is enabled.
     void wasDieAnsichtenSind() {
-        Ansichten a(kasse);
+        Ansichten a(Kasse);
         QAccessibleInterface* rolle = zugang::von(&a.rolle);
         QAccessibleInterface* kopie = zugang::von(&a.editor);
         for (QAccessibleInterface* ansicht : {rolle, kopie}) {
@@ -138,7 +138,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("zeilen");
         QTest::newRow("leer") << QStringList{};
         QTest::newRow("eine leere Zeile") << QStringList{QString()};
-        QTest::newRow("Kasse") << kasse;
+        QTest::newRow("Kasse") << Kasse;
         QTest::newRow("Leerzeilen am Ende") << QStringList{QStringLiteral("a"), QString(), {}};
     }
     void textUndBereiche() {
@@ -165,14 +165,14 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("12,00 €  "), QStringLiteral("= 17,00 €  "),
                            QStringLiteral("Administrator - Alles gelöscht!  "),
                            QStringLiteral("Ein Satz. Noch einer?  Ja"), QStringLiteral("x²")}
-            << alleGrenzen;
+            << AlleGrenzen;
         QTest::newRow("Leerzeilen")
-            << kasse
+            << Kasse
             << QList<QAccessible::TextBoundaryType>{
                    QAccessible::CharBoundary, QAccessible::SentenceBoundary,
                    QAccessible::LineBoundary, QAccessible::ParagraphBoundary};
         QTest::newRow("Ersatzpaare")
-            << QStringList{QStringLiteral("a\U0001F600b"), QString()} << alleGrenzen;
+            << QStringList{QStringLiteral("a\U0001F600b"), QString()} << AlleGrenzen;
     }
     void grenzenWieImGanzenText() {
         QFETCH(QStringList, zeilen);
@@ -202,9 +202,9 @@ private Q_SLOTS:
     // The roll copy's cursor and selection are positions in the text, and a screen reader
     // can set them; the main view's cursor stands at the end and it has no selection.
     void cursorUndAuswahl() {
-        Ansichten a(kasse);
+        Ansichten a(Kasse);
         QAccessibleTextInterface* kopie = textVon(&a.editor);
-        const int dritteZeile = static_cast<int>(kasse[0].size() + 2);
+        const int dritteZeile = static_cast<int>(Kasse[0].size() + 2);
         a.editor.cursorSetzen({2, 3});
         QCOMPARE(kopie->cursorPosition(), dritteZeile + 3);
         kopie->setCursorPosition(dritteZeile + 1);

@@ -95,7 +95,7 @@ TEST(Wortweise, InLangerZeile) {
 
 TEST(Rollenstuecke, KurzeZeileIstEinStueck) {
     for (const QString& zeile :
-         {QString(), QStringLiteral("12,00 €  "), QString(2 * rollenstuecke::laenge, u'x')}) {
+         {QString(), QStringLiteral("12,00 €  "), QString(2 * rollenstuecke::Laenge, u'x')}) {
         EXPECT_EQ(rollenstuecke::anzahl(zeile), 1);
         EXPECT_EQ(rollenstuecke::ende(zeile, 0), zeile.size());
         EXPECT_EQ(rollenstuecke::mit(zeile, zeile.size()), 0);

@@ -13,7 +13,7 @@
 namespace zugang {
 
 // A short day's roll: values, empty lines and a date stamp.
-inline const QStringList kasse{QStringLiteral("12,00 €  "), QString(),
+inline const QStringList Kasse{QStringLiteral("12,00 €  "), QString(),
                                QStringLiteral("= 17,00 €  "), QString(),
                                QStringLiteral("07.12.2026 22:40:15      ")};
 
