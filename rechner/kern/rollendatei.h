@@ -41,8 +41,8 @@ void rollendateiSchreiben(const QString& pfad, const QStringList& zeilen);
 // Throws Oeffnungsfehler when the file cannot be opened or read,
 // Ursachenfehler("Datei %s ist zu groß") when its lines would take more than `speichergrenze`
 // bytes (by default lesespeichergrenze()) or the memory runs out before, and Fehler("Fehler beim
-// Laden der Datei!") when its content cannot be read. A name that cannot be represented raises its Ursachenfehler, in both
-// directions.
+// Laden der Datei!") when its content cannot be read. A name that cannot be represented raises its
+// Ursachenfehler, in both directions.
 QStringList rollendateiLesen(const QString& pfad);
 QStringList rollendateiLesen(const QString& pfad, qint64 speichergrenze);
 
