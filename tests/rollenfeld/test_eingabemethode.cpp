@@ -195,62 +195,50 @@ private Q_SLOTS:
         QCOMPARE(frage(Qt::ImEnabled).toBool(), false);
     }
 
-    // In a long line every position the input method sends counts from the start of the text
-    // it was told, as the positions it is told do: a selection it sets, alone or after a
-    // commit, and a replacement range.
+    // In a long line the positions an input method sends count from the start of the text it
+    // was told: a selection, alone or after a commit, and a replacement range.
     void positionenImTeilDerZeile_data() {
         QTest::addColumn<int>("spalte");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("ersatzAnfang");
-        QTest::addColumn<int>("ersatzLaenge");
-        QTest::addColumn<int>("auswahlAnfang");
-        QTest::addColumn<int>("auswahlLaenge");
-        QTest::addColumn<QString>("erwartet");
-        QTest::addColumn<Stelle>("anker");
-        QTest::addColumn<Stelle>("cursor");
-        const QString lang = dreitausend();
-        QTest::newRow("Cursor bleibt")
-            << 2000 << "" << 0 << 0 << 1024 << 0 << lang << Stelle{0, 2000} << Stelle{0, 2000};
+        QTest::addColumn<QList<int>>("ersatzUndAuswahl");
+        QTest::addColumn<int>("anker");
+        QTest::addColumn<int>("cursor");
         QTest::newRow("Auswahl um den Cursor")
-            << 2000 << "" << 0 << 0 << 1000 << 30 << lang << Stelle{0, 1976} << Stelle{0, 2006};
+            << 2000 << "" << QList<int>{0, 0, 1000, 30} << 1976 << 2006;
         QTest::newRow("nahe dem Zeilenanfang")
-            << 500 << "" << 0 << 0 << 500 << 0 << lang << Stelle{0, 500} << Stelle{0, 500};
+            << 500 << "" << QList<int>{0, 0, 500, 0} << 500 << 500;
         QTest::newRow("nach dem Festlegen")
-            << 2000 << "x" << 0 << 0 << 1025 << 0 << lang.left(2000) + u'x' + lang.mid(2000)
-            << Stelle{0, 2001} << Stelle{0, 2001};
-        QTest::newRow("Ersatz vor dem Cursor")
-            << 2000 << "Z" << -2 << 2 << -1 << 0 << lang.left(1998) + u'Z' + lang.mid(2000)
-            << Stelle{0, 1999} << Stelle{0, 1999};
+            << 2000 << "x" << QList<int>{0, 0, 1025, 0} << 2001 << 2001;
+        QTest::newRow("Ersatz vor dem Cursor") << 2000 << "Z" << QList<int>{-2, 2} << 1999 << 1999;
     }
     void positionenImTeilDerZeile() {
         QFETCH(int, spalte);
         QFETCH(QString, text);
-        QFETCH(int, ersatzAnfang);
-        QFETCH(int, ersatzLaenge);
-        QFETCH(int, auswahlAnfang);
-        QFETCH(int, auswahlLaenge);
-        QFETCH(QString, erwartet);
-        QFETCH(Stelle, anker);
-        QFETCH(Stelle, cursor);
+        QFETCH(QList<int>, ersatzUndAuswahl);
+        QFETCH(int, anker);
+        QFETCH(int, cursor);
         Editor e({dreitausend()});
         e.ansicht.cursorSetzen({0, spalte});
         QList<QInputMethodEvent::Attribute> merkmale;
-        if (auswahlAnfang >= 0)
-            merkmale.append({QInputMethodEvent::Selection, auswahlAnfang, auswahlLaenge, {}});
+        if (ersatzUndAuswahl.size() > 2)
+            merkmale.append(
+                {QInputMethodEvent::Selection, ersatzUndAuswahl[2], ersatzUndAuswahl[3], {}});
         QInputMethodEvent ereignis({}, merkmale);
-        ereignis.setCommitString(text, ersatzAnfang, ersatzLaenge);
+        ereignis.setCommitString(text, ersatzUndAuswahl[0], ersatzUndAuswahl[1]);
         QApplication::sendEvent(&e.ansicht, &ereignis);
+        const QString erwartet =
+            dreitausend().replace(spalte + ersatzUndAuswahl[0], ersatzUndAuswahl[1], text);
         QCOMPARE(e.rolle.zeile(0), erwartet);
-        QCOMPARE(e.ansicht.anker(), anker);
-        QCOMPARE(e.ansicht.cursor(), cursor);
+        QCOMPARE(e.ansicht.anker(), (Stelle{0, anker}));
+        QCOMPARE(e.ansicht.cursor(), (Stelle{0, cursor}));
         // What the method is told back names the same places.
         const auto frage = [&](Qt::InputMethodQuery abfrage) {
-            return e.ansicht.inputMethodQuery(abfrage);
+            return e.ansicht.inputMethodQuery(abfrage).toInt();
         };
-        const qsizetype anfang = cursor.spalte - frage(Qt::ImCursorPosition).toInt();
-        QCOMPARE(anfang + frage(Qt::ImAnchorPosition).toInt(), anker.spalte);
-        QCOMPARE(frage(Qt::ImSurroundingText).toString(),
-                 erwartet.mid(anfang, cursor.spalte + 1024 - anfang));
+        const qsizetype anfang = cursor - frage(Qt::ImCursorPosition);
+        QCOMPARE(anfang + frage(Qt::ImAnchorPosition), anker);
+        QCOMPARE(e.ansicht.inputMethodQuery(Qt::ImSurroundingText).toString(),
+                 erwartet.mid(anfang, cursor + 1024 - anfang));
     }
 
     // In a line of megabytes the input method is told the text around the cursor only, with
