@@ -443,6 +443,8 @@ private Q_SLOTS:
         QTest::newRow("in die leere Rolle getippt") << QStringList{} << "abc |";
         QTest::newRow("nach dem Anhang weitergetippt") << QStringList{} << "ab | c";
         QTest::newRow("Enter in der leeren Rolle") << QStringList{} << "Enter |";
+        QTest::newRow("geleert, Angehängtes gelöscht")
+            << QStringList{"a"} << "End Backspace | Delete";
     }
     void rueckgaengigUmAngehaengtes() {
         QFETCH(QStringList, zeilen);
@@ -452,9 +454,9 @@ private Q_SLOTS:
         e.rolle.anhaengen(QStringLiteral("L\r"));
         rollen::tasten(&e.ansicht, folge.section(u'|', 1));
         const QStringList bearbeitet = e.rolle.zeilen();
-        rollen::tasten(&e.ansicht, QStringLiteral("C-Z"));
+        rollen::tasten(&e.ansicht, QStringLiteral("C-Z C-Z C-Z"));
         QCOMPARE(e.rolle.zeilen(), zeilen + QStringList{"L"});
-        rollen::tasten(&e.ansicht, QStringLiteral("C-Y"));
+        rollen::tasten(&e.ansicht, QStringLiteral("C-Y C-Y C-Y"));
         QCOMPARE(e.rolle.zeilen(), bearbeitet);
     }
 
